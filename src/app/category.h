@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace wed {
+
+enum class CategoryId { Weapon, Armor, Implant };
+
+// One row of the category table: the word the category box shows, the prefix of the item
+// record header lines in weapon.cfg and the panel that shows the category's fields.
+struct Category {
+    CategoryId id;
+    QString word;
+    QByteArray headerPrefix;
+    const char* panel;
+};
+
+const std::array<Category, 3>& categories();
+const Category& category(CategoryId id);
+// The category whose word is exactly the text, or null for any other text.
+const Category* categoryForWord(QStringView word);
+// True when the line starts, at its first column, with the header prefix of any category.
+bool isRecordHeaderLine(QByteArrayView line);
+
+} // namespace wed

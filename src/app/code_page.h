@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace wed {
+
+// The game's text files are in the system's ANSI code page. These two functions are the only
+// place that knows which one that is: on Windows the system's own, elsewhere GBK.
+QString decodeAnsi(QByteArrayView bytes);
+
+// Returns nothing when the text holds a character the code page cannot represent, so that a
+// caller never writes a '?' in its place.
+std::optional<QByteArray> encodeAnsi(QStringView text);
+
+} // namespace wed

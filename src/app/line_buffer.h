@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <vector>
+
+namespace wed {
+
+// The whole text of one file, addressed by 0-based line index. Lines are split at CR LF only;
+// a lone CR or LF is an ordinary character of its line. A text that ends with CR LF has one
+// more, empty, line after it. The raw bytes are kept so that a rewrite can work on them.
+class LineBuffer {
+public:
+    explicit LineBuffer(QByteArray bytes = {});
+
+    void setBytes(QByteArray bytes);
+    const QByteArray& bytes() const { return bytes_; }
+
+    qsizetype lineCount() const { return qsizetype(starts_.size()); }
+    // The line's bytes without its CR LF; empty for a missing line.
+    QByteArrayView lineBytes(qsizetype index) const;
+    // The line decoded from the ANSI code page; empty for an empty or missing line.
+    QString line(qsizetype index) const;
+
+private:
+    QByteArray bytes_;
+    std::vector<qsizetype> starts_; // byte offset of each line's first byte
+};
+
+// Fetches one line of a buffer: the empty text for an empty line or any index past the end.
+QString GetLine(const LineBuffer& buffer, qsizetype lineIndex);
+
+} // namespace wed

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringView>
+
+namespace wed {
+
+// The numeric value of a text: blanks, tabs and line feeds anywhere in it are skipped, then a
+// leading number (sign, digits, one decimal point, exponent) is read; reading stops at the
+// first character that cannot continue the number. A text without a leading number is 0.
+// A number too large for a double comes back infinite; callers that write it must refuse it.
+double numericValue(QStringView text);
+
+} // namespace wed
