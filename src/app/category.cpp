@@ -11,7 +11,9 @@ const std::array<Category, 3>& categories() {
     return table;
 }
 
-const Category& category(CategoryId id) { return categories()[size_t(id)]; }
+const Category& category(CategoryId id) {
+    return categories()[size_t(id)];
+}
 
 const Category* categoryForWord(QStringView word) {
     for (const Category& c : categories())

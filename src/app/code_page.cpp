@@ -7,11 +7,19 @@ namespace wed {
 namespace {
 
 #ifdef Q_OS_WIN
-QStringDecoder makeDecoder() { return QStringDecoder(QStringConverter::System); }
-QStringEncoder makeEncoder() { return QStringEncoder(QStringConverter::System); }
+QStringDecoder makeDecoder() {
+    return QStringDecoder(QStringConverter::System);
+}
+QStringEncoder makeEncoder() {
+    return QStringEncoder(QStringConverter::System);
+}
 #else
-QStringDecoder makeDecoder() { return QStringDecoder("GBK"); }
-QStringEncoder makeEncoder() { return QStringEncoder("GBK"); }
+QStringDecoder makeDecoder() {
+    return QStringDecoder("GBK");
+}
+QStringEncoder makeEncoder() {
+    return QStringEncoder("GBK");
+}
 #endif
 
 } // namespace

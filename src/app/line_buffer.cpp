@@ -6,7 +6,9 @@
 
 namespace wed {
 
-LineBuffer::LineBuffer(QByteArray bytes) { setBytes(std::move(bytes)); }
+LineBuffer::LineBuffer(QByteArray bytes) {
+    setBytes(std::move(bytes));
+}
 
 void LineBuffer::setBytes(QByteArray bytes) {
     bytes_ = std::move(bytes);
@@ -32,8 +34,7 @@ QByteArrayView LineBuffer::lineBytes(qsizetype index) const {
     if (index < 0 || index >= lineCount())
         return {};
     const qsizetype begin = starts_[size_t(index)];
-    const qsizetype end =
-        index + 1 < lineCount() ? starts_[size_t(index) + 1] - 2 : bytes_.size();
+    const qsizetype end = index + 1 < lineCount() ? starts_[size_t(index) + 1] - 2 : bytes_.size();
     return QByteArrayView(bytes_.constData() + begin, end - begin);
 }
 
@@ -42,6 +43,8 @@ QString LineBuffer::line(qsizetype index) const {
     return bytes.isEmpty() ? QString() : decodeAnsi(bytes);
 }
 
-QString GetLine(const LineBuffer& buffer, qsizetype lineIndex) { return buffer.line(lineIndex); }
+QString GetLine(const LineBuffer& buffer, qsizetype lineIndex) {
+    return buffer.line(lineIndex);
+}
 
 } // namespace wed

@@ -11,7 +11,7 @@ namespace wed {
 // a lone CR or LF is an ordinary character of its line. A text that ends with CR LF has one
 // more, empty, line after it. The raw bytes are kept so that a rewrite can work on them.
 class LineBuffer {
-public:
+  public:
     explicit LineBuffer(QByteArray bytes = {});
 
     void setBytes(QByteArray bytes);
@@ -23,7 +23,7 @@ public:
     // The line decoded from the ANSI code page; empty for an empty or missing line.
     QString line(qsizetype index) const;
 
-private:
+  private:
     QByteArray bytes_;
     std::vector<qsizetype> starts_; // byte offset of each line's first byte
 };

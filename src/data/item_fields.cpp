@@ -9,9 +9,9 @@ const QString kSkillHelp = QStringLiteral("需要技能等级");
 const QString kPriceHelp = QStringLiteral("价格");
 
 // Weapon panel: labels 375 twips high, text boxes 975 x 375, choice boxes 300 high.
-FieldSpec weaponField(const char* control, const char* label, const char* caption,
-                      QString help, const char* key, FieldKind kind, int labelLeft, int top,
-                      int fieldLeft, int fieldWidth = 975) {
+FieldSpec weaponField(const char* control, const char* label, const char* caption, QString help,
+                      const char* key, FieldKind kind, int labelLeft, int top, int fieldLeft,
+                      int fieldWidth = 975) {
     const bool choice = kind != FieldKind::Numeric && kind != FieldKind::Verbatim;
     return {control,
             label,
@@ -29,20 +29,38 @@ FieldSpec weaponField(const char* control, const char* label, const char* captio
 // The pair frame inside the weapon panel: two numbers separated by a blank.
 FieldSpec pairField(const char* control, const char* label, const char* caption, QString help,
                     const char* key, int top) {
-    return {control,  label,    QString::fromUtf8(caption), std::move(help), {}, key,
-            FieldKind::Verbatim, "Frame2", {120, top, 4440, 375}, {4560, top, 975, 375}, {}};
+    return {control,
+            label,
+            QString::fromUtf8(caption),
+            std::move(help),
+            {},
+            key,
+            FieldKind::Verbatim,
+            "Frame2",
+            {120, top, 4440, 375},
+            {4560, top, 975, 375},
+            {}};
 }
 
 FieldSpec armorField(const char* control, const char* label, const char* caption, QString help,
                      const char* key, FieldKind kind, int top) {
-    return {control, label, QString::fromUtf8(caption), std::move(help), {}, key, kind,
-            "Frame4", {240, top, 3960, 600}, {4200, top, 1400, 600}, {}};
+    return {control, label,    QString::fromUtf8(caption), std::move(help),        {}, key,
+            kind,    "Frame4", {240, top, 3960, 600},      {4200, top, 1400, 600}, {}};
 }
 
-FieldSpec implantField(const char* control, const char* label, const char* caption,
-                       const char* key, FieldKind kind, int top) {
-    return {control, label, QString::fromUtf8(caption), {}, {}, key, kind,
-            "Frame5", {240, top, 4000, 800}, {4080, top, 1400, 600}, {}};
+FieldSpec implantField(const char* control, const char* label, const char* caption, const char* key,
+                       FieldKind kind, int top) {
+    return {control,
+            label,
+            QString::fromUtf8(caption),
+            {},
+            {},
+            key,
+            kind,
+            "Frame5",
+            {240, top, 4000, 800},
+            {4080, top, 1400, 600},
+            {}};
 }
 
 QStringList classChoices() {
@@ -64,17 +82,28 @@ QStringList ammoChoices() {
 }
 
 QStringList bulletChoices() {
-    return {QStringLiteral("800  子弹（小）"),     QStringLiteral("801  子弹（大）"),
-            QStringLiteral("134  榴弹"),           QStringLiteral("203  照明弹"),
-            QStringLiteral("3027 蓝射线"),         QStringLiteral("3050 绿射线（小）"),
-            QStringLiteral("112  绿射线（大）"),   QStringLiteral("129  红射线"),
-            QStringLiteral("231  红射线"),         QStringLiteral("222  火箭弹（慢）"),
-            QStringLiteral("113  火箭弹（中）"),   QStringLiteral("236  火箭弹（中快）"),
-            QStringLiteral("238  火箭弹（快）"),   QStringLiteral("139  火箭弹（跟踪）"),
-            QStringLiteral("214  火箭弹（核弹）"), QStringLiteral("1392 火焰（小）"),
-            QStringLiteral("1343 火焰（大）"),     QStringLiteral("1411 离子炮（小）"),
-            QStringLiteral("1376 离子炮（中）"),   QStringLiteral("1375 离子炮（大）"),
-            QStringLiteral("1386 缩小光波"),       QStringLiteral("1395 冷冻气体"),
+    return {QStringLiteral("800  子弹（小）"),
+            QStringLiteral("801  子弹（大）"),
+            QStringLiteral("134  榴弹"),
+            QStringLiteral("203  照明弹"),
+            QStringLiteral("3027 蓝射线"),
+            QStringLiteral("3050 绿射线（小）"),
+            QStringLiteral("112  绿射线（大）"),
+            QStringLiteral("129  红射线"),
+            QStringLiteral("231  红射线"),
+            QStringLiteral("222  火箭弹（慢）"),
+            QStringLiteral("113  火箭弹（中）"),
+            QStringLiteral("236  火箭弹（中快）"),
+            QStringLiteral("238  火箭弹（快）"),
+            QStringLiteral("139  火箭弹（跟踪）"),
+            QStringLiteral("214  火箭弹（核弹）"),
+            QStringLiteral("1392 火焰（小）"),
+            QStringLiteral("1343 火焰（大）"),
+            QStringLiteral("1411 离子炮（小）"),
+            QStringLiteral("1376 离子炮（中）"),
+            QStringLiteral("1375 离子炮（大）"),
+            QStringLiteral("1386 缩小光波"),
+            QStringLiteral("1395 冷冻气体"),
             QStringLiteral("200  手")};
 }
 
@@ -82,8 +111,8 @@ CategoryFields weaponFields() {
     using K = FieldKind;
     CategoryFields c{CategoryId::Weapon, EndRule::Separator, 1, 7, "Text15", {}};
     c.fields = {
-        weaponField("Text2", "Label1", "可购买关卡", kStageHelp, "Add_level=", K::Numeric, 120,
-                    120, 2160),
+        weaponField("Text2", "Label1", "可购买关卡", kStageHelp, "Add_level=", K::Numeric, 120, 120,
+                    2160),
         pairField("Text3", "Label2", "最小伤害值、最大伤害值", QStringLiteral(":最小-最大伤害值"),
                   "Damage=", 600),
         pairField("Text4", "Label3", "发射间隔、换弹时间",
@@ -96,8 +125,8 @@ CategoryFields weaponFields() {
                     4680),
         weaponField("Text9", "Label8", "杀伤半径", QStringLiteral("损伤半径,X越大范围越大"),
                     "DamageRadius=", K::Verbatim, 3360, 1920, 4680),
-        weaponField("Text10", "Label9", "弹夹装弹数", QStringLiteral("一个弹夹装弹数"), "Clip=",
-                    K::Verbatim, 120, 1320, 2160),
+        weaponField("Text10", "Label9", "弹夹装弹数", QStringLiteral("一个弹夹装弹数"),
+                    "Clip=", K::Verbatim, 120, 1320, 2160),
         weaponField("Text11", "Label11", "精确度", QStringLiteral("精度，越大越不准"),
                     "AimRange=", K::Verbatim, 3600, 1320, 4680),
         pairField("Text12", "Label12", "每枪发出子弹数、减少子弹数\r\n",
@@ -140,8 +169,8 @@ CategoryFields armorFields() {
         armorField("Text23", "Label23", "要求熟练度", kSkillHelp, "Level=", K::Verbatim, 3840),
         armorField("Text24", "Label26", "该装甲的宽度、高度", kSizeHelp, "Size=", K::Verbatim,
                    4800),
-        armorField("Text25", "Label27", "使用时的装甲造型", {}, "TypeAnimationArmor=",
-                   K::Verbatim, 5760),
+        armorField("Text25", "Label27", "使用时的装甲造型", {}, "TypeAnimationArmor=", K::Verbatim,
+                   5760),
         armorField("Text26", "Label28", "在菜单时的图片", {}, "VidMENU=", K::Verbatim, 6720),
         armorField("Text27", "Label29", "在地上时的图片", {}, "VidGRND=", K::Verbatim, 7680),
     };

@@ -28,17 +28,17 @@ struct TwipsRect {
 // stands for and where both sit. The order of a category's fields is the order in which the
 // record view tests a line against the keys.
 struct FieldSpec {
-    const char* control;   // object name of the text or choice box, e.g. "Text2"
-    const char* label;     // object name of its label, e.g. "Label1"
-    QString caption;       // the label's text
-    QString labelHelp;     // hover help of the label (may be empty)
-    QString fieldHelp;     // hover help of the field itself (may be empty)
-    QByteArray key;        // the whole key literal with its "=", e.g. "Add_level="
+    const char* control; // object name of the text or choice box, e.g. "Text2"
+    const char* label;   // object name of its label, e.g. "Label1"
+    QString caption;     // the label's text
+    QString labelHelp;   // hover help of the label (may be empty)
+    QString fieldHelp;   // hover help of the field itself (may be empty)
+    QByteArray key;      // the whole key literal with its "=", e.g. "Add_level="
     FieldKind kind;
     const char* container; // "Frame3", "Frame2" (the weapon pair frame), "Frame4", "Frame5"
     TwipsRect labelRect;
     TwipsRect fieldRect;
-    QStringList choices;   // list entries of a choice box; empty for a text box
+    QStringList choices; // list entries of a choice box; empty for a text box
 };
 
 // Where a record ends in weapon.cfg, and where an item's name and description stand in its

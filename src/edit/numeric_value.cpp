@@ -8,8 +8,12 @@
 namespace wed {
 namespace {
 
-bool skipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool digit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool skipped(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+bool digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Collects the characters of the leading number, without the skipped ones, as ASCII.
 std::string leadingNumber(QStringView text) {

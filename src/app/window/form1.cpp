@@ -2,6 +2,8 @@
 
 namespace wed {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) { setObjectName("Form1"); }
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    setObjectName("Form1");
+}
 
 } // namespace wed

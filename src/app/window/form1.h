@@ -6,7 +6,7 @@ namespace wed {
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
 };
 
