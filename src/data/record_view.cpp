@@ -18,10 +18,14 @@ std::vector<QByteArray> keysOf(const CategoryFields& table) {
     return keys;
 }
 
-qsizetype findLine(const LineBuffer& buffer, const QString& text) {
-    for (qsizetype i = 0, n = buffer.lineCount(); i < n; ++i)
-        if (!buffer.lineBytes(i).isEmpty() && buffer.line(i) == text)
+// The first line "<id>" of the name file. Only lines in angle brackets are decoded.
+qsizetype findNameRecord(const LineBuffer& names, const QString& id) {
+    const QString opening = u'<' + id + u'>';
+    for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
+        const QByteArrayView line = names.lineBytes(i);
+        if (line.startsWith('<') && line.endsWith('>') && names.line(i) == opening)
             return i;
+    }
     return -1;
 }
 
@@ -40,7 +44,7 @@ ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QS
 ItemText readItemText(const LineBuffer& names, CategoryId category, const QString& id) {
     const CategoryFields& table = categoryFields(category);
     ItemText text;
-    const qsizetype opening = findLine(names, u'<' + id + u'>');
+    const qsizetype opening = findNameRecord(names, id);
     if (opening < 0)
         return text;
     for (qsizetype i = opening + 1, counter = 0; i < names.lineCount(); ++i, ++counter) {
