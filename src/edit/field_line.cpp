@@ -1,0 +1,92 @@
+#include "edit/field_line.h"
+
+#include "app/code_page.h"
+#include "edit/decimal_form.h"
+#include "edit/numeric_value.h"
+
+#include <cmath>
+
+namespace wed {
+namespace {
+
+constexpr qsizetype kAmmoLabelLength = 3; // the Chinese label before the blank
+constexpr qsizetype kAmmoNameLength = 30; // characters 5 to 34 of a list entry
+
+const QString kTooLarge = QStringLiteral("数值太大，无法写入，这次修改没有写入。");
+const QString kLineBreak = QStringLiteral("内容中不能有换行符，这次修改没有写入。");
+
+// The first character (a whole surrogate pair counts as one) the code page cannot hold.
+QString firstUnencodable(QStringView text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        if (!encodeAnsi(text.sliced(i, width)))
+            return text.sliced(i, width).toString();
+        i += width;
+    }
+    return {};
+}
+
+FieldLine withValue(const FieldSpec& field, QStringView value) {
+    if (value.contains(u'\r') || value.contains(u'\n'))
+        return FieldLine::refused(kLineBreak);
+    const std::optional<QByteArray> bytes = encodeAnsi(value);
+    if (!bytes)
+        return FieldLine::refused(
+            QStringLiteral("字符“%1”无法保存在游戏文件的编码中，这次修改没有写入。")
+                .arg(firstUnencodable(value)));
+    return {true, field.key + *bytes, {}};
+}
+
+FieldLine withNumber(const FieldSpec& field, double value) {
+    if (!std::isfinite(value))
+        return FieldLine::refused(kTooLarge);
+    return withValue(field, decimalForm(value));
+}
+
+// A list entry of the ammunition box: a label of three characters that are not ASCII
+// (Chinese, full-width digits, ideographic spaces), one blank, then the name. Ammunition
+// names are ASCII, so a bare name never has this form.
+bool isAmmoEntry(QStringView text) {
+    if (text.size() <= kAmmoLabelLength || text[kAmmoLabelLength] != u' ')
+        return false;
+    for (qsizetype i = 0; i < kAmmoLabelLength; ++i)
+        if (text[i].unicode() < 0x80)
+            return false;
+    return true;
+}
+
+FieldLine classLine(const FieldSpec& field, QStringView text) {
+    const double x = numericValue(text);
+    // The range is checked before the fraction is dropped: 5.5 is refused, 4.7 gives 4.
+    if (x > 5 || x < 0)
+        return FieldLine::refused(kClassRangeMessage);
+    return withNumber(field, std::trunc(x));
+}
+
+FieldLine ammoLine(const FieldSpec& field, QStringView text) {
+    if (!isAmmoEntry(text))
+        return withValue(field, text);
+    return withValue(field, text.sliced(kAmmoLabelLength + 1).left(kAmmoNameLength));
+}
+
+} // namespace
+
+FieldLine fieldLine(const FieldSpec& field, QStringView text) {
+    switch (field.kind) {
+    case FieldKind::Numeric:
+        return withNumber(field, numericValue(text));
+    case FieldKind::Verbatim:
+        return withValue(field, text);
+    case FieldKind::ClassChoice:
+        return classLine(field, text);
+    case FieldKind::AmmoChoice:
+        return ammoLine(field, text);
+    case FieldKind::BulletChoice:
+        return withNumber(field, std::trunc(numericValue(text)));
+    }
+    return FieldLine::refused(QStringLiteral("未知的字段类型，这次修改没有写入。"));
+}
+
+} // namespace wed
