@@ -1,5 +1,6 @@
 #include "edit/numeric_value.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -53,6 +54,27 @@ std::string leadingNumber(QStringView text) {
     return number;
 }
 
+// Whether a number that does not fit a double is too large (rather than too small): the
+// decimal order of its first significant digit, plus its exponent, is above zero.
+bool tooLarge(const std::string& number) {
+    const size_t e = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return false;
+    long long order = first < point ? (long long)(point - first) : -(long long)(first - point - 1);
+    if (e != std::string::npos) {
+        // The exponent's digits, saturated: only its sign and size matter here.
+        long long exponent = 0;
+        for (size_t i = e + 1; i < number.size(); ++i)
+            if (digit(QChar(number[i])))
+                exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000LL);
+        order += number.find('-', e) != std::string::npos ? -exponent : exponent;
+    }
+    return order > 0;
+}
+
 } // namespace
 
 double numericValue(QStringView text) {
@@ -66,8 +88,7 @@ double numericValue(QStringView text) {
     const char* last = number.data() + number.size();
     const auto [end, error] = std::from_chars(first, last, value);
     if (error == std::errc::result_out_of_range) {
-        const bool tiny = number.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = tooLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc()) {
         value = 0.0;
     }

@@ -1,0 +1,76 @@
+#include "edit/write_line.h"
+
+#include "edit_files.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace wed {
+namespace {
+
+using test::ItemFileFolder;
+
+const QByteArray kRecord("Armor=7\r\nCost=1\r\nHp=50\r\n;**************************\r\n");
+
+TEST(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
+    ItemFileFolder folder(kRecord);
+    LineBuffer items(folder.read());
+    const FileOutcome outcome = commitLine(folder.path(), items, 2, "Cost=15");
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(folder.read(), "Armor=7\r\nCost=15\r\nHp=50\r\n;**************************\r\n");
+    EXPECT_EQ(items.bytes(), folder.read());
+    EXPECT_EQ(GetLine(items, 1), QStringLiteral("Cost=15"));
+    // The next keystroke's check passes against the bytes just written.
+    ASSERT_TRUE(commitLine(folder.path(), items, 2, "Cost=150").ok());
+    EXPECT_EQ(GetLine(items, 1), QStringLiteral("Cost=150"));
+}
+
+TEST(CommitLine, FileChangedByAnotherProgramIsNotOverwritten) {
+    ItemFileFolder folder(kRecord);
+    LineBuffer items(folder.read());
+    const QByteArray theirs = QByteArray(kRecord).replace("Hp=50", "Hp=60");
+    folder.write(theirs);
+    const FileOutcome outcome = commitLine(folder.path(), items, 2, "Cost=15");
+    EXPECT_EQ(outcome.status, FileStatus::ExternalChange);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("其他程序")));
+    EXPECT_EQ(folder.read(), theirs);
+    EXPECT_EQ(items.bytes(), kRecord);
+}
+
+TEST(CommitLine, ChangeOfTheSameSizeOrOnlyAtTheEndIsNoticed) {
+    ItemFileFolder folder(kRecord);
+    LineBuffer items(folder.read());
+    folder.write(QByteArray(kRecord).replace("Cost=1", "Cost=2"));
+    EXPECT_EQ(commitLine(folder.path(), items, 2, "Cost=3").status, FileStatus::ExternalChange);
+    folder.write(kRecord + "\r\n");
+    EXPECT_EQ(commitLine(folder.path(), items, 2, "Cost=3").status, FileStatus::ExternalChange);
+    folder.write(kRecord);
+    EXPECT_TRUE(commitLine(folder.path(), items, 2, "Cost=3").ok());
+}
+
+TEST(CommitLine, RefusalsLeaveFileAndBufferAsTheyWere) {
+    ItemFileFolder folder(kRecord);
+    LineBuffer items(folder.read());
+    EXPECT_EQ(commitLine(folder.path(), items, 5, "x").status, FileStatus::NoSuchLine);
+    EXPECT_EQ(commitLine(folder.path(), items, 0, "x").status, FileStatus::NoSuchLine);
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner));
+    EXPECT_EQ(commitLine(folder.path(), items, 2, "x").status, FileStatus::ReadOnly);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(folder.read(), kRecord);
+    EXPECT_EQ(items.bytes(), kRecord);
+
+    QFile::remove(folder.path());
+    EXPECT_EQ(commitLine(folder.path(), items, 2, "x").status, FileStatus::Missing);
+    EXPECT_EQ(items.bytes(), kRecord);
+}
+
+TEST(CommitLine, FileWithoutFinalLineEndGainsOneAndTheBufferAgrees) {
+    ItemFileFolder folder("Weapon=1\r\nClass=2");
+    LineBuffer items(folder.read());
+    ASSERT_TRUE(commitLine(folder.path(), items, 2, "Class=3").ok());
+    EXPECT_EQ(folder.read(), "Weapon=1\r\nClass=3\r\n");
+    EXPECT_EQ(items.bytes(), folder.read());
+}
+
+} // namespace
+} // namespace wed

@@ -1,0 +1,119 @@
+#include "edit/write_line.h"
+
+#include "edit_files.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace wed {
+namespace {
+
+using test::ItemFileFolder;
+
+const QByteArray kThreeLines("Weapon=1\r\nCost=10\r\n;**************************\r\n");
+
+TEST(WriteLineN, ReplacesOneLineOnDiskAndLeavesNoTemporaryFile) {
+    ItemFileFolder folder(kThreeLines);
+    const FileOutcome outcome = WriteLineN(2, folder.path(), "Cost=15", false);
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.message.isEmpty());
+    EXPECT_EQ(folder.read(), "Weapon=1\r\nCost=15\r\n;**************************\r\n");
+    EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("weapon.cfg")});
+}
+
+TEST(WriteLineN, InsertsAtTheFirstLineAndPastTheEnd) {
+    ItemFileFolder folder("a\r\nb");
+    ASSERT_TRUE(WriteLineN(1, folder.path(), "first", true).ok());
+    ASSERT_TRUE(WriteLineN(100, folder.path(), "last", true).ok());
+    EXPECT_EQ(folder.read(), "first\r\na\r\nb\r\nlast\r\n");
+}
+
+TEST(WriteLineN, MissingLinesAndEmptyFilesChangeNothing) {
+    ItemFileFolder folder(kThreeLines);
+    for (qsizetype n : {qsizetype(0), qsizetype(-3), qsizetype(4), qsizetype(70000)}) {
+        const FileOutcome outcome = WriteLineN(n, folder.path(), "x", false);
+        EXPECT_EQ(outcome.status, FileStatus::NoSuchLine) << n;
+        EXPECT_FALSE(outcome.message.isEmpty());
+    }
+    EXPECT_EQ(folder.read(), kThreeLines);
+
+    folder.write({});
+    const FileOutcome empty = WriteLineN(1, folder.path(), "x", false);
+    EXPECT_EQ(empty.status, FileStatus::NoSuchLine);
+    EXPECT_TRUE(empty.message.contains(QStringLiteral("空")));
+    EXPECT_EQ(folder.read(), QByteArray());
+}
+
+TEST(WriteLineN, ReadOnlyFileIsRefusedAndUntouchedEvenForAnAdministrator) {
+    ItemFileFolder folder(kThreeLines);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readOnly));
+    const FileOutcome outcome = WriteLineN(2, folder.path(), "Cost=99", false);
+    EXPECT_EQ(outcome.status, FileStatus::ReadOnly);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("只读")));
+    EXPECT_EQ(folder.read(), kThreeLines);
+    EXPECT_EQ(QFile::permissions(folder.path()) & ~(QFile::ReadUser | QFile::WriteUser), readOnly);
+    QFile::setPermissions(folder.path(), readOnly | QFile::WriteOwner);
+}
+
+TEST(WriteLineN, KeepsTheFilePermissions) {
+    ItemFileFolder folder(kThreeLines);
+    const auto chosen = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), chosen));
+    ASSERT_TRUE(WriteLineN(1, folder.path(), "Weapon=2", false).ok());
+    EXPECT_EQ(QFile::permissions(folder.path()) & ~(QFile::ReadUser | QFile::WriteUser), chosen);
+}
+
+TEST(WriteLineN, MissingOrUnreadableFileGivesAMessage) {
+    ItemFileFolder folder(kThreeLines);
+    const FileOutcome missing = WriteLineN(1, folder.folder() + "/nothing.cfg", "x", false);
+    EXPECT_EQ(missing.status, FileStatus::Missing);
+    EXPECT_TRUE(missing.message.contains(QStringLiteral("找不到")));
+    EXPECT_FALSE(QFile::exists(folder.folder() + "/nothing.cfg"));
+
+    const FileOutcome folderItself = WriteLineN(1, folder.folder(), "x", false);
+    EXPECT_EQ(folderItself.status, FileStatus::ReadFailed);
+    EXPECT_FALSE(folderItself.message.isEmpty());
+}
+
+// Makes every write past `bytes` fail as on a full disk, for the life of the object.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(WriteLineN, FullDiskKeepsTheLastGoodContent) {
+    QByteArray big;
+    for (int i = 0; i < 2000; ++i)
+        big += "Damage=" + QByteArray::number(i) + " 20\r\n";
+    ItemFileFolder folder(big);
+    FileOutcome outcome;
+    {
+        FileSizeLimit limit(4096);
+        outcome = WriteLineN(1, folder.path(), "Damage=1 2", false);
+    }
+    EXPECT_EQ(outcome.status, FileStatus::WriteFailed);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("保持上一次保存的内容")));
+    EXPECT_EQ(folder.read(), big);
+    EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("weapon.cfg")});
+}
+
+} // namespace
+} // namespace wed
