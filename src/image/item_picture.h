@@ -1,0 +1,34 @@
+#pragma once
+
+#include "image/picture_name.h"
+#include "image/picture_object.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace wed {
+
+// Where a picture file of the picture folder is: the folder, one separator, the name, each
+// part found whatever its letter case on disk.
+QString picturePath(const QString& pictureFolder, const QString& fileName);
+
+// The picture step: clears the box, then, when the named file is a picture the reader draws,
+// sizes the box to it and draws it 1:1 (its inside exactly the image). A missing name, folder
+// or file, or a broken picture, leaves the box cleared at its size. Never throws.
+void ShowItemPicture(const QString& pictureFolder, const std::optional<QString>& fileName,
+                     PictureObject& Pic1);
+
+// The same, with the name formed from the item's VidMENU value (see pictureFileName).
+void ShowItemPicture(const QString& pictureFolder, QStringView vidMenu, PictureSize size,
+                     bool heand, PictureObject& Pic1);
+
+// The work of the small/large picture options: redraws the shown item's picture from the
+// VidMENU field's current text. Does nothing unless the edit gate is 1 (an item is shown).
+// A category word other than the three the category box offers forms no name: the box is
+// cleared. The "heand" rule applies when the item list's selected entry reads "heand".
+void ShowPictureForOption(int editGate, QStringView categoryWord, QStringView vidMenuText,
+                          QStringView selectedListEntry, PictureSize size,
+                          const QString& pictureFolder, PictureObject& Pic1);
+
+} // namespace wed
