@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace wed::sample {
+
+// The two text files of a game folder, as the game stores them: ANSI code page, CR LF.
+struct SampleText {
+    QByteArray itemFile; // weapon.cfg
+    QByteArray nameFile; // Text/Weapon.txt
+    qsizetype itemLines = 0;
+};
+
+// The sample's weapon.cfg and Text/Weapon.txt. When minimumItemLines is above the sample's own
+// size (about 3,000 lines), the listed items are repeated under new ids ("pistol_wasp_2", ...)
+// until weapon.cfg holds at least that many lines; the name file grows with it.
+SampleText makeSampleText(qsizetype minimumItemLines = 0);
+
+// One file of the sample game folder, its path relative to the folder with "/" separators.
+struct SampleFile {
+    QString path;
+    QByteArray bytes;
+};
+
+// Every file of the sample game folder: the two text files and, in Images/weapon, a small and
+// a large picture for every listed item. The same bytes on every run and every machine.
+std::vector<SampleFile> makeSampleGame();
+
+// Writes the sample game folder, making the folders it needs. Returns an error text (in
+// Chinese, as the editor's messages are), empty on success.
+QString writeSampleGame(const QString& folder);
+
+} // namespace wed::sample
