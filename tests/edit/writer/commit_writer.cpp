@@ -1,0 +1,31 @@
+// Commits one line of an item file over and over, switching between two values, the way a
+// user typing into a field does. The crash-safety test kills it at random moments.
+// Usage: commit_writer <file> <line number> <value A> <value B>
+#include "app/line_buffer.h"
+#include "edit/write_line.h"
+
+#include <QFile>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (argc != 5)
+        return 64;
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const qsizetype line = std::atoi(argv[2]);
+    const QByteArray values[2] = {argv[3], argv[4]};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 66;
+    wed::LineBuffer items(file.readAll());
+    file.close();
+    for (unsigned long round = 0;; ++round) {
+        if (!wed::commitLine(path, items, line, values[round % 2]).ok())
+            return 1;
+        // One byte per commit tells the test that the writer is busy.
+        std::fputc('.', stdout);
+        std::fflush(stdout);
+    }
+}
