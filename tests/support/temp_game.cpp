@@ -1,0 +1,56 @@
+#include "support/temp_game.h"
+
+#include "app/code_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace wed::test {
+
+QByteArray ansiLines(const QStringList& lines) {
+    const std::optional<QByteArray> bytes = encodeAnsi(lines.join(QStringLiteral("\r\n")));
+    if (!bytes)
+        throw std::runtime_error("test text does not fit the code page");
+    return *bytes;
+}
+
+TempGame::TempGame() {
+    if (!dir_.isValid())
+        throw std::runtime_error("cannot make a temporary game folder");
+}
+
+QString TempGame::path(const QString& relative) const {
+    return QDir(dir_.path()).filePath(relative);
+}
+
+QString TempGame::writeFile(const QString& relative, const QByteArray& bytes) {
+    const QString file = path(relative);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write a test file");
+    return file;
+}
+
+QString TempGame::writeItems(const QStringList& lines, const QString& relative) {
+    return writeFile(relative, ansiLines(lines));
+}
+
+QString TempGame::writeNames(const QStringList& lines, const QString& relative) {
+    return writeFile(relative, ansiLines(lines));
+}
+
+QString TempGame::makeFolder(const QString& relative) {
+    const QString folder = path(relative);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QByteArray TempGame::readFile(const QString& relative) const {
+    QFile in(path(relative));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+} // namespace wed::test

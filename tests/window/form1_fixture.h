@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/window/dir_list_box.h"
+#include "app/window/file_list_box.h"
+#include "app/window/form1.h"
+#include "support/qt_printers.h"
+#include "support/temp_game.h"
+#include "window/message_recorder.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wed::test {
+
+// A shown window whose messages are recorded, and a game folder of the test's own.
+class Form1Fixture : public testing::Test {
+  protected:
+    Form1Fixture() {
+        form.setMessageSink(&messages);
+        form.show();
+    }
+
+    // Shows the folder in Dir1, as opening it would.
+    void openFolder(const QString& folder) { form.dirList()->setPath(folder); }
+
+    // Clicks the one entry of File2, as the user clicks weapon.cfg.
+    void clickItemFile() {
+        FileListBox* files = form.fileList();
+        ASSERT_EQ(files->count(), 1);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(files->item(0)).center());
+    }
+
+    void loadGame() {
+        openFolder(game.folder());
+        clickItemFile();
+    }
+
+    // Picks an entry of the category box's list, as the user does with the mouse.
+    void chooseCategory(int index) {
+        QComboBox* box = form.categoryBox();
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    QStringList listed() const {
+        QStringList ids;
+        for (int i = 0; i < form.itemList()->count(); ++i)
+            ids.append(form.itemList()->item(i)->text());
+        return ids;
+    }
+
+    TempGame game;
+    MessageRecorder messages;
+    Form1 form;
+};
+
+} // namespace wed::test

@@ -1,0 +1,178 @@
+#include "window/form1_fixture.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace wed::test {
+namespace {
+
+using ItemList = Form1Fixture;
+
+const QStringList kNames{QStringLiteral("1"), QStringLiteral("手枪"), QStringLiteral("一把枪")};
+
+TEST_F(ItemList, ListsEveryWeaponHeaderInFileOrderFromTheFirstLine) {
+    const QString longId(120, u'x');
+    game.writeItems({"Weapon=first", "Cost=1", ";**************************", "Weapon=dup",
+                     "Armor=vest", "weapon=lower", " Weapon=indented", "Weapon= blank",
+                     "Weapon=dup", "Weapon=" + longId, "Weapon="});
+    game.writeNames(kNames);
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"first", "dup", " blank", "dup", longId, ""}));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    EXPECT_EQ(GetLine(form.itemBuffer(), 0), QStringLiteral("Weapon=first"));
+    EXPECT_EQ(GetLine(form.nameBuffer(), 1), QStringLiteral("手枪"));
+}
+
+// Headers far down a big file are listed like any other.
+TEST_F(ItemList, ListsHeadersAtAnyLineOfTheFile) {
+    QStringList lines(100000, QStringLiteral("Cost=1"));
+    lines[2792] = QStringLiteral("Weapon=at2792");
+    lines[2793] = QStringLiteral("Weapon=at2793");
+    lines[32768] = QStringLiteral("Weapon=at32768");
+    lines.append(QStringLiteral("Weapon=at100000"));
+    game.writeItems(lines);
+    game.writeNames(kNames);
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"at2792", "at2793", "at32768", "at100000"}));
+}
+
+TEST_F(ItemList, ArmorCategoryListsArmorHeadersOnlyAndKeepsImplantOnlyExclusions) {
+    game.writeItems({"Weapon=gun", "Armor=vest", "Armor=RandItems_1", "Implant=chip"});
+    game.writeNames(kNames);
+    chooseCategory(1);
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"vest", "RandItems_1"}));
+}
+
+TEST_F(ItemList, ImplantListDropsSpecialRecordsAndReadsTheSkillCosts) {
+    game.writeItems({"Implant=RandItems_1", "Implant=RandItems_2", "Implant=chip",
+                     "Implant=RandItems_2 ", "Implant=ImplantSkillsCost", "Implant=RandItems_3",
+                     "Implant=implant_standfirm_male", "Implant=implant_standfirm_female",
+                     "Implant=implant_deathmatch_NET", "Implant=implant_deathmatch_NET_fem",
+                     "Implant=brain", "Weapon=gun"});
+    game.writeNames(kNames);
+    chooseCategory(2);
+    form.setEditGate(1);
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"chip", "RandItems_2 ", "brain"}));
+    EXPECT_EQ(form.editGate(), 0) << "the skill-cost loader closes the gate";
+}
+
+TEST_F(ItemList, ImplantListWithoutSkillCostRecordLeavesTheGate) {
+    game.writeItems({"Implant=chip"});
+    game.writeNames(kNames);
+    chooseCategory(2);
+    form.setEditGate(1);
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"chip"}));
+    EXPECT_EQ(form.editGate(), 1);
+}
+
+TEST_F(ItemList, FindsTheNameFileWhateverItsLetterCase) {
+    game.writeItems({"Weapon=gun"});
+    game.writeNames(kNames, QStringLiteral("TEXT/weapon.TXT"));
+    loadGame();
+    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_EQ(GetLine(form.nameBuffer(), 2), QStringLiteral("一把枪"));
+}
+
+TEST_F(ItemList, MissingNameFileGivesEmptyNamesWithANotice) {
+    game.writeItems({"Weapon=gun"});
+    loadGame();
+    EXPECT_EQ(listed(), QStringList({"gun"}));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("找不到名字文件")));
+    EXPECT_TRUE(form.nameBuffer().bytes().isEmpty());
+}
+
+// A file that cannot be read changes nothing: the list and both buffers stay as they were.
+TEST_F(ItemList, UnreadableFilesKeepThePreviousListAndBuffers) {
+    game.writeItems({"Weapon=gun", "Weapon=rifle"});
+    game.writeNames(kNames);
+    loadGame();
+    const QByteArray items = form.itemBuffer().bytes();
+    const QByteArray names = form.nameBuffer().bytes();
+
+    // The name file turned into a folder, then weapon.cfg gone, then turned into a folder.
+    QFile::remove(game.path("Text/Weapon.txt"));
+    game.makeFolder("Text/Weapon.txt");
+    clickItemFile();
+    QFile::remove(game.path("weapon.cfg"));
+    clickItemFile();
+    game.makeFolder("weapon.cfg");
+    clickItemFile();
+
+    ASSERT_EQ(messages.texts.size(), 3);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("无法读取名字文件")));
+    EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("无法读取物品数据文件")));
+    EXPECT_TRUE(messages.texts[2].contains(QStringLiteral("文件夹")));
+    EXPECT_EQ(listed(), QStringList({"gun", "rifle"}));
+    EXPECT_EQ(form.itemBuffer().bytes(), items);
+    EXPECT_EQ(form.nameBuffer().bytes(), names);
+}
+
+TEST_F(ItemList, TypedCategoryThatIsNoneOfTheThreeKeepsTheList) {
+    game.writeItems({"Weapon=gun"});
+    game.writeNames(kNames);
+    loadGame();
+    form.categoryBox()->setEditText(QStringLiteral("其他"));
+    clickItemFile();
+    EXPECT_EQ(listed(), QStringList({"gun"}));
+    EXPECT_EQ(messages.texts.size(), 1);
+}
+
+TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
+    game.writeItems({"Weapon=gun", "Weapon=rifle"});
+    game.writeNames(kNames);
+    loadGame();
+    EXPECT_EQ(form.editGate(), 0);
+    QListWidget* list = form.itemList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(form.editGate(), 1) << "item selection opened the gate";
+}
+
+// The category box switches panels always, and rebuilds the list only with the gate open.
+TEST_F(ItemList, CategoryChangeRebuildsTheListOnlyWhenTheGateIsOpen) {
+    game.writeItems({"Weapon=gun", "Armor=vest", "Implant=chip", "Implant=ImplantSkillsCost"});
+    game.writeNames(kNames);
+    loadGame();
+    auto shownPanels = [&] {
+        QStringList shown;
+        for (const char* panel : {"Frame3", "Frame4", "Frame5"})
+            if (form.findChild<QGroupBox*>(panel)->isVisible())
+                shown.append(panel);
+        return shown;
+    };
+
+    chooseCategory(1);
+    EXPECT_EQ(shownPanels(), QStringList({"Frame4"}));
+    EXPECT_EQ(listed(), QStringList({"gun"}));
+
+    form.setEditGate(1);
+    chooseCategory(2);
+    EXPECT_EQ(shownPanels(), QStringList({"Frame5"}));
+    EXPECT_EQ(listed(), QStringList({"chip"}));
+    EXPECT_EQ(form.editGate(), 0);
+
+    chooseCategory(0);
+    EXPECT_EQ(shownPanels(), QStringList({"Frame3"}));
+    EXPECT_EQ(listed(), QStringList({"chip"}));
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(ItemList, ArrowKeyPicksACategoryButTypingDoesNot) {
+    QComboBox* box = form.categoryBox();
+    QWidget* armor = form.findChild<QWidget*>("Frame4");
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("x"));
+    EXPECT_FALSE(armor->isVisible());
+    box->setEditText(QStringLiteral("武器"));
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(box->currentText(), QStringLiteral("装甲"));
+    EXPECT_TRUE(armor->isVisible());
+}
+
+} // namespace
+} // namespace wed::test
