@@ -7,7 +7,7 @@ namespace wed::sample {
 
 // A small generator with a fixed, documented sequence (splitmix64), so that the sample folder
 // comes out byte for byte the same with every compiler and standard library; the standard
-// distributions are not specified that tightly.
+// distributions give different numbers from one library to the next.
 class SampleRandom {
   public:
     explicit SampleRandom(std::uint64_t seed) : state_(seed) {}
