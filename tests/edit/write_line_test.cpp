@@ -3,6 +3,7 @@
 #include "edit_files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -65,6 +66,15 @@ TEST(WriteLineN, KeepsTheFilePermissions) {
     ASSERT_TRUE(QFile::setPermissions(folder.path(), chosen));
     ASSERT_TRUE(WriteLineN(1, folder.path(), "Weapon=2", false).ok());
     EXPECT_EQ(QFile::permissions(folder.path()) & ~(QFile::ReadUser | QFile::WriteUser), chosen);
+}
+
+TEST(WriteLineN, WritesThroughASymbolicLinkToItsTarget) {
+    ItemFileFolder folder(kThreeLines);
+    const QString link = folder.folder() + QStringLiteral("/linked.cfg");
+    ASSERT_TRUE(QFile::link(folder.path(), link));
+    ASSERT_TRUE(WriteLineN(2, link, "Cost=20", false).ok());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(folder.read(), "Weapon=1\r\nCost=20\r\n;**************************\r\n");
 }
 
 TEST(WriteLineN, MissingOrUnreadableFileGivesAMessage) {
