@@ -2,6 +2,7 @@
 
 #include "app/line_buffer.h"
 #include "data/item_fields.h"
+#include "data/skill_costs.h"
 
 #include <QHash>
 #include <QString>
@@ -22,6 +23,7 @@ namespace wed {
 class DirListBox;
 class FileListBox;
 class MessageSink;
+class TitleBanner;
 
 // The caption of the main window.
 inline constexpr char kWindowCaption[] = "物品数据编辑器 v1.31";
@@ -43,9 +45,16 @@ class Form1 : public QWidget {
     void File2_Click();
     void Combo4_Click();
 
-    // Item selection and the skill costs (form1_item_view.cpp).
+    // Item selection, the record views and the skill costs (form1_item_view.cpp).
     void List1_Click();
+    void ShowWeaponRecord();
+    void ShowArmorRecord();
+    void ShowImplantRecord();
     void LoadSkillCosts();
+    // The skill costs kept in the tags of their labels.
+    SkillCosts skillCosts() const;
+    // The text of a field, whether a text box or a choice box.
+    QString textOf(const char* control) const;
 
     // Editing (form1_editing.cpp): every change of a field's text, by the program or the user.
     void fieldTextChanged(const FieldSpec& field);
@@ -88,12 +97,17 @@ class Form1 : public QWidget {
     FileListBox* fileList() const { return file2_; }
     QComboBox* driveList() const { return drive1_; }
     QComboBox* categoryBox() const { return combo4_; }
+    TitleBanner* titleBanner() const { return banner_; }
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
     void setMessageSink(MessageSink* sink);
     void message(const QString& text, const QString& title = {});
 
   private:
+    void resetFields(CategoryId category);
+    void showRecord(CategoryId category);
+    void showItemPicture(const QString& vidMenu, bool heand);
+
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
@@ -111,6 +125,7 @@ class Form1 : public QWidget {
     QString file1_;
     int check1_ = 0;
 
+    TitleBanner* banner_ = nullptr;
     QListWidget* list1_ = nullptr;
     QComboBox* drive1_ = nullptr;
     DirListBox* dir1_ = nullptr;

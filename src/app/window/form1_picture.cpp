@@ -2,6 +2,12 @@
 
 namespace wed {
 
+// Draws the picture of the item shown. The picture preview fills this in.
+void Form1::showItemPicture(const QString& vidMenu, bool heand) {
+    Q_UNUSED(vidMenu);
+    Q_UNUSED(heand);
+}
+
 // Shows the small picture of the current item.
 void Form1::Form1_Option1_Click() {}
 
