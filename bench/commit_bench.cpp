@@ -1,6 +1,8 @@
 // One keystroke's commit into the item file (check against the buffer, rewrite the line, save
 // atomically, the buffer follows) against the bare minimum of any atomic save: the same bytes
-// written to a temporary file in the same folder, flushed to disk and renamed.
+// written to a temporary file in the same folder, flushed to disk and renamed. Disk syncs vary
+// a lot from one moment to the next: compare the two with --benchmark_repetitions=10
+// --benchmark_enable_random_interleaving=true.
 #include "app/line_buffer.h"
 #include "edit/line_rewrite.h"
 #include "edit/write_line.h"
