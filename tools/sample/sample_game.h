@@ -8,9 +8,10 @@ namespace wed::sample {
 
 // The two text files of a game folder, as the game stores them: ANSI code page, CR LF.
 struct SampleText {
-    QByteArray itemFile; // weapon.cfg
-    QByteArray nameFile; // Text/Weapon.txt
-    qsizetype itemLines = 0;
+    QByteArray itemFile;     // weapon.cfg
+    QByteArray nameFile;     // Text/Weapon.txt
+    qsizetype itemLines = 0; // lines of weapon.cfg as a line buffer counts them: the empty
+                             // line after the last CR LF is one
 };
 
 // The sample's weapon.cfg and Text/Weapon.txt. When minimumItemLines is above the sample's own
