@@ -29,6 +29,7 @@ TEST(TitleBanner, CreatesTheTenLettersAsALabelArrayOnTheWindow) {
         QLabel* label = banner.letter(i);
         EXPECT_EQ(label->parentWidget(), &window);
         EXPECT_EQ(label->property("index").toInt(), i);
+        EXPECT_FALSE(label->isHidden());
         EXPECT_EQ(label->font().family(), QStringLiteral("宋体"));
         EXPECT_EQ(label->font().pointSize(), 48);
         EXPECT_EQ(label->geometry(), QRect(titleLetterStartLeft(i) / 15, 0, i == 4 ? 81 : 65, 65));

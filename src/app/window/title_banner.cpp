@@ -23,6 +23,8 @@ QLabel* makeLetter(QWidget* window, int index) {
     label->setFont(font);
     label->resize(titleLetterWidth(index) / kTwipsPerPixel,
                   kTitleLetterHeightTwips / kTwipsPerPixel);
+    // Shown with the window, or at once when the window is already on screen.
+    label->show();
     return label;
 }
 
