@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMetaObject>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -83,13 +82,6 @@ TEST(TitleBanner, AHandoverStopsTheRunningColourTimerAndRepaintsTheLettersItTouc
         const int b = banner.animation().B()[i];
         EXPECT_EQ(textColour(banner.letter(i)), QColor(r, g, b)) << "letter " << i;
     }
-}
-
-TEST(TitleBanner, DiesWithItsWindow) {
-    auto* window = new QWidget;
-    QPointer<TitleBanner> banner = new TitleBanner(window);
-    delete window;
-    EXPECT_TRUE(banner.isNull());
 }
 
 } // namespace
