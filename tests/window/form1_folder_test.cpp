@@ -123,6 +123,19 @@ TEST_F(Folders, DriveListShowsTheDriveOfTheFolderAndReturnsToItsLastFolder) {
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
+// A drive that went away since the list was made (an unmounted medium) is not ready.
+TEST_F(Folders, ADriveThatIsNotReadyKeepsTheFolderAndDriveWithAMessage) {
+    openFolder(game.folder());
+    QComboBox* drives = form.driveList();
+    const int before = drives->currentIndex();
+    drives->addItem(QStringLiteral("gone"), game.path("gone/"));
+    drives->setCurrentIndex(drives->count() - 1);
+    emit drives->activated(drives->count() - 1);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(form.dirList()->path(), game.folder());
+    EXPECT_EQ(drives->currentIndex(), before);
+}
+
 TEST(DriveRoots, TheDriveOfAPathIsTheLongestRootHoldingIt) {
     const QStringList roots{"/", "/mnt/data/", "/mnt/"};
     EXPECT_EQ(driveOf("/mnt/data/games/x", roots), "/mnt/data/");

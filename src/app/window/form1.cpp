@@ -6,6 +6,7 @@
 #include "app/window/drive_roots.h"
 #include "app/window/file_list_box.h"
 #include "app/window/message_box.h"
+#include "app/window/title_banner.h"
 #include "app/window/twips.h"
 #include "app/window/window_fonts.h"
 
@@ -60,7 +61,8 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    // The title letters stand along the top edge, 975 twips high (title_banner.h draws them).
+    // The title letters stand along the top edge, behind the controls below them.
+    banner_ = new TitleBanner(this);
     buildPanels();
     buildNavigation();
     buildItemArea();
@@ -137,6 +139,11 @@ void Form1::buildNavigation() {
     combo4_->setCurrentIndex(0);
     file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), this), "File2",
                    twipsToPixels(8400, 3960, 1380, 810));
+    list1_->setAccessibleName(QStringLiteral("物品列表"));
+    drive1_->setAccessibleName(QStringLiteral("驱动器"));
+    dir1_->setAccessibleName(QStringLiteral("文件夹"));
+    combo4_->setAccessibleName(QStringLiteral("类别"));
+    file2_->setAccessibleName(QStringLiteral("物品数据文件"));
 
     // At start every list shows the process's current folder; no handler runs.
     const QString start = QDir::currentPath();

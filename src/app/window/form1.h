@@ -23,6 +23,7 @@ namespace wed {
 class DirListBox;
 class FileListBox;
 class MessageSink;
+class PictureObject;
 class TitleBanner;
 
 // The caption of the main window.
@@ -107,6 +108,9 @@ class Form1 : public QWidget {
     void resetFields(CategoryId category);
     void showRecord(CategoryId category);
     void showItemPicture(const QString& vidMenu, bool heand);
+    void showPictureForOption();
+    PictureObject* pictureObject() const;
+    void reloadAfterExternalChange();
 
     void buildPanels();
     void buildFields(CategoryId category);
