@@ -87,7 +87,7 @@ void Form1::buildPanels() {
     command1_->setFont(ownDefaultFont());
     text38_ = place(new QLineEdit(implants), "Text38", twipsToPixels(1920, 360, 3615, 375));
     text38_->setFont(songFont(kLargePanelPoints));
-    text38_->setAccessibleName(QStringLiteral("估计价格"));
+    text38_->setAccessibleName(QStringLiteral("价格范围"));
 
     for (const Category& c : categories())
         buildFields(c.id);

@@ -58,12 +58,11 @@ void Form1::File2_Click() {
     rebuildItemList(*category);
 }
 
+// Shows the category's panel; rebuilds the list only once an item has been shown (gate 1).
 void Form1::Combo4_Click() {
-    const Category* category = currentCategory();
-    if (!category)
-        return;
-    for (const Category& c : categories())
-        container(c.panel)->setVisible(c.id == category->id);
+    if (const Category* category = currentCategory())
+        for (const Category& c : categories())
+            container(c.panel)->setVisible(c.id == category->id);
     if (editGate() == 1)
         File2_Click();
 }
