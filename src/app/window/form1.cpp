@@ -6,6 +6,7 @@
 #include "app/window/drive_roots.h"
 #include "app/window/file_list_box.h"
 #include "app/window/message_box.h"
+#include "app/window/picture_box.h"
 #include "app/window/title_banner.h"
 #include "app/window/twips.h"
 #include "app/window/window_fonts.h"
@@ -193,9 +194,8 @@ void Form1::buildItemArea() {
     });
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pic1_ = place(frame, "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
+    pic1_ = place(new PictureBox(this), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
+    pic1_->setAccessibleName(QStringLiteral("物品图片"));
 
     auto* nameLabel = place(new QLabel(QStringLiteral("名字"), this), "Label32",
                             twipsToPixels(8280, 7560, 1935, 375));
