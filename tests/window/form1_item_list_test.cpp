@@ -132,6 +132,11 @@ TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
                       list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(form.editGate(), 1) << "item selection opened the gate";
+
+    form.setEditGate(0);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(form.editGate(), 1) << "the keyboard selects items too";
 }
 
 // The category box switches panels always, and rebuilds the list only with the gate open.
