@@ -1,0 +1,162 @@
+#include "window/form1_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace wed::test {
+namespace {
+
+const QString kSeparator = QStringLiteral(";**************************");
+
+class ItemView : public Form1Fixture {
+  protected:
+    void SetUp() override {
+        game.writeItems({"Weapon=gun",
+                         "Cost=700",
+                         "Clip=12",
+                         "VidMENU=12340005",
+                         "Class=3",
+                         "AmmoName=Ammo_minigun",
+                         kSeparator,
+                         "Weapon=bare",
+                         "Cost=5",
+                         kSeparator,
+                         "Armor=vest",
+                         "Cost=300",
+                         "Hp=80",
+                         kSeparator,
+                         "Implant=ImplantSkillsCost",
+                         "Health=10",
+                         "Strength=20",
+                         "Speed=30",
+                         "Accuracy=40",
+                         "Intelligence=50",
+                         ";**",
+                         "Implant=chip",
+                         "Cost=100",
+                         "NumSkill=2",
+                         "MinMax=1 3",
+                         ";**",
+                         ""});
+        game.writeNames({"<gun>", "x", "名称：      机关枪", "3", "4", "5", "6", "7", "第一行说明",
+                         "", "<vest>", "x", "y", "名称：      防弹衣", "4", "5", "护甲说明", ""});
+        loadGame();
+    }
+
+    void clickItem(int row) {
+        QListWidget* list = form.itemList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+
+    QString text(const char* control) const { return form.textOf(control); }
+    int tag(const char* control) const {
+        return form.fieldWidget(control)->property("Tag").toInt();
+    }
+};
+
+TEST_F(ItemView, WeaponShowsValuesLineNumbersNameAndDescriptionAndOpensTheGate) {
+    form.textBox("Text20")->setText("stale");
+    clickItem(0);
+    EXPECT_EQ(text("Text5"), "700");
+    EXPECT_EQ(tag("Text5"), 2);
+    EXPECT_EQ(text("Combo1"), "3");
+    EXPECT_EQ(text("Combo2"), "Ammo_minigun");
+    EXPECT_EQ(text("Text3"), QStringLiteral("无"));
+    EXPECT_EQ(tag("Text3"), 0);
+    EXPECT_EQ(text("Text20"), QStringLiteral("无")); // the armor panel is emptied too
+    EXPECT_EQ(form.nameBox()->text(), QStringLiteral("机关枪"));
+    EXPECT_EQ(form.descriptionBox()->toPlainText(), QStringLiteral("第一行说明\n"));
+    EXPECT_EQ(form.editGate(), 1);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(ItemView, NextItemClearsLineNumbersAndKeepsTheNameWhenItHasNone) {
+    clickItem(0);
+    clickItem(1);
+    EXPECT_EQ(text("Text10"), QStringLiteral("无"));
+    EXPECT_EQ(tag("Text10"), 0);
+    EXPECT_EQ(form.nameBox()->text(), QStringLiteral("机关枪"));
+    EXPECT_EQ(form.descriptionBox()->toPlainText(), QString());
+}
+
+TEST_F(ItemView, ArmorLeavesTheWeaponFieldsAlone) {
+    clickItem(0);
+    chooseCategory(1);
+    ASSERT_EQ(listed(), QStringList{"vest"});
+    clickItem(0);
+    EXPECT_EQ(text("Text19"), "300");
+    EXPECT_EQ(text("Text20"), "80");
+    EXPECT_EQ(text("Text5"), "700");
+    EXPECT_EQ(form.nameBox()->text(), QStringLiteral("防弹衣"));
+    EXPECT_EQ(form.descriptionBox()->toPlainText(), QStringLiteral("护甲说明\n"));
+}
+
+TEST_F(ItemView, TypingIntoAFieldWritesEachKeystrokeOnItsOwnLine) {
+    clickItem(0);
+    chooseCategory(1);
+    clickItem(0);
+    QLineEdit* price = form.textBox("Text19");
+    price->selectAll();
+    const QByteArray before = game.readFile("weapon.cfg");
+    QStringList written;
+    for (const char* key : {"1", "5", "0", "0"}) {
+        QTest::keyClicks(price, key);
+        written << QString::fromLatin1(game.readFile("weapon.cfg").split('\r').at(11).trimmed());
+    }
+    EXPECT_EQ(written, (QStringList{"Cost=1", "Cost=15", "Cost=150", "Cost=1500"}));
+    QByteArray expected = before;
+    expected.replace("Cost=300", "Cost=1500");
+    EXPECT_EQ(game.readFile("weapon.cfg"), expected);
+    EXPECT_EQ(form.itemBuffer().bytes(), expected);
+}
+
+TEST_F(ItemView, NothingIsWrittenWhileTheGateIsClosedOrForAFieldWithoutALine) {
+    clickItem(0);
+    const QByteArray before = game.readFile("weapon.cfg");
+    form.setEditGate(0);
+    form.textBox("Text5")->setText("9");
+    form.setEditGate(1);
+    form.textBox("Text3")->setText("10 20"); // the record has no Damage line
+    EXPECT_EQ(game.readFile("weapon.cfg"), before);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(ItemView, ClassOutOfRangeShowsTheMessageAndWritesNothing) {
+    clickItem(0);
+    const QByteArray before = game.readFile("weapon.cfg");
+    QTest::keyClicks(form.comboBox("Combo1")->lineEdit(), "5");
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("数据错误！")});
+    EXPECT_EQ(game.readFile("weapon.cfg"), before);
+    form.comboBox("Combo1")->setCurrentIndex(4);
+    EXPECT_TRUE(game.readFile("weapon.cfg").contains("\r\nClass=4\r\n"));
+}
+
+TEST_F(ItemView, AFileChangedByAnotherProgramIsNotOverwrittenAndIsShownAgain) {
+    clickItem(0);
+    QByteArray outside = game.readFile("weapon.cfg");
+    outside.replace("Cost=700", "Cost=701");
+    game.writeFile("weapon.cfg", outside);
+    form.textBox("Text10")->setText("30");
+    EXPECT_EQ(game.readFile("weapon.cfg"), outside);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(text("Text5"), "701");
+    EXPECT_EQ(text("Text10"), "12");
+    EXPECT_EQ(form.editGate(), 1);
+}
+
+TEST_F(ItemView, PriceButtonEstimatesFromTheImplantAndTheSkillCosts) {
+    chooseCategory(2);
+    clickItem(0); // the list is still the weapons'; the gate opens
+    chooseCategory(2);
+    ASSERT_EQ(listed(), QStringList{"chip"});
+    clickItem(0);
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(form.priceBox()->text(), QStringLiteral("'130 ～ '370"));
+    EXPECT_EQ(form.label("Label38")->property("Tag").toString(), "50");
+}
+
+} // namespace
+} // namespace wed::test
