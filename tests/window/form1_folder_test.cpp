@@ -1,4 +1,5 @@
 #include "app/window/dir_list_box.h"
+#include "app/window/drive_list_box.h"
 #include "app/window/drive_roots.h"
 #include "window/form1_fixture.h"
 

@@ -3,7 +3,7 @@
 #include "app/path_case.h"
 
 #include "app/window/dir_list_box.h"
-#include "app/window/drive_roots.h"
+#include "app/window/drive_list_box.h"
 #include "app/window/file_list_box.h"
 #include "app/window/message_box.h"
 #include "app/window/picture_box.h"
@@ -130,7 +130,7 @@ void Form1::buildNavigation() {
     list1_ = place(new QListWidget(this), "List1", twipsToPixels(120, 1005, 2295, 8520));
     list1_->setSortingEnabled(false);
 
-    drive1_ = place(new QComboBox(this), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
+    drive1_ = place(new DriveListBox(this), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
     dir1_ = place(new DirListBox(this), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
     combo4_ = place(new QComboBox(this), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
     combo4_->setEditable(true);
@@ -148,17 +148,14 @@ void Form1::buildNavigation() {
 
     // At start every list shows the process's current folder; no handler runs.
     const QString start = QDir::currentPath();
-    const QStringList roots = driveRoots();
-    for (const QString& root : roots)
-        drive1_->addItem(driveLabel(root), root);
-    selectDriveOf(start);
+    drive1_->selectDriveOf(start);
     {
         const QSignalBlocker quiet(dir1_);
         dir1_->setPath(start);
     }
     file2_->setPath(start);
     file1_ = dir1_->path();
-    driveFolders_.insert(driveOf(start, roots), dir1_->path());
+    driveFolders_.insert(drive1_->root(), dir1_->path());
 
     connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);

@@ -21,6 +21,7 @@ class QRadioButton;
 namespace wed {
 
 class DirListBox;
+class DriveListBox;
 class FileListBox;
 class MessageSink;
 class PictureObject;
@@ -96,7 +97,7 @@ class Form1 : public QWidget {
     QRadioButton* option2() const { return option2_; }
     DirListBox* dirList() const { return dir1_; }
     FileListBox* fileList() const { return file2_; }
-    QComboBox* driveList() const { return drive1_; }
+    DriveListBox* driveList() const { return drive1_; }
     QComboBox* categoryBox() const { return combo4_; }
     TitleBanner* titleBanner() const { return banner_; }
 
@@ -119,7 +120,6 @@ class Form1 : public QWidget {
     void connectFields();
     QWidget* container(const char* name) const;
     void openFolder(const QString& path);
-    void selectDriveOf(const QString& path);
     bool loadGameFiles();
     void rebuildItemList(const Category& category);
 
@@ -131,7 +131,7 @@ class Form1 : public QWidget {
 
     TitleBanner* banner_ = nullptr;
     QListWidget* list1_ = nullptr;
-    QComboBox* drive1_ = nullptr;
+    DriveListBox* drive1_ = nullptr;
     DirListBox* dir1_ = nullptr;
     QComboBox* combo4_ = nullptr;
     FileListBox* file2_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/item_list.h"
 #include "app/path_case.h"
 #include "app/window/dir_list_box.h"
+#include "app/window/drive_list_box.h"
 #include "app/window/drive_roots.h"
 #include "app/window/file_list_box.h"
 #include "app/window/whole_file.h"
@@ -27,10 +28,10 @@ QString shown(const QString& path) {
 
 // Picking a drive returns to the folder last shown on it, or its root.
 void Form1::Drive1_Change() {
-    const QString root = drive1_->currentData().toString();
+    const QString root = drive1_->root();
     if (!driveReady(root)) {
         message(QStringLiteral("驱动器 %1 没有准备好，无法读取。").arg(shown(root)));
-        selectDriveOf(dir1_->path());
+        drive1_->selectDriveOf(dir1_->path());
         return;
     }
     QString folder = driveFolders_.value(root, root);
@@ -41,8 +42,8 @@ void Form1::Drive1_Change() {
 
 void Form1::Dir1_Change() {
     const QString folder = dir1_->path();
-    selectDriveOf(folder);
-    driveFolders_.insert(drive1_->currentData().toString(), folder);
+    drive1_->selectDriveOf(folder);
+    driveFolders_.insert(drive1_->root(), folder);
     file1_ = folder;
     file2_->setPath(folder);
 }
@@ -112,15 +113,6 @@ void Form1::openFolder(const QString& path) {
         return;
     }
     dir1_->setPath(path);
-}
-
-void Form1::selectDriveOf(const QString& path) {
-    QStringList roots;
-    for (int i = 0; i < drive1_->count(); ++i)
-        roots.append(drive1_->itemData(i).toString());
-    const int index = drive1_->findData(driveOf(path, roots));
-    const QSignalBlocker quiet(drive1_);
-    drive1_->setCurrentIndex(index);
 }
 
 } // namespace wed
