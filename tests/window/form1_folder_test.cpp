@@ -95,6 +95,16 @@ TEST_F(Folders, ChangingTheFolderKeepsTheListAndBuffersUntilTheFileIsClicked) {
     EXPECT_EQ(form.itemFilePath(), game.path("second/weapon.cfg"));
 }
 
+TEST_F(Folders, EnterOnTheItemFileLoadsItLikeAClick) {
+    game.writeItems({"Weapon=gun"});
+    game.writeNames({"1"});
+    openFolder(game.folder());
+    FileListBox& files = *form.fileList();
+    files.setCurrentRow(0);
+    QTest::keyClick(&files, Qt::Key_Return);
+    EXPECT_EQ(listed(), QStringList({"gun"}));
+}
+
 TEST_F(Folders, TheSelectedFileStaysSelectedInTheNextFolder) {
     game.writeItems({"Weapon=gun"});
     game.writeItems({"Weapon=other"}, QStringLiteral("second/WEAPON.cfg"));
