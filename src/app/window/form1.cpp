@@ -46,6 +46,18 @@ bool isChoice(FieldKind kind) {
     return kind != FieldKind::Numeric && kind != FieldKind::Verbatim;
 }
 
+// A text box, or for a choice field an editable drop-down list with its whole list and no text.
+QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
+    if (!isChoice(field.kind))
+        return new QLineEdit(parent);
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(field.choices);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
 // A screen reader reads the caption without the line break that ends one of them.
 QString accessibleCaption(const QString& caption) {
     return caption.trimmed();
@@ -106,18 +118,7 @@ void Form1::buildFields(CategoryId category) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setToolTip(f.labelHelp);
 
-        QWidget* field = nullptr;
-        if (isChoice(f.kind)) {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->addItems(f.choices);
-            combo->setCurrentIndex(-1);
-            field = combo;
-        } else {
-            field = new QLineEdit(parent);
-        }
-        place(field, f.control, twipsToPixels(f.fieldRect));
+        QWidget* field = place(makeFieldWidget(f, parent), f.control, twipsToPixels(f.fieldRect));
         field->setFont(fieldFont);
         field->setToolTip(f.fieldHelp);
         field->setAccessibleName(accessibleCaption(f.caption));
@@ -146,16 +147,7 @@ void Form1::buildNavigation() {
     combo4_->setAccessibleName(QStringLiteral("类别"));
     file2_->setAccessibleName(QStringLiteral("物品数据文件"));
 
-    // At start every list shows the process's current folder; no handler runs.
-    const QString start = QDir::currentPath();
-    drive1_->selectDriveOf(start);
-    {
-        const QSignalBlocker quiet(dir1_);
-        dir1_->setPath(start);
-    }
-    file2_->setPath(start);
-    file1_ = dir1_->path();
-    driveFolders_.insert(drive1_->root(), dir1_->path());
+    showStartFolder();
 
     connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);
@@ -166,6 +158,19 @@ void Form1::buildNavigation() {
         if (row >= 0)
             List1_Click();
     });
+}
+
+// At start every list shows the process's current folder; no handler runs.
+void Form1::showStartFolder() {
+    const QString start = QDir::currentPath();
+    drive1_->selectDriveOf(start);
+    {
+        const QSignalBlocker quiet(dir1_);
+        dir1_->setPath(start);
+    }
+    file2_->setPath(start);
+    file1_ = dir1_->path();
+    driveFolders_.insert(drive1_->root(), dir1_->path());
 }
 
 void Form1::buildItemArea() {

@@ -116,6 +116,7 @@ class Form1 : public QWidget {
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
+    void showStartFolder();
     void buildItemArea();
     void connectFields();
     QWidget* container(const char* name) const;
