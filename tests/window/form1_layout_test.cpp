@@ -177,16 +177,5 @@ TEST_F(Form1Layout, StorageIsStateNotVisibleControls) {
     EXPECT_EQ(QDir(form.gameFolder()), QDir::current());
 }
 
-// The title letters fill the top 975 twips; the controls under them must not cover them.
-TEST_F(Form1Layout, VisibleControlsStayBelowTheTitleRow) {
-    for (const char* name :
-         {"List1", "Drive1", "Dir1", "Combo4", "File2", "Pic1", "Text28", "Text29"}) {
-        const QRect r = child(name)->geometry();
-        EXPECT_GE(r.top(), 975 / 15) << name;
-        EXPECT_LE(r.bottom(), form.height()) << name;
-        EXPECT_LE(r.right(), form.width()) << name;
-    }
-}
-
 } // namespace
 } // namespace wed
