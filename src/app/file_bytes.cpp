@@ -1,4 +1,4 @@
-#include "app/window/whole_file.h"
+#include "app/file_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +19,7 @@ QString reasonFor(const QFile& file) {
 
 } // namespace
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
+std::optional<QByteArray> readFileBytes(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

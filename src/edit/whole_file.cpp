@@ -1,5 +1,7 @@
 #include "edit/whole_file.h"
 
+#include "app/file_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -33,26 +35,17 @@ QString saveFailureReason(QFileDevice::FileError error) {
 } // namespace
 
 FileBytes readWholeFile(const QString& path) {
-    QFile file(path);
-    // Opening first spares the checks on every keystroke; they only pick the message.
-    // Qt refuses to open a folder as a file.
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists())
-            return {failure(FileStatus::Missing,
-                            QStringLiteral("找不到文件“%1”，修改没有写入。").arg(shown(path))),
-                    {}};
-        return {
-            failure(FileStatus::ReadFailed,
-                    QStringLiteral("无法读取文件“%1”（没有读取权限或文件被占用），修改没有写入。")
-                        .arg(shown(path))),
-            {}};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {failure(FileStatus::ReadFailed,
-                        QStringLiteral("读取文件“%1”时出错，修改没有写入。").arg(shown(path))),
+    QString reason;
+    std::optional<QByteArray> bytes = readFileBytes(path, &reason);
+    if (bytes)
+        return {{}, std::move(*bytes)};
+    if (!QFile::exists(path))
+        return {failure(FileStatus::Missing,
+                        QStringLiteral("找不到文件“%1”，修改没有写入。").arg(shown(path))),
                 {}};
-    return {{}, std::move(bytes)};
+    return {failure(FileStatus::ReadFailed,
+                    QStringLiteral("无法读取文件“%1”：%2修改没有写入。").arg(shown(path), reason)),
+            {}};
 }
 
 bool isWriteProtected(const QString& path) {

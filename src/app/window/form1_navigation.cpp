@@ -1,12 +1,12 @@
 #include "app/window/form1.h"
 
+#include "app/file_bytes.h"
 #include "app/item_list.h"
 #include "app/path_case.h"
 #include "app/window/dir_list_box.h"
 #include "app/window/drive_list_box.h"
 #include "app/window/drive_roots.h"
 #include "app/window/file_list_box.h"
-#include "app/window/whole_file.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -77,7 +77,7 @@ bool Form1::loadGameFiles() {
         return false;
     }
     QString error;
-    const std::optional<QByteArray> items = readWholeFile(itemPath, &error);
+    const std::optional<QByteArray> items = readFileBytes(itemPath, &error);
     if (!items) {
         message(QStringLiteral("无法读取物品数据文件 %1：%2\n物品列表没有改变。")
                     .arg(shown(itemPath), error));
@@ -88,7 +88,7 @@ bool Form1::loadGameFiles() {
     if (!QFileInfo::exists(namePath)) {
         message(
             QStringLiteral("找不到名字文件 %1，物品的名字和说明将显示为空。").arg(shown(namePath)));
-    } else if (const std::optional<QByteArray> read = readWholeFile(namePath, &error)) {
+    } else if (const std::optional<QByteArray> read = readFileBytes(namePath, &error)) {
         names = *read;
     } else {
         message(QStringLiteral("无法读取名字文件 %1：%2\n物品列表没有改变。")
