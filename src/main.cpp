@@ -1,3 +1,4 @@
+#include "app/title_animation.h"
 #include "app/window/form1.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 // current folder, and closing the window ends it.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(wed::kApplicationName));
+    QApplication::setApplicationName(wed::titleText());
     wed::Form1 window;
     window.show();
     return app.exec();

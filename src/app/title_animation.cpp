@@ -128,8 +128,15 @@ QString titleLetterText(int index) {
     return QString::fromUtf16(kLetters.at(index));
 }
 
+QString titleText() {
+    QString text;
+    for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
+        text += titleLetterText(i);
+    return text;
+}
+
 QString windowCaption() {
-    return QStringLiteral("武器装甲晶体数据编辑器 v1.31");
+    return titleText() + QStringLiteral(" v1.31");
 }
 
 } // namespace wed

@@ -53,8 +53,10 @@ int titleLetterStartLeft(int index);
 int titleLetterWidth(int index);
 inline constexpr int kTitleLetterHeightTwips = 975;
 
-// The characters of letter `index` (index 4 holds two) and the window caption.
+// The characters of letter `index` (index 4 holds two), the whole title (also the program's
+// name) and the window caption, which adds the version.
 QString titleLetterText(int index);
+QString titleText();
 QString windowCaption();
 
 } // namespace wed

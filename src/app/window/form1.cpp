@@ -1,6 +1,7 @@
 #include "app/window/form1.h"
 
 #include "app/path_case.h"
+#include "app/title_animation.h"
 
 #include "app/window/dir_list_box.h"
 #include "app/window/drive_list_box.h"
@@ -72,7 +73,7 @@ Form1::Form1(QWidget* parent)
       text00_(QByteArrayLiteral("Text00\r\n")), text01_(QByteArrayLiteral("Text01\r\n")),
       defaultMessages_(std::make_unique<ModalMessageBox>()), messages_(defaultMessages_.get()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowTitle(windowCaption());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     // The title letters stand along the top edge, behind the controls below them.
     banner_ = new TitleBanner(this);

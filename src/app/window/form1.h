@@ -27,11 +27,6 @@ class MessageSink;
 class PictureObject;
 class TitleBanner;
 
-// The caption of the main window.
-inline constexpr char kWindowCaption[] = "物品数据编辑器 v1.31";
-// The application's name: the title of its message boxes.
-inline constexpr char kApplicationName[] = "物品数据编辑器";
-
 // The editor's one window. It owns all state: the line buffers of weapon.cfg and of the name
 // file, the game folder (the path of Dir1 and File2), the picture folder, the category (Combo4's
 // text), the item list and the edit gate. Every behaviour is one of its handlers.
