@@ -1,0 +1,112 @@
+// The whole road of one editing session on a copy of the sample game folder, driven the way a
+// user drives the window; at the end weapon.cfg must differ from the original in exactly the
+// lines that were edited, each holding what the edit wrote.
+#include "app/window/picture_box.h"
+#include "window/form1_fixture.h"
+
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace wed::test {
+namespace {
+
+void copyFolder(const QString& from, const QString& to) {
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        ASSERT_TRUE(QFile::copy(source, target)) << target.toStdString();
+    }
+}
+
+QByteArray withLine(QByteArray file, int lineNumber, const QByteArray& line) {
+    QList<QByteArray> lines = file.split('\n');
+    lines[lineNumber - 1] = line + '\r';
+    return lines.join('\n');
+}
+
+class EndToEnd : public Form1Fixture {
+  protected:
+    void SetUp() override {
+        copyFolder(WED_SAMPLE_DIR, game.folder());
+        original = game.readFile("weapon.cfg");
+        expected = original;
+    }
+
+    void clickItem(int row) {
+        QListWidget* list = form.itemList();
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+        ASSERT_EQ(list->currentRow(), row);
+    }
+
+    int tag(const char* control) const {
+        return form.fieldWidget(control)->property("Tag").toInt();
+    }
+
+    // Replaces the field's text as a user does: select all, type.
+    void type(const char* control, const QString& text, const QByteArray& line) {
+        QLineEdit* edit = form.textBox(control);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        expected = withLine(expected, tag(control), line);
+    }
+
+    void pick(const char* control, int index, const QByteArray& line) {
+        QComboBox* box = form.comboBox(control);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+        expected = withLine(expected, tag(control), line);
+    }
+
+    const QImage& drawing() const { return static_cast<PictureBox*>(form.picture())->drawing(); }
+
+    QByteArray original;
+    QByteArray expected;
+};
+
+TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
+    loadGame();
+    ASSERT_GT(form.itemList()->count(), 10);
+
+    // A weapon: a verbatim field, a numeric field and the three choice boxes.
+    clickItem(5);
+    ASSERT_EQ(form.editGate(), 1);
+    ASSERT_FALSE(drawing().isNull());
+    const QSize small = drawing().size();
+    type("Text5", "1 250 ", "Cost=1 250 ");
+    type("Text13", "12abc", "Explosive=12");
+    pick("Combo1", 2, "Class=2");
+    pick("Combo2", 7, "AmmoName=Ammo_pistol_infinite");
+    pick("Combo3", 15, "VIDBullet=1392");
+    QTest::mouseClick(form.option2(), Qt::LeftButton);
+    ASSERT_FALSE(drawing().isNull());
+    EXPECT_NE(drawing().size(), small);
+    QTest::mouseClick(form.option1(), Qt::LeftButton);
+
+    // An armor: the list rebuilds because an item was shown.
+    chooseCategory(1);
+    clickItem(2);
+    type("Text19", "1500", "Cost=1500");
+    type("Text20", " 80", "Hp= 80");
+
+    // An implant: its price estimate writes nothing.
+    chooseCategory(2);
+    clickItem(1);
+    type("Text34", "4", "MaxShop=4");
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(form.priceBox()->text().contains(QStringLiteral(" ～ ")));
+    EXPECT_FALSE(form.priceBox()->text().contains(QStringLiteral("？")));
+
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    EXPECT_NE(expected, original);
+    EXPECT_EQ(game.readFile("weapon.cfg"), expected);
+    EXPECT_EQ(form.itemBuffer().bytes(), expected);
+}
+
+} // namespace
+} // namespace wed::test
