@@ -81,6 +81,7 @@ Form1::Form1(QWidget* parent)
     buildNavigation();
     buildItemArea();
     connectFields();
+    applyTabOrder();
 }
 
 Form1::~Form1() = default;

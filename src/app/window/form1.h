@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -114,6 +115,8 @@ class Form1 : public QWidget {
     void showStartFolder();
     void buildItemArea();
     void connectFields();
+    void applyTabOrder();
+    std::vector<QWidget*> fieldsInReadingOrder(CategoryId category) const;
     QWidget* container(const char* name) const;
     void openFolder(const QString& path);
     bool loadGameFiles();
