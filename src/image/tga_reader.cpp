@@ -61,8 +61,10 @@ int32_t LoadTGA::TGAHeight() const {
     return scaleMode_ == 0 ? imageHeight_ : scaleMode_ == 1 ? twipsHeight_ : 0;
 }
 
+// The property keeps its published meaning, types 9 and 10; run-length greyscale (type 11) is
+// still decoded as run-length.
 int16_t LoadTGA::Compressed() const {
-    return header_ && header_->runLength() ? -1 : 0;
+    return header_ && (header_->ImageType == 9 || header_->ImageType == 10) ? -1 : 0;
 }
 
 int16_t LoadTGA::Bpp() const {
