@@ -6,9 +6,9 @@ namespace wed {
 namespace {
 
 const FieldSpec& field(const char* control) {
-    const FieldSpec* spec = fieldByControl(QString::fromLatin1(control));
-    EXPECT_NE(spec, nullptr) << control;
-    return *spec;
+    const FieldSpec* field = fieldByControl(QString::fromLatin1(control));
+    EXPECT_NE(field, nullptr) << control;
+    return *field;
 }
 
 // The line a text gives in a field, or "refused: <message>".
@@ -141,10 +141,10 @@ TEST(FieldLine, BulletTakesTheIntegerPartOfTheLeadingNumber) {
 
 TEST(FieldLine, EveryFieldOfEveryCategoryWritesItsOwnKey) {
     for (CategoryId id : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
-        for (const FieldSpec& spec : categoryFields(id).fields) {
-            const FieldLine line = fieldLine(spec, u"3");
-            ASSERT_TRUE(line.accepted) << spec.control;
-            EXPECT_EQ(line.line, spec.key + "3") << spec.control;
+        for (const FieldSpec& field : categoryFields(id).fields) {
+            const FieldLine line = fieldLine(field, u"3");
+            ASSERT_TRUE(line.accepted) << field.control;
+            EXPECT_EQ(line.line, field.key + "3") << field.control;
         }
     }
 }
