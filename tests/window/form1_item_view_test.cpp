@@ -13,33 +13,13 @@ const QString kSeparator = QStringLiteral(";**************************");
 class ItemView : public Form1Fixture {
   protected:
     void SetUp() override {
-        game.writeItems({"Weapon=gun",
-                         "Cost=700",
-                         "Clip=12",
-                         "VidMENU=12340005",
-                         "Class=3",
-                         "AmmoName=Ammo_minigun",
-                         kSeparator,
-                         "Weapon=bare",
-                         "Cost=5",
-                         kSeparator,
-                         "Armor=vest",
-                         "Cost=300",
-                         "Hp=80",
-                         kSeparator,
-                         "Implant=ImplantSkillsCost",
-                         "Health=10",
-                         "Strength=20",
-                         "Speed=30",
-                         "Accuracy=40",
-                         "Intelligence=50",
-                         ";**",
-                         "Implant=chip",
-                         "Cost=100",
-                         "NumSkill=2",
-                         "MinMax=1 3",
-                         ";**",
-                         ""});
+        // Records joined by '|', one line each; ";*" ends weapons and armor, ";**" implants.
+        const QString items = "Weapon=gun|Cost=700|Clip=12|VidMENU=12340005|Class=3|"
+                              "AmmoName=Ammo_minigun|;*|Weapon=bare|Cost=5|;*|Armor=vest|"
+                              "Cost=300|Hp=80|;*|Implant=ImplantSkillsCost|Health=10|Strength=20|"
+                              "Speed=30|Accuracy=40|Intelligence=50|;**|Implant=chip|Cost=100|"
+                              "NumSkill=2|MinMax=1 3|;**|";
+        game.writeItems(QString(items).replace(";*|", kSeparator + "|").split(u'|'));
         game.writeNames({"<gun>", "x", "名称：      机关枪", "3", "4", "5", "6", "7", "第一行说明",
                          "", "<vest>", "x", "y", "名称：      防弹衣", "4", "5", "护甲说明", ""});
         loadGame();

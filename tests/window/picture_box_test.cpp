@@ -43,16 +43,6 @@ TEST(PictureBox, InsideIsTheImageAfterDrawing) {
     EXPECT_EQ(shown.pixel(33, 17), qRgb(0, 0, 0x60));
 }
 
-TEST(PictureBox, ClearErasesTheDrawingButKeepsTheSize) {
-    PictureBox Pic1;
-    Pic1.resize(50, 40);
-    Pic1.drawImage(QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), QRect(0, 0, 4, 4));
-    EXPECT_FALSE(Pic1.drawing().isNull());
-    Pic1.clear();
-    EXPECT_TRUE(Pic1.drawing().isNull());
-    EXPECT_EQ(Pic1.size(), QSize(50, 40));
-}
-
 TEST(PictureBox, LargeOptionBeforeAnyItemChangesNothing) {
     PictureBox Pic1;
     Pic1.resize(180, 180);
