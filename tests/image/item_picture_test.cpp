@@ -58,12 +58,6 @@ TEST_F(ItemPictureTest, LargePictureFoundWhateverItsCaseAndFolderEndingInSeparat
     EXPECT_EQ(picturePath(folder + "/", "x.tga"), folder + "/x.tga");
 }
 
-TEST_F(ItemPictureTest, HeandPicture) {
-    FakePicture box(0);
-    ShowItemPicture(folder, u"12340005", PictureSize::Large, true, box);
-    EXPECT_EQ(box.outerSize(), QSize(3, 3));
-}
-
 TEST_F(ItemPictureTest, MissingBrokenOrUnnamedPicturesLeaveTheBoxClearedAtItsSize) {
     for (const QString& v : {QStringLiteral("99990001"), QStringLiteral("55550001")}) {
         FakePicture box(2, QSize(50, 40));

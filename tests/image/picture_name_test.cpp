@@ -5,46 +5,43 @@
 namespace wed {
 namespace {
 
-QString nameOf(const QString& v, PictureSize size, bool heand = false) {
-    return pictureFileName(v, size, heand).value_or(QStringLiteral("<none>"));
-}
-
-TEST(PictureName, SmallAndLarge) {
-    EXPECT_EQ(nameOf("12340005", PictureSize::Small), "1234_0005.tga");
-    EXPECT_EQ(nameOf("12340005", PictureSize::Large), "1233_0005.tga");
-    EXPECT_EQ(nameOf("01000012", PictureSize::Small), "0100_0012.tga");
-    EXPECT_EQ(nameOf("01000012", PictureSize::Large), "99_0012.tga");
-    EXPECT_EQ(nameOf("0000001", PictureSize::Large), "-1_0001.tga");
-    EXPECT_EQ(nameOf("123400051111", PictureSize::Small), "1234_0005.tga"); // beyond 8 unused
-}
-
-TEST(PictureName, SecondPartIsWrittenWithFourDigitsWhenItIsANumber) {
-    EXPECT_EQ(nameOf("12345", PictureSize::Small), "1234_0005.tga");
-    EXPECT_EQ(nameOf("123412", PictureSize::Small), "1234_0012.tga");
-    EXPECT_EQ(nameOf("1234 7", PictureSize::Small), "1234_0007.tga");
-    EXPECT_EQ(nameOf("1234-5", PictureSize::Small), "1234_-0005.tga");
-    EXPECT_EQ(nameOf("12342.5", PictureSize::Small), "1234_0003.tga"); // halves away from zero
-    EXPECT_EQ(nameOf("1234ab12", PictureSize::Small), "1234_ab12.tga");
-}
-
-TEST(PictureName, ShortValues) {
-    EXPECT_EQ(nameOf("1234", PictureSize::Small), "1234_.tga");
-    EXPECT_EQ(nameOf("1234", PictureSize::Large), "1233_.tga");
-    EXPECT_EQ(nameOf("12", PictureSize::Small), "12_.tga");
-    EXPECT_EQ(nameOf("12", PictureSize::Large), "11_.tga");
-    EXPECT_FALSE(pictureFileName(u"", PictureSize::Large, false).has_value());
-    EXPECT_FALSE(pictureFileName(u"ab120005", PictureSize::Large, false).has_value());
-}
-
-TEST(PictureName, HeandAndUnsafeNames) {
-    EXPECT_EQ(nameOf("12340005", PictureSize::Small, true), "1598.tga");
-    EXPECT_EQ(nameOf("", PictureSize::Large, true), "1598.tga");
+TEST(PictureName, FromTheVidMenuValue) {
+    const struct {
+        const char* value;
+        PictureSize size;
+        bool heand;
+        const char* name; // "" when there is none
+    } cases[] = {
+        {"12340005", PictureSize::Small, false, "1234_0005.tga"},
+        {"12340005", PictureSize::Large, false, "1233_0005.tga"},
+        {"01000012", PictureSize::Large, false, "99_0012.tga"},
+        {"0000001", PictureSize::Large, false, "-1_0001.tga"},
+        {"123400051111", PictureSize::Small, false, "1234_0005.tga"}, // beyond 8 unused
+        // The second part is written with four digits when it is a number.
+        {"12345", PictureSize::Small, false, "1234_0005.tga"},
+        {"1234 7", PictureSize::Small, false, "1234_0007.tga"},
+        {"1234-5", PictureSize::Small, false, "1234_-0005.tga"},
+        {"12342.5", PictureSize::Small, false, "1234_0003.tga"}, // halves away from zero
+        {"1234ab12", PictureSize::Small, false, "1234_ab12.tga"},
+        // Short values.
+        {"1234", PictureSize::Large, false, "1233_.tga"},
+        {"12", PictureSize::Small, false, "12_.tga"},
+        {"12", PictureSize::Large, false, "11_.tga"},
+        {"", PictureSize::Large, false, ""},
+        {"ab120005", PictureSize::Large, false, ""},
+        {"12340005", PictureSize::Small, true, "1598.tga"},
+        {"", PictureSize::Large, true, "1598.tga"},
+        // A name must stay inside the picture folder.
+        {"../../etc", PictureSize::Small, false, ""},
+        {"12\\40005", PictureSize::Small, false, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pictureFileName(QString::fromUtf8(c.value), c.size, c.heand).value_or(""),
+                  QString::fromUtf8(c.name))
+            << c.value << (c.size == PictureSize::Large ? " large" : " small");
     EXPECT_TRUE(heandRecordHeader(u"Weapon=heand"));
     EXPECT_FALSE(heandRecordHeader(u"Weapon=heand2"));
     EXPECT_FALSE(heandRecordHeader(u"Armor=heand"));
-    // A name must stay inside the picture folder.
-    EXPECT_FALSE(pictureFileName(u"../../etc", PictureSize::Small, false).has_value());
-    EXPECT_FALSE(pictureFileName(u"12\\40005", PictureSize::Small, false).has_value());
 }
 
 } // namespace
