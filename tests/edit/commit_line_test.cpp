@@ -25,25 +25,19 @@ TEST(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
     EXPECT_EQ(GetLine(items, 1), QStringLiteral("Cost=150"));
 }
 
+// Any change is noticed, also one of the same size or only at the end.
 TEST(CommitLine, FileChangedByAnotherProgramIsNotOverwritten) {
     ItemFileFolder folder(kRecord);
     LineBuffer items(folder.read());
     const QByteArray theirs = QByteArray(kRecord).replace("Hp=50", "Hp=60");
-    folder.write(theirs);
-    const FileOutcome outcome = commitLine(folder.path(), items, 2, "Cost=15");
-    EXPECT_EQ(outcome.status, FileStatus::ExternalChange);
-    EXPECT_TRUE(outcome.message.contains(QStringLiteral("其他程序")));
-    EXPECT_EQ(folder.read(), theirs);
-    EXPECT_EQ(items.bytes(), kRecord);
-}
-
-TEST(CommitLine, ChangeOfTheSameSizeOrOnlyAtTheEndIsNoticed) {
-    ItemFileFolder folder(kRecord);
-    LineBuffer items(folder.read());
-    folder.write(QByteArray(kRecord).replace("Cost=1", "Cost=2"));
-    EXPECT_EQ(commitLine(folder.path(), items, 2, "Cost=3").status, FileStatus::ExternalChange);
-    folder.write(kRecord + "\r\n");
-    EXPECT_EQ(commitLine(folder.path(), items, 2, "Cost=3").status, FileStatus::ExternalChange);
+    for (const QByteArray& changed : {theirs, kRecord + "\r\n"}) {
+        folder.write(changed);
+        const FileOutcome outcome = commitLine(folder.path(), items, 2, "Cost=15");
+        EXPECT_EQ(outcome.status, FileStatus::ExternalChange);
+        EXPECT_TRUE(outcome.message.contains(QStringLiteral("其他程序")));
+        EXPECT_EQ(folder.read(), changed);
+        EXPECT_EQ(items.bytes(), kRecord);
+    }
     folder.write(kRecord);
     EXPECT_TRUE(commitLine(folder.path(), items, 2, "Cost=3").ok());
 }

