@@ -26,30 +26,13 @@ KeyHit hit(const ItemRecord& record, CategoryId category, const char* control) {
 const QString kSeparator = QString::fromLatin1(kRecordSeparator);
 
 TEST(WeaponRecord, FillsEveryFieldWithItsValueAndLineNumber) {
-    const LineBuffer items = bufferOf({";comment",
-                                       "Weapon=gun",
-                                       "Add_level=2",
-                                       "Damage=10 20",
-                                       "Reload=5 30",
-                                       "Cost=700",
-                                       "Size=2 3",
-                                       "Level=1",
-                                       "DeathPush=3",
-                                       "DamageRadius=0",
-                                       "Clip=12",
-                                       "AimRange=4",
-                                       "BulletCount=1 1",
-                                       "Explosive=5",
-                                       "VidGRND=77",
-                                       "VidMENU=12340005",
-                                       "TypeAnimationTors=2",
-                                       "ShellVid=9",
-                                       "ShotWAV=14",
-                                       "Class=1",
-                                       "AmmoName=Ammo_pistol",
-                                       "VIDBullet=800",
-                                       "Weight=3",
-                                       kSeparator});
+    const LineBuffer items = bufferOf(
+        QStringLiteral(";comment|Weapon=gun|Add_level=2|Damage=10 20|Reload=5 30|Cost=700|Size=2 3|"
+                       "Level=1|DeathPush=3|DamageRadius=0|Clip=12|AimRange=4|BulletCount=1 1|"
+                       "Explosive=5|VidGRND=77|VidMENU=12340005|TypeAnimationTors=2|ShellVid=9|"
+                       "ShotWAV=14|Class=1|AmmoName=Ammo_pistol|VIDBullet=800|Weight=3")
+            .split(u'|') +
+        QStringList{kSeparator});
     const ItemRecord record = readItemRecord(items, CategoryId::Weapon, "gun");
     ASSERT_EQ(record.fields.size(), 20u);
     EXPECT_EQ(hit(record, CategoryId::Weapon, "Text2").value, "2");
@@ -175,8 +158,9 @@ TEST(ItemText, NameAndDescriptionLinesFollowTheCategoryLayout) {
 
 TEST(ItemText, ShortNameLinesLongLinesAndMissingRecords) {
     const QString longLine(120, u'描');
-    const LineBuffer names = bufferOf({"<short>", "x", "y", "123456789", "", "<long>", "1",
-                                       "123456789" + longLine, "3", "4", "5", longLine, ""});
+    const LineBuffer names =
+        bufferOf({"<short>", "x", "y", "123456789", "", "<long>", "1", "123456789" + longLine, "3",
+                  "4", "5", longLine, "", "<empty>", "", "line", "name line here"});
     // A name line of nine characters or fewer gives an empty name, not a kept one.
     EXPECT_EQ(readItemText(names, CategoryId::Armor, "short").name, QString());
     EXPECT_EQ(readItemText(names, CategoryId::Weapon, "short").name, QString());
@@ -186,16 +170,11 @@ TEST(ItemText, ShortNameLinesLongLinesAndMissingRecords) {
     // An armor record of two lines has no name line: the name box keeps what it showed.
     EXPECT_FALSE(
         readItemText(bufferOf({"<two>", "a", "b", ""}), CategoryId::Armor, "two").name.has_value());
-    const ItemText missing = readItemText(names, CategoryId::Weapon, "absent");
-    EXPECT_FALSE(missing.name.has_value());
-    EXPECT_EQ(missing.description, QString());
-}
-
-TEST(ItemText, NameRecordWhoseFirstLineIsEmptyGivesNothing) {
-    const LineBuffer names = bufferOf({"<empty>", "", "line", "name line here"});
-    const ItemText text = readItemText(names, CategoryId::Weapon, "empty");
-    EXPECT_FALSE(text.name.has_value());
-    EXPECT_EQ(text.description, QString());
+    for (const char* id : {"absent", "empty"}) { // no record, or one whose first line is empty
+        const ItemText missing = readItemText(names, CategoryId::Weapon, id);
+        EXPECT_FALSE(missing.name.has_value()) << id;
+        EXPECT_EQ(missing.description, QString()) << id;
+    }
 }
 
 } // namespace
