@@ -40,28 +40,24 @@ TEST(DialogFlags, MapOntoTheQtDialog) {
     EXPECT_TRUE(save.options.testFlag(QFileDialog::DontConfirmOverwrite));
 }
 
+// The parts joined by NUL characters, as a filter text holds them.
+QString nulJoined(const QStringList& parts) {
+    return parts.join(QChar(u'\0'));
+}
+
 TEST(FileFilter, TurnsNulSeparatedPairsIntoQtNameFilters) {
-    const QString filter = QStringLiteral("物品数据 (weapon.cfg)") + QChar(u'\0') +
-                           QStringLiteral("weapon.cfg") + QChar(u'\0') + QStringLiteral("图片") +
-                           QChar(u'\0') + QStringLiteral("*.tga; *.bmp") + QChar(u'\0') +
-                           QStringLiteral("所有文件") + QChar(u'\0') + QStringLiteral("*.*") +
-                           QChar(u'\0') + QChar(u'\0');
+    const QString filter =
+        nulJoined({QStringLiteral("物品数据 (weapon.cfg)"), "weapon.cfg", QStringLiteral("图片"),
+                   "*.tga; *.bmp", QStringLiteral("所有文件"), "*.*", "", ""});
     EXPECT_EQ(qtNameFilters(filter),
               (QStringList{QStringLiteral("物品数据 (weapon.cfg) (weapon.cfg)"),
                            QStringLiteral("图片 (*.tga *.bmp)"), QStringLiteral("所有文件 (*)")}));
-}
-
-TEST(FileFilter, EndsAtAnEmptyDescriptionAndDropsADescriptionWithoutPatterns) {
+    // An empty description ends the list; a description without patterns takes every file.
     EXPECT_TRUE(qtNameFilters(u"").isEmpty());
-    const QString endsEarly = QStringLiteral("A") + QChar(u'\0') + QStringLiteral("*.a") +
-                              QChar(u'\0') + QChar(u'\0') + QStringLiteral("B") + QChar(u'\0') +
-                              QStringLiteral("*.b");
-    EXPECT_EQ(qtNameFilters(endsEarly), QStringList{QStringLiteral("A (*.a)")});
-    const QString lone = QStringLiteral("A") + QChar(u'\0') + QStringLiteral("*.a") + QChar(u'\0') +
-                         QStringLiteral("B");
-    EXPECT_EQ(qtNameFilters(lone), QStringList{QStringLiteral("A (*.a)")});
-    const QString noPattern = QStringLiteral("A") + QChar(u'\0') + QChar(u'\0');
-    EXPECT_EQ(qtNameFilters(noPattern), QStringList{QStringLiteral("A (*)")});
+    const QStringList justA{QStringLiteral("A (*.a)")};
+    EXPECT_EQ(qtNameFilters(nulJoined({"A", "*.a", "", "B", "*.b"})), justA);
+    EXPECT_EQ(qtNameFilters(nulJoined({"A", "*.a", "B"})), justA);
+    EXPECT_EQ(qtNameFilters(nulJoined({"A", "", ""})), QStringList{QStringLiteral("A (*)")});
 }
 
 TEST(FileDialogRequest, SetsUpTheQtDialogWithoutShowingIt) {
