@@ -13,14 +13,22 @@ LineBuffer bufferOf(const QStringList& lines) {
     return LineBuffer(*encodeAnsi(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }
 
-// The hit of the field shown by that control.
-KeyHit hit(const ItemRecord& record, CategoryId category, const char* control) {
-    const auto& fields = categoryFields(category).fields;
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (qstrcmp(fields[i].control, control) == 0)
-            return record.fields.at(i);
-    ADD_FAILURE() << "no field " << control;
-    return {};
+// A record as shown: the hit of each field by the object name of its control.
+struct View {
+    ItemRecord record;
+    CategoryId category;
+    KeyHit operator[](const char* control) const {
+        const auto& fields = categoryFields(category).fields;
+        for (size_t i = 0; i < fields.size(); ++i)
+            if (qstrcmp(fields[i].control, control) == 0)
+                return record.fields.at(i);
+        ADD_FAILURE() << "no field " << control;
+        return {};
+    }
+};
+
+View view(const LineBuffer& items, CategoryId category, const QString& id, int occurrence = 0) {
+    return {readItemRecord(items, category, id, occurrence), category};
 }
 
 const QString kSeparator = QString::fromLatin1(kRecordSeparator);
@@ -33,16 +41,16 @@ TEST(WeaponRecord, FillsEveryFieldWithItsValueAndLineNumber) {
                        "ShotWAV=14|Class=1|AmmoName=Ammo_pistol|VIDBullet=800|Weight=3")
             .split(u'|') +
         QStringList{kSeparator});
-    const ItemRecord record = readItemRecord(items, CategoryId::Weapon, "gun");
-    ASSERT_EQ(record.fields.size(), 20u);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text2").value, "2");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text2").lineNumber, 3);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text3").value, "10 20");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text9").value, "0");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text15").value, "12340005");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Combo2").value, "Ammo_pistol");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Combo3").lineNumber, 22);
-    for (const KeyHit& h : record.fields)
+    const View record = view(items, CategoryId::Weapon, "gun");
+    ASSERT_EQ(record.record.fields.size(), 20u);
+    EXPECT_EQ(record["Text2"].value, "2");
+    EXPECT_EQ(record["Text2"].lineNumber, 3);
+    EXPECT_EQ(record["Text3"].value, "10 20");
+    EXPECT_EQ(record["Text9"].value, "0");
+    EXPECT_EQ(record["Text15"].value, "12340005");
+    EXPECT_EQ(record["Combo2"].value, "Ammo_pistol");
+    EXPECT_EQ(record["Combo3"].lineNumber, 22);
+    for (const KeyHit& h : record.record.fields)
         EXPECT_GT(h.lineNumber, 0);
 }
 
@@ -51,23 +59,23 @@ TEST(WeaponRecord, MissingKeyHasNoLineNumberAndLongValuesShowWhole) {
     const QString longPose = QStringLiteral("pose_with_a_long_name_01");
     const LineBuffer items = bufferOf(
         {"Weapon=gun", "Damage=" + longDamage, "TypeAnimationTors=" + longPose, kSeparator});
-    const ItemRecord record = readItemRecord(items, CategoryId::Weapon, "gun");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text10").lineNumber, 0);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text10").value, QString());
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text3").value, longDamage);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text16").value, longPose);
+    const View record = view(items, CategoryId::Weapon, "gun");
+    EXPECT_EQ(record["Text10"].lineNumber, 0);
+    EXPECT_EQ(record["Text10"].value, QString());
+    EXPECT_EQ(record["Text3"].value, longDamage);
+    EXPECT_EQ(record["Text16"].value, longPose);
 }
 
 TEST(WeaponRecord, KeysAreRecognisedByTheirWholeLiteral) {
     // "CostXYZ=" and "Damage =" belong to other keys; the real lines come later.
     const LineBuffer items = bufferOf({"Weapon=gun", "CostXYZ=5", "DamageRadius=9", "Cost=300",
                                        "Damage =1", "Levels=4", kSeparator});
-    const ItemRecord record = readItemRecord(items, CategoryId::Weapon, "gun");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text5").value, "300");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text5").lineNumber, 4);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text3").lineNumber, 0);
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text9").value, "9");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text7").lineNumber, 0);
+    const View record = view(items, CategoryId::Weapon, "gun");
+    EXPECT_EQ(record["Text5"].value, "300");
+    EXPECT_EQ(record["Text5"].lineNumber, 4);
+    EXPECT_EQ(record["Text3"].lineNumber, 0);
+    EXPECT_EQ(record["Text9"].value, "9");
+    EXPECT_EQ(record["Text7"].lineNumber, 0);
 }
 
 TEST(WeaponRecord, EndsAtTheExactSeparatorOrTheNextHeaderOnly) {
@@ -76,24 +84,19 @@ TEST(WeaponRecord, EndsAtTheExactSeparatorOrTheNextHeaderOnly) {
     const LineBuffer items =
         bufferOf({"Weapon=gun", "Cost=1", stars25, "Clip=5", stars27, "Level=2", ";**", "Size=1 1",
                   "Armor=vest", "Explosive=3", kSeparator, "Weapon=next", "Hp=1"});
-    const ItemRecord record = readItemRecord(items, CategoryId::Weapon, "gun");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text10").value, "5");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text7").value, "2");
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text6").value, "1 1");
+    const View record = view(items, CategoryId::Weapon, "gun");
+    EXPECT_EQ(record["Text10"].value, "5");
+    EXPECT_EQ(record["Text7"].value, "2");
+    EXPECT_EQ(record["Text6"].value, "1 1");
     // The armor header ends the record although its end line is missing.
-    EXPECT_EQ(hit(record, CategoryId::Weapon, "Text13").lineNumber, 0);
+    EXPECT_EQ(record["Text13"].lineNumber, 0);
 }
 
 TEST(WeaponRecord, TheKthEqualEntryShowsTheKthRecordAndUnknownIdsShowNothing) {
     const LineBuffer items =
         bufferOf({"Weapon=twin", "Cost=1", kSeparator, "Weapon=twin", "Cost=2", kSeparator});
-    EXPECT_EQ(hit(readItemRecord(items, CategoryId::Weapon, "twin", 0), CategoryId::Weapon, "Text5")
-                  .value,
-              "1");
-    const KeyHit second =
-        hit(readItemRecord(items, CategoryId::Weapon, "twin", 1), CategoryId::Weapon, "Text5");
-    EXPECT_EQ(second.value, "2");
-    EXPECT_EQ(second.lineNumber, 5);
+    EXPECT_EQ(view(items, CategoryId::Weapon, "twin", 0)["Text5"].value, "1");
+    EXPECT_EQ(view(items, CategoryId::Weapon, "twin", 1)["Text5"].lineNumber, 5);
     for (const KeyHit& h : readItemRecord(items, CategoryId::Weapon, "twin", 2).fields)
         EXPECT_EQ(h.lineNumber, 0);
     for (const KeyHit& h : readItemRecord(items, CategoryId::Weapon, "twi").fields)
@@ -101,13 +104,9 @@ TEST(WeaponRecord, TheKthEqualEntryShowsTheKthRecordAndUnknownIdsShowNothing) {
 }
 
 TEST(WeaponRecord, FindsRecordsPastTheOldScanLimit) {
-    QStringList lines;
-    for (int i = 0; i < 5000; ++i)
-        lines << QStringLiteral(";filler");
-    lines << "Weapon=far"
-          << "Clip=30" << kSeparator;
-    const KeyHit clip = hit(readItemRecord(bufferOf(lines), CategoryId::Weapon, "far"),
-                            CategoryId::Weapon, "Text10");
+    const QStringList lines = QStringList(5000, QStringLiteral(";filler")) +
+                              QStringList{"Weapon=far", "Clip=30", kSeparator};
+    const KeyHit clip = view(bufferOf(lines), CategoryId::Weapon, "far")["Text10"];
     EXPECT_EQ(clip.value, "30");
     EXPECT_EQ(clip.lineNumber, 5002);
 }
@@ -116,20 +115,19 @@ TEST(ArmorRecord, TakesHpOnlyWithItsEqualsSignAndChineseValuesWhole) {
     const LineBuffer items =
         bufferOf({"Armor=vest", "Hp 5", "Hp=80", "Defence=30",
                   "TypeAnimationArmor=盔甲_重型_第二版本_加长名字", kSeparator});
-    const ItemRecord record = readItemRecord(items, CategoryId::Armor, "vest");
-    EXPECT_EQ(hit(record, CategoryId::Armor, "Text20").value, "80");
-    EXPECT_EQ(hit(record, CategoryId::Armor, "Text20").lineNumber, 3);
-    EXPECT_EQ(hit(record, CategoryId::Armor, "Text25").value,
-              QStringLiteral("盔甲_重型_第二版本_加长名字"));
+    const View record = view(items, CategoryId::Armor, "vest");
+    EXPECT_EQ(record["Text20"].value, "80");
+    EXPECT_EQ(record["Text20"].lineNumber, 3);
+    EXPECT_EQ(record["Text25"].value, QStringLiteral("盔甲_重型_第二版本_加长名字"));
 }
 
 TEST(ImplantRecord, EndsAtAnyLineBeginningWithSemicolonStars) {
     const LineBuffer items =
         bufferOf({"Implant=chip", "Cost=50", "MinMax=1 30", ";**", "NumSkill=2", kSeparator});
-    const ItemRecord record = readItemRecord(items, CategoryId::Implant, "chip");
-    EXPECT_EQ(hit(record, CategoryId::Implant, "Text32").value, "50");
-    EXPECT_EQ(hit(record, CategoryId::Implant, "Text37").value, "1 30");
-    EXPECT_EQ(hit(record, CategoryId::Implant, "Text35").lineNumber, 0);
+    const View record = view(items, CategoryId::Implant, "chip");
+    EXPECT_EQ(record["Text32"].value, "50");
+    EXPECT_EQ(record["Text37"].value, "1 30");
+    EXPECT_EQ(record["Text35"].lineNumber, 0);
 }
 
 TEST(ItemText, NameAndDescriptionLinesFollowTheCategoryLayout) {

@@ -23,15 +23,6 @@ class FieldEdit : public testing::Test {
     LineBuffer items{kArmors};
 };
 
-TEST_F(FieldEdit, TypingAnArmorPriceWritesEveryKeystrokeOnTheRecordedLine) {
-    for (const char* typed : {"1", "15", "150", "1500"}) {
-        ASSERT_EQ(edit("Text19", QString::fromLatin1(typed), 3).status, EditStatus::Written);
-        EXPECT_EQ(GetLine(items, 2), QStringLiteral("Cost=") + QString::fromLatin1(typed));
-    }
-    EXPECT_EQ(folder.read(), QByteArray(kArmors).replace("Cost=100", "Cost=1500"));
-    EXPECT_EQ(items.bytes(), folder.read());
-}
-
 TEST_F(FieldEdit, ClosedGateMissingLineNumberAndRefusalsWriteNothing) {
     EXPECT_EQ(edit("Text19", "5", 3, false).status, EditStatus::Ignored);
     EXPECT_EQ(edit("Text19", "5", 0).status, EditStatus::Ignored);
@@ -55,16 +46,6 @@ TEST_F(FieldEdit, RefusedClassLeavesTheLastAcceptedValue) {
     EXPECT_EQ(refused.status, EditStatus::Refused);
     EXPECT_EQ(refused.message, QStringLiteral("数据错误！"));
     EXPECT_EQ(folder.read(), "Weapon=9\r\nClass=1\r\n");
-}
-
-TEST_F(FieldEdit, ExternalChangeAsksForAReloadAndOverwritesNothing) {
-    const QByteArray theirs = QByteArray(kArmors).replace("Cost=200", "Cost=250");
-    folder.write(theirs);
-    const EditOutcome outcome = edit("Text19", "7", 3);
-    EXPECT_EQ(outcome.status, EditStatus::ExternalChange);
-    EXPECT_TRUE(outcome.reloadNeeded());
-    EXPECT_FALSE(outcome.message.isEmpty());
-    EXPECT_EQ(folder.read(), theirs);
 }
 
 } // namespace
