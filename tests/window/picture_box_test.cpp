@@ -1,6 +1,5 @@
 #include "app/window/picture_box.h"
 #include "image/bitmap.h"
-#include "image/item_picture.h"
 #include "image/tga_reader.h"
 
 #include <QImage>
@@ -41,15 +40,6 @@ TEST(PictureBox, InsideIsTheImageAfterDrawing) {
     EXPECT_EQ(shown.pixel(2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(3, 2), qRgb(0, 0, 0x60));
     EXPECT_EQ(shown.pixel(33, 17), qRgb(0, 0, 0x60));
-}
-
-TEST(PictureBox, LargeOptionBeforeAnyItemChangesNothing) {
-    PictureBox Pic1;
-    Pic1.resize(180, 180);
-    Pic1.drawImage(QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), QRect(0, 0, 4, 4));
-    ShowPictureForOption(0, u"武器", u"12340005", u"", PictureSize::Large, "/nonexistent", Pic1);
-    EXPECT_EQ(Pic1.size(), QSize(180, 180));
-    EXPECT_FALSE(Pic1.drawing().isNull());
 }
 
 } // namespace
