@@ -46,6 +46,7 @@ QImage oracleDecode(const QByteArray& bytes) {
 
 class OracleCorpus : public ::testing::TestWithParam<CorpusFile> {};
 
+// Every pixel as the oracle's, and the reader accepts the file and reports its properties.
 TEST_P(OracleCorpus, DecodesLikeTheOracle) {
     const CorpusFile& file = GetParam();
     const QImage oracle = oracleDecode(file.bytes);
@@ -53,16 +54,12 @@ TEST_P(OracleCorpus, DecodesLikeTheOracle) {
     const TgaImage ours = decodeTga(file.bytes);
     ASSERT_FALSE(ours.image.isNull());
     EXPECT_TRUE(samePixels(ours.image, oracle));
-}
 
-TEST_P(OracleCorpus, ReaderAcceptsItAndReportsItsSize) {
-    const CorpusFile& file = GetParam();
     LoadTGA reader;
     reader.setScaleMode(0);
     reader.LoadFromBytes(file.bytes);
     EXPECT_EQ(reader.IsTGA(), -1);
-    EXPECT_EQ(reader.TGAWidth(), file.parts.width);
-    EXPECT_EQ(reader.TGAHeight(), file.parts.height);
+    EXPECT_EQ(QSize(reader.TGAWidth(), reader.TGAHeight()), oracle.size());
     EXPECT_EQ(reader.Bpp(), file.parts.pixelDepth);
     EXPECT_EQ(reader.Compressed(),
               file.parts.imageType == 9 || file.parts.imageType == 10 ? -1 : 0);
