@@ -25,8 +25,15 @@ struct FakeDialog {
     }
 };
 
-TEST(OpenSaveDLG, StringSettersDropSurroundingSpacesOnly) {
+// A dialog object whose Show is answered by the fake.
+class OpenSaveDLGTest : public testing::Test {
+  protected:
+    OpenSaveDLGTest() { fake.attachTo(dlg); }
     OpenSaveDLG dlg;
+    FakeDialog fake;
+};
+
+TEST_F(OpenSaveDLGTest, StringSettersDropSurroundingSpacesOnly) {
     dlg.setDialogTitle(QStringLiteral("  选择文件  "));
     EXPECT_EQ(dlg.DialogTitle(), QStringLiteral("选择文件"));
     dlg.setFileName(QStringLiteral(" weapon.cfg "));
@@ -42,8 +49,7 @@ TEST(OpenSaveDLG, StringSettersDropSurroundingSpacesOnly) {
     EXPECT_EQ(dlg.ReturnPath(), QStringLiteral("/game/weapon.cfg"));
 }
 
-TEST(OpenSaveDLG, BooleansStartFalseAndAreMinusOneOrZero) {
-    OpenSaveDLG dlg;
+TEST_F(OpenSaveDLGTest, BooleansStartFalseAndAreMinusOneOrZero) {
     EXPECT_EQ(dlg.OldStyle() | dlg.CancelError() | dlg.ShortFileName() | dlg.Owner(), 0);
     dlg.setOldStyle(1);
     dlg.setCancelError(kTrue16);
@@ -55,11 +61,8 @@ TEST(OpenSaveDLG, BooleansStartFalseAndAreMinusOneOrZero) {
     EXPECT_EQ(dlg.OldStyle(), 0);
 }
 
-TEST(OpenSaveDLG, ShowHandsItsPropertiesToTheDialog) {
-    OpenSaveDLG dlg;
-    FakeDialog fake;
+TEST_F(OpenSaveDLGTest, ShowHandsItsPropertiesToTheDialog) {
     fake.answer = {1, QStringLiteral("/game/weapon.cfg")};
-    fake.attachTo(dlg);
     dlg.setOwner(77);
     dlg.setDialogTitle(QStringLiteral(" 打开 "));
     const QString longName =
@@ -90,10 +93,7 @@ TEST(OpenSaveDLG, ShowHandsItsPropertiesToTheDialog) {
     EXPECT_TRUE(fake.request->save);
 }
 
-TEST(OpenSaveDLG, ReturnPathEndsAtTheFirstNulOrTakesATextWithoutOne) {
-    OpenSaveDLG dlg;
-    FakeDialog fake;
-    fake.attachTo(dlg);
+TEST_F(OpenSaveDLGTest, ReturnPathEndsAtTheFirstNulOrTakesATextWithoutOne) {
     fake.answer = {1, QStringLiteral("/game") + QChar(u'\0') + QStringLiteral("a.cfg") +
                           QChar(u'\0') + QStringLiteral("b.cfg")};
     EXPECT_EQ(dlg.Show(0), kTrue16);
@@ -105,10 +105,7 @@ TEST(OpenSaveDLG, ReturnPathEndsAtTheFirstNulOrTakesATextWithoutOne) {
 }
 
 // Cancelling empties ReturnPath and returns false, or raises error 18 with CancelError.
-TEST(OpenSaveDLG, CancellingReturnsFalseOrRaisesErrorEighteen) {
-    OpenSaveDLG dlg;
-    FakeDialog fake;
-    fake.attachTo(dlg);
+TEST_F(OpenSaveDLGTest, CancellingReturnsFalseOrRaisesErrorEighteen) {
     dlg.setReturnPath(QStringLiteral("/game/old.cfg"));
     fake.answer = {0, QString()};
     EXPECT_EQ(dlg.Show(0), kFalse16);
@@ -129,7 +126,7 @@ TEST(OpenSaveDLG, CancellingReturnsFalseOrRaisesErrorEighteen) {
     EXPECT_TRUE(dlg.ReturnPath().isEmpty());
 }
 
-TEST(ShortFileName, GivesTheShortFormOfAnExistingPathAndNothingForAMissingOne) {
+TEST_F(OpenSaveDLGTest, ShortFileNameIsTheShortFormOfAnExistingPathAndNothingForAMissingOne) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a rather long file name.weapon.cfg"));
     QFile file(path);
@@ -142,9 +139,6 @@ TEST(ShortFileName, GivesTheShortFormOfAnExistingPathAndNothingForAMissingOne) {
     EXPECT_TRUE(shortPathName(dir.filePath(QStringLiteral("missing.cfg"))).isEmpty());
     EXPECT_TRUE(shortPathName(QString()).isEmpty());
 
-    OpenSaveDLG dlg;
-    FakeDialog fake;
-    fake.attachTo(dlg);
     fake.answer = {1, path};
     dlg.Show(0);
     dlg.setShortFileName(kTrue16);

@@ -12,9 +12,14 @@ using test::ItemFileFolder;
 
 const QByteArray kRecord("Armor=7\r\nCost=1\r\nHp=50\r\n;**************************\r\n");
 
-TEST(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
-    ItemFileFolder folder(kRecord);
-    LineBuffer items(folder.read());
+// The file and the buffer loaded from it, as the editor holds them.
+class CommitLine : public testing::Test {
+  protected:
+    ItemFileFolder folder{kRecord};
+    LineBuffer items{kRecord};
+};
+
+TEST_F(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
     const FileOutcome outcome = commitLine(folder.path(), items, 2, "Cost=15");
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(folder.read(), "Armor=7\r\nCost=15\r\nHp=50\r\n;**************************\r\n");
@@ -26,9 +31,7 @@ TEST(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
 }
 
 // Any change is noticed, also one of the same size or only at the end.
-TEST(CommitLine, FileChangedByAnotherProgramIsNotOverwritten) {
-    ItemFileFolder folder(kRecord);
-    LineBuffer items(folder.read());
+TEST_F(CommitLine, FileChangedByAnotherProgramIsNotOverwritten) {
     const QByteArray theirs = QByteArray(kRecord).replace("Hp=50", "Hp=60");
     for (const QByteArray& changed : {theirs, kRecord + "\r\n"}) {
         folder.write(changed);
@@ -42,9 +45,7 @@ TEST(CommitLine, FileChangedByAnotherProgramIsNotOverwritten) {
     EXPECT_TRUE(commitLine(folder.path(), items, 2, "Cost=3").ok());
 }
 
-TEST(CommitLine, RefusalsLeaveFileAndBufferAsTheyWere) {
-    ItemFileFolder folder(kRecord);
-    LineBuffer items(folder.read());
+TEST_F(CommitLine, RefusalsLeaveFileAndBufferAsTheyWere) {
     EXPECT_EQ(commitLine(folder.path(), items, 5, "x").status, FileStatus::NoSuchLine);
     EXPECT_EQ(commitLine(folder.path(), items, 0, "x").status, FileStatus::NoSuchLine);
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner));
@@ -58,9 +59,9 @@ TEST(CommitLine, RefusalsLeaveFileAndBufferAsTheyWere) {
     EXPECT_EQ(items.bytes(), kRecord);
 }
 
-TEST(CommitLine, FileWithoutFinalLineEndGainsOneAndTheBufferAgrees) {
-    ItemFileFolder folder("Weapon=1\r\nClass=2");
-    LineBuffer items(folder.read());
+TEST_F(CommitLine, FileWithoutFinalLineEndGainsOneAndTheBufferAgrees) {
+    folder.write("Weapon=1\r\nClass=2");
+    items.setBytes(folder.read());
     ASSERT_TRUE(commitLine(folder.path(), items, 2, "Class=3").ok());
     EXPECT_EQ(folder.read(), "Weapon=1\r\nClass=3\r\n");
     EXPECT_EQ(items.bytes(), folder.read());
