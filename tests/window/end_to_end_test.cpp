@@ -36,18 +36,6 @@ class EndToEnd : public Form1Fixture {
         expected = original;
     }
 
-    void clickItem(int row) {
-        QListWidget* list = form.itemList();
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-        ASSERT_EQ(list->currentRow(), row);
-    }
-
-    int tag(const char* control) const {
-        return form.fieldWidget(control)->property("Tag").toInt();
-    }
-
     // Replaces the field's text as a user does: select all, type.
     void type(const char* control, const QString& text, const QByteArray& line) {
         QLineEdit* edit = form.textBox(control);

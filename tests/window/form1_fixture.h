@@ -45,6 +45,20 @@ class Form1Fixture : public testing::Test {
         emit box->activated(index);
     }
 
+    // Clicks an entry of the item list, as the user picks an item.
+    void clickItem(int row) {
+        QListWidget* list = form.itemList();
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+        ASSERT_EQ(list->currentRow(), row);
+    }
+
+    // The line number the shown item gave the field; 0 for none.
+    int tag(const char* control) const {
+        return form.fieldWidget(control)->property("Tag").toInt();
+    }
+
     QStringList listed() const {
         QStringList ids;
         for (int i = 0; i < form.itemList()->count(); ++i)

@@ -102,9 +102,7 @@ TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
     loadGame();
     EXPECT_EQ(form.editGate(), 0);
     QListWidget* list = form.itemList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
-    EXPECT_EQ(list->currentRow(), 1);
+    clickItem(1);
     EXPECT_EQ(form.editGate(), 1) << "item selection opened the gate";
 
     form.setEditGate(0);

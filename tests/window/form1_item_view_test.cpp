@@ -25,16 +25,7 @@ class ItemView : public Form1Fixture {
         loadGame();
     }
 
-    void clickItem(int row) {
-        QListWidget* list = form.itemList();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    }
-
     QString text(const char* control) const { return form.textOf(control); }
-    int tag(const char* control) const {
-        return form.fieldWidget(control)->property("Tag").toInt();
-    }
 };
 
 TEST_F(ItemView, WeaponShowsValuesLineNumbersNameAndDescriptionAndOpensTheGate) {
