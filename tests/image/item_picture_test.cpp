@@ -1,11 +1,9 @@
 #include "fake_picture.h"
 #include "image/bitmap.h"
 #include "image/item_picture.h"
+#include "support/temp_game.h"
 #include "tga_builder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace wed {
@@ -17,12 +15,10 @@ using test::FakePicture;
 class ItemPictureTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(root.path()).mkpath("Images/weapon"));
-        folder = root.filePath("Images/weapon");
-        write("1234_0005.tga", picture(32, 16, '\x10'));
-        write("1233_0005.TGA", picture(8, 4, '\x20'));
-        write("1598.tga", picture(3, 3, '\x30'));
-        write("5555_0001.tga", "broken");
+        game.writeFile("Images/weapon/1234_0005.tga", picture(32, 16, '\x10'));
+        game.writeFile("Images/weapon/1233_0005.TGA", picture(8, 4, '\x20'));
+        game.writeFile("Images/weapon/1598.tga", picture(3, 3, '\x30'));
+        game.writeFile("Images/weapon/5555_0001.tga", "broken");
     }
 
     static QByteArray picture(int w, int h, char value) {
@@ -32,14 +28,9 @@ class ItemPictureTest : public ::testing::Test {
         p.pixels = QByteArray(w * h * 3, value);
         return buildTga(p);
     }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(QDir(folder).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
-    QTemporaryDir root;
-    QString folder;
+    test::TempGame game;
+    const QString folder = game.path("Images/weapon");
 };
 
 TEST_F(ItemPictureTest, SmallPictureDrawnOneToOne) {
@@ -70,7 +61,7 @@ TEST_F(ItemPictureTest, MissingBrokenOrUnnamedPicturesLeaveTheBoxClearedAtItsSiz
     FakePicture box(2, QSize(50, 40));
     ShowItemPicture(folder, u"abcd0001", PictureSize::Large, false, box); // no large name
     EXPECT_EQ(box.clears, 1);
-    ShowItemPicture(root.filePath("no such folder"), u"12340005", PictureSize::Small, false, box);
+    ShowItemPicture(game.path("no such folder"), u"12340005", PictureSize::Small, false, box);
     ShowItemPicture(QString(), u"12340005", PictureSize::Small, false, box);
     EXPECT_EQ(box.clears, 3);
     EXPECT_EQ(box.outerSize(), QSize(50, 40));

@@ -3,10 +3,9 @@
 #include "image/bitmap.h"
 #include "image/tga_decoder.h"
 #include "image/tga_reader.h"
+#include "support/temp_game.h"
 #include "tga_builder.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace wed {
@@ -150,22 +149,16 @@ TEST(LoadTGAProperties, SizesInTwipsOrPixelsByScaleMode) {
 }
 
 TEST(LoadTGAFiles, ReadsAFileButMissingUnreadableAndBrokenFilesAreNotPictures) {
-    QTemporaryDir dir;
-    auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    };
+    test::TempGame dir;
     LoadTGA reader;
     const QByteArray good = buildTga(trueColour24(2, 1, "\x01\x02\x03\x04\x05\x06"));
-    reader.Load(write("pic.tga", good + QByteArray(100, 'x')));
+    reader.Load(dir.writeFile("pic.tga", good + QByteArray(100, 'x')));
     EXPECT_EQ(reader.IsTGA(), -1);
     EXPECT_EQ(CBitmap::CurrentBitmap().pixel(1, 0), qRgb(6, 5, 4));
 
     CBitmap::SetCurrentBitmap(QImage(5, 5, QImage::Format_RGB32));
-    for (const QString& path : {write("text.tga", "not a picture at all, just words"), dir.path(),
-                                dir.filePath("none.tga")}) {
+    for (const QString& path : {dir.writeFile("text.tga", "not a picture at all, just words"),
+                                dir.folder(), dir.path("none.tga")}) {
         reader.Load(path);
         EXPECT_EQ(reader.IsTGA(), 0) << path.toStdString();
     }
