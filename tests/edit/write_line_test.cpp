@@ -26,6 +26,8 @@ TEST(WriteLineN, ReplacesOneLineOnDiskAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(outcome.message.isEmpty());
     EXPECT_EQ(folder.read(), "Weapon=1\r\nCost=15\r\n;**************************\r\n");
     EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("weapon.cfg")});
+    ASSERT_TRUE(WriteLineN(100, folder.path(), "last", true).ok()); // inserts past the end
+    EXPECT_TRUE(folder.read().endsWith(";**************************\r\nlast\r\n"));
 }
 
 TEST(WriteLineN, MissingLinesAndEmptyFilesChangeNothing) {

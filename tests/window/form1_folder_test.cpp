@@ -4,6 +4,7 @@
 #include "window/form1_fixture.h"
 
 #include <QDir>
+#include <QSignalSpy>
 
 namespace wed::test {
 namespace {
@@ -106,6 +107,18 @@ TEST(DriveRoots, TheDriveOfAPathIsTheLongestRootHoldingIt) {
     EXPECT_EQ(driveOf("/mnt/database", roots), "/mnt/");
     EXPECT_EQ(driveOf("/mnt/data", roots), "/mnt/data/");
     EXPECT_EQ(driveOf("/home/user", roots), "/");
+    for (const QString& root : driveRoots())
+        EXPECT_TRUE(root.endsWith(u'/')) << root.toStdString();
+}
+
+TEST(DirListBoxAlone, AnnouncesOnlyRealPathChanges) {
+    TempGame game;
+    DirListBox dirs;
+    QSignalSpy changes(&dirs, &DirListBox::pathChanged);
+    dirs.setPath(game.folder());
+    dirs.setPath(game.folder() + "/");
+    dirs.refresh();
+    EXPECT_EQ(changes.count(), 1);
 }
 
 } // namespace

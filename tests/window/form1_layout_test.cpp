@@ -4,6 +4,7 @@
 #include "support/qt_printers.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -30,6 +31,7 @@ class Form1Layout : public testing::Test {
 TEST_F(Form1Layout, IsAFixedDialogWithoutMinimizeOrMaximize) {
     EXPECT_EQ(form.size(), QSize(750, 645));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_TRUE(form.windowTitle().contains(QStringLiteral("v1.31")));
     EXPECT_FALSE(form.windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
@@ -118,6 +120,9 @@ TEST_F(Form1Layout, StartsOnTheWeaponPanelWithAnEmptyListAndAClosedGate) {
     EXPECT_TRUE(form.option1()->isChecked());
     EXPECT_EQ(form.editGate(), 0);
     EXPECT_EQ(GetLine(form.itemBuffer(), 0), QStringLiteral("Text00"));
+    EXPECT_EQ(GetLine(form.nameBuffer(), 0), QStringLiteral("Text01"));
+    EXPECT_EQ(QDir(form.pictureFolder()), QDir::current());
+    EXPECT_EQ(QDir(form.gameFolder()), QDir::current());
     EXPECT_EQ(form.descriptionBox()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 

@@ -40,6 +40,10 @@ TEST(PictureBox, InsideIsTheImageAfterDrawing) {
     EXPECT_EQ(shown.pixel(2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(3, 2), qRgb(0, 0, 0x60));
     EXPECT_EQ(shown.pixel(33, 17), qRgb(0, 0, 0x60));
+
+    Pic1.clear(); // erases the drawing but keeps the size
+    EXPECT_TRUE(Pic1.drawing().isNull());
+    EXPECT_EQ(Pic1.size(), QSize(36, 20));
 }
 
 } // namespace
