@@ -61,7 +61,7 @@ TEST_F(Form1Layout, ControlsStandAtTheirTwipsDividedByFifteen) {
     EXPECT_EQ(child("Command1")->parentWidget(), child("Frame5"));
 }
 
-// Every field of the three panels exists under its own name, labelled and wired to its spec.
+// Every field of the three panels exists under its own name, labelled and wired to its table entry.
 TEST_F(Form1Layout, EveryFieldAndLabelExistsInItsPanel) {
     int fields = 0;
     for (const Category& c : categories()) {
