@@ -86,34 +86,26 @@ Outcome fall(int& r, int& g, int& b) {
 
 // A letter at the end of its segment hands the colours over to the other timer; the handover
 // is shared by all letters, and the rest of the letters of this tick are still handled.
-TitleAnimation::PaintedLetters TitleAnimation::Timer2_Timer() {
+TitleAnimation::PaintedLetters TitleAnimation::colourTick(bool rising) {
     PaintedLetters painted = 0;
     for (int i = 0; i < kLetterCount; ++i) {
-        const Outcome outcome = rise(r_[i], g_[i], b_[i]);
+        const Outcome outcome = rising ? rise(r_[i], g_[i], b_[i]) : fall(r_[i], g_[i], b_[i]);
         if (outcome == Outcome::Untouched)
             continue;
         painted |= bit(i);
         if (outcome == Outcome::SegmentEnd) {
-            timer3Enabled_ = true;
-            timer2Enabled_ = false;
+            timer2Enabled_ = !rising;
+            timer3Enabled_ = rising;
         }
     }
     return painted;
 }
 
+TitleAnimation::PaintedLetters TitleAnimation::Timer2_Timer() {
+    return colourTick(true);
+}
 TitleAnimation::PaintedLetters TitleAnimation::Timer3_Timer() {
-    PaintedLetters painted = 0;
-    for (int i = 0; i < kLetterCount; ++i) {
-        const Outcome outcome = fall(r_[i], g_[i], b_[i]);
-        if (outcome == Outcome::Untouched)
-            continue;
-        painted |= bit(i);
-        if (outcome == Outcome::SegmentEnd) {
-            timer2Enabled_ = true;
-            timer3Enabled_ = false;
-        }
-    }
-    return painted;
+    return colourTick(false);
 }
 
 int titleLetterStartLeft(int index) {

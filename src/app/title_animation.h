@@ -40,6 +40,8 @@ class TitleAnimation {
     bool timer3Enabled() const { return timer3Enabled_; }
 
   private:
+    // One tick of a colour timer: the rising one (Timer2) or the falling one (Timer3).
+    PaintedLetters colourTick(bool rising);
     std::array<int, kLetterCount> left_;
     Channels r_, g_, b_;
     bool timer2Enabled_ = true;

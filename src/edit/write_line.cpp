@@ -34,7 +34,9 @@ FileOutcome rewriteAndSave(const QString& path, QByteArrayView file, qsizetype n
     std::optional<QByteArray> bytes = rewriteLine(file, n, line, insert);
     if (!bytes)
         return noSuchLine(path, file, n);
-    FileOutcome outcome = saveWholeFile(path, *bytes);
+    // A rewrite that changes no byte (a choice picked again, its text already written) costs
+    // no save: the file already holds the result.
+    FileOutcome outcome = *bytes == file ? FileOutcome{} : saveWholeFile(path, *bytes);
     if (outcome.ok() && written)
         *written = std::move(*bytes);
     return outcome;

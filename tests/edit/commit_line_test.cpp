@@ -3,6 +3,7 @@
 #include "edit_files.h"
 
 #include <QFile>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wed {
@@ -28,6 +29,17 @@ TEST_F(CommitLine, WritesTheLineAndTheBufferFollowsTheFile) {
     // The next keystroke's check passes against the bytes just written.
     ASSERT_TRUE(commitLine(folder.path(), items, 2, "Cost=150").ok());
     EXPECT_EQ(GetLine(items, 1), QStringLiteral("Cost=150"));
+}
+
+TEST_F(CommitLine, ARewriteThatChangesNothingIsNotSaved) {
+    // A save renames a new file into place; a second name of the old one tells them apart.
+    namespace fs = std::filesystem;
+    const fs::path file = folder.path().toStdString(), old = file.string() + ".old";
+    fs::create_hard_link(file, old);
+    ASSERT_TRUE(commitLine(folder.path(), items, 2, "Cost=1").ok());
+    EXPECT_TRUE(fs::equivalent(file, old));
+    ASSERT_TRUE(commitLine(folder.path(), items, 2, "Cost=2").ok());
+    EXPECT_FALSE(fs::equivalent(file, old));
 }
 
 // Any change is noticed, also one of the same size or only at the end.
