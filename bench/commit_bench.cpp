@@ -3,7 +3,7 @@
 // written to a temporary file in the same folder, flushed to disk and renamed. Disk syncs vary
 // a lot from one moment to the next: compare the two with --benchmark_repetitions=10
 // --benchmark_enable_random_interleaving=true.
-#include "app/line_buffer.h"
+#include "base/line_buffer.h"
 #include "edit/line_rewrite.h"
 #include "edit/write_line.h"
 

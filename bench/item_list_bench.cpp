@@ -2,10 +2,10 @@
 // from disk, split both into lines and list the ids of a category (for implants with the pass
 // that drops the special records and reads the skill costs), on game files of 3,000, 30,000
 // and 300,000 lines. The peer is reading the same two files and nothing more.
-#include "app/category.h"
-#include "app/item_list.h"
-#include "app/line_buffer.h"
-#include "app/path_case.h"
+#include "base/category.h"
+#include "base/line_buffer.h"
+#include "base/path_case.h"
+#include "data/item_list.h"
 #include "data/skill_costs.h"
 #include "sample_game.h"
 

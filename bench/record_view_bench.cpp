@@ -1,9 +1,9 @@
 // Showing one item after a click: the record scan of weapon.cfg (fields and line numbers) and
 // the name scan of the name file, over buffers already in memory, on the sample's 3,000 lines
 // and on a file of 300,000 lines. The item shown is the last weapon of the file, the worst case.
-#include "app/category.h"
-#include "app/item_list.h"
-#include "app/line_buffer.h"
+#include "base/category.h"
+#include "base/line_buffer.h"
+#include "data/item_list.h"
 #include "data/record_view.h"
 #include "sample_game.h"
 

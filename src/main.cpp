@@ -1,5 +1,5 @@
 #include "app/title_animation.h"
-#include "app/window/form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "data/record_scan.h"
 
-#include "app/category.h"
-#include "app/code_page.h"
+#include "base/category.h"
+#include "base/code_page.h"
 
 namespace wed {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/category.h"
-#include "app/line_buffer.h"
+#include "base/category.h"
+#include "base/line_buffer.h"
 #include "data/record_scan.h"
 
 #include <QString>

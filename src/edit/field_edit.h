@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/line_buffer.h"
+#include "base/line_buffer.h"
 #include "data/item_fields.h"
 
 #include <QString>

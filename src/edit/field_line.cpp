@@ -1,8 +1,8 @@
 #include "edit/field_line.h"
 
-#include "app/code_page.h"
+#include "base/code_page.h"
+#include "data/numeric_value.h"
 #include "edit/decimal_form.h"
-#include "edit/numeric_value.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "edit/whole_file.h"
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 #include <QDir>
 #include <QFile>

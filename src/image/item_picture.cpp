@@ -1,7 +1,7 @@
 #include "image/item_picture.h"
 
-#include "app/category.h"
-#include "app/path_case.h"
+#include "base/category.h"
+#include "base/path_case.h"
 #include "image/bitmap.h"
 #include "image/tga_reader.h"
 

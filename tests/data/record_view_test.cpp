@@ -1,6 +1,6 @@
 #include "data/record_view.h"
 
-#include "app/code_page.h"
+#include "base/code_page.h"
 #include "data/item_fields.h"
 
 #include <QStringList>

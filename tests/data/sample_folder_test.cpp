@@ -1,10 +1,10 @@
 // The committed sample game folder: that it is exactly what the generator makes, and that it
 // has the shape of a real game folder the editor can open.
-#include "app/category.h"
-#include "app/item_list.h"
-#include "app/line_buffer.h"
-#include "app/path_case.h"
+#include "base/category.h"
+#include "base/line_buffer.h"
+#include "base/path_case.h"
 #include "data/item_fields.h"
+#include "data/item_list.h"
 #include "data/record_view.h"
 #include "image/item_picture.h"
 #include "image/picture_name.h"

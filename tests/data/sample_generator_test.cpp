@@ -1,9 +1,9 @@
 // The sample generator's pieces that the committed folder alone does not show: the large
 // files benchmarks ask for, and the TGA encoder in every layout, read back by the editor's
 // own decoder.
-#include "app/category.h"
-#include "app/item_list.h"
-#include "app/line_buffer.h"
+#include "base/category.h"
+#include "base/line_buffer.h"
+#include "data/item_list.h"
 #include "image/tga_decoder.h"
 #include "indexed_picture.h"
 #include "sample_game.h"

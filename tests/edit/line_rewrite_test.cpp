@@ -1,4 +1,4 @@
-#include "app/line_buffer.h"
+#include "base/line_buffer.h"
 #include "edit/line_rewrite.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/item_list.h"
+#include "data/item_list.h"
 #include "data/record_view.h"
 #include "edit/field_edit.h"
 

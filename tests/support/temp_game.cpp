@@ -1,6 +1,6 @@
 #include "support/temp_game.h"
 
-#include "app/code_page.h"
+#include "base/code_page.h"
 
 #include <QDir>
 #include <QFile>

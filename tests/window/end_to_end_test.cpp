@@ -1,8 +1,8 @@
 // The whole road of one editing session on a copy of the sample game folder, driven the way a
 // user drives the window; at the end weapon.cfg must differ from the original in exactly the
 // lines that were edited, each holding what the edit wrote.
-#include "app/window/picture_box.h"
 #include "window/form1_fixture.h"
+#include "window/picture_box.h"
 
 #include <QDirIterator>
 #include <QLineEdit>

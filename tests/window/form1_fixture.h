@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/window/dir_list_box.h"
-#include "app/window/file_list_box.h"
-#include "app/window/form1.h"
 #include "support/qt_printers.h"
 #include "support/temp_game.h"
+#include "window/dir_list_box.h"
+#include "window/file_list_box.h"
+#include "window/form1.h"
 #include "window/message_recorder.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "app/window/dir_list_box.h"
-#include "app/window/drive_list_box.h"
-#include "app/window/drive_roots.h"
+#include "window/dir_list_box.h"
+#include "window/drive_list_box.h"
+#include "window/drive_roots.h"
 #include "window/form1_fixture.h"
 
 #include <QDir>

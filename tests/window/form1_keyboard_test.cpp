@@ -1,4 +1,4 @@
-#include "app/window/drive_list_box.h"
+#include "window/drive_list_box.h"
 #include "window/form1_fixture.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "app/category.h"
-#include "app/window/form1.h"
+#include "base/category.h"
 #include "data/item_fields.h"
 #include "support/qt_printers.h"
+#include "window/form1.h"
 
 #include <QComboBox>
 #include <QDir>

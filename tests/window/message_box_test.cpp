@@ -1,4 +1,4 @@
-#include "app/window/message_box.h"
+#include "window/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>

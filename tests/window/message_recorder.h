@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/message_box.h"
+#include "window/message_box.h"
 
 #include <QStringList>
 

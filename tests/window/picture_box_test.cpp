@@ -1,6 +1,6 @@
-#include "app/window/picture_box.h"
 #include "image/bitmap.h"
 #include "image/tga_reader.h"
+#include "window/picture_box.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/window/title_banner.h"
+#include "window/title_banner.h"
 
 #include <QLabel>
 #include <QMetaObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/category.h"
+#include "base/category.h"
 
 #include <QString>
 #include <QStringList>

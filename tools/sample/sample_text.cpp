@@ -1,6 +1,6 @@
 #include "sample_game.h"
 
-#include "app/code_page.h"
+#include "base/code_page.h"
 #include "item_catalog.h"
 
 #include <QStringList>

@@ -2,8 +2,8 @@
 // item of the category given, lets the title run for a moment and saves the window as a PNG.
 // Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row]
 #include "app/title_animation.h"
-#include "app/window/file_list_box.h"
-#include "app/window/form1.h"
+#include "window/file_list_box.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QComboBox>

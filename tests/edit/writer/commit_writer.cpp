@@ -1,7 +1,7 @@
 // Commits one line of an item file over and over, switching between two values, the way a
 // user typing into a field does. The crash-safety test kills it at random moments.
 // Usage: commit_writer <file> <line number> <value A> <value B>
-#include "app/line_buffer.h"
+#include "base/line_buffer.h"
 #include "edit/write_line.h"
 
 #include <QFile>

@@ -1,0 +1,32 @@
+#include "base/category.h"
+
+namespace wed {
+
+const std::array<Category, 3>& categories() {
+    static const std::array<Category, 3> table{{
+        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "Frame3"},
+        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "Frame4"},
+        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "Frame5"},
+    }};
+    return table;
+}
+
+const Category& category(CategoryId id) {
+    return categories()[size_t(id)];
+}
+
+const Category* categoryForWord(QStringView word) {
+    for (const Category& c : categories())
+        if (word == c.word)
+            return &c;
+    return nullptr;
+}
+
+bool isRecordHeaderLine(QByteArrayView line) {
+    for (const Category& c : categories())
+        if (line.startsWith(c.headerPrefix))
+            return true;
+    return false;
+}
+
+} // namespace wed

@@ -1,0 +1,43 @@
+#include "base/code_page.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace wed {
+namespace {
+
+#ifdef Q_OS_WIN
+QStringDecoder makeDecoder() {
+    return QStringDecoder(QStringConverter::System);
+}
+QStringEncoder makeEncoder() {
+    return QStringEncoder(QStringConverter::System);
+}
+#else
+QStringDecoder makeDecoder() {
+    return QStringDecoder("GBK");
+}
+QStringEncoder makeEncoder() {
+    return QStringEncoder("GBK");
+}
+#endif
+
+} // namespace
+
+QString decodeAnsi(QByteArrayView bytes) {
+    // Opening a converter is costly; scans decode many short lines, so keep one. All callers
+    // run on the user-interface thread, one per thread keeps tests and benchmarks safe too.
+    thread_local QStringDecoder decoder = makeDecoder();
+    decoder.resetState();
+    return decoder.decode(bytes);
+}
+
+std::optional<QByteArray> encodeAnsi(QStringView text) {
+    QStringEncoder encoder = makeEncoder();
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace wed

@@ -1,0 +1,279 @@
+#include "window/form1.h"
+
+#include "app/title_animation.h"
+#include "base/path_case.h"
+
+#include "window/dir_list_box.h"
+#include "window/drive_list_box.h"
+#include "window/file_list_box.h"
+#include "window/message_box.h"
+#include "window/picture_box.h"
+#include "window/title_banner.h"
+#include "window/twips.h"
+#include "window/window_fonts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace wed {
+namespace {
+
+constexpr int kClientWidthTwips = 11250;
+constexpr int kClientHeightTwips = 9675;
+
+constexpr qreal kWeaponLabelPoints = 15.75;
+constexpr qreal kLargePanelPoints = 21.75;
+constexpr qreal kCaptionPoints = 15;
+
+template <typename W> W* place(W* widget, const char* name, const QRect& pixels) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(pixels);
+    return widget;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption,
+                     const QRect& pixels) {
+    return place(new QGroupBox(caption, parent), name, pixels);
+}
+
+bool isChoice(FieldKind kind) {
+    return kind != FieldKind::Numeric && kind != FieldKind::Verbatim;
+}
+
+// A text box, or for a choice field an editable drop-down list with its whole list and no text.
+QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
+    if (!isChoice(field.kind))
+        return new QLineEdit(parent);
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(field.choices);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+// A screen reader reads the caption without the line break that ends one of them.
+QString accessibleCaption(const QString& caption) {
+    return caption.trimmed();
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      text00_(QByteArrayLiteral("Text00\r\n")), text01_(QByteArrayLiteral("Text01\r\n")),
+      defaultMessages_(std::make_unique<ModalMessageBox>()), messages_(defaultMessages_.get()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(windowCaption());
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    // The title letters stand along the top edge, behind the controls below them.
+    banner_ = new TitleBanner(this);
+    buildPanels();
+    buildNavigation();
+    buildItemArea();
+    connectFields();
+    applyTabOrder();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildPanels() {
+    makeFrame(this, "Frame3", {}, twipsToPixels(2520, 960, 5775, 8655));
+    makeFrame(this, "Frame4", QStringLiteral("Frame4"), twipsToPixels(2520, 960, 5775, 8535))
+        ->hide();
+    QGroupBox* implants = makeFrame(this, "Frame5", {}, twipsToPixels(2520, 960, 5775, 8535));
+    implants->hide();
+    QGroupBox* pairs =
+        makeFrame(container("Frame3"), "Frame2", QStringLiteral("★★★ 以下属性注意保留空格！★★★"),
+                  twipsToPixels(0, 5640, 5655, 2895));
+    pairs->setFont(songFont(kCaptionPoints));
+
+    command1_ = place(new QPushButton(QStringLiteral("估计价格"), implants), "Command1",
+                      twipsToPixels(360, 360, 1215, 375));
+    command1_->setFont(ownDefaultFont());
+    text38_ = place(new QLineEdit(implants), "Text38", twipsToPixels(1920, 360, 3615, 375));
+    text38_->setFont(songFont(kLargePanelPoints));
+    text38_->setAccessibleName(QStringLiteral("价格范围"));
+
+    for (const Category& c : categories())
+        buildFields(c.id);
+}
+
+// Every label and field of a category comes from its field table; no field has code of its own.
+void Form1::buildFields(CategoryId category) {
+    const bool weapon = category == CategoryId::Weapon;
+    const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
+    const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
+    for (const FieldSpec& f : categoryFields(category).fields) {
+        QWidget* parent = container(f.container);
+        auto* label = place(new QLabel(f.caption, parent), f.label, twipsToPixels(f.labelRect));
+        label->setFont(labelFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setToolTip(f.labelHelp);
+
+        QWidget* field = place(makeFieldWidget(f, parent), f.control, twipsToPixels(f.fieldRect));
+        field->setFont(fieldFont);
+        field->setToolTip(f.fieldHelp);
+        field->setAccessibleName(accessibleCaption(f.caption));
+        label->setBuddy(field);
+        fields_.insert(QLatin1String(f.control), field);
+    }
+}
+
+void Form1::buildNavigation() {
+    list1_ = place(new QListWidget(this), "List1", twipsToPixels(120, 1005, 2295, 8520));
+    list1_->setSortingEnabled(false);
+
+    drive1_ = place(new DriveListBox(this), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
+    dir1_ = place(new DirListBox(this), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
+    combo4_ = place(new QComboBox(this), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
+    combo4_->setEditable(true);
+    combo4_->setInsertPolicy(QComboBox::NoInsert);
+    for (const Category& c : categories())
+        combo4_->addItem(c.word);
+    combo4_->setCurrentIndex(0);
+    file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), this), "File2",
+                   twipsToPixels(8400, 3960, 1380, 810));
+    list1_->setAccessibleName(QStringLiteral("物品列表"));
+    drive1_->setAccessibleName(QStringLiteral("驱动器"));
+    dir1_->setAccessibleName(QStringLiteral("文件夹"));
+    combo4_->setAccessibleName(QStringLiteral("类别"));
+    file2_->setAccessibleName(QStringLiteral("物品数据文件"));
+
+    showStartFolder();
+
+    connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);
+    connect(dir1_, &DirListBox::pathChanged, this, [this] { Dir1_Change(); });
+    connect(file2_, &FileListBox::fileClicked, this, [this] { File2_Click(); });
+    connect(combo4_, &QComboBox::activated, this, [this] { Combo4_Click(); });
+    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+}
+
+// At start every list shows the process's current folder; no handler runs.
+void Form1::showStartFolder() {
+    const QString start = QDir::currentPath();
+    drive1_->selectDriveOf(start);
+    {
+        const QSignalBlocker quiet(dir1_);
+        dir1_->setPath(start);
+    }
+    file2_->setPath(start);
+    file1_ = dir1_->path();
+    driveFolders_.insert(drive1_->root(), dir1_->path());
+}
+
+void Form1::buildItemArea() {
+    auto* options =
+        makeFrame(this, "Frame1", QStringLiteral("Frame1"), twipsToPixels(9840, 3960, 1815, 855));
+    option1_ = place(new QRadioButton(QStringLiteral("小图"), options), "Option1",
+                     twipsToPixels(0, 0, 1335, 375));
+    option2_ = place(new QRadioButton(QStringLiteral("大图"), options), "Option2",
+                     twipsToPixels(0, 480, 1335, 375));
+    for (QRadioButton* option : {option1_, option2_}) {
+        option->setFont(songFont(kWeaponLabelPoints));
+        // Like the option buttons they stand for, they cover the frame's caption.
+        option->setAutoFillBackground(true);
+    }
+    option1_->setChecked(true);
+    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Form1_Option1_Click();
+    });
+    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Form1_Option2_Click();
+    });
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    pic1_ = place(new PictureBox(this), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
+    pic1_->setAccessibleName(QStringLiteral("物品图片"));
+
+    auto* nameLabel = place(new QLabel(QStringLiteral("名字"), this), "Label32",
+                            twipsToPixels(8280, 7560, 1935, 375));
+    nameLabel->setFont(songFont(kCaptionPoints));
+    nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text29_ = place(new QLineEdit(this), "Text29", twipsToPixels(8880, 7560, 2295, 270));
+    text29_->setAccessibleName(QStringLiteral("名字"));
+    nameLabel->setBuddy(text29_);
+    text28_ = place(new QPlainTextEdit(this), "Text28", twipsToPixels(8280, 7920, 2895, 1575));
+    text28_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text28_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text28_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text28_->setAccessibleName(QStringLiteral("说明"));
+}
+
+// Every change of a field's text goes to the editors; the edit gate tells them whose it is.
+void Form1::connectFields() {
+    for (const Category& c : categories()) {
+        for (const FieldSpec& f : categoryFields(c.id).fields) {
+            QWidget* field = fields_.value(QLatin1String(f.control));
+            if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+                connect(edit, &QLineEdit::textChanged, this, [this, &f] { fieldTextChanged(f); });
+            } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+                connect(combo, &QComboBox::editTextChanged, this,
+                        [this, &f] { fieldTextChanged(f); });
+                connect(combo, &QComboBox::activated, this, [this, &f] { fieldTextChanged(f); });
+            }
+        }
+    }
+}
+
+QWidget* Form1::container(const char* name) const {
+    return findChild<QGroupBox*>(QLatin1String(name));
+}
+
+QString Form1::gameFolder() const {
+    return file2_->path();
+}
+
+QString Form1::itemFilePath() const {
+    const QString name = file2_->fileName();
+    return name.isEmpty() ? QString() : joinPath(file2_->path(), name);
+}
+
+QString Form1::categoryText() const {
+    return combo4_->currentText();
+}
+
+const Category* Form1::currentCategory() const {
+    return categoryForWord(categoryText());
+}
+
+QLineEdit* Form1::textBox(const char* control) const {
+    return findChild<QLineEdit*>(QLatin1String(control));
+}
+
+QComboBox* Form1::comboBox(const char* control) const {
+    return findChild<QComboBox*>(QLatin1String(control));
+}
+
+QLabel* Form1::label(const char* name) const {
+    return findChild<QLabel*>(QLatin1String(name));
+}
+
+QWidget* Form1::fieldWidget(const char* control) const {
+    return fields_.value(QLatin1String(control));
+}
+
+void Form1::setMessageSink(MessageSink* sink) {
+    messages_ = sink ? sink : defaultMessages_.get();
+}
+
+void Form1::message(const QString& text, const QString& title) {
+    messages_->show(this, text, title);
+}
+
+} // namespace wed

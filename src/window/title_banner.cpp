@@ -1,0 +1,103 @@
+#include "window/title_banner.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QTimer>
+#include <QWidget>
+
+namespace wed {
+namespace {
+
+// The window is laid out in twips; at the classic 96 dpi a pixel is 15 twips.
+constexpr int kTwipsPerPixel = 15;
+constexpr TitleAnimation::PaintedLetters kAllLetters = (1u << TitleAnimation::kLetterCount) - 1;
+
+QLabel* makeLetter(QWidget* window, int index) {
+    auto* label = new QLabel(titleLetterText(index), window);
+    label->setObjectName(QStringLiteral("Label15"));
+    label->setProperty("index", index);
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSize(48);
+    label->setFont(font);
+    label->resize(titleLetterWidth(index) / kTwipsPerPixel,
+                  kTitleLetterHeightTwips / kTwipsPerPixel);
+    // Shown with the window, or at once when the window is already on screen.
+    label->show();
+    return label;
+}
+
+QTimer* makeTimer(QObject* parent, const char* name) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(TitleBanner::kTimerIntervalMs);
+    return timer;
+}
+
+} // namespace
+
+TitleBanner::TitleBanner(QWidget* window) : QObject(window) {
+    setObjectName(QStringLiteral("TitleBanner"));
+    for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
+        letters_[i] = makeLetter(window, i);
+    placeLetters();
+    paint(kAllLetters);
+
+    timers_ = {makeTimer(this, "Timer1"), makeTimer(this, "Timer2"), makeTimer(this, "Timer3")};
+    connect(timers_[0], &QTimer::timeout, this, &TitleBanner::Timer1_Timer);
+    connect(timers_[1], &QTimer::timeout, this, &TitleBanner::Timer2_Timer);
+    connect(timers_[2], &QTimer::timeout, this, &TitleBanner::Timer3_Timer);
+    // The falling timer starts first so that it ticks first while both colour timers run: then
+    // letter 3, green at start, hands the colours over at once. With the rising timer first the
+    // two would keep running side by side.
+    timers_[0]->start();
+    timers_[2]->start();
+    timers_[1]->start();
+}
+
+void TitleBanner::Timer1_Timer() {
+    animation_.Timer1_Timer();
+    placeLetters();
+}
+
+void TitleBanner::Timer2_Timer() {
+    paint(animation_.Timer2_Timer());
+    followColourTimers();
+}
+
+void TitleBanner::Timer3_Timer() {
+    paint(animation_.Timer3_Timer());
+    followColourTimers();
+}
+
+void TitleBanner::paint(TitleAnimation::PaintedLetters painted) {
+    for (int i = 0; i < TitleAnimation::kLetterCount; ++i) {
+        if (!(painted & (1u << i)))
+            continue;
+        QPalette palette = letters_[i]->palette();
+        palette.setColor(QPalette::WindowText,
+                         QColor(animation_.R()[i], animation_.G()[i], animation_.B()[i]));
+        letters_[i]->setPalette(palette);
+    }
+}
+
+void TitleBanner::placeLetters() {
+    for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
+        letters_[i]->move(animation_.left(i) / kTwipsPerPixel, 0);
+}
+
+// Switching a timer on restarts its interval, as the handover of the animation means; a timer
+// that already runs keeps its rhythm.
+void TitleBanner::followColourTimers() {
+    const std::array<bool, 2> enabled = {animation_.timer2Enabled(), animation_.timer3Enabled()};
+    for (int k = 0; k < 2; ++k) {
+        QTimer* timer = timers_[k + 1];
+        if (enabled[k] && !timer->isActive())
+            timer->start();
+        else if (!enabled[k] && timer->isActive())
+            timer->stop();
+    }
+}
+
+} // namespace wed

@@ -1,0 +1,20 @@
+#include "window/window_fonts.h"
+
+#include <QApplication>
+
+namespace wed {
+
+QFont songFont(qreal points) {
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(points);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
+QFont ownDefaultFont() {
+    QFont font = QApplication::font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
+} // namespace wed
