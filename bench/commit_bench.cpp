@@ -1,90 +1,70 @@
-// One keystroke's commit into the item file (check against the buffer, rewrite the line, save
-// atomically, the buffer follows) against the bare minimum of any atomic save: the same bytes
-// written to a temporary file in the same folder, flushed to disk and renamed. Disk syncs vary
-// a lot from one moment to the next: compare the two with --benchmark_repetitions=10
+// One keystroke's commit through the document (the field's line rebuilt, the file checked
+// against the buffer, rewritten atomically, the buffer and the history following), and one undo
+// of such a step, against the bare minimum of any atomic save: the same bytes written to a
+// temporary file in the same folder, flushed to disk and renamed. Disk syncs vary a lot from
+// one moment to the next: compare them with --benchmark_repetitions=10
 // --benchmark_enable_random_interleaving=true.
-#include "base/line_buffer.h"
-#include "edit/line_rewrite.h"
-#include "edit/write_line.h"
+#include "app/document.h"
+#include "bench_game.h"
 
-#include <QFile>
 #include <QSaveFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// The sample game's weapon.cfg, or a file of the same size and shape when it is missing.
-QByteArray itemFileBytes() {
-    QFile sample(QStringLiteral(WED_SAMPLE_DIR "/weapon.cfg"));
-    if (sample.open(QIODevice::ReadOnly))
-        return sample.readAll();
-    QByteArray bytes;
-    for (int i = 0; i < 3000; ++i)
-        bytes += i % 20 == 5 ? "Cost=" + QByteArray::number(i) + "\r\n"
-                             : "Damage=" + QByteArray::number(i) + " 20\r\n";
-    return bytes;
-}
+// A document on a game folder of the given size with the middle weapon shown; the field
+// edited is its price.
+struct ShownWeapon {
+    bench::GameFolder folder;
+    wed::Document document;
+    int cost = bench::fieldIndex(wed::CategoryId::Weapon, "Cost=");
 
-// The line number of the price line nearest the middle of the file.
-qsizetype middleCostLine(const wed::LineBuffer& items) {
-    for (qsizetype index = items.lineCount() / 2; index < items.lineCount(); ++index)
-        if (items.lineBytes(index).startsWith("Cost="))
-            return index + 1;
-    return 1;
-}
-
-struct Folder {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("weapon.cfg"));
-    QByteArray bytes = itemFileBytes();
-
-    Folder() {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+    explicit ShownWeapon(qsizetype lines) : folder(lines) {
+        document.open(folder.itemFile());
+        document.showItem(int(document.entries().size() / 2));
+    }
+    wed::Outcome type(const QString& text) {
+        document.endTyping();
+        return document.setFieldText(wed::CategoryId::Weapon, cost, text, wed::EditKind::Typing);
     }
 };
 
 void BM_CommitKeystroke(benchmark::State& state) {
-    Folder folder;
-    wed::LineBuffer items(folder.bytes);
-    const qsizetype line = middleCostLine(items);
-    const QByteArray values[2] = {"Cost=15", "Cost=150"};
+    ShownWeapon shown(state.range(0));
+    int round = 0;
+    for (auto _ : state)
+        if (!shown.type(round++ % 2 ? QStringLiteral("15") : QStringLiteral("150")).done())
+            state.SkipWithError("commit refused");
+    state.counters["lines"] = double(shown.document.items().lineCount());
+}
+
+void BM_UndoStep(benchmark::State& state) {
+    ShownWeapon shown(state.range(0));
     int round = 0;
     for (auto _ : state) {
-        const wed::FileOutcome outcome =
-            wed::commitLine(folder.path, items, line, values[round++ % 2]);
-        if (!outcome.ok())
-            state.SkipWithError("commit refused");
+        state.PauseTiming();
+        const bool typed =
+            shown.type(round++ % 2 ? QStringLiteral("15") : QStringLiteral("150")).done();
+        state.ResumeTiming();
+        if (!typed || !shown.document.undo().done())
+            state.SkipWithError("undo refused");
     }
-    state.counters["lines"] = double(items.lineCount());
 }
-BENCHMARK(BM_CommitKeystroke)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_BareAtomicSave(benchmark::State& state) {
-    Folder folder;
+    bench::GameFolder folder(state.range(0));
+    const QByteArray bytes = folder.itemBytes();
     for (auto _ : state) {
-        QSaveFile file(folder.path);
+        QSaveFile file(folder.itemFile());
         file.open(QIODevice::WriteOnly);
-        file.write(folder.bytes);
+        file.write(bytes);
         if (!file.commit())
             state.SkipWithError("save failed");
     }
 }
-BENCHMARK(BM_BareAtomicSave)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The editor's own work in a commit without the disk: compare, rewrite, re-index the buffer.
-void BM_CommitInMemory(benchmark::State& state) {
-    const QByteArray bytes = itemFileBytes();
-    wed::LineBuffer items(bytes);
-    const qsizetype line = middleCostLine(items);
-    for (auto _ : state) {
-        const QByteArray onDisk = items.bytes();
-        benchmark::DoNotOptimize(onDisk == items.bytes());
-        items.setBytes(*wed::rewriteLine(onDisk, line, "Cost=150", false));
-    }
-}
-BENCHMARK(BM_CommitInMemory)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CommitKeystroke)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_UndoStep)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_BareAtomicSave)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

@@ -6,33 +6,27 @@
 namespace wed {
 namespace {
 
-QString reasonFor(const QFile& file) {
+Outcome failure(const QFile& file) {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        return QStringLiteral("文件不存在。");
+        return Outcome::of(Status::FileMissing, file.fileName());
     if (info.isDir())
-        return QStringLiteral("这是一个文件夹，不是文件。");
+        return Outcome::of(Status::IsFolder, file.fileName());
     if (!info.isReadable())
-        return QStringLiteral("没有读取权限。");
-    return QStringLiteral("读取失败（%1）。").arg(file.errorString());
+        return Outcome::of(Status::NotReadable, file.fileName());
+    return Outcome::of(Status::ReadFailed, file.fileName(), file.errorString());
 }
 
 } // namespace
 
-std::optional<QByteArray> readFileBytes(const QString& path, QString* error) {
+FileRead readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = reasonFor(file);
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {failure(file), {}};
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = reasonFor(file);
-        return std::nullopt;
-    }
-    return bytes;
+    if (file.error() != QFileDevice::NoError)
+        return {failure(file), {}};
+    return {{}, std::move(bytes)};
 }
 
 } // namespace wed

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace wed {
 
-// Reads a file's bytes in one piece, unchanged. On failure returns nothing and, when error is
-// given, says why in the user's language.
-std::optional<QByteArray> readFileBytes(const QString& path, QString* error = nullptr);
+struct FileRead {
+    Outcome outcome; // Done, FileMissing, IsFolder, NotReadable or ReadFailed
+    QByteArray bytes;
+};
+
+// Reads a file's bytes in one piece, unchanged.
+FileRead readFile(const QString& path);
 
 } // namespace wed

@@ -2,6 +2,7 @@
 
 #include "base/code_page.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wed {
@@ -41,6 +42,11 @@ QByteArrayView LineBuffer::lineBytes(qsizetype index) const {
 QString LineBuffer::line(qsizetype index) const {
     const QByteArrayView bytes = lineBytes(index);
     return bytes.isEmpty() ? QString() : decodeAnsi(bytes);
+}
+
+qsizetype LineBuffer::lineAt(qsizetype offset) const {
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
+    return qsizetype(after - starts_.begin()) - 1;
 }
 
 QString GetLine(const LineBuffer& buffer, qsizetype lineIndex) {

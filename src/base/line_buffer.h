@@ -22,6 +22,9 @@ class LineBuffer {
     QByteArrayView lineBytes(qsizetype index) const;
     // The line decoded from the ANSI code page; empty for an empty or missing line.
     QString line(qsizetype index) const;
+    // The index of the line that holds the byte at `offset` (the last line for the end).
+    qsizetype lineAt(qsizetype offset) const;
+    qsizetype lineStart(qsizetype index) const { return starts_[size_t(index)]; }
 
   private:
     QByteArray bytes_;

@@ -17,40 +17,29 @@ const QStringList& excludedImplantNames() {
     return names;
 }
 
-namespace {
-
-QStringList headerIds(const LineBuffer& items, QByteArrayView prefix) {
-    QStringList ids;
-    for (qsizetype i = 0, n = items.lineCount(); i < n; ++i) {
-        // The prefix is ASCII and starts the line, so a byte compare equals a text compare.
-        const QByteArrayView line = items.lineBytes(i);
-        if (line.startsWith(prefix))
-            ids.append(decodeAnsi(line.sliced(prefix.size())));
-    }
-    return ids;
-}
-
-void implantPass(QStringList& ids, const std::function<void()>& onSkillCostRecord) {
-    for (qsizetype i = 0; i < ids.size();) {
-        if (ids[i] == QLatin1String(kSkillCostId)) {
-            if (onSkillCostRecord)
-                onSkillCostRecord();
-            ids.removeAt(i);
-        } else if (excludedImplantNames().contains(ids[i])) {
-            ids.removeAt(i);
-        } else {
-            ++i;
+ItemList listItems(const LineBuffer& items, const ItemIndex& index, const Category& category) {
+    ItemList list;
+    const bool implant = category.id == CategoryId::Implant;
+    QHash<QString, int> seen;
+    for (qsizetype line : index.headers(category.id)) {
+        QString id = decodeAnsi(items.lineBytes(line).sliced(category.headerPrefix.size()));
+        if (implant && id == QLatin1String(kSkillCostId)) {
+            ++list.skillCostRecords;
+            continue;
         }
+        if (implant && excludedImplantNames().contains(id))
+            continue;
+        const int ordinal = seen[id]++;
+        list.entries.push_back({std::move(id), line, ordinal});
     }
+    return list;
 }
 
-} // namespace
-
-QStringList listItemIds(const LineBuffer& items, const Category& category,
-                        const std::function<void()>& onSkillCostRecord) {
-    QStringList ids = headerIds(items, category.headerPrefix);
-    if (category.id == CategoryId::Implant)
-        implantPass(ids, onSkillCostRecord);
+QStringList idsOf(const std::vector<ListEntry>& entries) {
+    QStringList ids;
+    ids.reserve(qsizetype(entries.size()));
+    for (const ListEntry& entry : entries)
+        ids.append(entry.id);
     return ids;
 }
 

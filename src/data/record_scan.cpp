@@ -4,16 +4,12 @@
 #include "base/code_page.h"
 
 namespace wed {
-namespace {
 
-bool endsRecord(QByteArrayView line, EndRule rule) {
-    if (rule == EndRule::SemicolonStars ? line.startsWith(";**") : line == kRecordSeparator)
-        return true;
-    return isRecordHeaderLine(line);
+bool isRecordEndLine(QByteArrayView line, EndRule endRule) {
+    return endRule == EndRule::SemicolonStars ? line.startsWith(";**") : line == kRecordSeparator;
 }
 
-// Index of the occurrence-th line equal to the header line, or -1.
-qsizetype findHeader(const LineBuffer& items, const QString& headerLine, int occurrence) {
+qsizetype findHeaderLine(const LineBuffer& items, const QString& headerLine, int occurrence) {
     // Header lines start with an ASCII prefix; only lines that could match are decoded.
     const QByteArray start = headerLine.left(headerLine.indexOf(u'=') + 1).toLatin1();
     for (qsizetype i = 0, n = items.lineCount(); i < n; ++i) {
@@ -26,29 +22,32 @@ qsizetype findHeader(const LineBuffer& items, const QString& headerLine, int occ
     return -1;
 }
 
-void readKeys(QByteArrayView line, qsizetype index, const std::vector<QByteArray>& keys,
-              std::vector<KeyHit>& hits) {
-    for (size_t k = 0; k < keys.size(); ++k) {
-        if (!line.startsWith(keys[k]))
-            continue;
-        hits[k].value = decodeAnsi(line.sliced(keys[k].size()));
-        hits[k].lineNumber = int(index + 1);
+qsizetype recordLastLine(const LineBuffer& items, qsizetype header, EndRule endRule) {
+    const qsizetype n = items.lineCount();
+    for (qsizetype i = header + 1; i < n; ++i) {
+        const QByteArrayView line = items.lineBytes(i);
+        if (isRecordEndLine(line, endRule))
+            return i;
+        if (isRecordHeaderLine(line))
+            return i - 1;
     }
+    return n - 1;
 }
 
-} // namespace
-
-std::vector<KeyHit> scanRecord(const LineBuffer& items, const QString& headerLine, int occurrence,
-                               EndRule endRule, const std::vector<QByteArray>& keys) {
+std::vector<KeyHit> scanRecordAt(const LineBuffer& items, qsizetype header, EndRule endRule,
+                                 const std::vector<QByteArray>& keys) {
     std::vector<KeyHit> hits(keys.size());
-    const qsizetype header = findHeader(items, headerLine, occurrence);
     if (header < 0)
         return hits;
-    for (qsizetype i = header + 1, n = items.lineCount(); i < n; ++i) {
+    // The end line itself matches no key.
+    for (qsizetype i = header + 1, last = recordLastLine(items, header, endRule); i <= last; ++i) {
         const QByteArrayView line = items.lineBytes(i);
-        if (endsRecord(line, endRule))
-            break;
-        readKeys(line, i, keys, hits);
+        for (size_t k = 0; k < keys.size(); ++k) {
+            if (!line.startsWith(keys[k]))
+                continue;
+            hits[k].value = decodeAnsi(line.sliced(keys[k].size()));
+            hits[k].lineNumber = int(i + 1);
+        }
     }
     return hits;
 }

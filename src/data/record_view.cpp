@@ -10,41 +10,36 @@ constexpr qsizetype kNameStart = 9;
 // Name and description lines are shown cut to this many characters.
 constexpr qsizetype kTextWidth = 100;
 
-std::vector<QByteArray> keysOf(const CategoryFields& table) {
-    std::vector<QByteArray> keys;
-    keys.reserve(table.fields.size());
-    for (const FieldSpec& field : table.fields)
-        keys.push_back(field.key);
-    return keys;
-}
-
-// The first line "<id>" of the name file. Only lines in angle brackets are decoded.
-qsizetype findNameRecord(const LineBuffer& names, const QString& id) {
-    const QString opening = u'<' + id + u'>';
-    for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
-        const QByteArrayView line = names.lineBytes(i);
-        if (line.startsWith('<') && line.endsWith('>') && names.line(i) == opening)
-            return i;
-    }
-    return -1;
+const std::vector<QByteArray>& keysOf(CategoryId category) {
+    static const std::array<std::vector<QByteArray>, 3> keys = [] {
+        std::array<std::vector<QByteArray>, 3> all;
+        for (const Category& c : categories())
+            for (const FieldSpec& field : categoryFields(c.id).fields)
+                all[size_t(c.id)].push_back(field.key);
+        return all;
+    }();
+    return keys[size_t(category)];
 }
 
 } // namespace
 
-ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QString& id,
-                          int occurrence) {
-    const CategoryFields& table = categoryFields(category);
-    static const std::vector<QByteArray> keys[] = {keysOf(categoryFields(CategoryId::Weapon)),
-                                                   keysOf(categoryFields(CategoryId::Armor)),
-                                                   keysOf(categoryFields(CategoryId::Implant))};
-    const QString header = QString::fromLatin1(wed::category(category).headerPrefix) + id;
-    return {scanRecord(items, header, occurrence, table.endRule, keys[size_t(category)])};
+QString headerLineOf(CategoryId category, const QString& id) {
+    return QString::fromLatin1(wed::category(category).headerPrefix) + id;
 }
 
-ItemText readItemText(const LineBuffer& names, CategoryId category, const QString& id) {
+ItemRecord readRecordAt(const LineBuffer& items, CategoryId category, qsizetype header) {
+    return {scanRecordAt(items, header, categoryFields(category).endRule, keysOf(category))};
+}
+
+ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QString& id,
+                          int occurrence) {
+    return readRecordAt(items, category,
+                        findHeaderLine(items, headerLineOf(category, id), occurrence));
+}
+
+ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype opening) {
     const CategoryFields& table = categoryFields(category);
     ItemText text;
-    const qsizetype opening = findNameRecord(names, id);
     if (opening < 0)
         return text;
     for (qsizetype i = opening + 1, counter = 0; i < names.lineCount(); ++i, ++counter) {
@@ -57,6 +52,11 @@ ItemText readItemText(const LineBuffer& names, CategoryId category, const QStrin
             text.description += line.left(kTextWidth) + QStringLiteral("\r\n");
     }
     return text;
+}
+
+ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryId category,
+                      const QString& id) {
+    return readItemTextAt(names, category, index.opening(id));
 }
 
 } // namespace wed

@@ -2,6 +2,7 @@
 
 #include "base/category.h"
 #include "base/line_buffer.h"
+#include "data/item_index.h"
 #include "data/record_scan.h"
 
 #include <QString>
@@ -25,12 +26,21 @@ struct ItemText {
     QString description;
 };
 
-// The id-th item of the category: occurrence counts earlier list entries with the same id, so
-// that the k-th of several equal entries shows the k-th record with that header.
+// The record of the category whose header line stands at line index `header` (-1: none).
+ItemRecord readRecordAt(const LineBuffer& items, CategoryId category, qsizetype header);
+
+// The occurrence-th record (0 = the first) whose header line is the category's prefix and the
+// id, found by a scan of the file.
 ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QString& id,
                           int occurrence = 0);
 
-// The item's name record "<id>" (the first in the file), read by the category's line layout.
-ItemText readItemText(const LineBuffer& names, CategoryId category, const QString& id);
+// The name record that opens at line index `opening` (-1: none), read by the category's layout.
+ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype opening);
+// The item's name record "<id>" (the first in the file).
+ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryId category,
+                      const QString& id);
+
+// The header line of a category and an id.
+QString headerLineOf(CategoryId category, const QString& id);
 
 } // namespace wed

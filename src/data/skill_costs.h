@@ -11,12 +11,9 @@ namespace wed {
 // order health, strength, speed, accuracy, intelligence. Empty until a record has been read.
 using SkillCosts = std::array<QString, 5>;
 
-// The labels that keep the costs, in the same order.
-inline constexpr const char* kSkillCostLabels[5] = {"Label40", "Label35", "Label36", "Label37",
-                                                    "Label38"};
-
-// Reads the record "Implant=ImplantSkillsCost" and updates the costs whose key lines it holds;
-// costs it lacks, and all of them when there is no such record, keep their texts.
-void LoadSkillCosts(const LineBuffer& items, SkillCosts& costs);
+// Reads the skill-cost record "Implant=ImplantSkillsCost" whose header line stands at `header`
+// and updates the costs whose key lines it holds; costs it lacks, and all of them when there is
+// no such record (-1), keep their texts.
+void LoadSkillCosts(const LineBuffer& items, qsizetype header, SkillCosts& costs);
 
 } // namespace wed

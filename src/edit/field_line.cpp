@@ -12,9 +12,6 @@ namespace {
 constexpr qsizetype kAmmoLabelLength = 3; // the Chinese label before the blank
 constexpr qsizetype kAmmoNameLength = 30; // characters 5 to 34 of a list entry
 
-const QString kTooLarge = QStringLiteral("数值太大，无法写入，这次修改没有写入。");
-const QString kLineBreak = QStringLiteral("内容中不能有换行符，这次修改没有写入。");
-
 // The first character (a whole surrogate pair counts as one) the code page cannot hold.
 QString firstUnencodable(QStringView text) {
     for (qsizetype i = 0; i < text.size();) {
@@ -28,20 +25,22 @@ QString firstUnencodable(QStringView text) {
     return {};
 }
 
+FieldLine refused(Status status, QString detail = {}) {
+    return {{}, Outcome::of(status, {}, std::move(detail))};
+}
+
 FieldLine withValue(const FieldSpec& field, QStringView value) {
     if (value.contains(u'\r') || value.contains(u'\n'))
-        return FieldLine::refused(kLineBreak);
+        return refused(Status::LineBreakInValue);
     const std::optional<QByteArray> bytes = encodeAnsi(value);
     if (!bytes)
-        return FieldLine::refused(
-            QStringLiteral("字符“%1”无法保存在游戏文件的编码中，这次修改没有写入。")
-                .arg(firstUnencodable(value)));
-    return {true, field.key + *bytes, {}};
+        return refused(Status::Unencodable, firstUnencodable(value));
+    return {field.key + *bytes, {}};
 }
 
 FieldLine withNumber(const FieldSpec& field, double value) {
     if (!std::isfinite(value))
-        return FieldLine::refused(kTooLarge);
+        return refused(Status::NumberTooLarge);
     return withValue(field, decimalForm(value));
 }
 
@@ -61,7 +60,7 @@ FieldLine classLine(const FieldSpec& field, QStringView text) {
     const double x = numericValue(text);
     // The range is checked before the fraction is dropped: 5.5 is refused, 4.7 gives 4.
     if (x > 5 || x < 0)
-        return FieldLine::refused(kClassRangeMessage);
+        return refused(Status::ClassOutOfRange);
     return withNumber(field, std::trunc(x));
 }
 
@@ -86,7 +85,7 @@ FieldLine fieldLine(const FieldSpec& field, QStringView text) {
     case FieldKind::BulletChoice:
         return withNumber(field, std::trunc(numericValue(text)));
     }
-    return FieldLine::refused(QStringLiteral("未知的字段类型，这次修改没有写入。"));
+    Q_UNREACHABLE();
 }
 
 } // namespace wed

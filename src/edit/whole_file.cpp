@@ -1,52 +1,27 @@
 #include "edit/whole_file.h"
 
-#include "base/file_bytes.h"
-
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 namespace wed {
 namespace {
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-FileOutcome failure(FileStatus status, const QString& message) {
-    return {status, message};
-}
-
-// Why a save failed, in words for the user; the error codes are all QSaveFile tells.
-QString saveFailureReason(QFileDevice::FileError error) {
+// What a failed save means; the error codes are all QSaveFile tells.
+Status saveFailure(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        return QStringLiteral("无法在文件所在的文件夹中建立临时文件（文件夹可能没有写入权限）");
+        return Status::TemporaryFailed;
     case QFileDevice::ResourceError:
-        return QStringLiteral("磁盘空间不足");
+        return Status::DiskFull;
     case QFileDevice::RenameError:
-        return QStringLiteral("无法用新内容替换原文件（文件可能被其他程序占用）");
+        return Status::RenameFailed;
     default:
-        return QStringLiteral("写入磁盘失败（磁盘可能已满或已被移除）");
+        return Status::WriteFailed;
     }
 }
 
 } // namespace
-
-FileBytes readWholeFile(const QString& path) {
-    QString reason;
-    std::optional<QByteArray> bytes = readFileBytes(path, &reason);
-    if (bytes)
-        return {{}, std::move(*bytes)};
-    if (!QFile::exists(path))
-        return {failure(FileStatus::Missing,
-                        QStringLiteral("找不到文件“%1”，修改没有写入。").arg(shown(path))),
-                {}};
-    return {failure(FileStatus::ReadFailed,
-                    QStringLiteral("无法读取文件“%1”：%2修改没有写入。").arg(shown(path), reason)),
-            {}};
-}
 
 bool isWriteProtected(const QString& path) {
     const QFileDevice::Permissions permissions = QFile::permissions(path);
@@ -56,7 +31,7 @@ bool isWriteProtected(const QString& path) {
     return !(permissions & anyWriteBit) || !(permissions & QFileDevice::WriteUser);
 }
 
-FileOutcome saveWholeFile(const QString& path, QByteArrayView bytes) {
+Outcome saveWholeFile(const QString& path, QByteArrayView bytes) {
     // QSaveFile gives the new file the old one's permissions and writes through a symbolic
     // link to its target; the tests hold it to both.
     QSaveFile file(path);
@@ -65,16 +40,18 @@ FileOutcome saveWholeFile(const QString& path, QByteArrayView bytes) {
     bool saved = file.open(QIODevice::WriteOnly);
     if (saved)
         saved = file.write(bytes.data(), bytes.size()) == bytes.size();
-    // commit() flushes, syncs the temporary file to disk and renames it over the original.
+    // commit() would flush the last buffered bytes but not check that it could: on a full disk
+    // it renames a cut-off file over the original and reports success. Flush first, and check.
+    if (saved)
+        saved = file.flush() && file.error() == QFileDevice::NoError;
+    // commit() syncs the temporary file to disk and renames it over the original.
     if (saved)
         saved = file.commit();
     if (saved)
         return {};
-    const QFileDevice::FileError error = file.error();
+    const Outcome failure = Outcome::of(saveFailure(file.error()), path, file.errorString());
     file.cancelWriting();
-    return failure(FileStatus::WriteFailed,
-                   QStringLiteral("无法保存文件“%1”：%2。文件保持上一次保存的内容。")
-                       .arg(shown(path), saveFailureReason(error)));
+    return failure;
 }
 
 } // namespace wed

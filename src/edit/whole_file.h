@@ -1,20 +1,11 @@
 #pragma once
 
-#include "edit/file_outcome.h"
+#include "base/outcome.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 namespace wed {
-
-struct FileBytes {
-    FileOutcome outcome; // Written here means "read"
-    QByteArray bytes;
-};
-
-// Reads the whole file; a missing or unreadable file gives its Chinese message.
-FileBytes readWholeFile(const QString& path);
 
 // True when the file's permission bits allow no writing, or the running user may not write it.
 // The bits are judged themselves so that a read-only file is refused for an administrator too.
@@ -23,6 +14,6 @@ bool isWriteProtected(const QString& path);
 // Replaces the whole file atomically: the bytes go to a temporary file in the same folder,
 // which is flushed to disk and renamed over the original, keeping its permissions. On any
 // failure the original keeps its last good content.
-FileOutcome saveWholeFile(const QString& path, QByteArrayView bytes);
+Outcome saveWholeFile(const QString& path, QByteArrayView bytes);
 
 } // namespace wed

@@ -23,12 +23,4 @@ void ShowItemPicture(const QString& pictureFolder, const std::optional<QString>&
 void ShowItemPicture(const QString& pictureFolder, QStringView vidMenu, PictureSize size,
                      bool heand, PictureObject& Pic1);
 
-// The work of the small/large picture options: redraws the shown item's picture from the
-// VidMENU field's current text. Does nothing unless the edit gate is 1 (an item is shown).
-// A category word other than the three the category box offers forms no name: the box is
-// cleared. The "heand" rule applies when the item list's selected entry reads "heand".
-void ShowPictureForOption(int editGate, QStringView categoryWord, QStringView vidMenuText,
-                          QStringView selectedListEntry, PictureSize size,
-                          const QString& pictureFolder, PictureObject& Pic1);
-
 } // namespace wed

@@ -29,6 +29,10 @@ QByteArray readPictureBytes(const QString& fileName) {
 
 } // namespace
 
+QImage readTgaImage(const QString& fileName) {
+    return decodeTga(readPictureBytes(fileName)).image;
+}
+
 void LoadTGA::Load(const QString& FileName) {
     LoadFromBytes(readPictureBytes(FileName));
 }

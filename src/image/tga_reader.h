@@ -4,6 +4,7 @@
 #include "image/tga_header.h"
 
 #include <QByteArrayView>
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,10 @@ namespace wed {
 // 15, 16, 24 or 32 bits), 3 and 11 (grey). The ID field and any colour map are skipped; alpha
 // is ignored; rows go bottom-up or top-down and left-to-right or right-to-left as the image
 // descriptor says. Pixels a short file lacks are black.
+// The picture in a TGA file, decoded (null when the file cannot be read or is not a picture
+// this reader draws). Reads no more of the file than the picture can need.
+QImage readTgaImage(const QString& fileName);
+
 class LoadTGA {
   public:
     LoadTGA() = default;

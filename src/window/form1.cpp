@@ -1,13 +1,16 @@
 #include "window/form1.h"
 
+#include "app/outcome_text.h"
 #include "app/title_animation.h"
 #include "base/path_case.h"
 
 #include "window/dir_list_box.h"
 #include "window/drive_list_box.h"
 #include "window/file_list_box.h"
+#include "window/item_list_box.h"
 #include "window/message_box.h"
 #include "window/picture_box.h"
+#include "window/text_boxes.h"
 #include "window/title_banner.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
@@ -51,9 +54,7 @@ bool isChoice(FieldKind kind) {
 QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
     if (!isChoice(field.kind))
         return new QLineEdit(parent);
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = makeTypedComboBox(parent);
     combo->addItems(field.choices);
     combo->setCurrentIndex(-1);
     return combo;
@@ -70,7 +71,6 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      text00_(QByteArrayLiteral("Text00\r\n")), text01_(QByteArrayLiteral("Text01\r\n")),
       defaultMessages_(std::make_unique<ModalMessageBox>()), messages_(defaultMessages_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
@@ -81,6 +81,8 @@ Form1::Form1(QWidget* parent)
     buildNavigation();
     buildItemArea();
     connectFields();
+    connectDocument();
+    installKeys();
     applyTabOrder();
 }
 
@@ -125,19 +127,16 @@ void Form1::buildFields(CategoryId category) {
         field->setToolTip(f.fieldHelp);
         field->setAccessibleName(accessibleCaption(f.caption));
         label->setBuddy(field);
-        fields_.insert(QLatin1String(f.control), field);
+        fields_[size_t(category)].push_back(field);
     }
 }
 
 void Form1::buildNavigation() {
-    list1_ = place(new QListWidget(this), "List1", twipsToPixels(120, 1005, 2295, 8520));
-    list1_->setSortingEnabled(false);
+    list1_ = place(new ItemListBox(this), "List1", twipsToPixels(120, 1005, 2295, 8520));
 
     drive1_ = place(new DriveListBox(this), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
     dir1_ = place(new DirListBox(this), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
-    combo4_ = place(new QComboBox(this), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
-    combo4_->setEditable(true);
-    combo4_->setInsertPolicy(QComboBox::NoInsert);
+    combo4_ = place(makeTypedComboBox(this), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
     for (const Category& c : categories())
         combo4_->addItem(c.word);
     combo4_->setCurrentIndex(0);
@@ -155,9 +154,13 @@ void Form1::buildNavigation() {
     connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);
     connect(dir1_, &DirListBox::pathChanged, this, [this] { Dir1_Change(); });
     connect(file2_, &FileListBox::fileClicked, this, [this] { File2_Click(); });
+    // The category box's text is the document's category word, typed or picked.
+    connect(combo4_, &QComboBox::editTextChanged, this,
+            [this](const QString& word) { document_.setCategoryWord(word); });
     connect(combo4_, &QComboBox::activated, this, [this] { Combo4_Click(); });
-    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // An item is shown when its row is selected, by a click or by the keyboard.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (list1_->currentItem() && list1_->currentItem()->isSelected())
             List1_Click();
     });
 }
@@ -171,7 +174,6 @@ void Form1::showStartFolder() {
         dir1_->setPath(start);
     }
     file2_->setPath(start);
-    file1_ = dir1_->path();
     driveFolders_.insert(drive1_->root(), dir1_->path());
 }
 
@@ -215,20 +217,36 @@ void Form1::buildItemArea() {
     text28_->setAccessibleName(QStringLiteral("说明"));
 }
 
-// Every change of a field's text goes to the editors; the edit gate tells them whose it is.
+// Every change of a field's text goes to the document; its edit gate tells whose it is. A
+// choice box writes what is typed into it as typing, and an entry picked from its list once,
+// as a pick.
 void Form1::connectFields() {
     for (const Category& c : categories()) {
-        for (const FieldSpec& f : categoryFields(c.id).fields) {
-            QWidget* field = fields_.value(QLatin1String(f.control));
-            if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-                connect(edit, &QLineEdit::textChanged, this, [this, &f] { fieldTextChanged(f); });
-            } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
-                connect(combo, &QComboBox::editTextChanged, this,
-                        [this, &f] { fieldTextChanged(f); });
-                connect(combo, &QComboBox::activated, this, [this, &f] { fieldTextChanged(f); });
+        const auto& widgets = fields_[size_t(c.id)];
+        for (int i = 0; i < int(widgets.size()); ++i) {
+            const CategoryId category = c.id;
+            if (auto* edit = qobject_cast<QLineEdit*>(widgets[size_t(i)])) {
+                connect(edit, &QLineEdit::textChanged, this,
+                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
+            } else if (auto* combo = qobject_cast<QComboBox*>(widgets[size_t(i)])) {
+                connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
+                connect(combo, &QComboBox::activated, this,
+                        [this, category, i] { fieldEdited(category, i, EditKind::Pick); });
             }
         }
     }
+}
+
+void Form1::connectDocument() {
+    connect(&document_, &Document::listChanged, this, &Form1::showList);
+    connect(&document_, &Document::itemShown, this, &Form1::showItem);
+    connect(&document_, &Document::fieldTextRestored, this, &Form1::showFieldText);
+    connect(&document_, &Document::categoryWordChanged, this, &Form1::showCategoryWord);
+    connect(&document_, &Document::panelsDropped, this, [this] {
+        for (const Category& c : categories())
+            resetPanel(c.id);
+    });
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -239,6 +257,10 @@ QString Form1::gameFolder() const {
     return file2_->path();
 }
 
+QListWidget* Form1::itemList() const {
+    return list1_;
+}
+
 QString Form1::itemFilePath() const {
     const QString name = file2_->fileName();
     return name.isEmpty() ? QString() : joinPath(file2_->path(), name);
@@ -246,10 +268,6 @@ QString Form1::itemFilePath() const {
 
 QString Form1::categoryText() const {
     return combo4_->currentText();
-}
-
-const Category* Form1::currentCategory() const {
-    return categoryForWord(categoryText());
 }
 
 QLineEdit* Form1::textBox(const char* control) const {
@@ -265,7 +283,13 @@ QLabel* Form1::label(const char* name) const {
 }
 
 QWidget* Form1::fieldWidget(const char* control) const {
-    return fields_.value(QLatin1String(control));
+    for (const Category& c : categories()) {
+        const auto& specs = categoryFields(c.id).fields;
+        for (size_t i = 0; i < specs.size(); ++i)
+            if (qstrcmp(specs[i].control, control) == 0)
+                return fields_[size_t(c.id)][i];
+    }
+    return nullptr;
 }
 
 void Form1::setMessageSink(MessageSink* sink) {
@@ -274,6 +298,11 @@ void Form1::setMessageSink(MessageSink* sink) {
 
 void Form1::message(const QString& text, const QString& title) {
     messages_->show(this, text, title);
+}
+
+void Form1::report(const Outcome& outcome) {
+    if (outcome.refused())
+        message(describe(outcome));
 }
 
 } // namespace wed

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "base/line_buffer.h"
+#include "app/document.h"
 #include "data/item_fields.h"
-#include "data/skill_costs.h"
 
 #include <QHash>
 #include <QString>
@@ -24,18 +23,23 @@ namespace wed {
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class HistoryWindow;
+class ItemListBox;
 class MessageSink;
-class PictureObject;
+class PictureBox;
 class TitleBanner;
 
-// The editor's one window. It owns all state: the line buffers of weapon.cfg and of the name
-// file, the game folder (the path of Dir1 and File2), the picture folder, the category (Combo4's
-// text), the item list and the edit gate. Every behaviour is one of its handlers.
+// The editor's one window: a view of the editing document. Its handlers forward the user's
+// input to the document, and it shows what the document says; the game folder it browses
+// (Drive1, Dir1, File2) is the only thing it keeps of its own.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
+
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
 
     // Navigation handlers (form1_navigation.cpp).
     void Drive1_Change();
@@ -49,34 +53,19 @@ class Form1 : public QWidget {
     void ShowArmorRecord();
     void ShowImplantRecord();
     void LoadSkillCosts();
-    // The skill costs kept in the tags of their labels.
-    SkillCosts skillCosts() const;
     // The text of a field, whether a text box or a choice box.
     QString textOf(const char* control) const;
-
-    // Editing (form1_editing.cpp): every change of a field's text, by the program or the user.
-    void fieldTextChanged(const FieldSpec& field);
 
     // Picture options and the price estimator (form1_picture.cpp).
     void Form1_Option1_Click();
     void Form1_Option2_Click();
     void Command1_Click();
 
-    // State. The edit gate is 1 while changes of field text are the user's.
-    int editGate() const { return check1_; }
-    void setEditGate(int value) { check1_ = value; }
-    LineBuffer& itemBuffer() { return text00_; }
-    const LineBuffer& itemBuffer() const { return text00_; }
-    const LineBuffer& nameBuffer() const { return text01_; }
-    const QString& pictureFolder() const { return file1_; }
-    void setPictureFolder(const QString& folder) { file1_ = folder; }
-    // The game folder: the path of Dir1 and of File2.
+    // The game folder browsed: the path of Dir1 and of File2.
     QString gameFolder() const;
     // File2's path and its selected file name; empty when no file is selected.
     QString itemFilePath() const;
-    // The category box's text.
     QString categoryText() const;
-    const Category* currentCategory() const;
 
     // Controls, found by their object names.
     QLineEdit* textBox(const char* control) const;
@@ -84,11 +73,11 @@ class Form1 : public QWidget {
     QLabel* label(const char* name) const;
     // The text or choice box of a field.
     QWidget* fieldWidget(const char* control) const;
-    QListWidget* itemList() const { return list1_; }
+    QListWidget* itemList() const;
     QLineEdit* nameBox() const { return text29_; }
     QPlainTextEdit* descriptionBox() const { return text28_; }
     QLineEdit* priceBox() const { return text38_; }
-    QWidget* picture() const { return pic1_; }
+    PictureBox* picture() const { return pic1_; }
     QRadioButton* option1() const { return option1_; }
     QRadioButton* option2() const { return option2_; }
     DirListBox* dirList() const { return dir1_; }
@@ -96,18 +85,35 @@ class Form1 : public QWidget {
     DriveListBox* driveList() const { return drive1_; }
     QComboBox* categoryBox() const { return combo4_; }
     TitleBanner* titleBanner() const { return banner_; }
+    HistoryWindow* historyWindow();
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
     void setMessageSink(MessageSink* sink);
     void message(const QString& text, const QString& title = {});
+    // Shows what the user must know of an outcome; nothing when it was done or ignored.
+    void report(const Outcome& outcome);
+
+    // The editor's own keys (form1_keys.cpp): undo, redo, history and help.
+    void undo();
+    void redo();
+    void showHistory();
+    void showHelp();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void resetFields(CategoryId category);
-    void showRecord(CategoryId category);
-    void showItemPicture(const QString& vidMenu, bool heand);
+    // Drawing what the document says (form1_item_view.cpp).
+    void showItem(const ItemShown& shown);
+    void showFieldText(CategoryId category, int field, const QString& text);
+    void resetPanel(CategoryId category);
+    void showList();
+    void showCategoryWord();
+    void showPicture(const std::optional<QString>& path);
     void showPictureForOption();
-    PictureObject* pictureObject() const;
-    void reloadAfterExternalChange();
+
+    // Editing (form1_editing.cpp).
+    void fieldEdited(CategoryId category, int field, EditKind kind);
 
     void buildPanels();
     void buildFields(CategoryId category);
@@ -115,33 +121,31 @@ class Form1 : public QWidget {
     void showStartFolder();
     void buildItemArea();
     void connectFields();
+    void connectDocument();
+    void installKeys();
     void applyTabOrder();
     std::vector<QWidget*> fieldsInReadingOrder(CategoryId category) const;
     QWidget* container(const char* name) const;
     void openFolder(const QString& path);
-    bool loadGameFiles();
-    void rebuildItemList(const Category& category);
 
-    // Storage: plain state instead of hidden controls.
-    LineBuffer text00_;
-    LineBuffer text01_;
-    QString file1_;
-    int check1_ = 0;
+    Document document_;
 
     TitleBanner* banner_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    ItemListBox* list1_ = nullptr;
     DriveListBox* drive1_ = nullptr;
     DirListBox* dir1_ = nullptr;
     QComboBox* combo4_ = nullptr;
     FileListBox* file2_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
-    QWidget* pic1_ = nullptr;
+    PictureBox* pic1_ = nullptr;
     QLineEdit* text29_ = nullptr;
     QPlainTextEdit* text28_ = nullptr;
     QLineEdit* text38_ = nullptr;
     QPushButton* command1_ = nullptr;
-    QHash<QString, QWidget*> fields_;
+    HistoryWindow* history_ = nullptr;
+    // The widget of each field, per category, in the order of the category's field table.
+    std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.
     QHash<QString, QString> driveFolders_;
 

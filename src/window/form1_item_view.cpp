@@ -1,13 +1,12 @@
-#include "base/path_case.h"
-#include "data/record_view.h"
-#include "data/skill_costs.h"
-#include "window/field_tags.h"
+// Item selection and the record views: the window asks the document to show an item and draws
+// what the document then says.
 #include "window/form1.h"
+#include "window/item_list_box.h"
+#include "window/picture_box.h"
+#include "window/text_boxes.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace wed {
@@ -15,113 +14,89 @@ namespace {
 
 const QString kNone = QStringLiteral("无");
 
-void setFieldText(QWidget* field, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(field))
-        combo->setEditText(text);
-}
-
-// How many entries before `row` read the same as it: the k-th equal entry shows the k-th
-// record with that header.
-int occurrenceOf(const QListWidget& list, int row) {
-    int occurrence = 0;
-    const QString text = list.item(row)->text();
-    for (int i = 0; i < row; ++i)
-        occurrence += list.item(i)->text() == text;
-    return occurrence;
-}
-
 } // namespace
 
-// Shows the selected item. The edit gate stays 0 while the fields are filled, so none of the
-// changes made here reaches the file.
 void Form1::List1_Click() {
-    setEditGate(0);
-    descriptionBox()->setPlainText(QStringLiteral("无说明"));
-    if (const Category* category = currentCategory()) {
-        resetFields(category->id);
-        // A weapon view also empties the armor panel, as it always has.
-        if (category->id == CategoryId::Weapon)
-            resetFields(CategoryId::Armor);
-        showRecord(category->id);
-    }
-    setEditGate(1);
-}
-
-// Puts "无" into every field of the category and forgets their line numbers, so that a field
-// whose key the next item lacks is never written.
-void Form1::resetFields(CategoryId category) {
-    for (const FieldSpec& field : categoryFields(category).fields) {
-        QWidget* widget = fieldWidget(field.control);
-        setFieldText(widget, kNone);
-        setFieldLineNumber(widget, 0);
-    }
+    document_.showItem(list1_->currentRow());
 }
 
 void Form1::ShowWeaponRecord() {
-    showRecord(CategoryId::Weapon);
+    document_.showRecord(CategoryId::Weapon, list1_->currentRow());
 }
 void Form1::ShowArmorRecord() {
-    showRecord(CategoryId::Armor);
+    document_.showRecord(CategoryId::Armor, list1_->currentRow());
 }
 void Form1::ShowImplantRecord() {
-    showRecord(CategoryId::Implant);
+    document_.showRecord(CategoryId::Implant, list1_->currentRow());
 }
 
-// The record view of every category: the fields with their line numbers, the picture, then the
-// name and the description. The selection is left as it is, so no second item selection runs.
-void Form1::showRecord(CategoryId category) {
-    setEditGate(0);
-    setPictureFolder(resolvePathIgnoringCase(gameFolder(), QStringLiteral("Images/weapon")));
-    const int row = itemList()->currentRow();
-    if (itemList()->count() < 1 || row < 0)
+void Form1::LoadSkillCosts() {
+    document_.loadSkillCosts();
+}
+
+// Draws an item as the document showed it: the placeholder description, the panels that went
+// back to "无", then the record's values, the picture, the name (kept when the record has
+// none) and the description. The document's gate is closed meanwhile.
+void Form1::showItem(const ItemShown& shown) {
+    list1_->selectQuietly(shown.row);
+    if (shown.selection)
+        descriptionBox()->setPlainText(QStringLiteral("无说明"));
+    for (CategoryId category : shown.resetPanels)
+        resetPanel(category);
+    if (!shown.category)
         return;
-    const QString id = itemList()->item(row)->text();
-    const ItemRecord record =
-        readItemRecord(itemBuffer(), category, id, occurrenceOf(*itemList(), row));
-    const auto& fields = categoryFields(category).fields;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (record.fields[i].lineNumber < 1)
-            continue;
-        QWidget* widget = fieldWidget(fields[i].control);
-        setFieldText(widget, record.fields[i].value);
-        setFieldLineNumber(widget, record.fields[i].lineNumber);
+    const CategoryId category = shown.category->id;
+    if (const std::optional<PanelItem>& panel = document_.panel(category)) {
+        const auto& widgets = fields_[size_t(category)];
+        for (size_t i = 0; i < widgets.size(); ++i)
+            if (panel->fields[i].lineNumber > 0)
+                wed::showFieldText(widgets[i], panel->texts[i]);
     }
-    const bool heand = category == CategoryId::Weapon && id == QLatin1String("heand");
-    showItemPicture(textOf(categoryFields(category).pictureControl), heand);
-    const ItemText text = readItemText(nameBuffer(), category, id);
-    if (text.name)
-        nameBox()->setText(*text.name);
+    showPicture(shown.picture);
+    if (shown.text.name)
+        showText(nameBox(), *shown.text.name);
     // The box shows lines, not the file's CR LF pairs.
-    descriptionBox()->setPlainText(QString(text.description).replace(QStringLiteral("\r\n"), "\n"));
+    descriptionBox()->setPlainText(
+        QString(shown.text.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void Form1::resetPanel(CategoryId category) {
+    for (QWidget* widget : fields_[size_t(category)])
+        wed::showFieldText(widget, kNone);
+}
+
+void Form1::showFieldText(CategoryId category, int field, const QString& text) {
+    wed::showFieldText(fields_[size_t(category)][size_t(field)], text);
+}
+
+// The list as the document built it; the row of the item shown stays selected.
+void Form1::showList() {
+    const QSignalBlocker quiet(list1_);
+    list1_->clear();
+    for (const ListEntry& entry : document_.entries())
+        list1_->addItem(entry.id);
+    list1_->selectQuietly(document_.shownRow());
+}
+
+// The document chose a category (an undo went back to another one): the box and the panel
+// follow, as a pick from the box's list would show them, without building the list again.
+void Form1::showCategoryWord() {
+    if (combo4_->currentText() != document_.categoryWord()) {
+        const QSignalBlocker quiet(combo4_);
+        const int index = combo4_->findText(document_.categoryWord());
+        if (index >= 0)
+            combo4_->setCurrentIndex(index);
+        else
+            combo4_->setEditText(document_.categoryWord());
+    }
+    if (const Category* chosen = document_.category())
+        for (const Category& c : categories())
+            container(c.panel)->setVisible(c.id == chosen->id);
 }
 
 // The text of a field, whether a text box or a choice box.
 QString Form1::textOf(const char* control) const {
-    const QWidget* field = fieldWidget(control);
-    if (const auto* edit = qobject_cast<const QLineEdit*>(field))
-        return edit->text();
-    if (const auto* combo = qobject_cast<const QComboBox*>(field))
-        return combo->currentText();
-    return {};
-}
-
-// Reads the implant skill costs from Text00 into the tags of their labels.
-void Form1::LoadSkillCosts() {
-    setEditGate(0);
-    setPictureFolder(resolvePathIgnoringCase(gameFolder(), QStringLiteral("Images/weapon")));
-    SkillCosts costs = skillCosts();
-    wed::LoadSkillCosts(itemBuffer(), costs);
-    for (size_t k = 0; k < costs.size(); ++k)
-        label(kSkillCostLabels[k])->setProperty(kTag, costs[k]);
-}
-
-SkillCosts Form1::skillCosts() const {
-    SkillCosts costs;
-    for (size_t k = 0; k < costs.size(); ++k)
-        costs[k] = label(kSkillCostLabels[k])->property(kTag).toString();
-    return costs;
+    return fieldText(fieldWidget(control));
 }
 
 } // namespace wed

@@ -1,42 +1,34 @@
 #include "data/price_estimate.h"
-#include "image/item_picture.h"
+#include "image/tga_reader.h"
 #include "window/form1.h"
+#include "window/picture_box.h"
+#include "window/text_boxes.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
 namespace wed {
-namespace {
 
-PictureSize chosenSize(const Form1& form) {
-    return form.option2()->isChecked() ? PictureSize::Large : PictureSize::Small;
+// The picture step: the box is cleared, then shows the picture 1:1 when the file holds one.
+void Form1::showPicture(const std::optional<QString>& path) {
+    pic1_->showImage(path ? readTgaImage(*path) : QImage());
 }
 
-} // namespace
-
-PictureObject* Form1::pictureObject() const {
-    return dynamic_cast<PictureObject*>(picture());
-}
-
-// The picture step of the record views.
-void Form1::showItemPicture(const QString& vidMenu, bool heand) {
-    if (PictureObject* box = pictureObject())
-        ShowItemPicture(pictureFolder(), vidMenu, chosenSize(*this), heand, *box);
-}
-
-// Redraws the shown item's picture from its VidMENU field's current text, once an item is shown.
+// Redraws the shown item's picture from its VidMENU field's current text, once an item is
+// shown. A category word that is none of the three forms no name: the box is cleared. The
+// fixed picture applies when the selected entry reads "heand".
 void Form1::showPictureForOption() {
-    PictureObject* box = pictureObject();
-    if (!box)
+    document_.setPictureSize(option2_->isChecked() ? PictureSize::Large : PictureSize::Small);
+    if (!document_.gateOpen())
         return;
-    const Category* category = currentCategory();
-    const QString vidMenu =
-        category ? textOf(categoryFields(category->id).pictureControl) : QString();
+    const Category* category = document_.category();
+    if (!category)
+        return showPicture(std::nullopt);
     const QListWidgetItem* selected = itemList()->currentItem();
-    ShowPictureForOption(editGate(), categoryText(), vidMenu,
-                         selected ? selected->text() : QString(), chosenSize(*this),
-                         pictureFolder(), *box);
+    const bool heand = selected && selected->text() == u"heand";
+    showPicture(document_.picturePath(textOf(categoryFields(category->id).pictureControl),
+                                      document_.pictureSize(), heand));
 }
 
 void Form1::Form1_Option1_Click() {
@@ -48,8 +40,8 @@ void Form1::Form1_Option2_Click() {
 
 // Shows the price range of the implant shown; writes nothing.
 void Form1::Command1_Click() {
-    priceBox()->setText(
-        estimatePrice(textOf("Text32"), textOf("Text35"), textOf("Text37"), skillCosts()));
+    showText(priceBox(), estimatePrice(textOf("Text32"), textOf("Text35"), textOf("Text37"),
+                                       document_.skillCosts()));
 }
 
 } // namespace wed

@@ -2,6 +2,7 @@
 #include "window/drive_list_box.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"
+#include "window/item_list_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -14,6 +14,15 @@ void PictureBox::clear() {
     update();
 }
 
+void PictureBox::showImage(const QImage& image) {
+    clear();
+    if (image.isNull())
+        return;
+    const int border = 2 * frameWidth();
+    resizeOuter(image.size() + QSize(border, border));
+    drawImage(image, image.rect(), image.rect());
+}
+
 void PictureBox::resizeOuter(QSize size) {
     resize(size.expandedTo(QSize(0, 0)));
 }

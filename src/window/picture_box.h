@@ -20,6 +20,10 @@ class PictureBox : public QFrame, public PictureObject {
     void resizeOuter(QSize size) override;
     void drawImage(const QImage& image, const QRect& source, const QRect& target) override;
 
+    // Shows a picture 1:1: the box is cleared, then sized so that its inside is exactly the
+    // picture and the picture is drawn. A null picture leaves the box cleared at its size.
+    void showImage(const QImage& image);
+
     // What is drawn, the inside's top-left at (0, 0); null after clear.
     const QImage& drawing() const { return drawing_; }
 

@@ -15,6 +15,16 @@ const Category& weapon() {
     return category(CategoryId::Weapon);
 }
 
+ItemList list(const LineBuffer& items, const Category& category) {
+    ItemIndex index;
+    index.rebuild(items);
+    return listItems(items, index, category);
+}
+
+QStringList listItemIds(const LineBuffer& items, const Category& category) {
+    return idsOf(list(items, category).entries);
+}
+
 TEST(ItemList, ListsHeadersAtTheFirstColumnExactlyAsWritten) {
     const QString longId(120, u'x');
     const LineBuffer items =
@@ -22,11 +32,14 @@ TEST(ItemList, ListsHeadersAtTheFirstColumnExactlyAsWritten) {
                   "Weapon=", "Armor=vest", "Weapon=" + longId, "Weapon=武器甲", "Weapon=first",
                   "Weapon=RandItems_1", "Weapon=ImplantSkillsCost"});
     // Names excluded from implants stay in other categories, without a skill-cost read.
-    int skillCostReads = 0;
-    EXPECT_EQ(listItemIds(items, weapon(), [&] { ++skillCostReads; }),
+    const ItemList weapons = list(items, weapon());
+    EXPECT_EQ(idsOf(weapons.entries),
               (QStringList{"first", " blank", "", longId, QStringLiteral("武器甲"), "first",
                            "RandItems_1", "ImplantSkillsCost"}));
-    EXPECT_EQ(skillCostReads, 0);
+    EXPECT_EQ(weapons.skillCostRecords, 0);
+    // The second "first" is the second such record.
+    EXPECT_EQ(weapons.entries[5].ordinal, 1);
+    EXPECT_EQ(weapons.entries[5].headerLine, 8);
     EXPECT_EQ(listItemIds(items, category(CategoryId::Armor)), QStringList{"vest"});
 }
 
@@ -45,11 +58,9 @@ TEST(ItemList, ImplantPassDropsExcludedNamesExactlyAndReadsEachSkillCostRecord) 
                   "Implant=implant_standfirm_female", "Implant=implant_deathmatch_NET",
                   "Implant=implant_deathmatch_NET_fem", "Implant=RandItems_3",
                   "Implant=ImplantSkillsCost", "Implant=randitems_1"});
-    int skillCostReads = 0;
-    const QStringList ids =
-        listItemIds(items, category(CategoryId::Implant), [&] { ++skillCostReads; });
-    EXPECT_EQ(ids, (QStringList{"RandItems_2 ", "chip", "randitems_1"}));
-    EXPECT_EQ(skillCostReads, 2);
+    const ItemList implants = list(items, category(CategoryId::Implant));
+    EXPECT_EQ(idsOf(implants.entries), (QStringList{"RandItems_2 ", "chip", "randitems_1"}));
+    EXPECT_EQ(implants.skillCostRecords, 2);
 }
 
 } // namespace

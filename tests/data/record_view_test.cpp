@@ -33,6 +33,12 @@ View view(const LineBuffer& items, CategoryId category, const QString& id, int o
 
 const QString kSeparator = QString::fromLatin1(kRecordSeparator);
 
+ItemText readItemText(const LineBuffer& names, CategoryId category, const QString& id) {
+    NameIndex index;
+    index.rebuild(names);
+    return wed::readItemText(names, index, category, id);
+}
+
 TEST(WeaponRecord, FillsEveryFieldWithItsValueAndLineNumber) {
     const LineBuffer items = bufferOf(
         QStringLiteral(";comment|Weapon=gun|Add_level=2|Damage=10 20|Reload=5 30|Cost=700|Size=2 3|"

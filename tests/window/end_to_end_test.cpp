@@ -37,21 +37,19 @@ class EndToEnd : public Form1Fixture {
     }
 
     // Replaces the field's text as a user does: select all, type.
-    void type(const char* control, const QString& text, const QByteArray& line) {
+    void type(const char* control, const QString& text, const QByteArray& written) {
         QLineEdit* edit = form.textBox(control);
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        expected = withLine(expected, tag(control), line);
+        expected = withLine(expected, line(control), written);
     }
 
-    void pick(const char* control, int index, const QByteArray& line) {
-        QComboBox* box = form.comboBox(control);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-        expected = withLine(expected, tag(control), line);
+    void pick(const char* control, int index, const QByteArray& text) {
+        Form1Fixture::pick(control, index);
+        expected = withLine(expected, line(control), text);
     }
 
-    const QImage& drawing() const { return static_cast<PictureBox*>(form.picture())->drawing(); }
+    const QImage& drawing() const { return form.picture()->drawing(); }
 
     QByteArray original;
     QByteArray expected;
@@ -63,7 +61,7 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
 
     // A weapon: a verbatim field, a numeric field and the three choice boxes.
     clickItem(5);
-    ASSERT_EQ(form.editGate(), 1);
+    ASSERT_EQ(form.document().gateOpen(), true);
     ASSERT_FALSE(drawing().isNull());
     const QSize small = drawing().size();
     type("Text5", "1 250 ", "Cost=1 250 ");
@@ -93,7 +91,7 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
     EXPECT_NE(expected, original);
     EXPECT_EQ(game.readFile("weapon.cfg"), expected);
-    EXPECT_EQ(form.itemBuffer().bytes(), expected);
+    EXPECT_EQ(form.document().items().bytes(), expected);
 }
 
 } // namespace

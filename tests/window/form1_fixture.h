@@ -45,6 +45,13 @@ class Form1Fixture : public testing::Test {
         emit box->activated(index);
     }
 
+    // Picks an entry of a choice box's list, as the user does with the mouse.
+    void pick(const char* control, int index) {
+        QComboBox* box = form.comboBox(control);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
     // Clicks an entry of the item list, as the user picks an item.
     void clickItem(int row) {
         QListWidget* list = form.itemList();
@@ -54,9 +61,15 @@ class Form1Fixture : public testing::Test {
         ASSERT_EQ(list->currentRow(), row);
     }
 
-    // The line number the shown item gave the field; 0 for none.
-    int tag(const char* control) const {
-        return form.fieldWidget(control)->property("Tag").toInt();
+    // The line number of the field's key line in the item its panel shows; 0 for none.
+    int line(const char* control) const {
+        for (const Category& c : categories()) {
+            const auto& fields = categoryFields(c.id).fields;
+            for (size_t i = 0; i < fields.size(); ++i)
+                if (qstrcmp(fields[i].control, control) == 0 && form.document().panel(c.id))
+                    return form.document().panel(c.id)->fields[i].lineNumber;
+        }
+        return 0;
     }
 
     QStringList listed() const {

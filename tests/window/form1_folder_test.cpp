@@ -48,7 +48,6 @@ TEST_F(Folders, DoubleClickOpensASubfolderAndListsItsItemFileEnterGoesBack) {
     EXPECT_EQ(dirs.path(), game.folder()) << "a single click only selects";
     QTest::mouseDClick(dirs.viewport(), Qt::LeftButton, {}, sub);
     EXPECT_EQ(form.gameFolder(), game.path("sub"));
-    EXPECT_EQ(form.pictureFolder(), game.path("sub"));
     ASSERT_EQ(form.fileList()->count(), 1);
     EXPECT_EQ(form.fileList()->item(0)->text(), QStringLiteral("Weapon.CFG"));
 
@@ -66,11 +65,11 @@ TEST_F(Folders, ChangingTheFolderKeepsTheListAndBuffersUntilTheFileIsClicked) {
     game.writeItems({"Weapon=other"}, QStringLiteral("second/WEAPON.cfg"));
     game.writeNames({"1"});
     loadGame();
-    const QByteArray items = form.itemBuffer().bytes();
+    const QByteArray items = form.document().items().bytes();
 
     openFolder(game.path("second"));
     EXPECT_EQ(listed(), QStringList({"gun"}));
-    EXPECT_EQ(form.itemBuffer().bytes(), items);
+    EXPECT_EQ(form.document().items().bytes(), items);
     EXPECT_EQ(form.itemFilePath(), game.path("second/WEAPON.cfg"));
 
     clickItemFile();

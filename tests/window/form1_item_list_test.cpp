@@ -24,18 +24,18 @@ TEST_F(ItemList, ListsEveryWeaponHeaderOfAWholeBigFileInFileOrder) {
     loadGame();
     EXPECT_EQ(listed(), QStringList({"first", "at32768", "first"}));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
-    EXPECT_EQ(GetLine(form.itemBuffer(), 0), QStringLiteral("Weapon=first"));
-    EXPECT_EQ(GetLine(form.nameBuffer(), 2), QStringLiteral("一把枪"));
+    EXPECT_EQ(GetLine(form.document().items(), 0), QStringLiteral("Weapon=first"));
+    EXPECT_EQ(GetLine(form.document().names(), 2), QStringLiteral("一把枪"));
 }
 
 TEST_F(ItemList, ImplantListDropsSpecialRecordsAndTheSkillCostLoaderClosesTheGate) {
     game.writeItems({"Implant=RandItems_1", "Implant=chip", "Implant=ImplantSkillsCost"});
     game.writeNames(kNames);
     chooseCategory(2);
-    form.setEditGate(1);
+    form.document().setGateOpen(true);
     loadGame();
     EXPECT_EQ(listed(), QStringList({"chip"}));
-    EXPECT_EQ(form.editGate(), 0);
+    EXPECT_EQ(form.document().gateOpen(), false);
 }
 
 // Armor lists keep the names only implants exclude; without a skill-cost record the gate stays.
@@ -45,10 +45,10 @@ TEST_F(ItemList, ArmorKeepsImplantOnlyExclusionsAndNoSkillCostRecordLeavesTheGat
     chooseCategory(1);
     loadGame();
     EXPECT_EQ(listed(), QStringList({"vest", "RandItems_1"}));
-    form.setEditGate(1);
+    form.document().setGateOpen(true);
     chooseCategory(2);
     EXPECT_EQ(listed(), QStringList({"chip"}));
-    EXPECT_EQ(form.editGate(), 1);
+    EXPECT_EQ(form.document().gateOpen(), true);
 }
 
 TEST_F(ItemList, MissingNameFileGivesEmptyNamesWithANotice) {
@@ -56,8 +56,9 @@ TEST_F(ItemList, MissingNameFileGivesEmptyNamesWithANotice) {
     loadGame();
     EXPECT_EQ(listed(), QStringList({"gun"}));
     ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("找不到名字文件")));
-    EXPECT_TRUE(form.nameBuffer().bytes().isEmpty());
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Weapon.txt")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("名字和说明将显示为空")));
+    EXPECT_TRUE(form.document().names().bytes().isEmpty());
 }
 
 // A file that cannot be read changes nothing: the list and both buffers stay as they were.
@@ -65,8 +66,8 @@ TEST_F(ItemList, UnreadableFilesKeepThePreviousListAndBuffers) {
     game.writeItems({"Weapon=gun", "Weapon=rifle"});
     game.writeNames(kNames);
     loadGame();
-    const QByteArray items = form.itemBuffer().bytes();
-    const QByteArray names = form.nameBuffer().bytes();
+    const QByteArray items = form.document().items().bytes();
+    const QByteArray names = form.document().names().bytes();
 
     // The name file turned into a folder, then weapon.cfg gone, then turned into a folder.
     QFile::remove(game.path("Text/Weapon.txt"));
@@ -78,12 +79,14 @@ TEST_F(ItemList, UnreadableFilesKeepThePreviousListAndBuffers) {
     clickItemFile();
 
     ASSERT_EQ(messages.texts.size(), 3);
-    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("无法读取名字文件")));
-    EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("无法读取物品数据文件")));
-    EXPECT_TRUE(messages.texts[2].contains(QStringLiteral("文件夹")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Weapon.txt”是一个文件夹")));
+    EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("找不到文件")));
+    EXPECT_TRUE(messages.texts[2].contains(QStringLiteral("weapon.cfg”是一个文件夹")));
+    for (const QString& text : messages.texts)
+        EXPECT_TRUE(text.endsWith(QStringLiteral("物品列表没有改变。"))) << text.toStdString();
     EXPECT_EQ(listed(), QStringList({"gun", "rifle"}));
-    EXPECT_EQ(form.itemBuffer().bytes(), items);
-    EXPECT_EQ(form.nameBuffer().bytes(), names);
+    EXPECT_EQ(form.document().items().bytes(), items);
+    EXPECT_EQ(form.document().names().bytes(), names);
 }
 
 TEST_F(ItemList, TypedCategoryThatIsNoneOfTheThreeKeepsTheList) {
@@ -100,15 +103,15 @@ TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
     game.writeItems({"Weapon=gun", "Weapon=rifle"});
     game.writeNames(kNames);
     loadGame();
-    EXPECT_EQ(form.editGate(), 0);
+    EXPECT_EQ(form.document().gateOpen(), false);
     QListWidget* list = form.itemList();
     clickItem(1);
-    EXPECT_EQ(form.editGate(), 1) << "item selection opened the gate";
+    EXPECT_EQ(form.document().gateOpen(), true) << "item selection opened the gate";
 
-    form.setEditGate(0);
+    form.document().setGateOpen(false);
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(form.editGate(), 1) << "the keyboard selects items too";
+    EXPECT_EQ(form.document().gateOpen(), true) << "the keyboard selects items too";
 }
 
 // The category box switches panels always, and rebuilds the list only with the gate open.
@@ -128,11 +131,11 @@ TEST_F(ItemList, CategoryChangeRebuildsTheListOnlyWhenTheGateIsOpen) {
     EXPECT_EQ(shownPanels(), QStringList({"Frame4"}));
     EXPECT_EQ(listed(), QStringList({"gun"}));
 
-    form.setEditGate(1);
+    form.document().setGateOpen(true);
     chooseCategory(2);
     EXPECT_EQ(shownPanels(), QStringList({"Frame5"}));
     EXPECT_EQ(listed(), QStringList({"chip"}));
-    EXPECT_EQ(form.editGate(), 0);
+    EXPECT_EQ(form.document().gateOpen(), false);
 
     chooseCategory(0);
     EXPECT_EQ(shownPanels(), QStringList({"Frame3"}));

@@ -1,8 +1,8 @@
 // Commits one line of an item file over and over, switching between two values, the way a
 // user typing into a field does. The crash-safety test kills it at random moments.
 // Usage: commit_writer <file> <line number> <value A> <value B>
-#include "base/line_buffer.h"
-#include "edit/write_line.h"
+#include "edit/file_commit.h"
+#include "edit/line_rewrite.h"
 
 #include <QFile>
 #include <QString>
@@ -19,11 +19,13 @@ int main(int argc, char** argv) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 66;
-    wed::LineBuffer items(file.readAll());
+    QByteArray held = file.readAll();
     file.close();
     for (unsigned long round = 0;; ++round) {
-        if (!wed::commitLine(path, items, line, values[round % 2]).ok())
+        QByteArray next = *wed::rewriteLine(held, line, values[round % 2], false);
+        if (!wed::commitFile({path, held, next}).done())
             return 1;
+        held = std::move(next);
         // One byte per commit tells the test that the writer is busy.
         std::fputc('.', stdout);
         std::fflush(stdout);

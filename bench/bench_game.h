@@ -1,0 +1,29 @@
+#pragma once
+
+#include "base/category.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace bench {
+
+// A game folder made like the sample: weapon.cfg and Text/Weapon.txt of about the given number
+// of lines (0: the sample's own size), in a temporary folder of its own.
+class GameFolder {
+  public:
+    explicit GameFolder(qsizetype lines);
+    QString itemFile() const { return dir_.filePath(QStringLiteral("weapon.cfg")); }
+    QString folder() const { return dir_.path(); }
+    QByteArray itemBytes() const;
+    qsizetype lines() const { return lines_; }
+
+  private:
+    QTemporaryDir dir_;
+    qsizetype lines_ = 0;
+};
+
+// The index of a category's field by its key.
+int fieldIndex(wed::CategoryId category, const char* key);
+
+} // namespace bench

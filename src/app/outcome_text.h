@@ -1,0 +1,13 @@
+#pragma once
+
+#include "base/outcome.h"
+
+#include <QString>
+
+namespace wed {
+
+// The user's words (Chinese) for an outcome: what went wrong and what it means for the files.
+// Every message of the window and of the command line is made here.
+QString describe(const Outcome& outcome);
+
+} // namespace wed

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+namespace wed {
+
+// What became of an operation on the user's files or values. The core says what happened and
+// gives the details; the user's words for it are made in one place above the core, so that
+// the window and the command line say the same.
+enum class Status {
+    Done,    // carried out, or there was nothing to change
+    Ignored, // nothing to do: the edit gate is closed, or the field has no key line
+
+    // A value the field cannot take; nothing was written.
+    ClassOutOfRange,  // the weapon class is not from 0 to 5
+    NumberTooLarge,   // the number does not fit a double
+    LineBreakInValue, // a CR or LF would split the line
+    Unencodable,      // detail: the first character the code page cannot hold
+
+    // The folder or drive cannot be browsed.
+    FolderUnreadable, // path: the folder
+    DriveNotReady,    // path: the drive's root
+
+    // The file refused; it keeps its bytes.
+    NoFileChosen,    // no weapon.cfg is selected in the folder
+    UnknownCategory, // the category box holds none of the three words
+    NoSuchLine,      // line: the line addressed, which the file does not have
+    EmptyFile,       // the file has no line to replace
+    FileMissing,     // the file does not exist
+    IsFolder,        // a folder stands where the file should be
+    NotReadable,     // no permission to read the file
+    ReadFailed,      // detail: the system's reason
+    ReadOnly,        // the file's permission bits forbid writing
+    TemporaryFailed, // no temporary file could be made beside the file
+    DiskFull,        // the disk ran out of space while saving
+    RenameFailed,    // the new file could not replace the old one
+    WriteFailed,     // detail: the system's reason
+    ExternalChange,  // another program changed the file since the editor read or wrote it
+};
+
+// What the user should know happened as a result, beside what went wrong.
+enum class Effect {
+    NothingWritten, // the files are as they were
+    ListKept,       // the item list and both buffers are as they were
+    NamesEmpty,     // the list was built, but without names (the name file is missing)
+    Reloaded,       // the files were read again and the history of changes was cleared
+    FirstRestored,  // the second file failed; the first got its former bytes back
+};
+
+struct Outcome {
+    Status status = Status::Done;
+    QString path;       // the file concerned, when there is one
+    qsizetype line = 0; // the line concerned, when there is one
+    QString detail;     // the character refused, or the system's own words
+    Effect effect = Effect::NothingWritten;
+
+    bool done() const { return status == Status::Done; }
+    // Neither done nor ignored: the user must be told.
+    bool refused() const { return status != Status::Done && status != Status::Ignored; }
+
+    static Outcome of(Status status, QString path = {}, QString detail = {}) {
+        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten};
+    }
+};
+
+} // namespace wed

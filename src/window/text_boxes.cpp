@@ -1,0 +1,54 @@
+#include "window/text_boxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace wed {
+
+QComboBox* makeTypedComboBox(QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    // An editable box completes typed text from its list by default: "80" would become
+    // "800  子弹（小）" and 800 would be written.
+    combo->setCompleter(nullptr);
+    return combo;
+}
+
+namespace {
+
+void putText(QLineEdit* box, const QString& text, bool typingHere) {
+    if (typingHere) {
+        const int caret = box->cursorPosition();
+        box->setText(text);
+        box->setCursorPosition(std::min(caret, int(text.size())));
+        return;
+    }
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+} // namespace
+
+void showText(QLineEdit* box, const QString& text) {
+    putText(box, text, box->hasFocus());
+}
+
+void showFieldText(QWidget* field, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        showText(edit, text);
+    else if (auto* combo = qobject_cast<QComboBox*>(field))
+        // The keyboard focus rests on the box; its edit part takes the keys.
+        putText(combo->lineEdit(), text, combo->hasFocus() || combo->lineEdit()->hasFocus());
+}
+
+QString fieldText(const QWidget* field) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(field))
+        return combo->currentText();
+    return {};
+}
+
+} // namespace wed
