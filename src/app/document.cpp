@@ -122,10 +122,14 @@ void Document::loadSkillCosts() {
 }
 
 void Document::dropPanels() {
-    for (auto& panel : panels_)
+    bool shown = false;
+    for (auto& panel : panels_) {
+        shown = shown || panel.has_value();
         panel.reset();
+    }
     shownRow_ = -1;
-    emit panelsDropped();
+    if (shown)
+        emit panelsDropped();
 }
 
 qsizetype Document::headerOf(CategoryId category, const QString& id, int ordinal) const {

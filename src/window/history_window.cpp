@@ -1,9 +1,11 @@
 #include "window/history_window.h"
 
 #include "app/document.h"
+#include "window/editor_keys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QUndoView>
 #include <QVBoxLayout>
 
@@ -24,6 +26,15 @@ HistoryWindow::HistoryWindow(Document& document, QWidget* parent)
     // user's clicks and keys go to the document instead, and the view follows the history.
     view_->viewport()->installEventFilter(this);
     view_->installEventFilter(this);
+    // Undo and redo work here as in the main window.
+    for (const EditorKey& key : editorKeys()) {
+        if (key.action != EditorAction::Undo && key.action != EditorAction::Redo)
+            continue;
+        connect(new QShortcut(key.keys, this), &QShortcut::activated, this,
+                [this, undo = key.action == EditorAction::Undo] {
+                    emit moved(undo ? document_.undo() : document_.redo());
+                });
+    }
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
