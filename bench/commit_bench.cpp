@@ -6,6 +6,7 @@
 // --benchmark_enable_random_interleaving=true.
 #include "app/document.h"
 #include "bench_game.h"
+#include "edit/file_commit.h"
 
 #include <QSaveFile>
 #include <benchmark/benchmark.h>
@@ -51,6 +52,36 @@ void BM_UndoStep(benchmark::State& state) {
     }
 }
 
+// An item copied under a new id: its record into weapon.cfg and its name record into the name
+// file, both saved and guarded, one step of the history. Each copy is undone outside the time.
+void BM_CopyItem(benchmark::State& state) {
+    ShownWeapon shown(state.range(0));
+    const int entry = int(shown.document.entries().size() / 2);
+    for (auto _ : state) {
+        if (!shown.document.copyItem(entry, QStringLiteral("bench_copy")).done())
+            state.SkipWithError("copy refused");
+        state.PauseTiming();
+        shown.document.undo();
+        state.ResumeTiming();
+    }
+}
+
+// The peer of a copy's second save: a guarded, atomic commit of the name file with one line
+// changed, as a keystroke commits weapon.cfg.
+void BM_CommitNameFile(benchmark::State& state) {
+    ShownWeapon shown(state.range(0));
+    const QString path = shown.document.nameFilePath();
+    QByteArray held = shown.document.names().bytes();
+    int round = 0;
+    for (auto _ : state) {
+        QByteArray next = held;
+        next[0] = round++ % 2 ? '<' : '[';
+        if (!wed::commitFile({path, held, next}).done())
+            state.SkipWithError("commit refused");
+        held = std::move(next);
+    }
+}
+
 void BM_BareAtomicSave(benchmark::State& state) {
     bench::GameFolder folder(state.range(0));
     const QByteArray bytes = folder.itemBytes();
@@ -65,6 +96,8 @@ void BM_BareAtomicSave(benchmark::State& state) {
 
 BENCHMARK(BM_CommitKeystroke)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_UndoStep)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_CopyItem)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_CommitNameFile)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_BareAtomicSave)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

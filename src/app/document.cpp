@@ -1,5 +1,6 @@
 #include "app/document.h"
 
+#include "app/item_find.h"
 #include "base/code_page.h"
 #include "base/file_bytes.h"
 #include "base/path_case.h"
@@ -74,7 +75,7 @@ Outcome Document::open(const QString& itemFilePath) {
     Outcome notice;
     FileRead nameFile;
     if (!QFileInfo::exists(namePath)) {
-        notice = Outcome::of(Status::FileMissing, namePath);
+        notice = Outcome::noticeOf(Status::FileMissing, namePath);
         notice.effect = Effect::NamesEmpty;
     } else if (nameFile = readFile(namePath); !nameFile.outcome.done()) {
         return listKept(nameFile.outcome);
@@ -101,16 +102,19 @@ Outcome Document::open(const QString& itemFilePath) {
 void Document::rebuildList(bool followsChange) {
     ItemList list = listItems(items_, itemIndex_, *listCategory_);
     entries_ = std::move(list.entries);
-    const int shownRow = shownRow_;
-    shownRow_ = -1;
+    entryNames_.reset();
+    const int shown = shownEntry_;
+    shownEntry_ = -1;
+    hiddenEntry_ = -1;
     if (followsChange) {
-        // The item shown stays shown, at the row its record now has.
-        const std::optional<PanelItem>& shown = panels_[size_t(listCategory_->id)];
-        if (shownRow >= 0 && listCategory_ == category() && shown)
-            shownRow_ = rowOfHeader(shown->headerLine);
+        // The item shown stays shown, at the entry its record now has.
+        const std::optional<PanelItem>& panel = panels_[size_t(listCategory_->id)];
+        if (shown >= 0 && listCategory_ == category() && panel)
+            shownEntry_ = entryOfHeader(panel->headerLine);
     } else if (list.skillCostRecords > 0) {
         loadSkillCosts();
     }
+    applyFind();
     emit listChanged();
 }
 
@@ -127,9 +131,14 @@ void Document::dropPanels() {
         shown = shown || panel.has_value();
         panel.reset();
     }
-    shownRow_ = -1;
+    shownEntry_ = -1;
     if (shown)
         emit panelsDropped();
+}
+
+void Document::clearPanel(CategoryId category) {
+    panels_[size_t(category)].reset();
+    emit panelCleared(category);
 }
 
 qsizetype Document::headerOf(CategoryId category, const QString& id, int ordinal) const {
@@ -140,7 +149,7 @@ qsizetype Document::headerOf(CategoryId category, const QString& id, int ordinal
     return -1;
 }
 
-int Document::rowOfHeader(qsizetype headerLine) const {
+int Document::entryOfHeader(qsizetype headerLine) const {
     // The entries stand in file order.
     const auto found = std::lower_bound(
         entries_.begin(), entries_.end(), headerLine,
@@ -150,12 +159,59 @@ int Document::rowOfHeader(qsizetype headerLine) const {
                : -1;
 }
 
-void Document::showItem(int row) {
+void Document::setFind(const QString& text) {
+    findText_ = text;
+    applyFind();
+    if (text.isEmpty() && shownEntry_ < 0 && hiddenEntry_ >= 0) {
+        // The filter had hidden the item shown, and nothing else was chosen since.
+        const int entry = hiddenEntry_;
+        hiddenEntry_ = -1;
+        emit listChanged();
+        showItem(entry);
+        return;
+    }
+    emit listChanged();
+}
+
+void Document::applyFind() {
+    visible_.clear();
+    for (int entry = 0; entry < int(entries_.size()); ++entry)
+        if (findText_.isEmpty() ||
+            findMatches(findText_, entries_[size_t(entry)].id, nameOf(entry)))
+            visible_.push_back(entry);
+    if (shownEntry_ >= 0 && rowOfEntry(shownEntry_) < 0) {
+        hiddenEntry_ = shownEntry_;
+        shownEntry_ = -1;
+        gateOpen_ = false;
+        if (const Category* chosen = category())
+            clearPanel(chosen->id);
+    }
+}
+
+int Document::rowOfEntry(int entry) const {
+    const auto found = std::lower_bound(visible_.begin(), visible_.end(), entry);
+    return found != visible_.end() && *found == entry ? int(found - visible_.begin()) : -1;
+}
+
+const QString& Document::nameOf(int entry) const {
+    if (!entryNames_) {
+        entryNames_.emplace();
+        entryNames_->reserve(entries_.size());
+        for (const ListEntry& e : entries_)
+            entryNames_->push_back(
+                readItemTextAt(names_, listCategory_->id, nameIndex_.opening(e.id))
+                    .name.value_or(QString()));
+    }
+    return (*entryNames_)[size_t(entry)];
+}
+
+void Document::showItem(int entry) {
     gateOpen_ = false;
     endTyping();
-    shownRow_ = row;
+    shownEntry_ = entry;
+    hiddenEntry_ = -1;
     ItemShown shown;
-    shown.row = row;
+    shown.entry = entry;
     shown.selection = true;
     if (const Category* chosen = category()) {
         // A weapon also empties the armor panel, as it always has.
@@ -164,33 +220,33 @@ void Document::showItem(int row) {
             shown.resetPanels.push_back(CategoryId::Armor);
         for (CategoryId reset : shown.resetPanels)
             panels_[size_t(reset)].reset();
-        fillPanel(chosen->id, row, shown);
+        fillPanel(chosen->id, entry, shown);
     }
     emit itemShown(shown);
     gateOpen_ = true;
 }
 
-void Document::showRecord(CategoryId category, int row) {
+void Document::showRecord(CategoryId category, int entry) {
     gateOpen_ = false;
     ItemShown shown;
-    shown.row = row;
-    fillPanel(category, row, shown);
+    shown.entry = entry;
+    fillPanel(category, entry, shown);
     emit itemShown(shown);
 }
 
-void Document::fillPanel(CategoryId category, int row, ItemShown& shown) {
+void Document::fillPanel(CategoryId category, int entry, ItemShown& shown) {
     shown.category = &wed::category(category);
-    if (row < 0 || size_t(row) >= entries_.size())
+    if (entry < 0 || size_t(entry) >= entries_.size())
         return;
-    const ListEntry& entry = entries_[size_t(row)];
+    const ListEntry& listed = entries_[size_t(entry)];
     // A list built for another category is read as this category's ids.
     const qsizetype header = listCategory_ == shown.category
-                                 ? entry.headerLine
-                                 : headerOf(category, entry.id, entry.ordinal);
-    PanelItem item = panelItem(entry, header, readRecordAt(items_, category, header));
-    const bool heand = category == CategoryId::Weapon && entry.id == u"heand";
+                                 ? listed.headerLine
+                                 : headerOf(category, listed.id, listed.ordinal);
+    PanelItem item = panelItem(listed, header, readRecordAt(items_, category, header));
+    const bool heand = category == CategoryId::Weapon && listed.id == u"heand";
     shown.picture = picturePath(item.texts[size_t(pictureField(category))], pictureSize_, heand);
-    shown.text = readItemText(names_, nameIndex_, category, entry.id);
+    shown.text = readItemText(names_, nameIndex_, category, listed.id);
     panels_[size_t(category)] = std::move(item);
 }
 

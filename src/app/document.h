@@ -29,9 +29,16 @@ struct PanelItem {
     std::vector<QString> texts; // per field: the value shown, or the text last written
 };
 
+// The name and description of an item as its name record holds them: the name line from its
+// tenth character, and each description line, whole.
+struct NameRecordText {
+    QString name;
+    QStringList description;
+};
+
 // What showing an item put on screen, for the window to draw.
 struct ItemShown {
-    int row = -1;
+    int entry = -1;
     bool selection = false; // the item selection: the description shows its placeholder first
     std::vector<CategoryId> resetPanels; // panels whose fields went back to "无"
     const Category* category = nullptr;  // the panel filled; none for another category word
@@ -75,15 +82,26 @@ class Document : public QObject {
     const std::vector<ListEntry>& entries() const { return entries_; }
     const Category* listCategory() const { return listCategory_; }
 
+    // The find filter: the entries whose id or name holds the text, ignoring case, are the ones
+    // the list shows. A filter that hides the item shown empties its panel and closes the gate;
+    // clearing the filter shows that item again when nothing else was chosen meanwhile.
+    void setFind(const QString& text);
+    const QString& findText() const { return findText_; }
+    const std::vector<int>& visibleEntries() const { return visible_; }
+    // The entry's place among the visible ones, or -1 when the filter hides it.
+    int rowOfEntry(int entry) const;
+    // The item's name from the name file (empty when it has none); one name map per list.
+    const QString& nameOf(int entry) const;
+
     // Shows the entry of the list in the panel of the category word: with the gate closed, the
     // panel's fields go back to "无" (a weapon also empties the armor panel), then the record
     // fills them; the gate opens at the end. A word that is none of the three shows nothing.
-    void showItem(int row);
+    void showItem(int entry);
     // The record view alone: fills the category's panel from the entry, with the gate closed.
-    void showRecord(CategoryId category, int row);
+    void showRecord(CategoryId category, int entry);
     // Reads the skill costs from the skill-cost record; closes the gate.
     void loadSkillCosts();
-    int shownRow() const { return shownRow_; }
+    int shownEntry() const { return shownEntry_; }
     const std::optional<PanelItem>& panel(CategoryId category) const {
         return panels_[size_t(category)];
     }
@@ -107,6 +125,20 @@ class Document : public QObject {
     // Undoes or redoes up to the history index, one step at a time, stopping at a refusal.
     Outcome moveHistoryTo(int index);
 
+    // Item actions on an entry of the list, in the list's category; each is one step of the
+    // history, and changes only the lines it concerns in weapon.cfg and the name file.
+    // A copy of the record under a new id goes right after it, with a copy of its name record
+    // (or sharing one the new id already has); the new item is then shown.
+    Outcome copyItem(int entry, const QString& newId);
+    // The record goes, and its name record unless another item of any category uses the id.
+    Outcome removeItem(int entry);
+    // The header line changes, and the name record follows (copied instead while another item
+    // still uses the old id, shared when the new id has one).
+    Outcome renameItem(int entry, const QString& newId);
+    // The item's name and description; none when the name file has no record for it.
+    std::optional<NameRecordText> nameRecordText(int entry) const;
+    Outcome setNameRecordText(int entry, const NameRecordText& text);
+
     // The picture of the shown item for a VidMENU text, by the small/large choice.
     std::optional<QString> picturePath(QStringView vidMenu, PictureSize size, bool heand) const;
     PictureSize pictureSize() const { return pictureSize_; }
@@ -119,19 +151,33 @@ class Document : public QObject {
     void itemShown(const wed::ItemShown& shown);
     // Every panel lost its item: the files are not those it was read from any more.
     void panelsDropped();
+    // The panel lost its item: the item was removed, or the filter hid it.
+    void panelCleared(wed::CategoryId category);
+    // The document cleared the find filter itself (a history move showed a hidden item).
+    void findCleared();
     // A step was undone or redone: the field shows the text it had on that side of the step.
     void fieldTextRestored(wed::CategoryId category, int field, const QString& text);
 
   private:
     friend class EditStep;
     void adopt(const EditStep& step, bool undone);
-    void setBuffer(GameFile file, QByteArray bytes, const Splices& changes);
+    void setBuffer(GameFile file, const Splices& changes);
+    bool changesOneOrdinaryLine(GameFile file, const Splice& change) const;
+    void checkIndexes() const;
     // Lists the items of the list's category again. A list the user asks for reads the skill
     // costs (closing the gate); one that follows a change of the file keeps the item shown.
     void rebuildList(bool followsChange = false);
-    void fillPanel(CategoryId category, int row, ItemShown& shown);
+    void fillPanel(CategoryId category, int entry, ItemShown& shown);
     void showPlace(const StepPlace& place);
-    int rowOfHeader(qsizetype headerLine) const;
+    void applyFind();
+    void clearPanel(CategoryId category);
+    int entryOfHeader(qsizetype headerLine) const;
+    // Item actions (document_items.cpp).
+    Outcome checkNewId(const QString& id, const Category& category) const;
+    bool idUsedElsewhere(const QString& id, qsizetype header) const;
+    qsizetype recordLastLine(const ListEntry& entry) const;
+    Outcome commitStep(std::array<Splices, 2> changes, const StepPlace& before,
+                       const StepPlace& after, const QString& text, Outcome told = {});
     qsizetype headerOf(CategoryId category, const QString& id, int ordinal) const;
     Outcome moveHistory(bool back);
     Outcome afterRefusal(Outcome outcome);
@@ -151,14 +197,16 @@ class Document : public QObject {
     SkillCosts skillCosts_;
     std::vector<ListEntry> entries_;
     const Category* listCategory_ = nullptr;
-    int shownRow_ = -1;
+    QString findText_;
+    std::vector<int> visible_;
+    mutable std::optional<std::vector<QString>> entryNames_;
+    int shownEntry_ = -1;
+    int hiddenEntry_ = -1; // the entry the filter hid while it was shown
     std::array<std::optional<PanelItem>, 3> panels_;
     bool gateOpen_ = false;
     PictureSize pictureSize_ = PictureSize::Small;
 
     QUndoStack history_;
-    // The bytes a history move has just written, which the step's undo or redo adopts.
-    std::optional<std::array<QByteArray, 2>> written_;
     bool pushing_ = false; // a new step is being pushed: it is on screen already
 };
 

@@ -65,7 +65,6 @@ Outcome Document::setFieldText(CategoryId category, int field, const QString& te
         }
         return {};
     }
-    written_ = {bytes, names_.bytes()};
     pushing_ = true;
     history_.push(new EditStep(*this, {std::move(changes), {}}, before, after, kind));
     pushing_ = false;
@@ -103,7 +102,6 @@ Outcome Document::moveHistory(bool back) {
         return Outcome::of(Status::Ignored);
     const auto* step = static_cast<const EditStep*>(
         history_.command(back ? history_.index() - 1 : history_.index()));
-    std::array<QByteArray, 2> next{items_.bytes(), names_.bytes()};
     std::vector<FileWrite> writes;
     for (GameFile file : {GameFile::Items, GameFile::Names}) {
         const Splices& changes = step->changes(file);
@@ -115,13 +113,11 @@ Outcome Document::moveHistory(bool back) {
         // The buffer is not what the step was made on: the history cannot be trusted.
         if (!bytes)
             return afterRefusal(Outcome::of(Status::ExternalChange, path(file)));
-        next[size_t(file)] = *bytes;
         writes.push_back({path(file), held, std::move(*bytes)});
     }
     const Outcome saved = commitFiles(writes);
     if (!saved.done())
         return afterRefusal(saved);
-    written_ = next;
     if (back)
         history_.undo();
     else
@@ -142,71 +138,114 @@ Outcome Document::afterRefusal(Outcome outcome) {
     history_.clear();
     dropPanels();
     if (!open(itemFilePath_).refused() && shown && listCategory_ == chosen) {
-        for (size_t row = 0; row < entries_.size(); ++row)
-            if (entries_[row].id == shown->id && entries_[row].ordinal == shown->ordinal)
-                showItem(int(row));
+        for (size_t entry = 0; entry < entries_.size(); ++entry)
+            if (entries_[entry].id == shown->id && entries_[entry].ordinal == shown->ordinal)
+                showItem(int(entry));
     }
     return outcome;
 }
 
+// The files hold the bytes of this side of the step; the buffers follow by the same changes.
 void Document::adopt(const EditStep& step, bool undone) {
-    for (GameFile file : {GameFile::Items, GameFile::Names}) {
-        const Splices& changes = step.changes(file);
-        if (changes.empty())
-            continue;
-        std::optional<QByteArray> bytes = written_ ? (*written_)[size_t(file)]
-                                          : undone ? revertSplices(buffer(file).bytes(), changes)
-                                                   : applySplices(buffer(file).bytes(), changes);
-        if (bytes)
-            setBuffer(file, std::move(*bytes), changes);
-    }
-    written_.reset();
+    for (GameFile file : {GameFile::Items, GameFile::Names})
+        if (!step.changes(file).empty())
+            setBuffer(file, undone ? inverseOf(step.changes(file)) : step.changes(file));
     if (!pushing_)
         showPlace(step.place(undone));
 }
 
-// The buffer takes the file's new bytes; its index follows. A change inside one line that is
-// neither a record header line nor a name record's opening line, before or after, leaves every
-// line where it was and the index as it is; anything else builds the index again.
-void Document::setBuffer(GameFile file, QByteArray bytes, const Splices& changes) {
-    LineBuffer& lines = buffer(file);
-    bool indexKept = changes.size() == 1;
-    if (indexKept) {
-        const Splice& change = changes.front();
-        const QByteArray& old = lines.bytes();
+namespace {
+
+// Where a byte of the file before the changes stands after them; -1 when it went. A line the
+// first change rewrites in place keeps its start.
+qsizetype mapOffset(qsizetype offset, const Splices& changes) {
+    for (const Splice& change : changes) {
+        if (offset < 0 || offset < change.offset)
+            continue;
         const qsizetype end = change.offset + change.removed.size();
-        indexKept = !holdsLineBreak(change.removed) && !holdsLineBreak(change.inserted) &&
-                    !(change.offset > 0 && old[change.offset - 1] == '\r') &&
-                    !(end < old.size() && old[end] == '\n');
-        if (indexKept) {
-            const qsizetype line = lines.lineAt(change.offset);
-            const QByteArray before = lines.lineBytes(line).toByteArray();
-            const QByteArray after = applySplice(
-                before, {change.offset - lines.lineStart(line), change.removed, change.inserted});
-            auto special = [file](QByteArrayView text) {
-                return file == GameFile::Items ? headerCategory(text) != nullptr
-                                               : text.startsWith('<');
-            };
-            indexKept = !special(before) && !special(after);
-        }
+        if (offset >= end && !(offset == change.offset && !change.removed.isEmpty()))
+            offset += change.inserted.size() - change.removed.size();
+        else if (!(offset == change.offset && !change.inserted.isEmpty()))
+            offset = -1;
     }
-    lines.setBytes(std::move(bytes));
-    if (indexKept)
+    return offset;
+}
+
+} // namespace
+
+// Whether the change rewrites the inside of one line that is neither a record header line nor
+// a name record's opening line, before or after: then every line stays where it was.
+bool Document::changesOneOrdinaryLine(GameFile file, const Splice& change) const {
+    const LineBuffer& lines = file == GameFile::Items ? items_ : names_;
+    const QByteArray& old = lines.bytes();
+    const qsizetype end = change.offset + change.removed.size();
+    if (holdsLineBreak(change.removed) || holdsLineBreak(change.inserted) ||
+        (change.offset > 0 && old[change.offset - 1] == '\r') ||
+        (end < old.size() && old[end] == '\n'))
+        return false;
+    const qsizetype line = lines.lineAt(change.offset);
+    const QByteArray before = lines.lineBytes(line).toByteArray();
+    const QByteArray after = applySplice(
+        before, {change.offset - lines.lineStart(line), change.removed, change.inserted});
+    auto special = [file](QByteArrayView text) {
+        return file == GameFile::Items ? headerCategory(text) != nullptr : text.startsWith('<');
+    };
+    return !special(before) && !special(after);
+}
+
+// The buffer takes the changes, and its index follows them. When lines moved, the panels
+// follow their records by where their header lines went, and the list is made again.
+void Document::setBuffer(GameFile file, const Splices& changes) {
+    std::array<qsizetype, 3> headers{-1, -1, -1};
+    if (file == GameFile::Items)
+        for (size_t c = 0; c < panels_.size(); ++c)
+            if (panels_[c] && panels_[c]->headerLine >= 0)
+                headers[c] = mapOffset(items_.lineStart(panels_[c]->headerLine), changes);
+    bool linesKept = true;
+    for (const Splice& change : changes) {
+        const bool ordinary = changesOneOrdinaryLine(file, change);
+        const LineChange lines = buffer(file).apply(change);
+        if (ordinary)
+            continue;
+        linesKept = false;
+        if (file == GameFile::Items)
+            itemIndex_.follow(items_, lines);
+        else
+            nameIndex_.follow(names_, lines);
+    }
+    checkIndexes();
+    if (linesKept)
         return;
     if (file == GameFile::Names) {
-        nameIndex_.rebuild(names_);
+        entryNames_.reset();
         return;
     }
-    itemIndex_.rebuild(items_);
-    // Records may have moved or been renamed: the panels and the list find their items again.
     for (const Category& c : categories()) {
         std::optional<PanelItem>& panel = panels_[size_t(c.id)];
-        if (!panel)
+        if (!panel || panel->headerLine < 0)
             continue;
-        panel->headerLine = headerOf(c.id, panel->id, panel->ordinal);
+        if (headers[size_t(c.id)] < 0) {
+            clearPanel(c.id);
+            continue;
+        }
+        panel->headerLine = items_.lineAt(headers[size_t(c.id)]);
+        panel->id = items_.line(panel->headerLine).mid(c.headerPrefix.size());
         panel->fields = readRecordAt(items_, c.id, panel->headerLine).fields;
     }
     rebuildList(true);
+}
+
+// The buffers and indexes that follow changes are those a fresh read would give; checked in
+// debug builds, which the sanitizer tests and the fuzzer use.
+void Document::checkIndexes() const {
+#ifndef QT_NO_DEBUG
+    ItemIndex items;
+    items.rebuild(items_);
+    NameIndex names;
+    names.rebuild(names_);
+    Q_ASSERT(items_ == LineBuffer(items_.bytes()) && names_ == LineBuffer(names_.bytes()));
+    Q_ASSERT(items == itemIndex_ && names == nameIndex_);
+#endif
 }
 
 // Shows where a step belongs: its category in the box and its list, its item selected and
@@ -223,12 +262,18 @@ void Document::showPlace(const StepPlace& place) {
         listCategory_ = &target;
         rebuildList();
     }
-    const int row = rowOfHeader(place.headerLine);
-    if (row < 0)
+    const int entry = entryOfHeader(place.headerLine);
+    if (entry < 0)
         return;
+    if (rowOfEntry(entry) < 0) {
+        setFind({});
+        emit findCleared();
+    }
+    // An action's step shows its item afresh; a field's step only puts the field's text back
+    // when its item is shown already.
     const std::optional<PanelItem>& panel = panels_[size_t(place.category)];
-    if (shownRow_ != row || !panel || panel->headerLine != place.headerLine)
-        showItem(row);
+    if (place.field < 0 || shownEntry_ != entry || !panel || panel->headerLine != place.headerLine)
+        showItem(entry);
     std::optional<PanelItem>& shown = panels_[size_t(place.category)];
     if (place.field < 0 || !shown)
         return;

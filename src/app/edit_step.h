@@ -24,7 +24,7 @@ struct StepPlace {
     QString id;
     qsizetype headerLine = -1;
     int field = -1; // -1: no field text to put back
-    QString text;
+    QString text{};
 };
 
 // One step of the history: the byte changes it made to each file, kept as splices so that

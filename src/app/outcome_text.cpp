@@ -19,6 +19,10 @@ QString what(const Outcome& o) {
         return QStringLiteral("内容中不能有换行符。");
     case Status::Unencodable:
         return QStringLiteral("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
+    case Status::FolderMissing:
+        return QStringLiteral("文件夹“%1”不存在。").arg(path);
+    case Status::NoItemFile:
+        return QStringLiteral("文件夹“%1”中没有 weapon.cfg。").arg(path);
     case Status::FolderUnreadable:
         return QStringLiteral("无法打开文件夹“%1”。").arg(path);
     case Status::DriveNotReady:
@@ -53,12 +57,33 @@ QString what(const Outcome& o) {
         return QStringLiteral("无法保存文件“%1”（%2）。").arg(path, o.detail);
     case Status::ExternalChange:
         return QStringLiteral("文件“%1”已被其他程序修改。").arg(path);
+    case Status::IdEmpty:
+        return QStringLiteral("编号不能为空。");
+    case Status::IdBlankEdge:
+        return QStringLiteral("编号的开头和结尾不能是空格。");
+    case Status::IdLineBreak:
+        return QStringLiteral("编号中不能有换行符。");
+    case Status::IdTaken:
+        return QStringLiteral("这个类别中已经有编号为“%1”的物品。").arg(o.detail);
+    case Status::IdReserved:
+        return QStringLiteral("编号“%1”留给游戏的特殊记录，不能使用。").arg(o.detail);
+    case Status::EmptyDescriptionLine:
+        return QStringLiteral("说明中不能有空行（空行会结束名字记录）。");
+    case Status::NoNameRecord:
+        return QStringLiteral("名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”："
+                              "复制一件有名字的物品，再修改它的名字和说明。")
+            .arg(o.detail);
+    case Status::NameRecordShared:
+        return QStringLiteral("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
+            .arg(o.detail);
     }
     return {};
 }
 
 QString meaning(const Outcome& o) {
     switch (o.effect) {
+    case Effect::None:
+        return {};
     case Effect::NothingWritten:
         return QStringLiteral("没有写入任何内容，文件保持原样。");
     case Effect::ListKept:
@@ -76,11 +101,12 @@ QString meaning(const Outcome& o) {
 } // namespace
 
 QString describe(const Outcome& outcome) {
-    if (!outcome.refused())
+    if (!outcome.tell())
         return {};
     // The class check's message is the one the program has always shown, word for word; the
-    // folder and drive messages concern no file.
-    if (outcome.status == Status::ClassOutOfRange || outcome.status == Status::FolderUnreadable ||
+    // folder and drive messages concern no file, and a notice changes nothing more.
+    if (outcome.status == Status::ClassOutOfRange || outcome.status == Status::FolderMissing ||
+        outcome.status == Status::FolderUnreadable || outcome.status == Status::NoItemFile ||
         outcome.status == Status::DriveNotReady)
         return what(outcome);
     return what(outcome) + meaning(outcome);

@@ -24,7 +24,29 @@ QStringEncoder makeEncoder() {
 
 } // namespace
 
+namespace {
+
+// The ANSI code pages keep ASCII as it is: text of ASCII alone needs no converter, which costs
+// far more than the text for the short lines the scans decode.
+bool isAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isAscii(QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 QString decodeAnsi(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     // Opening a converter is costly; scans decode many short lines, so keep one. All callers
     // run on the user-interface thread, one per thread keeps tests and benchmarks safe too.
     thread_local QStringDecoder decoder = makeDecoder();
@@ -33,11 +55,36 @@ QString decodeAnsi(QByteArrayView bytes) {
 }
 
 std::optional<QByteArray> encodeAnsi(QStringView text) {
+    if (isAscii(text))
+        return text.toLatin1();
     QStringEncoder encoder = makeEncoder();
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
     return bytes;
+}
+
+QString firstUnencodable(QStringView text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        if (!encodeAnsi(text.sliced(i, width)))
+            return text.sliced(i, width).toString();
+        i += width;
+    }
+    return {};
+}
+
+qsizetype ansiBytesOfCharacters(QByteArrayView bytes, qsizetype characters) {
+    QStringDecoder decoder = makeDecoder();
+    qsizetype decoded = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (decoded >= characters)
+            return i;
+        decoded += QString(decoder.decode(bytes.sliced(i, 1))).size();
+    }
+    return bytes.size();
 }
 
 } // namespace wed

@@ -16,4 +16,10 @@ QString decodeAnsi(QByteArrayView bytes);
 // caller never writes a '?' in its place.
 std::optional<QByteArray> encodeAnsi(QStringView text);
 
+// The first character (a surrogate pair counts as one) the code page cannot hold; empty if none.
+QString firstUnencodable(QStringView text);
+
+// How many of the bytes make up their first `characters` characters (all, when they are fewer).
+qsizetype ansiBytesOfCharacters(QByteArrayView bytes, qsizetype characters);
+
 } // namespace wed

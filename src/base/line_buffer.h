@@ -1,11 +1,23 @@
 #pragma once
 
+#include "base/byte_splice.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <vector>
 
 namespace wed {
+
+// The lines one change of the bytes replaced: lines first to lastBefore of the old text became
+// lines first to lastAfter of the new one. Lines before stay where they were; lines after move
+// by moved().
+struct LineChange {
+    qsizetype first = 0;
+    qsizetype lastBefore = -1;
+    qsizetype lastAfter = -1;
+    qsizetype moved() const { return lastAfter - lastBefore; }
+};
 
 // The whole text of one file, addressed by 0-based line index. Lines are split at CR LF only;
 // a lone CR or LF is an ordinary character of its line. A text that ends with CR LF has one
@@ -16,6 +28,8 @@ class LineBuffer {
 
     void setBytes(QByteArray bytes);
     const QByteArray& bytes() const { return bytes_; }
+    // Applies a change that fits the bytes, finding line ends again only around it.
+    LineChange apply(const Splice& splice);
 
     qsizetype lineCount() const { return qsizetype(starts_.size()); }
     // The line's bytes without its CR LF; empty for a missing line.
@@ -26,7 +40,13 @@ class LineBuffer {
     qsizetype lineAt(qsizetype offset) const;
     qsizetype lineStart(qsizetype index) const { return starts_[size_t(index)]; }
 
+    bool operator==(const LineBuffer&) const = default;
+
   private:
+    // Appends the start of every line that begins after a CR LF found from `from` on, up to
+    // (not including) `until`.
+    void findStarts(qsizetype from, qsizetype until, std::vector<qsizetype>& starts) const;
+
     QByteArray bytes_;
     std::vector<qsizetype> starts_; // byte offset of each line's first byte
 };

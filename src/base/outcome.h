@@ -18,7 +18,9 @@ enum class Status {
     Unencodable,      // detail: the first character the code page cannot hold
 
     // The folder or drive cannot be browsed.
+    FolderMissing,    // path: a folder that does not exist
     FolderUnreadable, // path: the folder
+    NoItemFile,       // path: a folder without weapon.cfg
     DriveNotReady,    // path: the drive's root
 
     // The file refused; it keeps its bytes.
@@ -36,10 +38,23 @@ enum class Status {
     RenameFailed,    // the new file could not replace the old one
     WriteFailed,     // detail: the system's reason
     ExternalChange,  // another program changed the file since the editor read or wrote it
+
+    // An id or a name the item actions cannot take; nothing was written.
+    IdEmpty,              // the new id is empty
+    IdBlankEdge,          // the new id begins or ends with a blank
+    IdLineBreak,          // the new id holds a line break
+    IdTaken,              // detail: an id the category already has
+    IdReserved,           // detail: an id kept for the game's special records
+    EmptyDescriptionLine, // an empty line would end the name record
+    NoNameRecord,         // detail: an id the name file has no record for
+
+    // Told to the user beside an action that was carried out.
+    NameRecordShared, // detail: the id whose existing name record the item now shares
 };
 
 // What the user should know happened as a result, beside what went wrong.
 enum class Effect {
+    None,           // nothing more to say (a notice beside an action carried out)
     NothingWritten, // the files are as they were
     ListKept,       // the item list and both buffers are as they were
     NamesEmpty,     // the list was built, but without names (the name file is missing)
@@ -53,13 +68,21 @@ struct Outcome {
     qsizetype line = 0; // the line concerned, when there is one
     QString detail;     // the character refused, or the system's own words
     Effect effect = Effect::NothingWritten;
+    bool notice = false; // carried out, and the status is something the user must know
 
-    bool done() const { return status == Status::Done; }
-    // Neither done nor ignored: the user must be told.
-    bool refused() const { return status != Status::Done && status != Status::Ignored; }
+    bool done() const { return status == Status::Done || notice; }
+    bool refused() const { return !done() && status != Status::Ignored; }
+    // Whether the user must be told: a refusal, or a notice.
+    bool tell() const { return refused() || notice; }
 
     static Outcome of(Status status, QString path = {}, QString detail = {}) {
-        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten};
+        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten, false};
+    }
+    static Outcome noticeOf(Status status, QString path = {}, QString detail = {}) {
+        Outcome outcome = of(status, std::move(path), std::move(detail));
+        outcome.notice = true;
+        outcome.effect = Effect::None;
+        return outcome;
     }
 };
 

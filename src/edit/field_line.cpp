@@ -12,19 +12,6 @@ namespace {
 constexpr qsizetype kAmmoLabelLength = 3; // the Chinese label before the blank
 constexpr qsizetype kAmmoNameLength = 30; // characters 5 to 34 of a list entry
 
-// The first character (a whole surrogate pair counts as one) the code page cannot hold.
-QString firstUnencodable(QStringView text) {
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype width =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        if (!encodeAnsi(text.sliced(i, width)))
-            return text.sliced(i, width).toString();
-        i += width;
-    }
-    return {};
-}
-
 FieldLine refused(Status status, QString detail = {}) {
     return {{}, Outcome::of(status, {}, std::move(detail))};
 }

@@ -12,15 +12,19 @@ const std::vector<EditorKey>& editorKeys() {
         {EditorAction::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {EditorAction::History, QKeySequence(Qt::CTRL | Qt::Key_H)},
         {EditorAction::Help, QKeySequence(Qt::Key_F1)},
+        {EditorAction::Find, QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {EditorAction::EditNames, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+        {EditorAction::CopyItem, QKeySequence(Qt::Key_Insert), true},
+        {EditorAction::RemoveItem, QKeySequence(Qt::Key_Delete), true},
+        {EditorAction::RenameItem, QKeySequence(Qt::Key_F2), true},
     };
     return keys;
 }
 
-std::optional<EditorAction> historyAction(const QKeyEvent& event) {
+std::optional<EditorAction> windowAction(const QKeyEvent& event) {
     const QKeySequence pressed(event.keyCombination());
     for (const EditorKey& key : editorKeys())
-        if ((key.action == EditorAction::Undo || key.action == EditorAction::Redo) &&
-            key.keys == pressed)
+        if (!key.itemListOnly && key.keys == pressed)
             return key.action;
     return std::nullopt;
 }
@@ -30,6 +34,12 @@ QString helpText() {
                           "Ctrl+Z\t撤销上一次修改（焦点在任何位置都有效）\n"
                           "Ctrl+Shift+Z 或 Ctrl+Y\t重做\n"
                           "Ctrl+H\t修改记录：点击其中一步，撤销或重做到那一步\n"
+                          "Ctrl+F\t在物品列表上方查找编号或名字；Esc 关闭并恢复整个列表\n"
+                          "Ctrl+Shift+E\t编辑所显示物品的名字和说明\n\n"
+                          "焦点在物品列表中时（也可在列表的右键菜单中选择）：\n"
+                          "Insert\t复制为新物品\n"
+                          "Delete\t删除物品\n"
+                          "F2\t重命名\n\n"
                           "F1\t显示本帮助");
 }
 

@@ -10,19 +10,32 @@ class QKeyEvent;
 namespace wed {
 
 // The actions the editor adds to the window, each on its own keys.
-enum class EditorAction { Undo, Redo, History, Help };
+enum class EditorAction {
+    Undo,
+    Redo,
+    History,
+    Help,
+    Find,
+    EditNames,
+    CopyItem,
+    RemoveItem,
+    RenameItem,
+};
 
 struct EditorKey {
     EditorAction action;
     QKeySequence keys;
+    // The item actions act only while the item list has the focus, so that typing in a field
+    // or using the folder lists never triggers them.
+    bool itemListOnly = false;
 };
 
 // Every key of every action; an action may have several (redo: Ctrl+Shift+Z and Ctrl+Y).
 const std::vector<EditorKey>& editorKeys();
 
-// The undo or redo action a key press asks for, if any. Text boxes take these keys for their
-// own undo; the window takes them back for the document's.
-std::optional<EditorAction> historyAction(const QKeyEvent& event);
+// The window-wide action a key press asks for, if any. Text boxes take some of these keys for
+// themselves (their own undo, for one); the window takes them back.
+std::optional<EditorAction> windowAction(const QKeyEvent& event);
 
 // The help box's text: every key the editor adds, with what it does.
 QString helpText();

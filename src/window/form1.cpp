@@ -8,8 +8,8 @@
 #include "window/drive_list_box.h"
 #include "window/file_list_box.h"
 #include "window/item_list_box.h"
-#include "window/message_box.h"
 #include "window/picture_box.h"
+#include "window/prompts.h"
 #include "window/text_boxes.h"
 #include "window/title_banner.h"
 #include "window/twips.h"
@@ -71,7 +71,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      defaultMessages_(std::make_unique<ModalMessageBox>()), messages_(defaultMessages_.get()) {
+      defaultPrompts_(std::make_unique<ModalPrompts>()), prompts_(defaultPrompts_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -247,6 +247,12 @@ void Form1::connectDocument() {
         for (const Category& c : categories())
             resetPanel(c.id);
     });
+    connect(&document_, &Document::panelCleared, this, &Form1::resetPanel);
+    connect(&document_, &Document::findCleared, this, [this] { list1_->closeFind(false); });
+    connect(list1_, &ItemListBox::findChanged, this,
+            [this](const QString& text) { document_.setFind(text); });
+    list1_->setToolTips(
+        [this](int row) { return document_.nameOf(document_.visibleEntries().at(size_t(row))); });
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -292,16 +298,16 @@ QWidget* Form1::fieldWidget(const char* control) const {
     return nullptr;
 }
 
-void Form1::setMessageSink(MessageSink* sink) {
-    messages_ = sink ? sink : defaultMessages_.get();
+void Form1::setPrompts(Prompts* sink) {
+    prompts_ = sink ? sink : defaultPrompts_.get();
 }
 
 void Form1::message(const QString& text, const QString& title) {
-    messages_->show(this, text, title);
+    prompts_->show(this, text, title);
 }
 
 void Form1::report(const Outcome& outcome) {
-    if (outcome.refused())
+    if (outcome.tell())
         message(describe(outcome));
 }
 

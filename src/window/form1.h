@@ -2,10 +2,12 @@
 
 #include "app/document.h"
 #include "data/item_fields.h"
+#include "window/editor_keys.h"
 
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,7 +27,7 @@ class DriveListBox;
 class FileListBox;
 class HistoryWindow;
 class ItemListBox;
-class MessageSink;
+class Prompts;
 class PictureBox;
 class TitleBanner;
 
@@ -40,6 +42,10 @@ class Form1 : public QWidget {
 
     Document& document() { return document_; }
     const Document& document() const { return document_; }
+
+    // Starts on a game folder given on the command line: the folder is shown and its weapon.cfg
+    // opened, as a user would. A folder that is missing or holds no weapon.cfg changes nothing.
+    Outcome openGameFolder(const QString& folder);
 
     // Navigation handlers (form1_navigation.cpp).
     void Drive1_Change();
@@ -88,16 +94,22 @@ class Form1 : public QWidget {
     HistoryWindow* historyWindow();
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
-    void setMessageSink(MessageSink* sink);
+    void setPrompts(Prompts* sink);
     void message(const QString& text, const QString& title = {});
     // Shows what the user must know of an outcome; nothing when it was done or ignored.
     void report(const Outcome& outcome);
 
-    // The editor's own keys (form1_keys.cpp): undo, redo, history and help.
+    // The editor's own keys (form1_keys.cpp): undo, redo, history, help and the item actions.
+    void run(EditorAction action);
     void undo();
     void redo();
     void showHistory();
     void showHelp();
+    // The item actions (form1_items.cpp), on the item selected in the list.
+    void copyItem();
+    void removeItem();
+    void renameItem();
+    void editNames();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +126,9 @@ class Form1 : public QWidget {
 
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
+    int selectedEntry() const;
+    void askIdAndRun(const QString& title, const QString& start,
+                     const std::function<Outcome(const QString&)>& action);
 
     void buildPanels();
     void buildFields(CategoryId category);
@@ -149,8 +164,8 @@ class Form1 : public QWidget {
     // The folder last shown on each drive, so that picking a drive returns to it.
     QHash<QString, QString> driveFolders_;
 
-    std::unique_ptr<MessageSink> defaultMessages_;
-    MessageSink* messages_ = nullptr;
+    std::unique_ptr<Prompts> defaultPrompts_;
+    Prompts* prompts_ = nullptr;
 };
 
 } // namespace wed

@@ -17,17 +17,17 @@ const QString kNone = QStringLiteral("无");
 } // namespace
 
 void Form1::List1_Click() {
-    document_.showItem(list1_->currentRow());
+    document_.showItem(selectedEntry());
 }
 
 void Form1::ShowWeaponRecord() {
-    document_.showRecord(CategoryId::Weapon, list1_->currentRow());
+    document_.showRecord(CategoryId::Weapon, selectedEntry());
 }
 void Form1::ShowArmorRecord() {
-    document_.showRecord(CategoryId::Armor, list1_->currentRow());
+    document_.showRecord(CategoryId::Armor, selectedEntry());
 }
 void Form1::ShowImplantRecord() {
-    document_.showRecord(CategoryId::Implant, list1_->currentRow());
+    document_.showRecord(CategoryId::Implant, selectedEntry());
 }
 
 void Form1::LoadSkillCosts() {
@@ -38,7 +38,7 @@ void Form1::LoadSkillCosts() {
 // back to "无", then the record's values, the picture, the name (kept when the record has
 // none) and the description. The document's gate is closed meanwhile.
 void Form1::showItem(const ItemShown& shown) {
-    list1_->selectQuietly(shown.row);
+    list1_->selectQuietly(document_.rowOfEntry(shown.entry));
     if (shown.selection)
         descriptionBox()->setPlainText(QStringLiteral("无说明"));
     for (CategoryId category : shown.resetPanels)
@@ -69,13 +69,13 @@ void Form1::showFieldText(CategoryId category, int field, const QString& text) {
     wed::showFieldText(fields_[size_t(category)][size_t(field)], text);
 }
 
-// The list as the document built it; the row of the item shown stays selected.
+// The entries the document lists and its filter lets through; the item shown stays selected.
 void Form1::showList() {
     const QSignalBlocker quiet(list1_);
     list1_->clear();
-    for (const ListEntry& entry : document_.entries())
-        list1_->addItem(entry.id);
-    list1_->selectQuietly(document_.shownRow());
+    for (int entry : document_.visibleEntries())
+        list1_->addItem(document_.entries()[size_t(entry)].id);
+    list1_->selectQuietly(document_.rowOfEntry(document_.shownEntry()));
 }
 
 // The document chose a category (an undo went back to another one): the box and the panel

@@ -1,33 +1,79 @@
-// The keys the editor adds: undo and redo wherever the focus is, the history window and help.
+// The keys the editor adds: undo and redo wherever the focus is, the history window, help,
+// find, and the item actions of the item list and its context menu.
 #include "window/editor_keys.h"
 #include "window/form1.h"
 #include "window/history_window.h"
+#include "window/item_list_box.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
 
 namespace wed {
+namespace {
+
+QString menuText(EditorAction action) {
+    switch (action) {
+    case EditorAction::CopyItem:
+        return QStringLiteral("复制为新物品…");
+    case EditorAction::RemoveItem:
+        return QStringLiteral("删除物品…");
+    case EditorAction::RenameItem:
+        return QStringLiteral("重命名…");
+    default:
+        return QStringLiteral("编辑名字和说明…");
+    }
+}
+
+} // namespace
+
+void Form1::run(EditorAction action) {
+    switch (action) {
+    case EditorAction::Undo:
+        return undo();
+    case EditorAction::Redo:
+        return redo();
+    case EditorAction::History:
+        return showHistory();
+    case EditorAction::Help:
+        return showHelp();
+    case EditorAction::Find:
+        return list1_->openFind();
+    case EditorAction::EditNames:
+        return editNames();
+    case EditorAction::CopyItem:
+        return copyItem();
+    case EditorAction::RemoveItem:
+        return removeItem();
+    case EditorAction::RenameItem:
+        return renameItem();
+    }
+}
 
 void Form1::installKeys() {
     for (const EditorKey& key : editorKeys()) {
+        if (key.itemListOnly) {
+            // Acts only while the item list has the focus; also in its context menu.
+            auto* action = new QAction(menuText(key.action), list1_);
+            action->setShortcut(key.keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+            connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
+            list1_->addAction(action);
+            continue;
+        }
         auto* shortcut = new QShortcut(key.keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, action = key.action] {
-            switch (action) {
-            case EditorAction::Undo:
-                return undo();
-            case EditorAction::Redo:
-                return redo();
-            case EditorAction::History:
-                return showHistory();
-            case EditorAction::Help:
-                return showHelp();
-            }
-        });
+        connect(shortcut, &QShortcut::activated, this, [this, a = key.action] { run(a); });
     }
-    // Text boxes claim the undo and redo keys for their own undo, which only reaches the box's
-    // text; the document's undo replaces it.
+    // The menu shows the names editor's keys too, which work in the whole window.
+    auto* names =
+        new QAction(menuText(EditorAction::EditNames) + QStringLiteral("\tCtrl+Shift+E"), list1_);
+    connect(names, &QAction::triggered, this, &Form1::editNames);
+    list1_->addAction(names);
+    list1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Text boxes claim some of the window's keys for themselves (their own undo, for one); the
+    // document's actions replace them.
     for (QWidget* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
     for (QWidget* box : findChildren<QPlainTextEdit*>())
@@ -36,7 +82,7 @@ void Form1::installKeys() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
-        historyAction(*static_cast<QKeyEvent*>(event))) {
+        windowAction(*static_cast<QKeyEvent*>(event))) {
         // Not taken by the box: the window's shortcut runs.
         event->ignore();
         return true;

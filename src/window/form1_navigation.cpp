@@ -6,6 +6,7 @@
 #include "window/file_list_box.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 
 namespace wed {
@@ -43,6 +44,20 @@ void Form1::Combo4_Click() {
             container(c.panel)->setVisible(c.id == category->id);
     if (document_.gateOpen())
         File2_Click();
+}
+
+Outcome Form1::openGameFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return Outcome::of(Status::FolderMissing, folder);
+    if (!QDir(folder).isReadable())
+        return Outcome::of(Status::FolderUnreadable, folder);
+    dir1_->setPath(info.absoluteFilePath());
+    if (file2_->count() == 0)
+        return Outcome::of(Status::NoItemFile, info.absoluteFilePath());
+    file2_->setCurrentRow(0);
+    File2_Click();
+    return {};
 }
 
 void Form1::openFolder(const QString& path) {

@@ -46,7 +46,7 @@ TEST_F(History, UndoTakesEveryEditBackByteForByteAndRedoMakesItAgain) {
     EXPECT_EQ(document.items().bytes(), kItems);
     // The first step's item is shown again, with the text its field had.
     EXPECT_EQ(document.categoryWord(), QStringLiteral("武器"));
-    EXPECT_EQ(document.shownRow(), 0);
+    EXPECT_EQ(document.shownEntry(), 0);
     EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "700");
     EXPECT_TRUE(document.gateOpen());
 

@@ -26,7 +26,7 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
         press(Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), list);
         EXPECT_TRUE(list->selectedItems().isEmpty());
-        EXPECT_EQ(form.document().shownRow(), -1);
+        EXPECT_EQ(form.document().shownEntry(), -1);
 
         if (c.text.isEmpty())
             press(c.key);
@@ -34,7 +34,7 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
             type(c.text);
         ASSERT_EQ(list->selectedItems().size(), 1);
         EXPECT_EQ(list->row(list->selectedItems().front()), c.row);
-        EXPECT_EQ(form.document().shownRow(), c.row);
+        EXPECT_EQ(form.document().shownEntry(), c.row);
         EXPECT_EQ(form.textOf("Text5"), c.row == 0 ? "700" : "50");
     }
 }

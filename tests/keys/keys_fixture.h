@@ -20,7 +20,7 @@ class KeysFixture : public Form1Fixture {
                          "VIDBullet=800", kEnd, "Weapon=rifle", "Cost=50", "Clip=12", kEnd,
                          "Armor=vest", "Cost=300", "Hp=80", kEnd, "Implant=chip",
                          "VidMENU=20000003", "Cost=100", ";**", ""});
-        game.writeNames({"<gun>", "1", "名称：    机关枪", ""});
+        game.writeNames({"<gun>", "1", "名称：      机关枪", ""});
         loadGame();
     }
 

@@ -18,7 +18,7 @@ namespace wed::test {
 class Form1Fixture : public testing::Test {
   protected:
     Form1Fixture() {
-        form.setMessageSink(&messages);
+        form.setPrompts(&messages);
         form.show();
     }
 

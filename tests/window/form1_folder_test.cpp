@@ -100,6 +100,19 @@ TEST_F(Folders, AFolderOrDriveThatCannotBeOpenedKeepsThePathWithAMessage) {
     EXPECT_EQ(drives->currentIndex(), before);
 }
 
+// The folder given on the command line: shown, and its weapon.cfg opened; a folder that is
+// missing or holds none changes nothing.
+TEST_F(Folders, StartsOnTheGameFolderGivenOnTheCommandLine) {
+    game.writeItems({"Weapon=gun"}, QStringLiteral("game/WEAPON.CFG"));
+    game.makeFolder("empty");
+    EXPECT_EQ(form.openGameFolder(game.path("gone")).status, Status::FolderMissing);
+    EXPECT_EQ(form.openGameFolder(game.path("empty")).status, Status::NoItemFile);
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(form.openGameFolder(game.path("game")).done());
+    EXPECT_EQ(form.dirList()->path(), game.path("game"));
+    EXPECT_EQ(listed(), QStringList{"gun"});
+}
+
 TEST(DriveRoots, TheDriveOfAPathIsTheLongestRootHoldingIt) {
     const QStringList roots{"/", "/mnt/data/", "/mnt/"};
     EXPECT_EQ(driveOf("/mnt/data/games/x", roots), "/mnt/data/");

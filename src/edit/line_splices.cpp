@@ -1,0 +1,51 @@
+#include "edit/line_splices.h"
+
+namespace wed {
+namespace {
+
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+
+bool closed(const LineBuffer& buffer) {
+    return buffer.bytes().endsWith(kCrLf);
+}
+
+// The offset just past the line and its line end, or the end of the file.
+qsizetype pastLine(const LineBuffer& buffer, qsizetype index) {
+    return index + 1 < buffer.lineCount() ? buffer.lineStart(index + 1) : buffer.bytes().size();
+}
+
+} // namespace
+
+qsizetype lastLineOf(const LineBuffer& buffer) {
+    if (buffer.bytes().isEmpty())
+        return -1;
+    return closed(buffer) ? buffer.lineCount() - 2 : buffer.lineCount() - 1;
+}
+
+Splice insertLinesAfter(const LineBuffer& buffer, qsizetype after, const QList<QByteArray>& lines) {
+    const QByteArray text = lines.join(kCrLf);
+    if (after < 0)
+        return {0, {}, buffer.bytes().isEmpty() ? text : text + kCrLf};
+    // After the last line of a file without a final line end: that line gets one first.
+    if (after == lastLineOf(buffer) && !closed(buffer))
+        return {buffer.bytes().size(), {}, kCrLf + text};
+    return {pastLine(buffer, after), {}, text + kCrLf};
+}
+
+Splice removeLines(const LineBuffer& buffer, qsizetype first, qsizetype last) {
+    qsizetype start = buffer.lineStart(first);
+    const qsizetype end = pastLine(buffer, last);
+    if (last == lastLineOf(buffer) && !closed(buffer) && first > 0)
+        start -= kCrLf.size();
+    return {start, buffer.bytes().sliced(start, end - start), {}};
+}
+
+Splice replaceLines(const LineBuffer& buffer, qsizetype first, qsizetype last,
+                    const QList<QByteArray>& lines) {
+    const qsizetype start = buffer.lineStart(first);
+    const QByteArrayView lastLine = buffer.lineBytes(last);
+    const qsizetype end = buffer.lineStart(last) + lastLine.size();
+    return {start, buffer.bytes().sliced(start, end - start), lines.join(kCrLf)};
+}
+
+} // namespace wed

@@ -1,0 +1,84 @@
+// The item actions as the user asks for them: a new id, a confirmation, a name and
+// description; the document does the rest and says how it went.
+#include "app/outcome_text.h"
+#include "window/form1.h"
+#include "window/item_list_box.h"
+#include "window/prompts.h"
+
+namespace wed {
+
+int Form1::selectedEntry() const {
+    const QList<QListWidgetItem*> selected = list1_->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    const int row = list1_->row(selected.front());
+    return document_.visibleEntries().at(size_t(row));
+}
+
+// Asks for an id until the document takes it or the user gives up; a refused id is explained
+// and offered again to be corrected.
+void Form1::askIdAndRun(const QString& title, const QString& start,
+                        const std::function<Outcome(const QString&)>& action) {
+    QString id = start;
+    for (;;) {
+        const std::optional<QString> answer =
+            prompts_->askText(this, title, QStringLiteral("新的编号："), id);
+        if (!answer)
+            return;
+        const Outcome outcome = action(*answer);
+        report(outcome);
+        if (outcome.done())
+            return;
+        id = *answer;
+    }
+}
+
+void Form1::copyItem() {
+    const int entry = selectedEntry();
+    if (entry < 0)
+        return;
+    askIdAndRun(QStringLiteral("复制为新物品"), document_.entries()[size_t(entry)].id,
+                [this, entry](const QString& id) { return document_.copyItem(entry, id); });
+}
+
+void Form1::renameItem() {
+    const int entry = selectedEntry();
+    if (entry < 0)
+        return;
+    askIdAndRun(QStringLiteral("重命名"), document_.entries()[size_t(entry)].id,
+                [this, entry](const QString& id) { return document_.renameItem(entry, id); });
+}
+
+void Form1::removeItem() {
+    const int entry = selectedEntry();
+    if (entry < 0)
+        return;
+    const QString& id = document_.entries()[size_t(entry)].id;
+    const QString& name = document_.nameOf(entry);
+    const QString question =
+        QStringLiteral("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
+            .arg(document_.listCategory()->word, id,
+                 name.isEmpty() ? QString() : QStringLiteral("（%1）").arg(name));
+    if (prompts_->confirm(this, question, QStringLiteral("删除物品")))
+        report(document_.removeItem(entry));
+}
+
+// The item shown, or else the one selected: the keys work with the focus in a field too.
+void Form1::editNames() {
+    const int entry = document_.shownEntry() >= 0 ? document_.shownEntry() : selectedEntry();
+    if (entry < 0)
+        return;
+    std::optional<NameRecordText> text = document_.nameRecordText(entry);
+    if (!text)
+        return report(Outcome::of(Status::NoNameRecord, {}, document_.entries()[size_t(entry)].id));
+    const QString title =
+        QStringLiteral("%1 的名字和说明").arg(document_.entries()[size_t(entry)].id);
+    while ((text = prompts_->editNames(this, title, *text))) {
+        const Outcome outcome = document_.setNameRecordText(entry, *text);
+        report(outcome);
+        if (outcome.done())
+            return;
+    }
+}
+
+} // namespace wed

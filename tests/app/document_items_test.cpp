@@ -1,0 +1,241 @@
+#include "document_fixture.h"
+#include "support/file_size_limit.h"
+
+#include <QFile>
+
+namespace wed::test {
+namespace {
+
+const QString kEnd = QStringLiteral(";**************************");
+
+// Two records share the id "twin"; "open" has no end line; a weapon and an armor share "gun";
+// the armor "bare" has no name record.
+const QStringList kItems{"Weapon=gun", "Cost=700",    kEnd,     "Weapon=twin", "Cost=1",
+                         kEnd,         "Weapon=twin", "Cost=2", kEnd,          "Weapon=open",
+                         "Cost=5",     "Armor=gun",   "Hp=80",  kEnd,          "Armor=bare",
+                         "Hp=1",       kEnd,          ""};
+// The record of "open" ends the file without an empty line or a line end.
+const QStringList kNames{"<gun>",
+                         "x",
+                         QStringLiteral("名称：      机关枪"),
+                         QStringLiteral("名称：      防弹衣"),
+                         "4",
+                         "5",
+                         "6",
+                         "7",
+                         QStringLiteral("说明一"),
+                         "",
+                         "<twin>",
+                         "x",
+                         QStringLiteral("名称：      双子"),
+                         "",
+                         "<spare>",
+                         "x",
+                         "",
+                         "<open>",
+                         "x",
+                         QStringLiteral("名称：      开放")};
+
+// The lines with `lines` put in at index `at` (and `remove` lines taken out there first).
+QStringList edited(QStringList lines, qsizetype at, QStringList insert, qsizetype remove = 0) {
+    lines.remove(at, remove);
+    for (qsizetype i = 0; i < insert.size(); ++i)
+        lines.insert(at + i, insert[i]);
+    return lines;
+}
+
+class ItemActions : public DocumentFixture {
+  protected:
+    void SetUp() override {
+        game.writeItems(kItems);
+        game.writeNames(kNames);
+        show(QStringLiteral("武器"), 0);
+    }
+    QByteArray names() const { return game.readFile(QStringLiteral("Text/Weapon.txt")); }
+    void expectFiles(const QStringList& items, const QStringList& names) {
+        EXPECT_EQ(this->items(), ansiLines(items));
+        EXPECT_EQ(this->names(), ansiLines(names));
+        EXPECT_EQ(document.items().bytes(), ansiLines(items));
+        EXPECT_EQ(document.names().bytes(), ansiLines(names));
+    }
+    // Undoes the last step and redoes it: both files are exactly as before, then as after.
+    void expectUndoRedo() {
+        const QByteArray itemsAfter = items(), namesAfter = names();
+        ASSERT_TRUE(document.undo().done());
+        EXPECT_EQ(items(), ansiLines(kItems));
+        EXPECT_EQ(names(), ansiLines(kNames));
+        ASSERT_TRUE(document.redo().done());
+        EXPECT_EQ(items(), itemsAfter);
+        EXPECT_EQ(names(), namesAfter);
+    }
+    QStringList listedIds() const { return idsOf(document.entries()); }
+};
+
+TEST_F(ItemActions, CopyGoesRightAfterTheRecordWithItsNameRecordAndIsShown) {
+    ASSERT_TRUE(document.copyItem(0, QStringLiteral("gun2")).done());
+    expectFiles(edited(kItems, 3, {"Weapon=gun2", "Cost=700", kEnd}),
+                edited(kNames, 10,
+                       {"<gun2>", "x", QStringLiteral("名称：      机关枪"),
+                        QStringLiteral("名称：      防弹衣"), "4", "5", "6", "7",
+                        QStringLiteral("说明一"), ""}));
+    EXPECT_EQ(listedIds(), (QStringList{"gun", "gun2", "twin", "twin", "open"}));
+    EXPECT_EQ(document.shownEntry(), 1);
+    EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "700");
+    EXPECT_EQ(lineOf(CategoryId::Weapon, "Text5"), 5);
+    expectUndoRedo();
+}
+
+// The second of two equal ids is the second record; a record without an end line ends at the
+// next header; a name record that ends the file gets an empty line before its copy.
+TEST_F(ItemActions, CopiesTheKthRecordAndRecordsThatEndWithoutAnEndLine) {
+    ASSERT_TRUE(document.copyItem(2, QStringLiteral("twin3")).done());
+    EXPECT_EQ(
+        ansiLines(kItems.mid(0, 9) + QStringList{"Weapon=twin3", "Cost=2", kEnd} + kItems.mid(9)),
+        items());
+    ASSERT_TRUE(document.undo().done());
+    ASSERT_TRUE(document.copyItem(3, QStringLiteral("open2")).done());
+    expectFiles(edited(kItems, 11, {"Weapon=open2", "Cost=5"}),
+                kNames + QStringList{"", "<open2>", "x", QStringLiteral("名称：      开放")});
+    expectUndoRedo();
+}
+
+TEST_F(ItemActions, ANameRecordAnotherItemUsesIsSharedNotCopiedOrRemoved) {
+    // The armor "gun" still uses the name record when the weapon goes.
+    ASSERT_TRUE(document.removeItem(0).done());
+    expectFiles(kItems.mid(3), kNames);
+    expectUndoRedo();
+    show(QStringLiteral("装甲"), 0);
+    ASSERT_TRUE(document.removeItem(0).done());
+    expectFiles(edited(kItems.mid(3), 8, {}, 3), kNames.mid(10));
+
+    // A new id that already has a name record shares it.
+    show(QStringLiteral("武器"), 0);
+    const Outcome shared = document.copyItem(0, QStringLiteral("spare"));
+    EXPECT_TRUE(shared.done());
+    EXPECT_EQ(shared.status, Status::NameRecordShared);
+    EXPECT_EQ(names(), ansiLines(kNames.mid(10)));
+}
+
+TEST_F(ItemActions, RenameMovesTheNameRecordOrCopiesItWhileTheOldIdIsInUse) {
+    ASSERT_TRUE(document.renameItem(3, QStringLiteral("opened")).done());
+    QStringList names = kNames;
+    names[17] = "<opened>";
+    expectFiles(edited(kItems, 9, {"Weapon=opened"}, 1), names);
+    EXPECT_EQ(listedIds(), (QStringList{"gun", "twin", "twin", "opened"}));
+    expectUndoRedo();
+    ASSERT_TRUE(document.undo().done());
+
+    // The second "twin" keeps the name record; the renamed one gets a copy.
+    ASSERT_TRUE(document.renameItem(1, QStringLiteral("twinA")).done());
+    expectFiles(edited(kItems, 3, {"Weapon=twinA"}, 1),
+                edited(kNames, 14, {"<twinA>", "x", QStringLiteral("名称：      双子"), ""}));
+    EXPECT_EQ(document.shownEntry(), 1);
+    expectUndoRedo();
+}
+
+TEST_F(ItemActions, NameAndDescriptionKeepTheNineCharacterLeadAndFillShortRecords) {
+    const std::optional<NameRecordText> gun = document.nameRecordText(0);
+    ASSERT_TRUE(gun.has_value());
+    EXPECT_EQ(gun->name, QStringLiteral("机关枪"));
+    EXPECT_EQ(gun->description, QStringList{QStringLiteral("说明一")});
+    ASSERT_TRUE(document
+                    .setNameRecordText(0, {QStringLiteral("新枪"),
+                                           {QStringLiteral("第一行"), QStringLiteral("第二行")}})
+                    .done());
+    expectFiles(kItems, edited(kNames, 2, {QStringLiteral("名称：      新枪")}, 1).mid(0, 8) +
+                            QStringList{QStringLiteral("第一行"), QStringLiteral("第二行")} +
+                            kNames.mid(9));
+    expectUndoRedo();
+    ASSERT_TRUE(document.undo().done());
+
+    // The twin's record is too short for a description; its name line is short of the lead.
+    ASSERT_TRUE(
+        document.setNameRecordText(1, {QStringLiteral("甲"), {QStringLiteral("乙")}}).done());
+    expectFiles(kItems, edited(kNames, 11,
+                               {"x", QStringLiteral("名称：      甲"), " ", " ", " ", " ", " ",
+                                QStringLiteral("乙")},
+                               2));
+    ASSERT_TRUE(document.undo().done());
+    ASSERT_TRUE(document.renameItem(3, QStringLiteral("z")).done());
+    ASSERT_TRUE(document.setNameRecordText(3, {QStringLiteral("名"), {}}).done());
+    EXPECT_TRUE(names().endsWith(ansiLines({"<z>", "x", QStringLiteral("名称：      名")})));
+}
+
+TEST_F(ItemActions, RefusedIdsAndNamesWriteNothing) {
+    const std::pair<QString, Status> ids[] = {
+        {"", Status::IdEmpty},
+        {" a", Status::IdBlankEdge},
+        {"a ", Status::IdBlankEdge},
+        {"a\nb", Status::IdLineBreak},
+        {"twin", Status::IdTaken},
+        {"ImplantSkillsCost", Status::IdReserved},
+        {"RandItems_2", Status::IdReserved},
+        {QStringLiteral("한"), Status::Unencodable},
+    };
+    for (const auto& [id, status] : ids) {
+        EXPECT_EQ(document.copyItem(0, id).status, status) << id.toStdString();
+        EXPECT_EQ(document.renameItem(0, id).status, status) << id.toStdString();
+    }
+    EXPECT_EQ(document.setNameRecordText(0, {"a\rb", {}}).status, Status::LineBreakInValue);
+    EXPECT_EQ(document.setNameRecordText(0, {"a", {"b", ""}}).status, Status::EmptyDescriptionLine);
+    EXPECT_EQ(document.setNameRecordText(0, {QStringLiteral("한"), {}}).status,
+              Status::Unencodable);
+    show(QStringLiteral("装甲"), 1);
+    EXPECT_EQ(document.setNameRecordText(1, {"a", {}}).status, Status::NoNameRecord);
+    EXPECT_EQ(document.history().count(), 0);
+    expectFiles(kItems, kNames);
+}
+
+#ifdef WED_HAS_FILE_SIZE_LIMIT
+TEST_F(ItemActions, WhenTheNameFileCannotBeSavedWeaponCfgGetsItsBytesBack) {
+    // The name file's new bytes pass a size that weapon.cfg's stay under, as on a disk that
+    // fills up between the two saves.
+    game.writeNames(kNames + QStringList(40, QString(100, u'x')));
+    show(QStringLiteral("武器"), 0);
+    const QByteArray names = this->names();
+    Outcome outcome;
+    {
+        FileSizeLimit limit(rlim_t(names.size()) + 10);
+        outcome = document.copyItem(0, QStringLiteral("gun2"));
+    }
+    EXPECT_EQ(outcome.effect, Effect::FirstRestored);
+    EXPECT_EQ(items(), ansiLines(kItems));
+    EXPECT_EQ(this->names(), names);
+    EXPECT_EQ(document.history().count(), 0);
+    EXPECT_TRUE(document.copyItem(0, QStringLiteral("gun2")).done());
+}
+#endif
+
+TEST_F(ItemActions, FindFiltersByIdOrNameKeepsTheKthRecordAndSurvivesARebuild) {
+    document.setFind(QStringLiteral("双"));
+    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{1, 2}));
+    document.showItem(document.visibleEntries()[1]);
+    EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "2");
+
+    document.setFind(QStringLiteral("GUN")); // the id, ignoring case: the twin goes
+    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{0}));
+    EXPECT_FALSE(document.panel(CategoryId::Weapon).has_value());
+    EXPECT_FALSE(document.gateOpen());
+    ASSERT_TRUE(document.open(game.path(QStringLiteral("weapon.cfg"))).done());
+    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{0}));
+    document.setFind({});
+    EXPECT_EQ(document.visibleEntries().size(), 4u);
+}
+
+TEST_F(ItemActions, ClearingTheFindShowsTheItemItHid) {
+    document.showItem(1);
+    document.setFind(QStringLiteral("open"));
+    EXPECT_EQ(document.shownEntry(), -1);
+    document.setFind({});
+    EXPECT_EQ(document.shownEntry(), 1);
+    EXPECT_TRUE(document.gateOpen());
+    // An undo that must show a hidden item clears the filter first.
+    ASSERT_TRUE(type(CategoryId::Weapon, "Text5", "3").done());
+    document.setFind(QStringLiteral("open"));
+    ASSERT_TRUE(document.undo().done());
+    EXPECT_EQ(document.findText(), QString());
+    EXPECT_EQ(document.shownEntry(), 1);
+}
+
+} // namespace
+} // namespace wed::test
