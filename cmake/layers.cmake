@@ -9,7 +9,9 @@
 function(wed_layer target)
     cmake_parse_arguments(LAYER "" "" "LINK" ${ARGN})
     get_filename_component(folder "${CMAKE_CURRENT_SOURCE_DIR}" NAME)
-    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    # Headers are sources too, so that a new one with a Q_OBJECT reaches moc.
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp"
+         "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     add_library(${target} STATIC ${sources})
     set(root "${CMAKE_BINARY_DIR}/layers/${target}")
     file(MAKE_DIRECTORY "${root}")

@@ -96,6 +96,8 @@ Outcome Document::open(const QString& itemFilePath) {
     nameIndex_.rebuild(names_);
     listCategory_ = chosen;
     rebuildList();
+    emit itemsChanged(true);
+    emit namesChanged();
     return notice;
 }
 

@@ -135,6 +135,15 @@ class Document : public QObject {
     // The header line changes, and the name record follows (copied instead while another item
     // still uses the old id, shared when the new id has one).
     Outcome renameItem(int entry, const QString& newId);
+    // The same field of several items of a category takes new texts, as a table column is
+    // edited: with the field's rules, in one save and as one step. A refusal of any text writes
+    // nothing and names the item; items without the key line are left out, and told.
+    struct CellEdit {
+        qsizetype headerLine = -1;
+        QString text;
+    };
+    Outcome setFieldTexts(CategoryId category, int field, const std::vector<CellEdit>& cells);
+
     // The item's name and description; none when the name file has no record for it.
     std::optional<NameRecordText> nameRecordText(int entry) const;
     Outcome setNameRecordText(int entry, const NameRecordText& text);
@@ -155,6 +164,10 @@ class Document : public QObject {
     void panelCleared(wed::CategoryId category);
     // The document cleared the find filter itself (a history move showed a hidden item).
     void findCleared();
+    // weapon.cfg's bytes changed; linesMoved when records may have come, gone or moved.
+    void itemsChanged(bool linesMoved);
+    // The name file's bytes changed.
+    void namesChanged();
     // A step was undone or redone: the field shows the text it had on that side of the step.
     void fieldTextRestored(wed::CategoryId category, int field, const QString& text);
 
@@ -177,7 +190,10 @@ class Document : public QObject {
     bool idUsedElsewhere(const QString& id, qsizetype header) const;
     qsizetype recordLastLine(const ListEntry& entry) const;
     Outcome commitStep(std::array<Splices, 2> changes, const StepPlace& before,
-                       const StepPlace& after, const QString& text, Outcome told = {});
+                       const StepPlace& after, const QString& text, Outcome told = {},
+                       std::vector<StepCell> cells = {});
+    QString idAt(CategoryId category, qsizetype headerLine) const;
+    void showCells(const std::vector<StepCell>& cells, bool undone);
     qsizetype headerOf(CategoryId category, const QString& id, int ordinal) const;
     Outcome moveHistory(bool back);
     Outcome afterRefusal(Outcome outcome);

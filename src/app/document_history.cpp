@@ -150,8 +150,23 @@ void Document::adopt(const EditStep& step, bool undone) {
     for (GameFile file : {GameFile::Items, GameFile::Names})
         if (!step.changes(file).empty())
             setBuffer(file, undone ? inverseOf(step.changes(file)) : step.changes(file));
-    if (!pushing_)
-        showPlace(step.place(undone));
+    if (pushing_)
+        return;
+    showPlace(step.place(undone));
+    showCells(step.cells(), undone);
+}
+
+// A panel that shows an item of a table edit shows the cell's text on this side of the step.
+void Document::showCells(const std::vector<StepCell>& cells, bool undone) {
+    for (const StepCell& cell : cells) {
+        std::optional<PanelItem>& panel = panels_[size_t(cell.category)];
+        if (!panel || panel->headerLine != cell.headerLine)
+            continue;
+        const QString& text = undone ? cell.before : cell.after;
+        panel->texts[size_t(cell.field)] = text;
+        const GateClosed closed(gateOpen_);
+        emit fieldTextRestored(cell.category, cell.field, text);
+    }
 }
 
 namespace {
@@ -214,12 +229,14 @@ void Document::setBuffer(GameFile file, const Splices& changes) {
             nameIndex_.follow(names_, lines);
     }
     checkIndexes();
-    if (linesKept)
-        return;
     if (file == GameFile::Names) {
-        entryNames_.reset();
+        if (!linesKept)
+            entryNames_.reset();
+        emit namesChanged();
         return;
     }
+    if (linesKept)
+        return emit itemsChanged(false);
     for (const Category& c : categories()) {
         std::optional<PanelItem>& panel = panels_[size_t(c.id)];
         if (!panel || panel->headerLine < 0)
@@ -233,6 +250,7 @@ void Document::setBuffer(GameFile file, const Splices& changes) {
         panel->fields = readRecordAt(items_, c.id, panel->headerLine).fields;
     }
     rebuildList(true);
+    emit itemsChanged(true);
 }
 
 // The buffers and indexes that follow changes are those a fresh read would give; checked in

@@ -5,8 +5,11 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "edit/field_line.h"
 #include "edit/file_commit.h"
 #include "edit/line_splices.h"
+
+#include <algorithm>
 
 namespace wed {
 namespace {
@@ -102,21 +105,28 @@ qsizetype Document::recordLastLine(const ListEntry& entry) const {
 }
 
 Outcome Document::commitStep(std::array<Splices, 2> changes, const StepPlace& before,
-                             const StepPlace& after, const QString& text, Outcome told) {
+                             const StepPlace& after, const QString& text, Outcome told,
+                             std::vector<StepCell> cells) {
     std::vector<FileWrite> writes;
     for (GameFile file : {GameFile::Items, GameFile::Names})
         if (!changes[size_t(file)].empty())
             writes.push_back({path(file), buffer(file).bytes(),
                               *applySplices(buffer(file).bytes(), changes[size_t(file)])});
+    // An action that would change no byte is no step.
+    if (std::all_of(writes.begin(), writes.end(),
+                    [](const FileWrite& write) { return write.bytes == write.held; }))
+        return told;
     const Outcome saved = commitFiles(writes);
     if (!saved.done())
         return afterRefusal(saved);
     pushing_ = true;
     auto* step = new EditStep(*this, std::move(changes), before, after, EditKind::Pick);
     step->setText(text);
+    step->setCells(std::move(cells));
     history_.push(step);
     pushing_ = false;
     showPlace(after);
+    showCells(step->cells(), false);
     return told;
 }
 
@@ -175,6 +185,67 @@ Outcome Document::renameItem(int entry, const QString& newId) {
     return commitStep(std::move(changes), {category.id, item.id, item.headerLine},
                       {category.id, newId, item.headerLine},
                       QStringLiteral("重命名 %1 为 %2").arg(item.id, newId), told);
+}
+
+QString Document::idAt(CategoryId category, qsizetype headerLine) const {
+    return items_.line(headerLine).mid(wed::category(category).headerPrefix.size());
+}
+
+Outcome Document::setFieldTexts(CategoryId category, int field,
+                                const std::vector<CellEdit>& cells) {
+    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+    struct Change {
+        qsizetype line;
+        QByteArray bytes;
+    };
+    std::vector<Change> lines;
+    std::vector<StepCell> edited;
+    qsizetype skipped = 0;
+    for (const CellEdit& cell : cells) {
+        const KeyHit hit = readRecordAt(items_, category, cell.headerLine).fields[size_t(field)];
+        if (hit.lineNumber < 1) {
+            ++skipped;
+            continue;
+        }
+        FieldLine line = fieldLine(spec, cell.text);
+        if (!line.accepted()) {
+            line.outcome.item = idAt(category, cell.headerLine);
+            return line.outcome;
+        }
+        if (line.line == items_.lineBytes(hit.lineNumber - 1))
+            continue; // the cell already says so
+        lines.push_back({hit.lineNumber - 1, std::move(line.line)});
+        edited.push_back({category, cell.headerLine, field, hit.value, cell.text});
+    }
+    Outcome told;
+    if (skipped > 0) {
+        told = Outcome::noticeOf(Status::CellsSkipped);
+        told.line = skipped;
+    }
+    if (lines.empty())
+        return told;
+    // The later lines first, so that each change's offset stands in the bytes it applies to;
+    // a file without a final line end gains one, as every save of a line gives it.
+    std::sort(lines.begin(), lines.end(),
+              [](const Change& a, const Change& b) { return a.line > b.line; });
+    Splices changes;
+    qsizetype size = items_.bytes().size();
+    for (Change& change : lines) {
+        changes.push_back({items_.lineStart(change.line),
+                           items_.lineBytes(change.line).toByteArray(), std::move(change.bytes)});
+        size += changes.back().inserted.size() - changes.back().removed.size();
+    }
+    if (!items_.bytes().endsWith("\r\n"))
+        changes.push_back({size, {}, QByteArrayLiteral("\r\n")});
+    const QString text =
+        edited.size() == 1
+            ? QStringLiteral("%1 · %2：%3 → %4")
+                  .arg(idAt(category, edited[0].headerLine), spec.caption.trimmed(),
+                       edited[0].before, edited[0].after)
+            : QStringLiteral("表格：%1 个物品的%2").arg(edited.size()).arg(spec.caption.trimmed());
+    const StepPlace nowhere{category, {}, -1};
+    return commitStep({std::move(changes), Splices{}}, nowhere, nowhere, text, told,
+                      std::move(edited));
 }
 
 std::optional<NameRecordText> Document::nameRecordText(int entry) const {

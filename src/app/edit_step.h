@@ -5,6 +5,7 @@
 
 #include <QUndoCommand>
 #include <array>
+#include <vector>
 
 namespace wed {
 
@@ -27,6 +28,15 @@ struct StepPlace {
     QString text{};
 };
 
+// A cell of a table edit: a field of an item, with its text on either side of the step.
+struct StepCell {
+    CategoryId category = CategoryId::Weapon;
+    qsizetype headerLine = -1;
+    int field = -1;
+    QString before;
+    QString after;
+};
+
 // One step of the history: the byte changes it made to each file, kept as splices so that
 // undoing it gives back the former bytes exactly, and where it shows on either side. The
 // files are written by the document before the step moves; undo() and redo() only adopt
@@ -47,6 +57,9 @@ class EditStep : public QUndoCommand {
     const StepPlace& place(bool undone) const { return undone ? before_ : after_; }
     // A keystroke that changed no byte still moves the text the step ends with.
     void setFinalText(const QString& text);
+    // The cells of a table edit, whose texts a panel showing their items follows.
+    void setCells(std::vector<StepCell> cells) { cells_ = std::move(cells); }
+    const std::vector<StepCell>& cells() const { return cells_; }
 
   private:
     void describe();
@@ -55,6 +68,7 @@ class EditStep : public QUndoCommand {
     std::array<Splices, 2> changes_;
     StepPlace before_;
     StepPlace after_;
+    std::vector<StepCell> cells_;
     EditKind kind_;
     bool sealed_ = false;
 };

@@ -73,6 +73,12 @@ QString what(const Outcome& o) {
         return QStringLiteral("名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”："
                               "复制一件有名字的物品，再修改它的名字和说明。")
             .arg(o.detail);
+    case Status::ColumnsMixed:
+        return QStringLiteral("一次只能修改一列：请只选择同一列中的格子。");
+    case Status::NotANumber:
+        return QStringLiteral("“%1”不是数字，无法计算。").arg(o.detail);
+    case Status::CellsSkipped:
+        return QStringLiteral("有 %1 个格子显示“无”（物品没有这一项），没有修改。").arg(o.line);
     case Status::NameRecordShared:
         return QStringLiteral("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
             .arg(o.detail);
@@ -103,6 +109,11 @@ QString meaning(const Outcome& o) {
 QString describe(const Outcome& outcome) {
     if (!outcome.tell())
         return {};
+    if (!outcome.item.isEmpty()) {
+        Outcome about = outcome;
+        about.item.clear();
+        return QStringLiteral("物品“%1”：").arg(outcome.item) + describe(about);
+    }
     // The class check's message is the one the program has always shown, word for word; the
     // folder and drive messages concern no file, and a notice changes nothing more.
     if (outcome.status == Status::ClassOutOfRange || outcome.status == Status::FolderMissing ||

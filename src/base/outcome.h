@@ -48,8 +48,13 @@ enum class Status {
     EmptyDescriptionLine, // an empty line would end the name record
     NoNameRecord,         // detail: an id the name file has no record for
 
+    // A table edit the cells cannot take; nothing was written.
+    ColumnsMixed, // the cells chosen stand in more than one column
+    NotANumber,   // detail: a value the arithmetic cannot read as a number
+
     // Told to the user beside an action that was carried out.
     NameRecordShared, // detail: the id whose existing name record the item now shares
+    CellsSkipped,     // line: how many cells without a key line were left as they were
 };
 
 // What the user should know happened as a result, beside what went wrong.
@@ -69,6 +74,7 @@ struct Outcome {
     QString detail;     // the character refused, or the system's own words
     Effect effect = Effect::NothingWritten;
     bool notice = false; // carried out, and the status is something the user must know
+    QString item;        // the item the outcome concerns, when one of several refused
 
     bool done() const { return status == Status::Done || notice; }
     bool refused() const { return !done() && status != Status::Ignored; }
@@ -76,7 +82,7 @@ struct Outcome {
     bool tell() const { return refused() || notice; }
 
     static Outcome of(Status status, QString path = {}, QString detail = {}) {
-        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten, false};
+        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten, false, {}};
     }
     static Outcome noticeOf(Status status, QString path = {}, QString detail = {}) {
         Outcome outcome = of(status, std::move(path), std::move(detail));

@@ -14,6 +14,7 @@ const std::vector<EditorKey>& editorKeys() {
         {EditorAction::Help, QKeySequence(Qt::Key_F1)},
         {EditorAction::Find, QKeySequence(Qt::CTRL | Qt::Key_F)},
         {EditorAction::EditNames, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+        {EditorAction::Table, QKeySequence(Qt::CTRL | Qt::Key_T)},
         {EditorAction::CopyItem, QKeySequence(Qt::Key_Insert), true},
         {EditorAction::RemoveItem, QKeySequence(Qt::Key_Delete), true},
         {EditorAction::RenameItem, QKeySequence(Qt::Key_F2), true},
@@ -35,7 +36,8 @@ QString helpText() {
                           "Ctrl+Shift+Z 或 Ctrl+Y\t重做\n"
                           "Ctrl+H\t修改记录：点击其中一步，撤销或重做到那一步\n"
                           "Ctrl+F\t在物品列表上方查找编号或名字；Esc 关闭并恢复整个列表\n"
-                          "Ctrl+Shift+E\t编辑所显示物品的名字和说明\n\n"
+                          "Ctrl+Shift+E\t编辑所显示物品的名字和说明\n"
+                          "Ctrl+T\t打开当前类别的表格\n\n"
                           "焦点在物品列表中时（也可在列表的右键菜单中选择）：\n"
                           "Insert\t复制为新物品\n"
                           "Delete\t删除物品\n"

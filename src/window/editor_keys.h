@@ -17,6 +17,7 @@ enum class EditorAction {
     Help,
     Find,
     EditNames,
+    Table,
     CopyItem,
     RemoveItem,
     RenameItem,

@@ -29,6 +29,7 @@ class HistoryWindow;
 class ItemListBox;
 class Prompts;
 class PictureBox;
+class TableWindow;
 class TitleBanner;
 
 // The editor's one window: a view of the editing document. Its handlers forward the user's
@@ -110,6 +111,8 @@ class Form1 : public QWidget {
     void removeItem();
     void renameItem();
     void editNames();
+    // The table of the category chosen, opened or raised (form1_keys.cpp).
+    TableWindow* openTable();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -159,6 +162,7 @@ class Form1 : public QWidget {
     QLineEdit* text38_ = nullptr;
     QPushButton* command1_ = nullptr;
     HistoryWindow* history_ = nullptr;
+    std::array<TableWindow*, 3> tables_{};
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.

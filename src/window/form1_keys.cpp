@@ -4,6 +4,7 @@
 #include "window/form1.h"
 #include "window/history_window.h"
 #include "window/item_list_box.h"
+#include "window/table_window.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -43,6 +44,9 @@ void Form1::run(EditorAction action) {
         return list1_->openFind();
     case EditorAction::EditNames:
         return editNames();
+    case EditorAction::Table:
+        openTable();
+        return;
     case EditorAction::CopyItem:
         return copyItem();
     case EditorAction::RemoveItem:
@@ -114,6 +118,21 @@ void Form1::showHistory() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+TableWindow* Form1::openTable() {
+    const Category* chosen = document_.category();
+    if (!chosen || !document_.isOpen())
+        return nullptr;
+    TableWindow*& table = tables_[size_t(chosen->id)];
+    if (!table) {
+        table = new TableWindow(document_, chosen->id, *prompts_, this);
+        connect(table, &TableWindow::outcome, this, &Form1::report);
+    }
+    table->show();
+    table->raise();
+    table->activateWindow();
+    return table;
 }
 
 void Form1::showHelp() {

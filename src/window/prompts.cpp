@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -58,6 +59,13 @@ std::optional<NameRecordText> ModalPrompts::editNames(QWidget* parent, const QSt
         return std::nullopt;
     const QString lines = description->toPlainText();
     return NameRecordText{name->text(), lines.isEmpty() ? QStringList() : lines.split(u'\n')};
+}
+
+std::optional<QString> ModalPrompts::askSavePath(QWidget* parent, const QString& title,
+                                                 const QString& suggested) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("CSV (*.csv)"));
+    return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
 } // namespace wed

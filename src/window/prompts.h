@@ -25,6 +25,9 @@ class Prompts {
     // An item's name and description lines, starting from `text`; none when cancelled.
     virtual std::optional<NameRecordText> editNames(QWidget* parent, const QString& title,
                                                     const NameRecordText& text) = 0;
+    // Where to save a file, starting from `suggested`; none when cancelled.
+    virtual std::optional<QString> askSavePath(QWidget* parent, const QString& title,
+                                               const QString& suggested) = 0;
 };
 
 // The ordinary dialogs: modal boxes, with no icon for a message.
@@ -36,6 +39,8 @@ class ModalPrompts final : public Prompts {
                                    const QString& text) override;
     std::optional<NameRecordText> editNames(QWidget* parent, const QString& title,
                                             const NameRecordText& text) override;
+    std::optional<QString> askSavePath(QWidget* parent, const QString& title,
+                                       const QString& suggested) override;
 };
 
 } // namespace wed

@@ -34,7 +34,12 @@ class MessageRecorder final : public Prompts {
         return answer;
     }
 
+    std::optional<QString> askSavePath(QWidget*, const QString&, const QString&) override {
+        return savePath;
+    }
+
     QStringList texts;
+    std::optional<QString> savePath;
     QStringList questions;
     bool yes = true;
     std::deque<QString> answers;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace wed {
+
+// What a text typed over several cells of a table column asks for. "*1.1" multiplies each
+// cell's number by 1.1, "+5" adds 5 and "-5" takes 5 away; a text that begins with "=" is the
+// rest of it, written as it is ("=-5" writes -5); any other text is written as it is.
+struct CellInput {
+    enum class Kind { Text, Multiply, Add };
+    Kind kind = Kind::Text;
+    QString text;       // Text: what every cell gets
+    double operand = 0; // Multiply, Add: the factor or the amount (negative to take away)
+};
+
+// None when a sign is followed by something that is not a number.
+std::optional<CellInput> readCellInput(const QString& typed);
+
+// A cell's new text under the input. Arithmetic needs a value made of numbers separated by
+// blanks (a pair is two); each changes, keeping the blanks between them and the number of
+// decimals it had, halves rounded away from zero. None when the value is no such thing.
+std::optional<QString> applyCellInput(const QString& value, const CellInput& input);
+
+} // namespace wed

@@ -1,0 +1,120 @@
+#include "window/table_window.h"
+
+#include "edit/whole_file.h"
+#include "window/prompts.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+namespace wed {
+namespace {
+
+// Commits what the editor holds to every selected cell through the window, instead of writing
+// the one cell the editor stands on.
+class CellsDelegate : public QStyledItemDelegate {
+  public:
+    explicit CellsDelegate(TableWindow& window) : QStyledItemDelegate(&window), window_(window) {}
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex&) const override {
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            window_.commitCells(line->text());
+    }
+
+  private:
+    TableWindow& window_;
+};
+
+} // namespace
+
+TableWindow::TableWindow(Document& document, CategoryId category, Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), prompts_(prompts),
+      table_(document, category), rows_(table_) {
+    setObjectName(QStringLiteral("TableWindow"));
+    setWindowTitle(QStringLiteral("表格: %1").arg(wed::category(category).word));
+    rows_.setDynamicSortFilter(false); // an edited row stays where it is until sorted again
+    find_ = new QLineEdit(this);
+    find_->setPlaceholderText(QStringLiteral("查找编号或名字"));
+    find_->setAccessibleName(QStringLiteral("查找物品"));
+    find_->setClearButtonEnabled(true);
+    find_->hide();
+    connect(find_, &QLineEdit::textChanged, &rows_, &TableSortFilter::setFind);
+    view_ = new QTableView(this);
+    view_->setModel(&rows_);
+    view_->setSortingEnabled(true);
+    view_->sortByColumn(-1, Qt::AscendingOrder);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setItemDelegate(new CellsDelegate(*this));
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view_->horizontalHeader()->setDefaultSectionSize(90);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(find_);
+    layout->addWidget(view_);
+    resize(900, 600);
+    installKeys();
+}
+
+void TableWindow::installKeys() {
+    const auto add = [this](QKeySequence keys, auto run) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+        find_->show();
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->selectAll();
+    });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { emit outcome(document_.undo()); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { emit outcome(document_.redo()); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { emit outcome(document_.redo()); });
+    auto* save = new QAction(QStringLiteral("导出CSV…"), view_);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    save->setShortcutContext(Qt::WindowShortcut);
+    connect(save, &QAction::triggered, this, &TableWindow::exportCsv);
+    view_->addAction(save);
+    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), find_);
+    close->setContext(Qt::WidgetShortcut);
+    connect(close, &QShortcut::activated, this, [this] {
+        find_->clear();
+        find_->hide();
+        view_->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void TableWindow::commitCells(const QString& typed) {
+    QModelIndexList chosen = view_->selectionModel()->selectedIndexes();
+    if (chosen.isEmpty())
+        chosen = {view_->currentIndex()};
+    std::set<int> columns;
+    for (const QModelIndex& index : chosen)
+        columns.insert(index.column());
+    if (columns.size() > 1)
+        return emit outcome(Outcome::of(Status::ColumnsMixed));
+    // The cells from the top down as shown, so that a refusal names the first one there.
+    std::sort(chosen.begin(), chosen.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<int> rows;
+    for (const QModelIndex& index : chosen)
+        rows.push_back(rows_.mapToSource(index).row());
+    emit outcome(table_.editCells(rows, *columns.begin(), typed));
+}
+
+void TableWindow::exportCsv() {
+    const std::optional<QString> path =
+        prompts_.askSavePath(this, QStringLiteral("导出CSV"),
+                             QStringLiteral("%1.csv").arg(wed::category(table_.category()).word));
+    if (path)
+        emit outcome(saveWholeFile(*path, tableCsv(rows_)));
+}
+
+} // namespace wed

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/category_table.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QTableView;
+
+namespace wed {
+
+class Prompts;
+
+// The table of one category, in a window of its own: the items as rows, their fields as
+// columns, sorted by a click on a header and filtered by its own find box (Ctrl+F). A cell is
+// edited with the field's rules and written on Enter; a value typed over several cells of one
+// column goes to all of them in one save and one step, and "*1.1", "+5" or "-5" change each
+// cell's number. Ctrl+Z and Ctrl+Y reach the document while no cell is being edited;
+// Ctrl+Shift+S exports the rows shown as CSV.
+class TableWindow : public QWidget {
+    Q_OBJECT
+  public:
+    TableWindow(Document& document, CategoryId category, Prompts& prompts,
+                QWidget* parent = nullptr);
+
+    CategoryId category() const { return table_.category(); }
+    QTableView* view() const { return view_; }
+    TableSortFilter& rows() { return rows_; }
+    QLineEdit* findBox() const { return find_; }
+
+    // The typed text for the selected cells of one column, or for the current cell.
+    void commitCells(const QString& typed);
+    void exportCsv();
+
+  signals:
+    void outcome(const wed::Outcome& outcome);
+
+  private:
+    void installKeys();
+
+    Document& document_;
+    Prompts& prompts_;
+    CategoryTable table_;
+    TableSortFilter rows_;
+    QTableView* view_ = nullptr;
+    QLineEdit* find_ = nullptr;
+};
+
+} // namespace wed

@@ -1,0 +1,79 @@
+#include "keys_fixture.h"
+#include "window/table_window.h"
+
+#include <QFile>
+#include <QTableView>
+
+namespace wed::test {
+namespace {
+
+class TableKeys : public KeysFixture {
+  protected:
+    TableWindow* openTable() {
+        focus(form.itemList());
+        press(Qt::CTRL | Qt::Key_T);
+        (void)QTest::qWaitFor(
+            [] { return qobject_cast<TableWindow*>(QApplication::activeWindow()); });
+        return qobject_cast<TableWindow*>(QApplication::activeWindow());
+    }
+    // Selects the cells of one column by rows shown, the first becoming the current one.
+    void select(TableWindow& table, int column, std::initializer_list<int> rows) {
+        QTableView* view = table.view();
+        view->clearSelection();
+        for (int row : rows)
+            view->selectionModel()->select(view->model()->index(row, column),
+                                           QItemSelectionModel::Select);
+        view->selectionModel()->setCurrentIndex(view->model()->index(*rows.begin(), column),
+                                                QItemSelectionModel::NoUpdate);
+        focus(view);
+    }
+    static constexpr int kCost = CategoryTable::kFirstField + 3;
+};
+
+TEST_F(TableKeys, OneTablePerCategoryEditedWithKeysInStepWithTheMainWindow) {
+    clickItem(0);
+    TableWindow* weapons = openTable();
+    ASSERT_NE(weapons, nullptr);
+    EXPECT_EQ(weapons->windowTitle(), QStringLiteral("表格: 武器"));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(openTable(), weapons) << "raised, not opened twice";
+
+    select(*weapons, kCost, {0});
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(lineOf("Cost="), "Cost=123");
+    EXPECT_EQ(form.textOf("Text5"), QStringLiteral("123")) << "the main window follows";
+
+    select(*weapons, kCost, {0, 1});
+    type(QStringLiteral("*2"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(items().contains("Cost=246\r\n") && items().contains("Cost=100\r\n"));
+    EXPECT_EQ(form.document().history().count(), 2);
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_TRUE(items().contains("Cost=123\r\n") && items().contains("Cost=50\r\n"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+
+    // Its own find box, and the rows shown as CSV.
+    press(Qt::CTRL | Qt::Key_F);
+    type(QStringLiteral("rif"));
+    EXPECT_EQ(weapons->rows().rowCount(), 1);
+    messages.savePath = game.path(QStringLiteral("out.csv"));
+    focus(weapons->view());
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    const QByteArray csv = game.readFile(QStringLiteral("out.csv"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(csv.count("\r\n"), 2);
+
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    chooseCategory(1);
+    TableWindow* armors = openTable();
+    ASSERT_NE(armors, nullptr);
+    EXPECT_NE(armors, weapons);
+    EXPECT_EQ(armors->windowTitle(), QStringLiteral("表格: 装甲"));
+    EXPECT_EQ(weapons->category(), CategoryId::Weapon);
+}
+
+} // namespace
+} // namespace wed::test
