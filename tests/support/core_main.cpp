@@ -1,4 +1,4 @@
-#include "support/test_code_page.h"
+#include "support/test_process.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

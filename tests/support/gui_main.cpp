@@ -1,4 +1,4 @@
-#include "support/test_code_page.h"
+#include "support/test_process.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
         return 1;
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (!wed::test::platformPluginFound())
+        return 1;
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
