@@ -12,6 +12,12 @@ QString joinPath(const QString& folder, const QString& name) {
     return folder + u'/' + name;
 }
 
+#ifdef Q_OS_WIN
+// Windows file systems ignore letter case themselves: the path as written finds the file.
+QString resolvePathIgnoringCase(const QString& folder, const QString& relative) {
+    return joinPath(folder, relative);
+}
+#else
 namespace {
 
 // The entry of the folder whose name equals the wanted one ignoring case, or the wanted one.
@@ -30,14 +36,11 @@ QString matchEntry(const QString& folder, const QString& wanted) {
 } // namespace
 
 QString resolvePathIgnoringCase(const QString& folder, const QString& relative) {
-#ifdef Q_OS_WIN
-    return joinPath(folder, relative);
-#else
     QString path = folder;
     for (const QString& part : relative.split(u'/', Qt::SkipEmptyParts))
         path = matchEntry(path, part);
     return path.isEmpty() ? joinPath(folder, relative) : path;
-#endif
 }
+#endif
 
 } // namespace wed

@@ -1,6 +1,7 @@
 // The committed sample game folder: that it is exactly what the generator makes, and that it
 // has the shape of a real game folder the editor can open.
 #include "base/category.h"
+#include "base/code_page.h"
 #include "base/line_buffer.h"
 #include "base/path_case.h"
 #include "data/item_fields.h"

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -90,10 +91,15 @@ TEST(FileDialogRequest, FindsTheOwnerByItsHandle) {
 
 TEST(RecordFileText, IsThePathOfOneFileOrTheFolderAndNamesOfSeveral) {
     EXPECT_EQ(recordFileText({}, true), QString());
-    EXPECT_EQ(recordFileText({QStringLiteral("/game/weapon.cfg")}, true),
-              QDir::toNativeSeparators(QStringLiteral("/game/weapon.cfg")));
-    const QStringList two = {QStringLiteral("/game/a.cfg"), QStringLiteral("/game/b.cfg")};
-    const QString folder = QDir::toNativeSeparators(QStringLiteral("/game"));
+    // The dialog gives absolute paths: from a drive letter on Windows, from "/" elsewhere.
+    const QString game = QDir::rootPath() + QStringLiteral("game");
+    const QString folder = QDir::toNativeSeparators(game);
+#ifdef Q_OS_WIN
+    EXPECT_TRUE(folder.contains(QRegularExpression(QStringLiteral(R"(^[A-Z]:\\game$)"))));
+#endif
+    EXPECT_EQ(recordFileText({game + QStringLiteral("/weapon.cfg")}, true),
+              folder + QDir::separator() + QStringLiteral("weapon.cfg"));
+    const QStringList two = {game + QStringLiteral("/a.cfg"), game + QStringLiteral("/b.cfg")};
     EXPECT_EQ(recordFileText(two, true), folder + QChar(u'\0') + QStringLiteral("a.cfg") +
                                              QChar(u'\0') + QStringLiteral("b.cfg"));
     EXPECT_EQ(recordFileText(two, false), folder + QStringLiteral(" a.cfg b.cfg"));

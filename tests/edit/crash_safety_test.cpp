@@ -34,10 +34,14 @@ TEST(CrashSafety, KilledWriterAlwaysLeavesTheOldOrTheNewFile) {
     constexpr int kRounds = 150;
     for (int round = 0; round < kRounds; ++round) {
         QProcess writer;
-        writer.start(QStringLiteral(WED_COMMIT_WRITER),
-                     {folder.path(), QStringLiteral("1500"), QStringLiteral("Cost=15"),
-                      QStringLiteral("Cost=1500")});
-        ASSERT_TRUE(writer.waitForStarted(5000));
+        // Under Wine a start right after a kill now and then fails; the file is what is tested.
+        const auto start = [&] {
+            writer.start(QStringLiteral(WED_COMMIT_WRITER),
+                         {folder.path(), QStringLiteral("1500"), QStringLiteral("Cost=15"),
+                          QStringLiteral("Cost=1500")});
+            return writer.waitForStarted(5000);
+        };
+        ASSERT_TRUE(start() || start() || start()) << writer.errorString().toStdString();
         // Wait until it is committing, then kill it at a random moment of its work.
         ASSERT_TRUE(writer.waitForReadyRead(5000)) << "round " << round;
         QThread::usleep(unsigned(delayMicroseconds(random)));

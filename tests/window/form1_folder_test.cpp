@@ -4,6 +4,7 @@
 #include "window/form1_fixture.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace wed::test {
@@ -121,6 +122,17 @@ TEST(DriveRoots, TheDriveOfAPathIsTheLongestRootHoldingIt) {
     EXPECT_EQ(driveOf("/home/user", roots), "/");
     for (const QString& root : driveRoots())
         EXPECT_TRUE(root.endsWith(u'/')) << root.toStdString();
+#ifdef Q_OS_WIN
+    // Windows' roots are its drives, "C:/", found whatever the letter's case and shown as "c:".
+    EXPECT_EQ(driveOf(QStringLiteral("c:/Game/x"), {"C:/", "D:/"}), "C:/");
+    const QStringList drives = driveRoots();
+    EXPECT_TRUE(drives.contains(driveOf(QDir::tempPath(), drives)));
+    for (const QString& root : drives) {
+        EXPECT_TRUE(root.contains(QRegularExpression(QStringLiteral("^[A-Z]:/$"))))
+            << root.toStdString();
+        EXPECT_TRUE(driveLabel(root).startsWith(root.left(2).toLower())) << root.toStdString();
+    }
+#endif
 }
 
 TEST(DirListBoxAlone, AnnouncesOnlyRealPathChanges) {
