@@ -186,8 +186,10 @@ TEST_F(ItemActions, RefusedIdsAndNamesWriteNothing) {
     expectFiles(kItems, kNames);
 }
 
-#ifdef WED_HAS_FILE_SIZE_LIMIT
 TEST_F(ItemActions, WhenTheNameFileCannotBeSavedWeaponCfgGetsItsBytesBack) {
+#ifndef WED_HAS_FILE_SIZE_LIMIT
+    GTEST_SKIP() << "no file size limit to make a save fail on this system";
+#else
     // The name file's new bytes pass a size that weapon.cfg's stay under, as on a disk that
     // fills up between the two saves.
     game.writeNames(kNames + QStringList(40, QString(100, u'x')));
@@ -203,8 +205,8 @@ TEST_F(ItemActions, WhenTheNameFileCannotBeSavedWeaponCfgGetsItsBytesBack) {
     EXPECT_EQ(this->names(), names);
     EXPECT_EQ(document.history().count(), 0);
     EXPECT_TRUE(document.copyItem(0, QStringLiteral("gun2")).done());
-}
 #endif
+}
 
 TEST_F(ItemActions, FindFiltersByIdOrNameKeepsTheKthRecordAndSurvivesARebuild) {
     document.setFind(QStringLiteral("双"));

@@ -1,6 +1,7 @@
 // The main of the tests that need an active window: keyboard focus, completion and shortcuts
-// behave differently on Qt's offscreen platform. They run on the xcb platform, on the display
-// given, or on an Xvfb server started for the run when none is.
+// behave differently on Qt's offscreen platform. They run on the windows platform on Windows,
+// and elsewhere on the xcb platform, on the display given, or on an Xvfb server started for
+// the run when none is.
 #include "support/active_window.h"
 
 #include <QApplication>
@@ -57,7 +58,9 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    qputenv("QT_QPA_PLATFORM", "windows");
+#else
     pid_t xvfb = 0;
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         xvfb = startXvfb();

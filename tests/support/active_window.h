@@ -11,9 +11,10 @@ namespace wed::test {
 // active the way it does on a desktop (no X display, or another platform).
 #define WED_ACTIVATE_OR_SKIP(window)                                                               \
     do {                                                                                           \
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))                               \
-            GTEST_SKIP() << "needs an active window on an X display (xcb), not "                   \
-                         << QGuiApplication::platformName().toStdString();                         \
+        const QString platform = QGuiApplication::platformName();                                  \
+        if (platform != QLatin1String("xcb") && platform != QLatin1String("windows"))              \
+            GTEST_SKIP() << "needs an active window (xcb or windows), not "                        \
+                         << platform.toStdString();                                                \
         (window).show();                                                                           \
         (window).activateWindow();                                                                 \
         ASSERT_TRUE(QTest::qWaitForWindowActive(&(window)));                                       \
