@@ -10,15 +10,35 @@ namespace bench {
 
 GameFolder::GameFolder(qsizetype lines) {
     const wed::sample::SampleText text = wed::sample::makeSampleText(lines);
+    write(text.itemFile, text.nameFile);
+    lines_ = text.itemLines;
+}
+
+std::unique_ptr<GameFolder> GameFolder::weapons(int weapons) {
+    QByteArray items, names;
+    for (int i = 0; i < weapons; ++i) {
+        const QByteArray id = "w" + QByteArray::number(i);
+        items += "Weapon=" + id + "\r\n";
+        for (const wed::FieldSpec& field : wed::categoryFields(wed::CategoryId::Weapon).fields)
+            items += field.key + QByteArray::number((i * 37 + field.key.size()) % 1000) +
+                     (field.key == "Damage=" ? " 20" : "") + "\r\n";
+        items += ";**************************\r\n";
+        names += "<" + id + ">\r\n1\r\nname:    " + id + "\r\n\r\n";
+    }
+    std::unique_ptr<GameFolder> folder(new GameFolder);
+    folder->write(items, names);
+    folder->lines_ = items.count('\n');
+    return folder;
+}
+
+void GameFolder::write(const QByteArray& items, const QByteArray& names) {
     QDir(dir_.path()).mkpath(QStringLiteral("Text"));
-    for (const auto& [name, bytes] :
-         {std::pair{QStringLiteral("weapon.cfg"), text.itemFile},
-          std::pair{QStringLiteral("Text/Weapon.txt"), text.nameFile}}) {
+    for (const auto& [name, bytes] : {std::pair{QStringLiteral("weapon.cfg"), items},
+                                      std::pair{QStringLiteral("Text/Weapon.txt"), names}}) {
         QFile file(dir_.filePath(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the benchmark's game files");
     }
-    lines_ = text.itemLines;
 }
 
 QByteArray GameFolder::itemBytes() const {

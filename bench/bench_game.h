@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace bench {
 
@@ -13,12 +14,17 @@ namespace bench {
 class GameFolder {
   public:
     explicit GameFolder(qsizetype lines);
+    // A folder of `weapons` weapons and nothing else, each with every weapon key.
+    static std::unique_ptr<GameFolder> weapons(int weapons);
     QString itemFile() const { return dir_.filePath(QStringLiteral("weapon.cfg")); }
     QString folder() const { return dir_.path(); }
     QByteArray itemBytes() const;
     qsizetype lines() const { return lines_; }
 
   private:
+    GameFolder() = default;
+    void write(const QByteArray& items, const QByteArray& names);
+
     QTemporaryDir dir_;
     qsizetype lines_ = 0;
 };

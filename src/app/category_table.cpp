@@ -101,7 +101,8 @@ const SortKey& CategoryTable::sortKey(int row, int column) const {
                 keys.push_back({SortKey::Group::Text, 0, rows_[size_t(r)].id});
             else if (column == kNameColumn)
                 keys.push_back({SortKey::Group::Text, 0, nameOf(r)});
-            else if (const KeyHit& hit = recordOf(r).fields[size_t(fieldOf(column))];
+            else if (const KeyHit hit = readFieldAt(document_.items(), category_,
+                                                    rows_[size_t(r)].headerLine, fieldOf(column));
                      hit.lineNumber < 1)
                 keys.push_back({});
             else
@@ -122,7 +123,8 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
         return Outcome::of(Status::NotANumber, {}, typed);
     std::vector<Document::CellEdit> cells;
     for (int row : rows) {
-        const KeyHit& hit = recordOf(row).fields[size_t(field)];
+        const KeyHit hit =
+            readFieldAt(document_.items(), category_, rows_[size_t(row)].headerLine, field);
         // A cell without a key line keeps "无"; the document tells how many there were.
         const std::optional<QString> text =
             hit.lineNumber < 1 ? std::optional(QString()) : applyCellInput(hit.value, *input);

@@ -174,7 +174,7 @@ class Document : public QObject {
   private:
     friend class EditStep;
     void adopt(const EditStep& step, bool undone);
-    void setBuffer(GameFile file, const Splices& changes);
+    void setBuffer(GameFile file, const Splices& made, bool undone = false);
     bool changesOneOrdinaryLine(GameFile file, const Splice& change) const;
     void checkIndexes() const;
     // Lists the items of the list's category again. A list the user asks for reads the skill

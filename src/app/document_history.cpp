@@ -6,6 +6,8 @@
 #include "edit/field_line.h"
 #include "edit/file_commit.h"
 
+#include <algorithm>
+
 namespace wed {
 namespace {
 
@@ -38,13 +40,12 @@ Outcome Document::setFieldText(CategoryId category, int field, const QString& te
     if (!line.accepted())
         return line.outcome;
     // The key line is replaced; a file without a line end after its last line gains one, as
-    // every save of a line gives it.
+    // every save of a line gives it. The series runs from the end of the file up.
     const qsizetype index = panel->fields[size_t(field)].lineNumber - 1;
-    Splices changes{{items_.lineStart(index), items_.lineBytes(index).toByteArray(), line.line}};
+    Splices changes;
     if (!items_.bytes().endsWith("\r\n"))
-        changes.push_back({items_.bytes().size() - changes[0].removed.size() + line.line.size(),
-                           {},
-                           QByteArrayLiteral("\r\n")});
+        changes.push_back({items_.bytes().size(), {}, QByteArrayLiteral("\r\n")});
+    changes.push_back({items_.lineStart(index), items_.lineBytes(index).toByteArray(), line.line});
     const QByteArray bytes = *applySplices(items_.bytes(), changes);
     const Outcome saved = commitFile({itemFilePath_, items_.bytes(), bytes});
     if (!saved.done())
@@ -149,7 +150,7 @@ Outcome Document::afterRefusal(Outcome outcome) {
 void Document::adopt(const EditStep& step, bool undone) {
     for (GameFile file : {GameFile::Items, GameFile::Names})
         if (!step.changes(file).empty())
-            setBuffer(file, undone ? inverseOf(step.changes(file)) : step.changes(file));
+            setBuffer(file, step.changes(file), undone);
     if (pushing_)
         return;
     showPlace(step.place(undone));
@@ -208,25 +209,44 @@ bool Document::changesOneOrdinaryLine(GameFile file, const Splice& change) const
     return !special(before) && !special(after);
 }
 
-// The buffer takes the changes, and its index follows them. When lines moved, the panels
-// follow their records by where their header lines went, and the list is made again.
-void Document::setBuffer(GameFile file, const Splices& changes) {
+// The buffer takes the changes (or, undone, gives them back), and its index follows. One change
+// is followed by looking again at the lines it replaced; a series is read afresh. When lines
+// moved, the panels follow their records by where their header lines went, and the list is
+// made again.
+void Document::setBuffer(GameFile file, const Splices& made, bool undone) {
+    const Splices changes = undone ? inverseOf(made) : made;
     std::array<qsizetype, 3> headers{-1, -1, -1};
     if (file == GameFile::Items)
         for (size_t c = 0; c < panels_.size(); ++c)
             if (panels_[c] && panels_[c]->headerLine >= 0)
                 headers[c] = mapOffset(items_.lineStart(panels_[c]->headerLine), changes);
     bool linesKept = true;
-    for (const Splice& change : changes) {
-        const bool ordinary = changesOneOrdinaryLine(file, change);
-        const LineChange lines = buffer(file).apply(change);
-        if (ordinary)
-            continue;
-        linesKept = false;
-        if (file == GameFile::Items)
-            itemIndex_.follow(items_, lines);
+    if (changes.size() == 1) {
+        const bool ordinary = changesOneOrdinaryLine(file, changes.front());
+        const LineChange lines = buffer(file).apply(changes.front());
+        if (!ordinary) {
+            linesKept = false;
+            if (file == GameFile::Items)
+                itemIndex_.follow(items_, lines);
+            else
+                nameIndex_.follow(names_, lines);
+        }
+    } else {
+        // A series of changes of single lines (a table column) leaves every line where it was.
+        const std::optional<Splices> once = simultaneous(made, undone);
+        linesKept = once && std::all_of(once->begin(), once->end(), [&](const Splice& change) {
+                        return changesOneOrdinaryLine(file, change);
+                    });
+        QByteArray bytes = *(undone ? revertSplices(buffer(file).bytes(), made)
+                                    : applySplices(buffer(file).bytes(), made));
+        if (linesKept)
+            buffer(file).changeWithinLines(std::move(bytes), *once);
         else
-            nameIndex_.follow(names_, lines);
+            buffer(file).setBytes(std::move(bytes));
+        if (!linesKept && file == GameFile::Items)
+            itemIndex_.rebuild(items_);
+        else if (!linesKept)
+            nameIndex_.rebuild(names_);
     }
     checkIndexes();
     if (file == GameFile::Names) {
@@ -235,8 +255,10 @@ void Document::setBuffer(GameFile file, const Splices& changes) {
         emit namesChanged();
         return;
     }
-    if (linesKept)
-        return emit itemsChanged(false);
+    if (linesKept) {
+        emit itemsChanged(false);
+        return;
+    }
     for (const Category& c : categories()) {
         std::optional<PanelItem>& panel = panels_[size_t(c.id)];
         if (!panel || panel->headerLine < 0)

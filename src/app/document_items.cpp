@@ -202,7 +202,7 @@ Outcome Document::setFieldTexts(CategoryId category, int field,
     std::vector<StepCell> edited;
     qsizetype skipped = 0;
     for (const CellEdit& cell : cells) {
-        const KeyHit hit = readRecordAt(items_, category, cell.headerLine).fields[size_t(field)];
+        const KeyHit hit = readFieldAt(items_, category, cell.headerLine, field);
         if (hit.lineNumber < 1) {
             ++skipped;
             continue;
@@ -224,19 +224,16 @@ Outcome Document::setFieldTexts(CategoryId category, int field,
     }
     if (lines.empty())
         return told;
-    // The later lines first, so that each change's offset stands in the bytes it applies to;
-    // a file without a final line end gains one, as every save of a line gives it.
+    // From the end of the file up, so that each change's offset stands in the bytes it applies
+    // to; a file without a final line end gains one, as every save of a line gives it.
     std::sort(lines.begin(), lines.end(),
               [](const Change& a, const Change& b) { return a.line > b.line; });
     Splices changes;
-    qsizetype size = items_.bytes().size();
-    for (Change& change : lines) {
+    if (!items_.bytes().endsWith("\r\n"))
+        changes.push_back({items_.bytes().size(), {}, QByteArrayLiteral("\r\n")});
+    for (Change& change : lines)
         changes.push_back({items_.lineStart(change.line),
                            items_.lineBytes(change.line).toByteArray(), std::move(change.bytes)});
-        size += changes.back().inserted.size() - changes.back().removed.size();
-    }
-    if (!items_.bytes().endsWith("\r\n"))
-        changes.push_back({size, {}, QByteArrayLiteral("\r\n")});
     const QString text =
         edited.size() == 1
             ? QStringLiteral("%1 · %2：%3 → %4")

@@ -35,9 +35,17 @@ bool EditStep::mergeWith(const QUndoCommand* other) {
     if (sealed_ || next->before_.category != after_.category ||
         next->before_.headerLine != after_.headerLine || next->before_.field != after_.field)
         return false;
-    for (size_t file = 0; file < changes_.size(); ++file)
-        changes_[file].insert(changes_[file].end(), next->changes_[file].begin(),
-                              next->changes_[file].end());
+    for (size_t file = 0; file < changes_.size(); ++file) {
+        Splices& mine = changes_[file];
+        for (const Splice& change : next->changes_[file]) {
+            // A keystroke rewrites the line the one before rewrote: one change of that line.
+            if (!mine.empty() && mine.back().offset == change.offset &&
+                mine.back().inserted == change.removed)
+                mine.back().inserted = change.inserted;
+            else
+                mine.push_back(change);
+        }
+    }
     after_ = next->after_;
     describe();
     return true;

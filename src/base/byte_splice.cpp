@@ -4,17 +4,6 @@
 
 namespace wed {
 
-Splice spliceBetween(QByteArrayView before, QByteArrayView after) {
-    const qsizetype shorter = std::min(before.size(), after.size());
-    const auto first = std::mismatch(before.begin(), before.begin() + shorter, after.begin());
-    const qsizetype start = first.first - before.begin();
-    const auto last =
-        std::mismatch(before.rbegin(), before.rend() - start, after.rbegin(), after.rend() - start);
-    const qsizetype common = last.first - before.rbegin();
-    return {start, before.sliced(start, before.size() - start - common).toByteArray(),
-            after.sliced(start, after.size() - start - common).toByteArray()};
-}
-
 bool spliceFits(QByteArrayView bytes, const Splice& splice) {
     return splice.offset >= 0 && splice.offset + splice.removed.size() <= bytes.size() &&
            bytes.sliced(splice.offset, splice.removed.size()) == splice.removed;
@@ -30,7 +19,46 @@ QByteArray applySplice(QByteArrayView bytes, const Splice& splice) {
     return out;
 }
 
-std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices) {
+Splices inverseOf(const Splices& splices) {
+    Splices inverse;
+    for (auto it = splices.rbegin(); it != splices.rend(); ++it)
+        inverse.push_back(it->inverse());
+    return inverse;
+}
+
+std::optional<Splices> simultaneous(const Splices& series, bool takenBack) {
+    for (size_t i = 1; i < series.size(); ++i)
+        if (series[i].offset + series[i].removed.size() > series[i - 1].offset)
+            return std::nullopt;
+    if (!takenBack)
+        return series;
+    // Taken back, each splice's inserted bytes stand where it was made, moved by those below.
+    Splices back(series.size());
+    qsizetype shift = 0;
+    for (size_t i = series.size(); i-- > 0;) {
+        back[i] = {series[i].offset + shift, series[i].inserted, series[i].removed};
+        shift += series[i].inserted.size() - series[i].removed.size();
+    }
+    return back;
+}
+
+namespace {
+
+// One pass over the bytes, taking the splices from the start of the bytes on.
+std::optional<QByteArray> applyInOnePass(QByteArrayView bytes, const Splices& splices) {
+    QByteArray out;
+    out.reserve(bytes.size());
+    qsizetype at = 0;
+    for (auto it = splices.rbegin(); it != splices.rend(); ++it) {
+        if (it->offset < at || !spliceFits(bytes, *it))
+            return std::nullopt;
+        out.append(bytes.sliced(at, it->offset - at)).append(it->inserted);
+        at = it->offset + it->removed.size();
+    }
+    return out.append(bytes.sliced(at));
+}
+
+std::optional<QByteArray> applyInTurn(QByteArray bytes, const Splices& splices) {
     for (const Splice& splice : splices) {
         if (!spliceFits(bytes, splice))
             return std::nullopt;
@@ -39,15 +67,20 @@ std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices)
     return bytes;
 }
 
-Splices inverseOf(const Splices& splices) {
-    Splices inverse;
-    for (auto it = splices.rbegin(); it != splices.rend(); ++it)
-        inverse.push_back(it->inverse());
-    return inverse;
+} // namespace
+
+std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices) {
+    if (splices.size() > 1)
+        if (const std::optional<Splices> once = simultaneous(splices, false))
+            return applyInOnePass(bytes, *once);
+    return applyInTurn(std::move(bytes), splices);
 }
 
 std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices) {
-    return applySplices(std::move(bytes), inverseOf(splices));
+    if (splices.size() > 1)
+        if (const std::optional<Splices> once = simultaneous(splices, true))
+            return applyInOnePass(bytes, *once);
+    return applyInTurn(std::move(bytes), inverseOf(splices));
 }
 
 } // namespace wed

@@ -19,21 +19,22 @@ struct Splice {
     Splice inverse() const { return {offset, inserted, removed}; }
 };
 
-// The smallest splice that turns `before` into `after`: what lies between their common start
-// and their common end.
-Splice spliceBetween(QByteArrayView before, QByteArrayView after);
-
 // The bytes with the splice applied. The splice must fit: `removed` stands at `offset`.
 QByteArray applySplice(QByteArrayView bytes, const Splice& splice);
 bool spliceFits(QByteArrayView bytes, const Splice& splice);
 
 // A series of splices, each made on the result of the one before, applied in order or, to
 // take them back, undone from the last to the first. None when a splice does not fit: the
-// bytes are not those the series was made on.
+// bytes are not those the series was made on. A series made from the end of the bytes towards
+// their start (each splice wholly before the one before it) takes one pass over the bytes.
 using Splices = std::vector<Splice>;
 std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices);
 std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices);
 // The series that takes a series back: the inverses, last first.
 Splices inverseOf(const Splices& splices);
+// A series made from the end of the bytes towards their start, applied (or, takenBack, taken
+// back) as splices that all stand in the bytes it is applied to: none overlapping, the last in
+// the bytes first. None for a series of another form.
+std::optional<Splices> simultaneous(const Splices& series, bool takenBack);
 
 } // namespace wed

@@ -23,6 +23,9 @@ const Category* categoryForWord(QStringView word) {
 }
 
 bool isRecordHeaderLine(QByteArrayView line) {
+    // The prefixes begin with different letters, so the first byte rules out most lines.
+    if (line.isEmpty() || (line[0] != 'W' && line[0] != 'A' && line[0] != 'I'))
+        return false;
     for (const Category& c : categories())
         if (line.startsWith(c.headerPrefix))
             return true;

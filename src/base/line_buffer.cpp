@@ -76,6 +76,17 @@ QString LineBuffer::line(qsizetype index) const {
     return bytes.isEmpty() ? QString() : decodeAnsi(bytes);
 }
 
+void LineBuffer::changeWithinLines(QByteArray bytes, const Splices& changes) {
+    bytes_ = std::move(bytes);
+    qsizetype shift = 0;
+    auto change = changes.rbegin();
+    for (qsizetype& start : starts_) {
+        for (; change != changes.rend() && change->offset < start; ++change)
+            shift += change->inserted.size() - change->removed.size();
+        start += shift;
+    }
+}
+
 qsizetype LineBuffer::lineAt(qsizetype offset) const {
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
     return qsizetype(after - starts_.begin()) - 1;

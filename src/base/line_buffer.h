@@ -30,6 +30,10 @@ class LineBuffer {
     const QByteArray& bytes() const { return bytes_; }
     // Applies a change that fits the bytes, finding line ends again only around it.
     LineChange apply(const Splice& splice);
+    // Takes the bytes that changes inside lines gave (no line end made or taken): the lines
+    // stay, each start moved by the changes before it. The changes all stand in the old bytes,
+    // the last first (see simultaneous()).
+    void changeWithinLines(QByteArray bytes, const Splices& changes);
 
     qsizetype lineCount() const { return qsizetype(starts_.size()); }
     // The line's bytes without its CR LF; empty for a missing line.

@@ -1,27 +1,37 @@
 #include "data/cell_arithmetic.h"
 
-#include <QRegularExpression>
+#include "data/numeric_value.h"
+
 #include <cmath>
 
 namespace wed {
 namespace {
 
-const QRegularExpression kNumber(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-
-std::optional<double> plainNumber(const QString& text) {
-    if (!kNumber.match(text).hasMatch())
+// A sign, digits with at most one decimal point, at least one digit: nothing else.
+std::optional<double> plainNumber(QStringView text) {
+    qsizetype i = !text.isEmpty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= u'0' && text[i] <= u'9')
+            digits = true;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (!digits)
         return std::nullopt;
-    return text.toDouble();
+    return numericValue(text);
 }
 
-qsizetype decimalsOf(const QString& number) {
+qsizetype decimalsOf(QStringView number) {
     const qsizetype point = number.indexOf(u'.');
     return point < 0 ? 0 : number.size() - point - 1;
 }
 
 // The number changed, written with the decimals the old one had, halves away from zero.
-QString changed(const QString& number, const CellInput& input) {
-    const double old = number.toDouble();
+QString changed(QStringView number, const CellInput& input) {
+    const double old = numericValue(number);
     const double value =
         input.kind == CellInput::Kind::Multiply ? old * input.operand : old + input.operand;
     const qsizetype decimals = decimalsOf(number);
@@ -54,19 +64,24 @@ std::optional<CellInput> readCellInput(const QString& typed) {
 std::optional<QString> applyCellInput(const QString& value, const CellInput& input) {
     if (input.kind == CellInput::Kind::Text)
         return input.text;
-    // Numbers and the blanks between them, each kept as it stands.
-    static const QRegularExpression parts(QStringLiteral("(\\s+)|(\\S+)"));
+    // Numbers and the blanks between them, each blank kept as it stands.
     QString result;
     bool anyNumber = false;
-    for (const QRegularExpressionMatch& part : parts.globalMatch(value)) {
-        if (part.hasCaptured(1)) {
-            result += part.captured(1);
-            continue;
-        }
-        if (!plainNumber(part.captured(2)))
+    for (qsizetype i = 0; i < value.size();) {
+        const bool blank = value[i].isSpace();
+        qsizetype end = i;
+        while (end < value.size() && value[end].isSpace() == blank)
+            ++end;
+        const QStringView part = QStringView(value).sliced(i, end - i);
+        if (blank) {
+            result += part;
+        } else if (plainNumber(part)) {
+            result += changed(part, input);
+            anyNumber = true;
+        } else {
             return std::nullopt;
-        result += changed(part.captured(2), input);
-        anyNumber = true;
+        }
+        i = end;
     }
     return anyNumber ? std::optional(result) : std::nullopt;
 }

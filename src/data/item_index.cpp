@@ -8,8 +8,7 @@
 namespace wed {
 
 const Category* headerCategory(QByteArrayView line) {
-    // The prefixes begin with different letters, so the first byte rules out most lines.
-    if (line.isEmpty() || (line[0] != 'W' && line[0] != 'A' && line[0] != 'I'))
+    if (!isRecordHeaderLine(line))
         return nullptr;
     for (const Category& c : categories())
         if (line.startsWith(c.headerPrefix))

@@ -39,9 +39,10 @@ std::vector<KeyHit> scanRecordAt(const LineBuffer& items, qsizetype header, EndR
     std::vector<KeyHit> hits(keys.size());
     if (header < 0)
         return hits;
-    // The end line itself matches no key.
-    for (qsizetype i = header + 1, last = recordLastLine(items, header, endRule); i <= last; ++i) {
+    for (qsizetype i = header + 1, n = items.lineCount(); i < n; ++i) {
         const QByteArrayView line = items.lineBytes(i);
+        if (isRecordEndLine(line, endRule) || isRecordHeaderLine(line))
+            break;
         for (size_t k = 0; k < keys.size(); ++k) {
             if (!line.startsWith(keys[k]))
                 continue;

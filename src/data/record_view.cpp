@@ -31,6 +31,12 @@ ItemRecord readRecordAt(const LineBuffer& items, CategoryId category, qsizetype 
     return {scanRecordAt(items, header, categoryFields(category).endRule, keysOf(category))};
 }
 
+KeyHit readFieldAt(const LineBuffer& items, CategoryId category, qsizetype header, int field) {
+    return scanRecordAt(items, header, categoryFields(category).endRule,
+                        {keysOf(category)[size_t(field)]})
+        .front();
+}
+
 ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QString& id,
                           int occurrence) {
     return readRecordAt(items, category,

@@ -29,6 +29,9 @@ struct ItemText {
 // The record of the category whose header line stands at line index `header` (-1: none).
 ItemRecord readRecordAt(const LineBuffer& items, CategoryId category, qsizetype header);
 
+// One field of the record whose header line stands at `header`, as readRecordAt gives it.
+KeyHit readFieldAt(const LineBuffer& items, CategoryId category, qsizetype header, int field);
+
 // The occurrence-th record (0 = the first) whose header line is the category's prefix and the
 // id, found by a scan of the file.
 ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QString& id,
