@@ -81,14 +81,8 @@ const ItemRecord& CategoryTable::recordOf(int row) const {
 }
 
 const QString& CategoryTable::nameOf(int row) const {
-    if (!names_) {
-        names_.emplace();
-        names_->reserve(rows_.size());
-        for (const ListEntry& e : rows_)
-            names_->push_back(
-                readItemText(document_.names(), document_.nameIndex(), category_, e.id)
-                    .name.value_or(QString()));
-    }
+    if (!names_)
+        names_ = namesOf(document_.names(), document_.nameIndex(), category_, rows_);
     return (*names_)[size_t(row)];
 }
 

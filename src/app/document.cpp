@@ -196,14 +196,8 @@ int Document::rowOfEntry(int entry) const {
 }
 
 const QString& Document::nameOf(int entry) const {
-    if (!entryNames_) {
-        entryNames_.emplace();
-        entryNames_->reserve(entries_.size());
-        for (const ListEntry& e : entries_)
-            entryNames_->push_back(
-                readItemTextAt(names_, listCategory_->id, nameIndex_.opening(e.id))
-                    .name.value_or(QString()));
-    }
+    if (!entryNames_)
+        entryNames_ = namesOf(names_, nameIndex_, listCategory_->id, entries_);
     return (*entryNames_)[size_t(entry)];
 }
 

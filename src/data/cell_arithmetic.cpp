@@ -1,28 +1,11 @@
 #include "data/cell_arithmetic.h"
 
-#include "data/numeric_value.h"
+#include "base/plain_number.h"
 
 #include <cmath>
 
 namespace wed {
 namespace {
-
-// A sign, digits with at most one decimal point, at least one digit: nothing else.
-std::optional<double> plainNumber(QStringView text) {
-    qsizetype i = !text.isEmpty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
-    bool digits = false, point = false;
-    for (; i < text.size(); ++i) {
-        if (text[i] >= u'0' && text[i] <= u'9')
-            digits = true;
-        else if (text[i] == u'.' && !point)
-            point = true;
-        else
-            return std::nullopt;
-    }
-    if (!digits)
-        return std::nullopt;
-    return numericValue(text);
-}
 
 qsizetype decimalsOf(QStringView number) {
     const qsizetype point = number.indexOf(u'.');
@@ -31,7 +14,7 @@ qsizetype decimalsOf(QStringView number) {
 
 // The number changed, written with the decimals the old one had, halves away from zero.
 QString changed(QStringView number, const CellInput& input) {
-    const double old = numericValue(number);
+    const double old = *plainNumber(number);
     const double value =
         input.kind == CellInput::Kind::Multiply ? old * input.operand : old + input.operand;
     const qsizetype decimals = decimalsOf(number);

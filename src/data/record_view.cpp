@@ -65,4 +65,14 @@ ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryI
     return readItemTextAt(names, category, index.opening(id));
 }
 
+std::vector<QString> namesOf(const LineBuffer& names, const NameIndex& index, CategoryId category,
+                             const std::vector<ListEntry>& entries) {
+    std::vector<QString> found;
+    found.reserve(entries.size());
+    for (const ListEntry& entry : entries)
+        found.push_back(
+            readItemTextAt(names, category, index.opening(entry.id)).name.value_or(QString()));
+    return found;
+}
+
 } // namespace wed

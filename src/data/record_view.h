@@ -3,6 +3,7 @@
 #include "base/category.h"
 #include "base/line_buffer.h"
 #include "data/item_index.h"
+#include "data/item_list.h"
 #include "data/record_scan.h"
 
 #include <QString>
@@ -42,6 +43,11 @@ ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype 
 // The item's name record "<id>" (the first in the file).
 ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryId category,
                       const QString& id);
+
+// The names of the entries' items, each read by the category's layout (empty where an item
+// has none): one pass for a whole list.
+std::vector<QString> namesOf(const LineBuffer& names, const NameIndex& index, CategoryId category,
+                             const std::vector<ListEntry>& entries);
 
 // The header line of a category and an id.
 QString headerLineOf(CategoryId category, const QString& id);

@@ -1,5 +1,7 @@
 #include "image/picture_name.h"
 
+#include "base/plain_number.h"
+
 #include <cmath>
 
 namespace wed {
@@ -8,25 +10,9 @@ namespace {
 
 const QString kHeandPicture = QStringLiteral("1598.tga");
 
-// The value of a text that reads as a number: blanks around it, an optional sign, digits
-// with at most one decimal point, at least one digit.
+// The value of a text that reads as a number, blanks around it allowed.
 std::optional<double> readAsNumber(QStringView text) {
-    text = text.trimmed();
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    bool digit = false, point = false;
-    for (; i < text.size(); ++i) {
-        if (text[i].isDigit() && text[i].unicode() < 128)
-            digit = true;
-        else if (text[i] == u'.' && !point)
-            point = true;
-        else
-            return std::nullopt;
-    }
-    if (!digit)
-        return std::nullopt;
-    return text.toString().toDouble();
+    return plainNumber(text.trimmed());
 }
 
 // The number format "0000": a whole number (halves away from zero), at least four digits.
