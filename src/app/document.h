@@ -196,6 +196,8 @@ class Document : public QObject {
     void showCells(const std::vector<StepCell>& cells, bool undone);
     qsizetype headerOf(CategoryId category, const QString& id, int ordinal) const;
     Outcome moveHistory(bool back);
+    // The step the history stands after, if any.
+    EditStep* lastStep();
     Outcome afterRefusal(Outcome outcome);
     void dropPanels();
     LineBuffer& buffer(GameFile file) { return file == GameFile::Items ? items_ : names_; }

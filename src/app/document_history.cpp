@@ -57,13 +57,11 @@ Outcome Document::setFieldText(CategoryId category, int field, const QString& te
     panel->texts[size_t(field)] = text;
     if (bytes == items_.bytes()) {
         // Nothing on disk changed; a run of typing still ends with this text.
-        const int top = history_.index() - 1;
-        if (kind == EditKind::Typing && top >= 0 && top == history_.count() - 1) {
-            auto* step = const_cast<EditStep*>(static_cast<const EditStep*>(history_.command(top)));
-            if (step->id() >= 0 && step->place(false).field == field &&
-                step->place(false).headerLine == after.headerLine)
-                step->setFinalText(text);
-        }
+        EditStep* step = lastStep();
+        if (kind == EditKind::Typing && step && history_.index() == history_.count() &&
+            step->id() >= 0 && step->place(false).field == field &&
+            step->place(false).headerLine == after.headerLine)
+            step->setFinalText(text);
         return {};
     }
     pushing_ = true;
@@ -72,10 +70,16 @@ Outcome Document::setFieldText(CategoryId category, int field, const QString& te
     return {};
 }
 
-void Document::endTyping() {
+EditStep* Document::lastStep() {
+    // The steps are the document's own; the stack only hands them out as const.
     const int top = history_.index() - 1;
-    if (top >= 0)
-        const_cast<EditStep*>(static_cast<const EditStep*>(history_.command(top)))->seal();
+    return top < 0 ? nullptr
+                   : const_cast<EditStep*>(static_cast<const EditStep*>(history_.command(top)));
+}
+
+void Document::endTyping() {
+    if (EditStep* step = lastStep())
+        step->seal();
 }
 
 Outcome Document::undo() {
