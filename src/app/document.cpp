@@ -80,8 +80,12 @@ Outcome Document::open(const QString& itemFilePath) {
         return listKept(nameFile.outcome);
     }
 
-    // The history and the panels' line numbers belong to the bytes they were made on.
-    const bool same = itemFilePath == itemFilePath_ && namePath == nameFilePath_ &&
+    // The history and the panels' line numbers belong to the bytes they were made on. With
+    // neither, there is nothing to keep, and no need to compare the files.
+    const bool kept =
+        history_.count() > 0 ||
+        std::any_of(panels_.begin(), panels_.end(), [](const auto& p) { return p.has_value(); });
+    const bool same = kept && itemFilePath == itemFilePath_ && namePath == nameFilePath_ &&
                       itemFile.bytes == items_.bytes() && nameFile.bytes == names_.bytes();
     if (!same) {
         history_.clear();

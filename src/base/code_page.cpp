@@ -24,7 +24,17 @@ QStringEncoder makeEncoder() {
 
 } // namespace
 
+bool isAscii(QByteArrayView bytes) {
+    unsigned char any = 0;
+    for (const char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 QString decodeAnsi(QByteArrayView bytes) {
+    // Every ANSI code page holds ASCII as it is; most lines of the game's files are ASCII.
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     // Opening a converter is costly; scans decode many short lines, so keep one. All callers
     // run on the user-interface thread, one per thread keeps tests and benchmarks safe too.
     thread_local QStringDecoder decoder = makeDecoder();

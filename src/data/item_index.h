@@ -3,8 +3,8 @@
 #include "base/category.h"
 #include "base/line_buffer.h"
 
-#include <QHash>
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <vector>
 
@@ -24,15 +24,22 @@ class ItemIndex {
     std::array<std::vector<qsizetype>, 3> headers_;
 };
 
-// Where the name records of the name file begin: the first line "<id>" of every id.
+// Where the name records of the name file begin: the first line "<id>" of every id, compared as
+// text. The index keeps line indexes only: it is asked with the buffer it was built on, or one
+// whose "<id>" lines stand where they stood.
 class NameIndex {
   public:
     void rebuild(const LineBuffer& names);
     // The line index of the first line "<id>", or -1 when the file has none.
-    qsizetype opening(const QString& id) const { return openings_.value(id, -1); }
+    qsizetype opening(const LineBuffer& names, QStringView id) const;
 
   private:
-    QHash<QString, qsizetype> openings_;
+    struct Slot {
+        size_t hash = 0;
+        qsizetype line = -1; // -1: an empty slot
+    };
+    // Open addressing by the hash of the id's text; a power of two, at most half full.
+    std::vector<Slot> slots_;
 };
 
 // The category whose record header line this is, or none.

@@ -56,7 +56,7 @@ ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype 
 
 ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryId category,
                       const QString& id) {
-    return readItemTextAt(names, category, index.opening(id));
+    return readItemTextAt(names, category, index.opening(names, id));
 }
 
 } // namespace wed
