@@ -51,12 +51,20 @@ void Document::setCategoryWord(const QString& word) {
     categoryWord_ = word;
 }
 
+QString nameFilePathFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
+}
+
+QString pictureFolderFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kPictureFolder);
+}
+
 QString Document::gameFolder() const {
     return itemFilePath_.isEmpty() ? QString() : QFileInfo(itemFilePath_).absolutePath();
 }
 
 QString Document::pictureFolder() const {
-    return isOpen() ? resolvePathIgnoringCase(gameFolder(), kPictureFolder) : QString();
+    return isOpen() ? pictureFolderFor(itemFilePath_) : QString();
 }
 
 Outcome Document::open(const QString& itemFilePath) {
@@ -69,8 +77,7 @@ Outcome Document::open(const QString& itemFilePath) {
     if (!itemFile.outcome.done())
         return listKept(itemFile.outcome);
 
-    const QString namePath =
-        resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
+    const QString namePath = nameFilePathFor(itemFilePath);
     Outcome notice;
     FileRead nameFile;
     if (!QFileInfo::exists(namePath)) {
@@ -93,6 +100,7 @@ Outcome Document::open(const QString& itemFilePath) {
     }
     itemFilePath_ = itemFilePath;
     nameFilePath_ = namePath;
+    nameFileRead_ = notice;
     items_.setBytes(std::move(itemFile.bytes));
     names_.setBytes(std::move(nameFile.bytes));
     itemIndex_.rebuild(items_);

@@ -209,6 +209,10 @@ void Document::setBuffer(GameFile file, QByteArray bytes, const Splices& changes
     rebuildList(true);
 }
 
+void Document::showItemAt(CategoryId category, qsizetype headerLine) {
+    showPlace({category, {}, headerLine, -1, {}});
+}
+
 // Shows where a step belongs: its category in the box and its list, its item selected and
 // shown, and the field's text as it was on that side of the step.
 void Document::showPlace(const StepPlace& place) {

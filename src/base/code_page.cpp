@@ -42,6 +42,17 @@ QString decodeAnsi(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
+bool decodesCleanly(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return true;
+    thread_local QStringDecoder decoder = makeDecoder();
+    decoder.resetState();
+    const QString text = decoder.decode(bytes);
+    // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
+    // which no ANSI code page holds.
+    return !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+}
+
 std::optional<QByteArray> encodeAnsi(QStringView text) {
     QStringEncoder encoder = makeEncoder();
     QByteArray bytes = encoder.encode(text);

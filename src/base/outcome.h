@@ -36,6 +36,28 @@ enum class Status {
     RenameFailed,    // the new file could not replace the old one
     WriteFailed,     // detail: the system's reason
     ExternalChange,  // another program changed the file since the editor read or wrote it
+
+    // The command line: what the user asked for is not there, or was not asked right.
+    NoSuchItem,     // detail: the item as the user named it
+    NoSuchKey,      // detail: the key, which the item's record has no line of
+    NotAField,      // detail: the key, which is no field of the item's category
+    UnknownCommand, // detail: the word given where a command was expected
+    BadArguments,   // detail: the command whose arguments are not as its usage says
+    BadItemName,    // detail: the text given, which is not CATEGORY/ID
+    BadCategory,    // detail: the text given, which is no category name
+    BadCount,       // detail: the text given for --nth, which is no number from 1 up
+
+    // Problems a check of the game folder finds; path and line say where.
+    DuplicateId,      // detail: the id, which an earlier record of the category has too
+    ClassNotDigit,    // detail: the key line, whose value is not one digit from 0 to 5
+    NotANumber,       // detail: the key line, whose value is not a number
+    PairWithoutBlank, // detail: the key line, whose two numbers lack the blank between them
+    NoEndLine,        // detail: the id, whose record ends at the next record or the file's end
+    NoName,           // detail: the id, which has no name record or no name line in it
+    PictureMissing,   // detail: the picture file, which does not exist
+    PictureUnnamed,   // detail: the VidMENU value, from which no picture name can be made
+    PictureBroken,    // detail: the picture file, which does not decode
+    Undecodable,      // the line holds bytes the code page cannot decode
 };
 
 // What the user should know happened as a result, beside what went wrong.
@@ -45,6 +67,7 @@ enum class Effect {
     NamesEmpty,     // the list was built, but without names (the name file is missing)
     Reloaded,       // the files were read again and the history of changes was cleared
     FirstRestored,  // the second file failed; the first got its former bytes back
+    Noted,          // a problem found or a request not understood; no file is at stake
 };
 
 struct Outcome {
