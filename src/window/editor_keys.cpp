@@ -12,6 +12,7 @@ const std::vector<EditorKey>& editorKeys() {
         {EditorAction::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {EditorAction::History, QKeySequence(Qt::CTRL | Qt::Key_H)},
         {EditorAction::Help, QKeySequence(Qt::Key_F1)},
+        {EditorAction::Problems, QKeySequence(Qt::Key_F7)},
     };
     return keys;
 }
@@ -30,6 +31,7 @@ QString helpText() {
                           "Ctrl+Z\t撤销上一次修改（焦点在任何位置都有效）\n"
                           "Ctrl+Shift+Z 或 Ctrl+Y\t重做\n"
                           "Ctrl+H\t修改记录：点击其中一步，撤销或重做到那一步\n"
+                          "F7\t检查游戏文件夹：列出发现的问题，双击一个问题显示它的物品\n"
                           "F1\t显示本帮助");
 }
 

@@ -10,7 +10,7 @@ class QKeyEvent;
 namespace wed {
 
 // The actions the editor adds to the window, each on its own keys.
-enum class EditorAction { Undo, Redo, History, Help };
+enum class EditorAction { Undo, Redo, History, Help, Problems };
 
 struct EditorKey {
     EditorAction action;

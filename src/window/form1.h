@@ -27,6 +27,7 @@ class HistoryWindow;
 class ItemListBox;
 class MessageSink;
 class PictureBox;
+class ProblemWindow;
 class TitleBanner;
 
 // The editor's one window: a view of the editing document. Its handlers forward the user's
@@ -98,6 +99,9 @@ class Form1 : public QWidget {
     void redo();
     void showHistory();
     void showHelp();
+    // F7: the problems of the game folder (form1_keys.cpp).
+    void showProblems();
+    ProblemWindow* problemWindow() const { return problems_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -144,6 +148,7 @@ class Form1 : public QWidget {
     QLineEdit* text38_ = nullptr;
     QPushButton* command1_ = nullptr;
     HistoryWindow* history_ = nullptr;
+    ProblemWindow* problems_ = nullptr;
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.

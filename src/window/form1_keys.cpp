@@ -2,6 +2,7 @@
 #include "window/editor_keys.h"
 #include "window/form1.h"
 #include "window/history_window.h"
+#include "window/problem_window.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,6 +24,8 @@ void Form1::installKeys() {
                 return showHistory();
             case EditorAction::Help:
                 return showHelp();
+            case EditorAction::Problems:
+                return showProblems();
             }
         });
     }
@@ -68,6 +71,21 @@ void Form1::showHistory() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Checks the folder of the file the document holds and lists what it found; a problem that
+// belongs to an item shows that item.
+void Form1::showProblems() {
+    if (!document_.isOpen())
+        return report(Outcome::of(Status::NoFileChosen));
+    if (!problems_) {
+        problems_ = new ProblemWindow(this);
+        connect(problems_, &ProblemWindow::itemRequested, &document_, &Document::showItemAt);
+    }
+    problems_->setProblems(checkGame(filesOf(document_)));
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
 }
 
 void Form1::showHelp() {
