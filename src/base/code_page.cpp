@@ -50,7 +50,11 @@ bool decodesCleanly(QByteArrayView bytes) {
     const QString text = decoder.decode(bytes);
     // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
     // which no ANSI code page holds.
-    return !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    // The error mark outlives resetState(): a decoder that has seen an error is replaced.
+    if (decoder.hasError())
+        decoder = makeDecoder();
+    return clean;
 }
 
 std::optional<QByteArray> encodeAnsi(QStringView text) {
