@@ -171,6 +171,7 @@ void Document::adopt(const EditStep& step, bool undone) {
 void Document::setBuffer(GameFile file, QByteArray bytes, const Splices& changes) {
     LineBuffer& lines = buffer(file);
     bool indexKept = changes.size() == 1;
+    qsizetype changedLine = -1;
     if (indexKept) {
         const Splice& change = changes.front();
         const QByteArray& old = lines.bytes();
@@ -179,7 +180,7 @@ void Document::setBuffer(GameFile file, QByteArray bytes, const Splices& changes
                     !(change.offset > 0 && old[change.offset - 1] == '\r') &&
                     !(end < old.size() && old[end] == '\n');
         if (indexKept) {
-            const qsizetype line = lines.lineAt(change.offset);
+            const qsizetype line = changedLine = lines.lineAt(change.offset);
             const QByteArray before = lines.lineBytes(line).toByteArray();
             const QByteArray after = applySplice(
                 before, {change.offset - lines.lineStart(line), change.removed, change.inserted});
@@ -190,9 +191,11 @@ void Document::setBuffer(GameFile file, QByteArray bytes, const Splices& changes
             indexKept = !special(before) && !special(after);
         }
     }
-    lines.setBytes(std::move(bytes));
-    if (indexKept)
+    if (indexKept) {
+        lines.setBytesWithinLine(std::move(bytes), changedLine);
         return;
+    }
+    lines.setBytes(std::move(bytes));
     if (file == GameFile::Names) {
         nameIndex_.rebuild(names_);
         return;

@@ -15,6 +15,9 @@ class LineBuffer {
     explicit LineBuffer(QByteArray bytes = {});
 
     void setBytes(QByteArray bytes);
+    // The same, for bytes that differ from the buffer's only inside one line, with no CR LF
+    // made or broken: the lines after it only move.
+    void setBytesWithinLine(QByteArray bytes, qsizetype line);
     const QByteArray& bytes() const { return bytes_; }
 
     qsizetype lineCount() const { return qsizetype(starts_.size()); }

@@ -30,9 +30,15 @@ const Category* headerCategory(QByteArrayView line) {
 void ItemIndex::rebuild(const LineBuffer& items) {
     for (auto& lines : headers_)
         lines.clear();
-    for (qsizetype i = 0, n = items.lineCount(); i < n; ++i)
+    for (qsizetype i = 0, n = items.lineCount(); i < n; ++i) {
+        // The first byte rules out most lines before their view is made.
+        const qsizetype start = items.lineStart(i);
+        const char first = start < items.bytes().size() ? items.bytes()[start] : '\0';
+        if (first != 'W' && first != 'A' && first != 'I')
+            continue;
         if (const Category* c = headerCategory(items.lineBytes(i)))
             headers_[size_t(c->id)].push_back(i);
+    }
 }
 
 namespace {
@@ -92,6 +98,9 @@ void NameIndex::rebuild(const LineBuffer& names) {
     // Every "<id>" line with the hash of its id, in file order.
     std::vector<Slot> found;
     for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
+        const qsizetype start = names.lineStart(i);
+        if (start >= names.bytes().size() || names.bytes()[start] != '<')
+            continue;
         const QByteArrayView line = names.lineBytes(i);
         if (!isOpeningBytes(line))
             continue;
