@@ -157,8 +157,10 @@ void Document::adopt(const EditStep& step, bool undone) {
         std::optional<QByteArray> bytes = written_ ? (*written_)[size_t(file)]
                                           : undone ? revertSplices(buffer(file).bytes(), changes)
                                                    : applySplices(buffer(file).bytes(), changes);
+        // The buffer learns what changed in the direction it moves: an undo takes the
+        // splices back.
         if (bytes)
-            setBuffer(file, std::move(*bytes), changes);
+            setBuffer(file, std::move(*bytes), undone ? inverseOf(changes) : changes);
     }
     written_.reset();
     if (!pushing_)

@@ -39,11 +39,15 @@ std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices)
     return bytes;
 }
 
-std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices) {
+Splices inverseOf(const Splices& splices) {
     Splices inverse;
     for (auto it = splices.rbegin(); it != splices.rend(); ++it)
         inverse.push_back(it->inverse());
-    return applySplices(std::move(bytes), inverse);
+    return inverse;
+}
+
+std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices) {
+    return applySplices(std::move(bytes), inverseOf(splices));
 }
 
 } // namespace wed

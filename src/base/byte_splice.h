@@ -33,5 +33,7 @@ bool spliceFits(QByteArrayView bytes, const Splice& splice);
 using Splices = std::vector<Splice>;
 std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices);
 std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices);
+// The series that takes a series back: the inverse of each splice, from the last to the first.
+Splices inverseOf(const Splices& splices);
 
 } // namespace wed
