@@ -28,13 +28,10 @@ std::vector<Problem> check(const TempGame& game) {
     return checkGame(reading.files());
 }
 
+// A picture that decodes.
 const QByteArray kPicture = [] {
-    // A 1 x 1 true-colour picture.
-    QByteArray tga(18, '\0');
-    tga[2] = 2;
-    tga[12] = tga[14] = 1;
-    tga[16] = 24;
-    return tga + QByteArray(3, '\x7f');
+    QFile file(QStringLiteral(WED_SAMPLE_DIR "/Images/weapon/1598.tga"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }();
 
 TEST(GameCheck, FindsEachProblemAtItsLine) {

@@ -44,9 +44,9 @@ TEST(CommandLine, ListPrintsWhatTheWindowListsInFileOrder) {
 class Commands : public testing::Test {
   protected:
     Commands() {
-        game.writeItems({"Weapon=gun", "Cost=700", "Class=3", "Clip=12", kEnd, "Weapon=gun",
-                         "Cost=50", "TypeAnimationTors=" + QString(40000, u'x'), kEnd, "Armor=vest",
-                         "Cost=300", kEnd, ""});
+        game.writeItems({"Weapon=gun", "Cost=700", "Class=3", "Clip=12", kEnd, "Armor=vest",
+                         "Cost=300", kEnd, "Weapon=gun", "Cost=50",
+                         "TypeAnimationTors=" + QString(40000, u'x'), kEnd, ""});
         game.writeNames({"<gun>", "x", "123456789机关枪", "", "<vest>", "x", "x", "123456789背心"});
     }
     QByteArray items() const { return game.readFile(QStringLiteral("weapon.cfg")); }
@@ -54,7 +54,9 @@ class Commands : public testing::Test {
     TempGame game;
 };
 
-TEST_F(Commands, GetPrintsTheWholeValueOfTheNthRecord) {
+TEST_F(Commands, ListAndGetPrintInFileOrderAndWhole) {
+    EXPECT_EQ(run({"list", game.folder()}).out,
+              QStringLiteral("weapon\tgun\t机关枪\narmor\tvest\t背心\nweapon\tgun\t机关枪\n"));
     EXPECT_EQ(run({"get", game.folder(), "weapon/gun", "Cost"}).out, "700\n");
     EXPECT_EQ(run({"get", game.folder(), "weapon/gun", "Cost=", "--nth", "2"}).out, "50\n");
     // Longer than any text box holds.
