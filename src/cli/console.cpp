@@ -51,6 +51,8 @@ void attachParentConsole() {}
 namespace {
 
 void write(std::FILE* stream, QByteArrayView bytes) {
+    if (bytes.isEmpty()) // an empty view may have no data at all
+        return;
     std::fwrite(bytes.data(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
