@@ -1,7 +1,8 @@
-// The commands on a game folder of 300,000 lines: a check of the whole folder (12,000 items,
+// The commands on a game folder of 300,000 lines: a check of the whole folder (14,000 items,
 // twenty picture files), and a change of one value with set, in this process and as a program
-// run from start to exit, against the bare minimum of any atomic save of the same file (the
-// commit benchmark's BM_BareAtomicSave/300000, in the same run).
+// run from start to exit (beside the cost of starting the program at all), against the bare
+// minimum of any atomic save of the same file (the commit benchmark's BM_BareAtomicSave/300000,
+// in the same run).
 #include "app/game_check.h"
 #include "bench_game.h"
 #include "cli/command_line.h"
@@ -71,5 +72,16 @@ void BM_SetProgram(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SetProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What starting and ending the program costs by itself: the help, which reads no file.
+void BM_ProgramStart(benchmark::State& state) {
+    for (auto _ : state) {
+        QProcess program;
+        program.start(QStringLiteral(WED_PROGRAM), {QStringLiteral("help")});
+        if (!program.waitForFinished() || program.exitCode() != 0)
+            state.SkipWithError("help failed");
+    }
+}
+BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
