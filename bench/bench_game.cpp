@@ -5,13 +5,67 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringList>
+#include <vector>
 
 namespace bench {
 
-GameFolder::GameFolder(qsizetype lines) {
+namespace {
+
+void writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the benchmark's game files");
+}
+
+// The two picture files of a picture number: "12340005" gives 1234_0005.tga and 1233_0005.tga.
+QStringList pictureNames(const QString& number) {
+    return {number.left(4) + u'_' + number.mid(4) + QStringLiteral(".tga"),
+            QString::number(number.left(4).toInt() - 1) + u'_' + number.mid(4) +
+                QStringLiteral(".tga")};
+}
+
+// The item file with every VidMENU value replaced in turn by one of the first ten whose
+// pictures the sample has; those pictures.
+QByteArray withTenPictures(const QByteArray& items, std::vector<wed::sample::SampleFile>& used) {
+    QHash<QString, wed::sample::SampleFile> pictures;
+    for (wed::sample::SampleFile& file : wed::sample::makeSampleGame())
+        pictures.insert(QFileInfo(file.path).fileName(), std::move(file));
+    const QByteArray key = "VidMENU=";
+    QList<QByteArray> lines = items.split('\n');
+    QList<QByteArray> numbers;
+    for (const QByteArray& line : lines) {
+        const QByteArray number = line.mid(key.size()).trimmed();
+        const QStringList names = pictureNames(QString::fromLatin1(number));
+        if (!line.startsWith(key) || numbers.contains(number) || numbers.size() == 10 ||
+            !pictures.contains(names[0]) || !pictures.contains(names[1]))
+            continue;
+        numbers.append(number);
+        for (const QString& name : names)
+            used.push_back(pictures.value(name));
+    }
+    qsizetype next = 0;
+    for (QByteArray& line : lines)
+        if (line.startsWith(key))
+            line = key + numbers[next++ % numbers.size()] + '\r';
+    return lines.join('\n');
+}
+
+} // namespace
+
+GameFolder::GameFolder(qsizetype lines, bool pictures) {
     const wed::sample::SampleText text = wed::sample::makeSampleText(lines);
-    write(text.itemFile, text.nameFile);
+    std::vector<wed::sample::SampleFile> used;
+    writeFile(dir_, QStringLiteral("weapon.cfg"),
+              pictures ? withTenPictures(text.itemFile, used) : text.itemFile);
+    writeFile(dir_, QStringLiteral("Text/Weapon.txt"), text.nameFile);
+    for (const wed::sample::SampleFile& file : used)
+        writeFile(dir_, file.path, file.bytes);
     lines_ = text.itemLines;
+    pictures_ = int(used.size());
 }
 
 std::unique_ptr<GameFolder> GameFolder::weapons(int weapons) {
@@ -26,19 +80,10 @@ std::unique_ptr<GameFolder> GameFolder::weapons(int weapons) {
         names += "<" + id + ">\r\n1\r\nname:    " + id + "\r\n\r\n";
     }
     std::unique_ptr<GameFolder> folder(new GameFolder);
-    folder->write(items, names);
+    writeFile(folder->dir_, QStringLiteral("weapon.cfg"), items);
+    writeFile(folder->dir_, QStringLiteral("Text/Weapon.txt"), names);
     folder->lines_ = items.count('\n');
     return folder;
-}
-
-void GameFolder::write(const QByteArray& items, const QByteArray& names) {
-    QDir(dir_.path()).mkpath(QStringLiteral("Text"));
-    for (const auto& [name, bytes] : {std::pair{QStringLiteral("weapon.cfg"), items},
-                                      std::pair{QStringLiteral("Text/Weapon.txt"), names}}) {
-        QFile file(dir_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write the benchmark's game files");
-    }
 }
 
 QByteArray GameFolder::itemBytes() const {

@@ -1,14 +1,18 @@
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
+#include "cli/command_line.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
 
-// The editor's window, on the process's current folder or on a game folder given as the one
-// argument; closing the window ends the program.
+// With a command as its first argument the program runs the command and opens no window.
+// Otherwise it opens its window, on the process's current folder or on a game folder given as
+// the one argument; closing the window ends it.
 int main(int argc, char** argv) {
+    if (wed::cli::isCommand(argc, argv))
+        return wed::cli::runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));

@@ -114,7 +114,7 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
     if (rows.size() > 1)
         input = readCellInput(typed);
     if (!input)
-        return Outcome::of(Status::NotANumber, {}, typed);
+        return Outcome::of(Status::CellNotANumber, {}, typed);
     std::vector<Document::CellEdit> cells;
     for (int row : rows) {
         const KeyHit hit =
@@ -123,7 +123,7 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
         const std::optional<QString> text =
             hit.lineNumber < 1 ? std::optional(QString()) : applyCellInput(hit.value, *input);
         if (!text) {
-            Outcome refused = Outcome::of(Status::NotANumber, {}, hit.value);
+            Outcome refused = Outcome::of(Status::CellNotANumber, {}, hit.value);
             refused.item = rows_[size_t(row)].id;
             return refused;
         }

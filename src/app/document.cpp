@@ -52,12 +52,20 @@ void Document::setCategoryWord(const QString& word) {
     categoryWord_ = word;
 }
 
+QString nameFilePathFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
+}
+
+QString pictureFolderFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kPictureFolder);
+}
+
 QString Document::gameFolder() const {
     return itemFilePath_.isEmpty() ? QString() : QFileInfo(itemFilePath_).absolutePath();
 }
 
 QString Document::pictureFolder() const {
-    return isOpen() ? resolvePathIgnoringCase(gameFolder(), kPictureFolder) : QString();
+    return isOpen() ? pictureFolderFor(itemFilePath_) : QString();
 }
 
 Outcome Document::open(const QString& itemFilePath) {
@@ -70,8 +78,7 @@ Outcome Document::open(const QString& itemFilePath) {
     if (!itemFile.outcome.done())
         return listKept(itemFile.outcome);
 
-    const QString namePath =
-        resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
+    const QString namePath = nameFilePathFor(itemFilePath);
     Outcome notice;
     FileRead nameFile;
     if (!QFileInfo::exists(namePath)) {
@@ -81,8 +88,12 @@ Outcome Document::open(const QString& itemFilePath) {
         return listKept(nameFile.outcome);
     }
 
-    // The history and the panels' line numbers belong to the bytes they were made on.
-    const bool same = itemFilePath == itemFilePath_ && namePath == nameFilePath_ &&
+    // The history and the panels' line numbers belong to the bytes they were made on. With
+    // neither, there is nothing to keep, and no need to compare the files.
+    const bool kept =
+        history_.count() > 0 ||
+        std::any_of(panels_.begin(), panels_.end(), [](const auto& p) { return p.has_value(); });
+    const bool same = kept && itemFilePath == itemFilePath_ && namePath == nameFilePath_ &&
                       itemFile.bytes == items_.bytes() && nameFile.bytes == names_.bytes();
     if (!same) {
         history_.clear();
@@ -90,6 +101,7 @@ Outcome Document::open(const QString& itemFilePath) {
     }
     itemFilePath_ = itemFilePath;
     nameFilePath_ = namePath;
+    nameFileRead_ = notice;
     items_.setBytes(std::move(itemFile.bytes));
     names_.setBytes(std::move(nameFile.bytes));
     itemIndex_.rebuild(items_);

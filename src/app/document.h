@@ -50,6 +50,11 @@ struct ItemShown {
 // and their indexes, the category and the item list, what each panel shows with its line
 // numbers, the skill costs, the edit gate and the history of changes. The window and the
 // command line are views of it: they forward the user's input and show what it says.
+// Where a game folder's name file and pictures are, for its weapon.cfg: Text/Weapon.txt and
+// Images/weapon beside it, each found whatever its letter case on disk.
+QString nameFilePathFor(const QString& itemFilePath);
+QString pictureFolderFor(const QString& itemFilePath);
+
 class Document : public QObject {
     Q_OBJECT
   public:
@@ -69,6 +74,8 @@ class Document : public QObject {
     bool isOpen() const { return !itemFilePath_.isEmpty(); }
     const QString& itemFilePath() const { return itemFilePath_; }
     const QString& nameFilePath() const { return nameFilePath_; }
+    // How the name file was read: done, or why the names are empty (the file is missing).
+    const Outcome& nameFileRead() const { return nameFileRead_; }
     QString gameFolder() const;
     QString pictureFolder() const;
 
@@ -97,6 +104,9 @@ class Document : public QObject {
     // panel's fields go back to "无" (a weapon also empties the armor panel), then the record
     // fills them; the gate opens at the end. A word that is none of the three shows nothing.
     void showItem(int entry);
+    // Shows the record whose header line stands at that line index, as a click on its row
+    // would, first choosing its category and listing it; nothing for a record the list lacks.
+    void showItemAt(CategoryId category, qsizetype headerLine);
     // The record view alone: fills the category's panel from the entry, with the gate closed.
     void showRecord(CategoryId category, int entry);
     // Reads the skill costs from the skill-cost record; closes the gate.
@@ -208,6 +218,7 @@ class Document : public QObject {
     QString categoryWord_;
     QString itemFilePath_;
     QString nameFilePath_;
+    Outcome nameFileRead_;
     LineBuffer items_;
     LineBuffer names_;
     ItemIndex itemIndex_;

@@ -230,10 +230,11 @@ void Document::setBuffer(GameFile file, const Splices& made, bool undone) {
         const LineChange lines = buffer(file).apply(changes.front());
         if (!ordinary) {
             linesKept = false;
+            // The name file changes only by the item actions: read its index again.
             if (file == GameFile::Items)
                 itemIndex_.follow(items_, lines);
             else
-                nameIndex_.follow(names_, lines);
+                nameIndex_.rebuild(names_);
         }
     } else {
         // A series of changes of single lines (a table column) leaves every line where it was.
@@ -285,11 +286,13 @@ void Document::checkIndexes() const {
 #ifndef QT_NO_DEBUG
     ItemIndex items;
     items.rebuild(items_);
-    NameIndex names;
-    names.rebuild(names_);
     Q_ASSERT(items_ == LineBuffer(items_.bytes()) && names_ == LineBuffer(names_.bytes()));
-    Q_ASSERT(items == itemIndex_ && names == nameIndex_);
+    Q_ASSERT(items == itemIndex_);
 #endif
+}
+
+void Document::showItemAt(CategoryId category, qsizetype headerLine) {
+    showPlace({category, {}, headerLine, -1, {}});
 }
 
 // Shows where a step belongs: its category in the box and its list, its item selected and

@@ -142,8 +142,8 @@ Outcome Document::copyItem(int entry, const QString& newId) {
     std::array<Splices, 2> changes{Splices{insertLinesAfter(items_, last, record)}, Splices{}};
 
     Outcome told;
-    const qsizetype opening = nameIndex_.opening(source.id);
-    if (nameIndex_.opening(newId) >= 0)
+    const qsizetype opening = nameIndex_.opening(names_, source.id);
+    if (nameIndex_.opening(names_, newId) >= 0)
         told = Outcome::noticeOf(Status::NameRecordShared, {}, newId);
     else if (opening >= 0)
         changes[1].push_back(copyNameRecord(names_, nameRecordAt(names_, opening), id));
@@ -157,7 +157,7 @@ Outcome Document::removeItem(int entry) {
     const ListEntry& item = entries_[size_t(entry)];
     std::array<Splices, 2> changes{
         Splices{removeLines(items_, item.headerLine, recordLastLine(item))}, Splices{}};
-    const qsizetype opening = nameIndex_.opening(item.id);
+    const qsizetype opening = nameIndex_.opening(names_, item.id);
     if (opening >= 0 && !idUsedElsewhere(item.id, item.headerLine))
         changes[1].push_back(removeNameRecord(names_, nameRecordAt(names_, opening)));
     return commitStep(std::move(changes), {category.id, item.id, item.headerLine},
@@ -175,8 +175,8 @@ Outcome Document::renameItem(int entry, const QString& newId) {
                                    Splices{}};
 
     Outcome told;
-    const qsizetype opening = nameIndex_.opening(item.id);
-    if (nameIndex_.opening(newId) >= 0)
+    const qsizetype opening = nameIndex_.opening(names_, item.id);
+    if (nameIndex_.opening(names_, newId) >= 0)
         told = Outcome::noticeOf(Status::NameRecordShared, {}, newId);
     else if (opening >= 0 && idUsedElsewhere(item.id, item.headerLine))
         changes[1].push_back(copyNameRecord(names_, nameRecordAt(names_, opening), id));
@@ -247,7 +247,7 @@ Outcome Document::setFieldTexts(CategoryId category, int field,
 
 std::optional<NameRecordText> Document::nameRecordText(int entry) const {
     const NameRecordLines record =
-        nameRecordAt(names_, nameIndex_.opening(entries_[size_t(entry)].id));
+        nameRecordAt(names_, nameIndex_.opening(names_, entries_[size_t(entry)].id));
     if (record.opening < 0)
         return std::nullopt;
     const CategoryFields& layout = categoryFields(listCategory_->id);
@@ -264,7 +264,7 @@ std::optional<NameRecordText> Document::nameRecordText(int entry) const {
 Outcome Document::setNameRecordText(int entry, const NameRecordText& text) {
     const Category& category = *listCategory_;
     const ListEntry& item = entries_[size_t(entry)];
-    const NameRecordLines record = nameRecordAt(names_, nameIndex_.opening(item.id));
+    const NameRecordLines record = nameRecordAt(names_, nameIndex_.opening(names_, item.id));
     if (record.opening < 0)
         return refusal(Status::NoNameRecord, item.id);
     if (holdsLineBreak(text.name))

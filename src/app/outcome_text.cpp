@@ -5,6 +5,8 @@
 namespace wed {
 namespace {
 
+const QString kSeeHelp = QStringLiteral("运行 weapon-editor help 查看用法。");
+
 QString what(const Outcome& o) {
     const QString path = QDir::toNativeSeparators(o.path);
     switch (o.status) {
@@ -34,7 +36,7 @@ QString what(const Outcome& o) {
     case Status::NoSuchLine:
         return QStringLiteral("文件“%1”中没有第%2行。").arg(path).arg(o.line);
     case Status::EmptyFile:
-        return QStringLiteral("文件“%1”是空的，没有可以修改的行。").arg(path);
+        return QStringLiteral("文件“%1”是空的。").arg(path);
     case Status::FileMissing:
         return QStringLiteral("找不到文件“%1”。").arg(path);
     case Status::IsFolder:
@@ -75,21 +77,60 @@ QString what(const Outcome& o) {
             .arg(o.detail);
     case Status::ColumnsMixed:
         return QStringLiteral("一次只能修改一列：请只选择同一列中的格子。");
-    case Status::NotANumber:
+    case Status::CellNotANumber:
         return QStringLiteral("“%1”不是数字，无法计算。").arg(o.detail);
     case Status::CellsSkipped:
         return QStringLiteral("有 %1 个格子显示“无”（物品没有这一项），没有修改。").arg(o.line);
     case Status::NameRecordShared:
         return QStringLiteral("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
             .arg(o.detail);
+    case Status::NoSuchItem:
+        return QStringLiteral("文件“%1”中没有物品“%2”。").arg(path, o.detail);
+    case Status::NoSuchKey:
+        return QStringLiteral("物品的记录中没有“%1=”这一行。").arg(o.detail);
+    case Status::NotAField:
+        return QStringLiteral("“%1”不是这一类物品在编辑器中可以修改的键。").arg(o.detail);
+    case Status::UnknownCommand:
+        return QStringLiteral("没有“%1”这个命令。").arg(o.detail) + kSeeHelp;
+    case Status::BadArguments:
+        return QStringLiteral("命令 %1 的参数不对。用法：\n").arg(o.detail) +
+               commandUsage(o.detail);
+    case Status::BadItemName:
+        return QStringLiteral("“%1”不是物品的名字：物品要写成“类别/编号”，"
+                              "类别是 weapon、armor 或 implant，例如 weapon/heand。")
+            .arg(o.detail);
+    case Status::BadCategory:
+        return QStringLiteral("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
+    case Status::BadCount:
+        return QStringLiteral("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
+    case Status::DuplicateId:
+        return QStringLiteral("编号“%1”在这一类物品中重复：前面已有编号相同的记录。").arg(o.detail);
+    case Status::ClassNotDigit:
+        return QStringLiteral("“%1”：武器类别必须是 0 到 5 中的一个数字。").arg(o.detail);
+    case Status::NotANumber:
+        return QStringLiteral("“%1”：这个键的值必须是数字。").arg(o.detail);
+    case Status::PairWithoutBlank:
+        return QStringLiteral("“%1”：两个数之间必须有空格。").arg(o.detail);
+    case Status::NoEndLine:
+        return QStringLiteral("物品“%1”的记录没有结束行。").arg(o.detail);
+    case Status::NoName:
+        return QStringLiteral("物品“%1”在名字文件中没有名字。").arg(o.detail);
+    case Status::PictureMissing:
+        return QStringLiteral("找不到物品的图片“%1”。").arg(QDir::toNativeSeparators(o.detail));
+    case Status::PictureUnnamed:
+        return o.detail.isEmpty()
+                   ? QStringLiteral("物品的记录中没有 VidMENU 行，无法知道它的图片。")
+                   : QStringLiteral("由 VidMENU 的值“%1”得不出图片的文件名。").arg(o.detail);
+    case Status::PictureBroken:
+        return QStringLiteral("图片“%1”无法解码。").arg(QDir::toNativeSeparators(o.detail));
+    case Status::Undecodable:
+        return QStringLiteral("这一行有游戏文件的编码无法识别的字节。");
     }
     return {};
 }
 
 QString meaning(const Outcome& o) {
     switch (o.effect) {
-    case Effect::None:
-        return {};
     case Effect::NothingWritten:
         return QStringLiteral("没有写入任何内容，文件保持原样。");
     case Effect::ListKept:
@@ -100,11 +141,58 @@ QString meaning(const Outcome& o) {
         return QStringLiteral("没有写入任何内容。编辑器已重新读取文件，撤销记录已清除。");
     case Effect::FirstRestored:
         return QStringLiteral("weapon.cfg 已恢复原样，两个文件都没有改变。");
+    case Effect::Noted:
+        return {};
     }
     return {};
 }
 
 } // namespace
+
+QString commandUsage(QStringView command) {
+    if (command == u"list")
+        return QStringLiteral("  weapon-editor list 游戏文件夹 [类别]\n");
+    if (command == u"get")
+        return QStringLiteral("  weapon-editor get 游戏文件夹 物品 键 [--nth K]\n");
+    if (command == u"set")
+        return QStringLiteral("  weapon-editor set 游戏文件夹 物品 键 值 [--nth K]\n");
+    if (command == u"check")
+        return QStringLiteral("  weapon-editor check 游戏文件夹 [--json]\n");
+    return QStringLiteral("  weapon-editor help\n");
+}
+
+QString commandHelp() {
+    return QStringLiteral(
+        "  weapon-editor [游戏文件夹]\n"
+        "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n"
+        "  weapon-editor --version\n"
+        "      显示版本。\n"
+        "\n"
+        "第一个参数是下面的命令时，不开窗口，在命令行完成：\n"
+        "\n"
+        "  weapon-editor list 游戏文件夹 [类别]\n"
+        "      按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
+        "      类别、编号、名字，用制表符分开。\n"
+        "  weapon-editor get 游戏文件夹 物品 键 [--nth K]\n"
+        "      显示物品记录中这个键的完整的值。\n"
+        "  weapon-editor set 游戏文件夹 物品 键 值 [--nth K]\n"
+        "      修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；\n"
+        "      只替换 weapon.cfg 中的一行，原子地保存。\n"
+        "  weapon-editor check 游戏文件夹 [--json]\n"
+        "      检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
+        "      --json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。\n"
+        "  weapon-editor help\n"
+        "      显示本帮助。\n"
+        "\n"
+        "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
+        "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条。\n"
+        "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
+        "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
+        "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
+        "\n"
+        "输出是 UTF-8，消息写到标准错误。\n"
+        "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n");
+}
 
 QString describe(const Outcome& outcome) {
     if (!outcome.tell())
@@ -115,7 +203,7 @@ QString describe(const Outcome& outcome) {
         return QStringLiteral("物品“%1”：").arg(outcome.item) + describe(about);
     }
     // The class check's message is the one the program has always shown, word for word; the
-    // folder and drive messages concern no file, and a notice changes nothing more.
+    // folder and drive messages concern no file.
     if (outcome.status == Status::ClassOutOfRange || outcome.status == Status::FolderMissing ||
         outcome.status == Status::FolderUnreadable || outcome.status == Status::NoItemFile ||
         outcome.status == Status::DriveNotReady)

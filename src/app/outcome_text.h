@@ -3,11 +3,16 @@
 #include "base/outcome.h"
 
 #include <QString>
+#include <QStringView>
 
 namespace wed {
 
 // The user's words (Chinese) for an outcome: what went wrong and what it means for the files.
 // Every message of the window and of the command line is made here.
 QString describe(const Outcome& outcome);
+
+// The command line's help, and one command's usage line ("list", "get", "set", "check").
+QString commandHelp();
+QString commandUsage(QStringView command);
 
 } // namespace wed

@@ -4,9 +4,11 @@ namespace wed {
 
 const std::array<Category, 3>& categories() {
     static const std::array<Category, 3> table{{
-        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "Frame3"},
-        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "Frame4"},
-        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "Frame5"},
+        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "Frame3",
+         "weapon"},
+        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "Frame4", "armor"},
+        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "Frame5",
+         "implant"},
     }};
     return table;
 }
@@ -18,6 +20,13 @@ const Category& category(CategoryId id) {
 const Category* categoryForWord(QStringView word) {
     for (const Category& c : categories())
         if (word == c.word)
+            return &c;
+    return nullptr;
+}
+
+const Category* categoryForName(QStringView name) {
+    for (const Category& c : categories())
+        if (name == QLatin1StringView(c.name))
             return &c;
     return nullptr;
 }

@@ -11,18 +11,22 @@ namespace wed {
 enum class CategoryId { Weapon, Armor, Implant };
 
 // One row of the category table: the word the category box shows, the prefix of the item
-// record header lines in weapon.cfg and the panel that shows the category's fields.
+// record header lines in weapon.cfg, the panel that shows the category's fields and the name
+// that stands for the category on the command line and in reports ("weapon/pistol").
 struct Category {
     CategoryId id;
     QString word;
     QByteArray headerPrefix;
     const char* panel;
+    const char* name;
 };
 
 const std::array<Category, 3>& categories();
 const Category& category(CategoryId id);
 // The category whose word is exactly the text, or null for any other text.
 const Category* categoryForWord(QStringView word);
+// The category of that name ("weapon", "armor", "implant"), or null.
+const Category* categoryForName(QStringView name);
 // True when the line starts, at its first column, with the header prefix of any category.
 bool isRecordHeaderLine(QByteArrayView line);
 

@@ -52,13 +52,6 @@ std::optional<QByteArray> encodeStrictly(QStringView text) {
 
 // The ANSI code pages keep ASCII as it is: text of ASCII alone needs no converter, which costs
 // far more than the text for the short lines the scans decode.
-bool isAscii(QByteArrayView bytes) {
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 bool isAscii(QStringView text) {
     for (const QChar c : text)
         if (c.unicode() >= 0x80)
@@ -68,6 +61,13 @@ bool isAscii(QStringView text) {
 
 } // namespace
 
+bool isAscii(QByteArrayView bytes) {
+    unsigned char any = 0;
+    for (const char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 QString decodeAnsi(QByteArrayView bytes) {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
@@ -76,6 +76,21 @@ QString decodeAnsi(QByteArrayView bytes) {
     thread_local QStringDecoder decoder = makeDecoder();
     decoder.resetState();
     return decoder.decode(bytes);
+}
+
+bool decodesCleanly(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return true;
+    thread_local QStringDecoder decoder = makeDecoder();
+    decoder.resetState();
+    const QString text = decoder.decode(bytes);
+    // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
+    // which no ANSI code page holds.
+    const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    // The error mark outlives resetState(): a decoder that has seen an error is replaced.
+    if (decoder.hasError())
+        decoder = makeDecoder();
+    return clean;
 }
 
 std::optional<QByteArray> encodeAnsi(QStringView text) {

@@ -11,6 +11,10 @@ namespace wed {
 // The game's text files are in the system's ANSI code page. These two functions are the only
 // place that knows which one that is: on Windows the system's own, elsewhere GBK.
 QString decodeAnsi(QByteArrayView bytes);
+// True when the code page can decode every byte: no byte sequence it does not know.
+bool decodesCleanly(QByteArrayView bytes);
+// True when every byte is below 0x80: such bytes decode the same in every code page.
+bool isAscii(QByteArrayView bytes);
 
 // Returns nothing when the text holds a character the code page cannot represent, so that a
 // caller never writes a '?' in its place.

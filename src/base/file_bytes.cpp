@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace wed {
 namespace {
@@ -27,6 +28,26 @@ FileRead readFile(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         return {failure(file), {}};
     return {{}, std::move(bytes)};
+}
+
+FileMatch fileHolds(const QString& path, QByteArrayView bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {failure(file), false};
+    if (file.size() != bytes.size())
+        return {{}, false};
+    constexpr qsizetype kPiece = 1 << 16;
+    QByteArray piece(kPiece, Qt::Uninitialized);
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qint64 read = file.read(piece.data(), std::min(kPiece, bytes.size() - at));
+        if (read < 0)
+            return {failure(file), false};
+        if (read == 0 || QByteArrayView(piece.constData(), read) != bytes.sliced(at, read))
+            return {{}, false};
+        at += read;
+    }
+    // A file that grew while it was read is not the same either.
+    return {{}, file.read(piece.data(), 1) == 0};
 }
 
 } // namespace wed

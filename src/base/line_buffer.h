@@ -37,7 +37,14 @@ class LineBuffer {
 
     qsizetype lineCount() const { return qsizetype(starts_.size()); }
     // The line's bytes without its CR LF; empty for a missing line.
-    QByteArrayView lineBytes(qsizetype index) const;
+    QByteArrayView lineBytes(qsizetype index) const {
+        if (index < 0 || index >= lineCount())
+            return {};
+        const qsizetype begin = starts_[size_t(index)];
+        const qsizetype end =
+            index + 1 < lineCount() ? starts_[size_t(index) + 1] - 2 : bytes_.size();
+        return QByteArrayView(bytes_.constData() + begin, end - begin);
+    }
     // The line decoded from the ANSI code page; empty for an empty or missing line.
     QString line(qsizetype index) const;
     // The index of the line that holds the byte at `offset` (the last line for the end).

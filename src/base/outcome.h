@@ -49,22 +49,44 @@ enum class Status {
     NoNameRecord,         // detail: an id the name file has no record for
 
     // A table edit the cells cannot take; nothing was written.
-    ColumnsMixed, // the cells chosen stand in more than one column
-    NotANumber,   // detail: a value the arithmetic cannot read as a number
+    ColumnsMixed,   // the cells chosen stand in more than one column
+    CellNotANumber, // detail: a value the arithmetic cannot read as a number
 
     // Told to the user beside an action that was carried out.
     NameRecordShared, // detail: the id whose existing name record the item now shares
     CellsSkipped,     // line: how many cells without a key line were left as they were
+
+    // The command line: what the user asked for is not there, or was not asked right.
+    NoSuchItem,     // detail: the item as the user named it
+    NoSuchKey,      // detail: the key, which the item's record has no line of
+    NotAField,      // detail: the key, which is no field of the item's category
+    UnknownCommand, // detail: the word given where a command was expected
+    BadArguments,   // detail: the command whose arguments are not as its usage says
+    BadItemName,    // detail: the text given, which is not CATEGORY/ID
+    BadCategory,    // detail: the text given, which is no category name
+    BadCount,       // detail: the text given for --nth, which is no number from 1 up
+
+    // Problems a check of the game folder finds; path and line say where.
+    DuplicateId,      // detail: the id, which an earlier record of the category has too
+    ClassNotDigit,    // detail: the key line, whose value is not one digit from 0 to 5
+    NotANumber,       // detail: the key line, whose value is not a number
+    PairWithoutBlank, // detail: the key line, whose two numbers lack the blank between them
+    NoEndLine,        // detail: the id, whose record ends at the next record or the file's end
+    NoName,           // detail: the id, which has no name record or no name line in it
+    PictureMissing,   // detail: the picture file, which does not exist
+    PictureUnnamed,   // detail: the VidMENU value, from which no picture name can be made
+    PictureBroken,    // detail: the picture file, which does not decode
+    Undecodable,      // the line holds bytes the code page cannot decode
 };
 
 // What the user should know happened as a result, beside what went wrong.
 enum class Effect {
-    None,           // nothing more to say (a notice beside an action carried out)
     NothingWritten, // the files are as they were
     ListKept,       // the item list and both buffers are as they were
     NamesEmpty,     // the list was built, but without names (the name file is missing)
     Reloaded,       // the files were read again and the history of changes was cleared
     FirstRestored,  // the second file failed; the first got its former bytes back
+    Noted,          // nothing to add: a notice, a problem found, a request not understood
 };
 
 struct Outcome {
@@ -87,7 +109,7 @@ struct Outcome {
     static Outcome noticeOf(Status status, QString path = {}, QString detail = {}) {
         Outcome outcome = of(status, std::move(path), std::move(detail));
         outcome.notice = true;
-        outcome.effect = Effect::None;
+        outcome.effect = Effect::Noted;
         return outcome;
     }
 };

@@ -200,6 +200,15 @@ const CategoryFields& categoryFields(CategoryId id) {
     return tables[size_t(id)];
 }
 
+int fieldOfKey(CategoryId category, QStringView key) {
+    const QStringView name = key.endsWith(u'=') ? key.chopped(1) : key;
+    const std::vector<FieldSpec>& fields = categoryFields(category).fields;
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (name == QLatin1StringView(fields[i].key.chopped(1)))
+            return int(i);
+    return -1;
+}
+
 const FieldSpec* fieldByControl(QStringView control) {
     for (CategoryId id : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant})
         for (const FieldSpec& f : categoryFields(id).fields)

@@ -39,6 +39,15 @@ struct FieldSpec {
     TwipsRect labelRect;
     TwipsRect fieldRect;
     QStringList choices; // list entries of a choice box; empty for a text box
+
+    // The field holds a number: its editor writes the decimal form of a numeric value, or it
+    // is the weapon class or the projectile. A check and a table view go by this mark.
+    bool numeric() const {
+        return kind == FieldKind::Numeric || kind == FieldKind::ClassChoice ||
+               kind == FieldKind::BulletChoice;
+    }
+    // The field is one of the weapon's pairs: two numbers separated by a blank.
+    bool pair() const { return qstrcmp(container, "Frame2") == 0; }
 };
 
 // Where a record ends in weapon.cfg, and where an item's name and description stand in its
@@ -58,6 +67,9 @@ struct CategoryFields {
 };
 
 const CategoryFields& categoryFields(CategoryId id);
+// The index of the category's field whose key is the text, with or without its "=" ("Cost",
+// "Cost="), letter case as in the file; -1 when the category has no such field.
+int fieldOfKey(CategoryId category, QStringView key);
 // The field shown by the control of that object name, in any category; null if none.
 const FieldSpec* fieldByControl(QStringView control);
 

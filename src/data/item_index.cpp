@@ -2,26 +2,43 @@
 
 #include "base/code_page.h"
 
-#include <QStringList>
 #include <algorithm>
+#include <bit>
+#include <optional>
 
 namespace wed {
 
 const Category* headerCategory(QByteArrayView line) {
-    if (!isRecordHeaderLine(line))
+    // The prefixes begin with different letters, so the first byte rules out most lines and
+    // names the only candidate; a loop of its few bytes beats a library compare.
+    if (line.isEmpty() || (line[0] != 'W' && line[0] != 'A' && line[0] != 'I'))
         return nullptr;
-    for (const Category& c : categories())
-        if (line.startsWith(c.headerPrefix))
-            return &c;
+    for (const Category& c : categories()) {
+        if (line[0] != c.headerPrefix[0])
+            continue;
+        const qsizetype n = c.headerPrefix.size();
+        if (line.size() < n)
+            return nullptr;
+        for (qsizetype i = 1; i < n; ++i)
+            if (line[i] != c.headerPrefix[i])
+                return nullptr;
+        return &c;
+    }
     return nullptr;
 }
 
 void ItemIndex::rebuild(const LineBuffer& items) {
     for (auto& lines : headers_)
         lines.clear();
-    for (qsizetype i = 0, n = items.lineCount(); i < n; ++i)
+    for (qsizetype i = 0, n = items.lineCount(); i < n; ++i) {
+        // The first byte rules out most lines before their view is made.
+        const qsizetype start = items.lineStart(i);
+        const char first = start < items.bytes().size() ? items.bytes()[start] : '\0';
+        if (first != 'W' && first != 'A' && first != 'I')
+            continue;
         if (const Category* c = headerCategory(items.lineBytes(i)))
             headers_[size_t(c->id)].push_back(i);
+    }
 }
 
 void ItemIndex::follow(const LineBuffer& items, const LineChange& change) {
@@ -40,56 +57,98 @@ void ItemIndex::follow(const LineBuffer& items, const LineChange& change) {
     }
 }
 
-std::optional<QString> NameIndex::openingId(const LineBuffer& names, qsizetype line) {
-    const QByteArrayView bytes = names.lineBytes(line);
-    if (bytes.size() < 2 || bytes.front() != '<' || bytes.back() != '>')
-        return std::nullopt;
-    // The line is compared as text, "<" + id + ">".
-    const QString text = decodeAnsi(bytes);
-    if (!text.startsWith(u'<') || !text.endsWith(u'>'))
+namespace {
+
+// FNV-1a over the UTF-16 units of the id's text; an ASCII id's bytes are those units.
+constexpr size_t kHashStart = 14695981039346656037ull;
+constexpr size_t kHashFactor = 1099511628211ull;
+
+size_t hashOf(QStringView id) {
+    size_t hash = kHashStart;
+    for (const QChar unit : id)
+        hash = (hash ^ unit.unicode()) * kHashFactor;
+    return hash;
+}
+
+size_t hashOfAscii(QByteArrayView id) {
+    size_t hash = kHashStart;
+    for (const char byte : id)
+        hash = (hash ^ static_cast<unsigned char>(byte)) * kHashFactor;
+    return hash;
+}
+
+bool isOpeningBytes(QByteArrayView line) {
+    return line.size() >= 2 && line.front() == '<' && line.back() == '>';
+}
+
+// The id of a line "<id>" compared as text, or none. An ASCII line is that text byte for byte;
+// any other is decoded whole, so that the code page decides where its characters end.
+std::optional<QString> decodedId(QByteArrayView line) {
+    const QString text = decodeAnsi(line);
+    if (!text.startsWith(u'<') || !text.endsWith(u'>') || text.size() < 2)
         return std::nullopt;
     return text.sliced(1, text.size() - 2);
 }
 
-// Only the first record of an id counts.
-void NameIndex::note(const QString& id, qsizetype line) {
-    const auto found = openings_.find(id);
-    if (found == openings_.end())
-        openings_.insert(id, line);
-    else if (line < *found)
-        *found = line;
+bool openingIs(QByteArrayView line, QStringView id) {
+    if (!isAscii(line))
+        return decodedId(line) == id;
+    const QByteArrayView bytes = line.sliced(1, line.size() - 2);
+    if (bytes.size() != id.size())
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (char16_t(bytes[i]) != id[i].unicode())
+            return false;
+    return true;
 }
+
+bool sameId(QByteArrayView a, QByteArrayView b) {
+    if (isAscii(a) && isAscii(b))
+        return a == b;
+    return decodedId(a) == decodedId(b);
+}
+
+} // namespace
 
 void NameIndex::rebuild(const LineBuffer& names) {
-    openings_.clear();
-    for (qsizetype i = 0, n = names.lineCount(); i < n; ++i)
-        if (std::optional<QString> id = openingId(names, i))
-            note(*id, i);
+    // Every "<id>" line with the hash of its id, in file order.
+    std::vector<Slot> found;
+    for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
+        const qsizetype start = names.lineStart(i);
+        if (start >= names.bytes().size() || names.bytes()[start] != '<')
+            continue;
+        const QByteArrayView line = names.lineBytes(i);
+        if (!isOpeningBytes(line))
+            continue;
+        if (isAscii(line)) {
+            found.push_back({hashOfAscii(line.sliced(1, line.size() - 2)), i});
+        } else if (const std::optional<QString> id = decodedId(line)) {
+            found.push_back({hashOf(*id), i});
+        }
+    }
+    slots_.assign(std::bit_ceil(std::max<size_t>(16, found.size() * 2)), Slot{});
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& entry : found) {
+        size_t at = entry.hash & mask;
+        // Only the first line of an id counts: a later one with the same text is not kept.
+        while (slots_[at].line >= 0 &&
+               !(slots_[at].hash == entry.hash &&
+                 sameId(names.lineBytes(slots_[at].line), names.lineBytes(entry.line))))
+            at = (at + 1) & mask;
+        if (slots_[at].line < 0)
+            slots_[at] = entry;
+    }
 }
 
-void NameIndex::follow(const LineBuffer& names, const LineChange& change) {
-    QStringList gone;
-    for (auto it = openings_.begin(); it != openings_.end();) {
-        if (*it > change.lastBefore) {
-            *it += change.moved();
-        } else if (*it >= change.first) {
-            gone.append(it.key());
-            it = openings_.erase(it);
-            continue;
-        }
-        ++it;
-    }
-    for (qsizetype i = change.first; i <= change.lastAfter; ++i)
-        if (std::optional<QString> id = openingId(names, i))
-            note(*id, i);
-    // An id whose first record went may have another one further on.
-    for (const QString& id : gone)
-        if (!openings_.contains(id))
-            for (qsizetype i = 0, n = names.lineCount(); i < n; ++i)
-                if (openingId(names, i) == id) {
-                    note(id, i);
-                    break;
-                }
+qsizetype NameIndex::opening(const LineBuffer& names, QStringView id) const {
+    if (slots_.empty())
+        return -1;
+    const size_t hash = hashOf(id);
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask; slots_[at].line >= 0; at = (at + 1) & mask)
+        if (slots_[at].hash == hash && openingIs(names.lineBytes(slots_[at].line), id))
+            return slots_[at].line;
+    return -1;
 }
 
 } // namespace wed

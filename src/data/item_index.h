@@ -3,10 +3,9 @@
 #include "base/category.h"
 #include "base/line_buffer.h"
 
-#include <QHash>
 #include <QString>
+#include <QStringView>
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace wed {
@@ -29,24 +28,22 @@ class ItemIndex {
     std::array<std::vector<qsizetype>, 3> headers_;
 };
 
-// Where the name records of the name file begin: the first line "<id>" of every id.
+// Where the name records of the name file begin: the first line "<id>" of every id, compared as
+// text. The index keeps line indexes only: it is asked with the buffer it was built on, or one
+// whose "<id>" lines stand where they stood.
 class NameIndex {
   public:
     void rebuild(const LineBuffer& names);
-    // Follows a change of the buffer: the lines it replaced are looked at again, and the whole
-    // file only for an id whose first record went.
-    void follow(const LineBuffer& names, const LineChange& change);
     // The line index of the first line "<id>", or -1 when the file has none.
-    qsizetype opening(const QString& id) const { return openings_.value(id, -1); }
-
-    bool operator==(const NameIndex&) const = default;
+    qsizetype opening(const LineBuffer& names, QStringView id) const;
 
   private:
-    // The id of a line "<id>", or none.
-    static std::optional<QString> openingId(const LineBuffer& names, qsizetype line);
-    void note(const QString& id, qsizetype line);
-
-    QHash<QString, qsizetype> openings_;
+    struct Slot {
+        size_t hash = 0;
+        qsizetype line = -1; // -1: an empty slot
+    };
+    // Open addressing by the hash of the id's text; a power of two, at most half full.
+    std::vector<Slot> slots_;
 };
 
 // The category whose record header line this is, or none.

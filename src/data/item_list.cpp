@@ -2,6 +2,8 @@
 
 #include "base/code_page.h"
 
+#include <QHash>
+
 namespace wed {
 
 const QStringList& excludedImplantNames() {
@@ -21,6 +23,7 @@ ItemList listItems(const LineBuffer& items, const ItemIndex& index, const Catego
     ItemList list;
     const bool implant = category.id == CategoryId::Implant;
     QHash<QString, int> seen;
+    seen.reserve(qsizetype(index.headers(category.id).size()));
     for (qsizetype line : index.headers(category.id)) {
         QString id = decodeAnsi(items.lineBytes(line).sliced(category.headerPrefix.size()));
         if (implant && id == QLatin1String(kSkillCostId)) {

@@ -77,6 +77,33 @@ bool tooLarge(const std::string& number) {
 
 } // namespace
 
+bool isNumber(QStringView text) {
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype start = i;
+        while (i < text.size() && digit(text[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 double numericValue(QStringView text) {
     const std::string number = leadingNumber(text);
     // from_chars is locale-independent (the application sets the user's locale) but takes

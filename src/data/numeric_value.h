@@ -10,4 +10,8 @@ namespace wed {
 // A number too large for a double comes back infinite; callers that write it must refuse it.
 double numericValue(QStringView text);
 
+// True when the whole text is one decimal number: an optional sign, digits with at most one
+// decimal point (at least one digit), and an optional exponent; no blank, nothing else.
+bool isNumber(QStringView text);
+
 } // namespace wed

@@ -62,7 +62,7 @@ ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype 
 
 ItemText readItemText(const LineBuffer& names, const NameIndex& index, CategoryId category,
                       const QString& id) {
-    return readItemTextAt(names, category, index.opening(id));
+    return readItemTextAt(names, category, index.opening(names, id));
 }
 
 std::vector<QString> namesOf(const LineBuffer& names, const NameIndex& index, CategoryId category,
@@ -70,8 +70,8 @@ std::vector<QString> namesOf(const LineBuffer& names, const NameIndex& index, Ca
     std::vector<QString> found;
     found.reserve(entries.size());
     for (const ListEntry& entry : entries)
-        found.push_back(
-            readItemTextAt(names, category, index.opening(entry.id)).name.value_or(QString()));
+        found.push_back(readItemTextAt(names, category, index.opening(names, entry.id))
+                            .name.value_or(QString()));
     return found;
 }
 

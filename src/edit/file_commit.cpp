@@ -7,11 +7,11 @@ namespace wed {
 namespace {
 
 Outcome guard(const FileWrite& write) {
-    const FileRead file = readFile(write.path);
+    const FileMatch file = fileHolds(write.path, write.held);
     if (!file.outcome.done())
         return file.outcome;
     // Writing over a file that another program changed would silently undo that change.
-    if (file.bytes != write.held)
+    if (!file.same)
         return Outcome::of(Status::ExternalChange, write.path);
     if (write.bytes != write.held && isWriteProtected(write.path))
         return Outcome::of(Status::ReadOnly, write.path);

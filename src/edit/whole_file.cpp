@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace wed {
 namespace {
@@ -37,19 +38,19 @@ Outcome saveWholeFile(const QString& path, QByteArrayView bytes) {
     QSaveFile file(path);
     // Never fall back to writing in place: a crash then would leave half a file.
     file.setDirectWriteFallback(false);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved)
-        saved = file.write(bytes.data(), bytes.size()) == bytes.size();
-    // commit() would flush the last buffered bytes but not check that it could: on a full disk
-    // it renames a cut-off file over the original and reports success. Flush first, and check.
-    if (saved)
-        saved = file.flush() && file.error() == QFileDevice::NoError;
+    const bool opened = file.open(QIODevice::WriteOnly);
+    // On a full disk a write can come up short with no error set, and commit() would flush the
+    // last buffered bytes without checking that it could: it would rename a cut-off file over
+    // the original and report success. Check the count, flush first, and check again.
+    const bool written = opened && file.write(bytes.data(), bytes.size()) == bytes.size() &&
+                         file.flush() && file.error() == QFileDevice::NoError;
     // commit() syncs the temporary file to disk and renames it over the original.
-    if (saved)
-        saved = file.commit();
-    if (saved)
+    if (written && file.commit())
         return {};
-    const Outcome failure = Outcome::of(saveFailure(file.error()), path, file.errorString());
+    Outcome failure = Outcome::of(saveFailure(file.error()), path, file.errorString());
+    // A full disk is known by the room left, while the cut-off temporary file still takes it.
+    if (opened && !written && QStorageInfo(path).bytesAvailable() < bytes.size())
+        failure.status = Status::DiskFull;
     file.cancelWriting();
     return failure;
 }

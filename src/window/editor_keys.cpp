@@ -18,6 +18,7 @@ const std::vector<EditorKey>& editorKeys() {
         {EditorAction::CopyItem, QKeySequence(Qt::Key_Insert), true},
         {EditorAction::RemoveItem, QKeySequence(Qt::Key_Delete), true},
         {EditorAction::RenameItem, QKeySequence(Qt::Key_F2), true},
+        {EditorAction::Problems, QKeySequence(Qt::Key_F7)},
     };
     return keys;
 }
@@ -42,6 +43,7 @@ QString helpText() {
                           "Insert\t复制为新物品\n"
                           "Delete\t删除物品\n"
                           "F2\t重命名\n\n"
+                          "F7\t检查游戏文件夹：列出发现的问题，双击一个问题显示它的物品\n"
                           "F1\t显示本帮助");
 }
 

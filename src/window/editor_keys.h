@@ -18,6 +18,7 @@ enum class EditorAction {
     Find,
     EditNames,
     Table,
+    Problems,
     CopyItem,
     RemoveItem,
     RenameItem,

@@ -30,6 +30,7 @@ class ItemListBox;
 class Prompts;
 class PictureBox;
 class TableWindow;
+class ProblemWindow;
 class TitleBanner;
 
 // The editor's one window: a view of the editing document. Its handlers forward the user's
@@ -113,6 +114,9 @@ class Form1 : public QWidget {
     void editNames();
     // The table of the category chosen, opened or raised (form1_keys.cpp).
     TableWindow* openTable();
+    // F7: the problems of the game folder (form1_keys.cpp).
+    void showProblems();
+    ProblemWindow* problemWindow() const { return problems_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -163,6 +167,7 @@ class Form1 : public QWidget {
     QPushButton* command1_ = nullptr;
     HistoryWindow* history_ = nullptr;
     std::array<TableWindow*, 3> tables_{};
+    ProblemWindow* problems_ = nullptr;
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.

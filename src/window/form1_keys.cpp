@@ -4,6 +4,7 @@
 #include "window/form1.h"
 #include "window/history_window.h"
 #include "window/item_list_box.h"
+#include "window/problem_window.h"
 #include "window/table_window.h"
 
 #include <QAction>
@@ -53,6 +54,8 @@ void Form1::run(EditorAction action) {
         return removeItem();
     case EditorAction::RenameItem:
         return renameItem();
+    case EditorAction::Problems:
+        return showProblems();
     }
 }
 
@@ -133,6 +136,21 @@ TableWindow* Form1::openTable() {
     table->raise();
     table->activateWindow();
     return table;
+}
+
+// Checks the folder of the file the document holds and lists what it found; a problem that
+// belongs to an item shows that item.
+void Form1::showProblems() {
+    if (!document_.isOpen())
+        return report(Outcome::of(Status::NoFileChosen));
+    if (!problems_) {
+        problems_ = new ProblemWindow(this);
+        connect(problems_, &ProblemWindow::itemRequested, &document_, &Document::showItemAt);
+    }
+    problems_->setProblems(checkGame(filesOf(document_)));
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
 }
 
 void Form1::showHelp() {

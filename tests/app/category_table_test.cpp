@@ -71,7 +71,7 @@ TEST_F(Table, ArithmeticChangesEveryNumberKeepingItsDecimalsInOneUndoableStep) {
 
 TEST_F(Table, ARefusedCellWritesNothingAndNamesTheFirstItemThatRefused) {
     const Outcome level = table.editCells({0, 2}, column("Level="), "+1");
-    EXPECT_EQ(level.status, Status::NotANumber);
+    EXPECT_EQ(level.status, Status::CellNotANumber);
     EXPECT_EQ(level.item, "c");
     const Outcome classes = table.editCells({1, 2}, column("Class="), "=9");
     EXPECT_EQ(classes.status, Status::ClassOutOfRange) << "b has no class: left out";
@@ -79,7 +79,7 @@ TEST_F(Table, ARefusedCellWritesNothingAndNamesTheFirstItemThatRefused) {
     const Outcome literal = table.editCells({0, 1}, column("Cost="), "=-5");
     EXPECT_TRUE(literal.done());
     EXPECT_EQ(items(), itemsWith({{1, "Cost=-5"}}));
-    EXPECT_EQ(table.editCells({0, 1}, column("Cost="), "*abc").status, Status::NotANumber);
+    EXPECT_EQ(table.editCells({0, 1}, column("Cost="), "*abc").status, Status::CellNotANumber);
     EXPECT_EQ(table.editCells({0, 1}, column("Cost="), QStringLiteral("한")).item, "a");
     EXPECT_EQ(document.history().count(), 1);
 }

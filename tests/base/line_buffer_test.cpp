@@ -1,6 +1,8 @@
 #include "base/line_buffer.h"
 
+#include <QList>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace wed {
 namespace {
@@ -29,6 +31,32 @@ TEST(LineBuffer, DecodesGbkDoubleByteCharactersWhole) {
     const LineBuffer buffer(QByteArray("\xce\xe4\xc6\xf7=\x95\x5c\r\nnext"));
     EXPECT_EQ(GetLine(buffer, 0), QStringLiteral("武器=") + QString(QChar(0x661E)));
     EXPECT_EQ(GetLine(buffer, 1), QStringLiteral("next"));
+}
+
+// Line ends are found several bytes at a time: every place of a CR LF, near the ends of the
+// text and across the steps, gives the lines a byte-by-byte split gives.
+TEST(LineBuffer, FindsEveryCrLfWhereverItStands) {
+    std::mt19937 random(14);
+    for (int length = 0; length < 40; ++length) {
+        for (int round = 0; round < 20; ++round) {
+            QByteArray text;
+            for (int i = 0; i < length; ++i)
+                text.append("\r\nx"[random() % 3]);
+            QList<QByteArray> expected{{}};
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                if (text.mid(i, 2) == "\r\n") {
+                    expected.append(QByteArray());
+                    ++i;
+                } else {
+                    expected.back().append(text[i]);
+                }
+            }
+            const LineBuffer buffer(text);
+            ASSERT_EQ(buffer.lineCount(), expected.size()) << text.toHex().constData();
+            for (qsizetype i = 0; i < expected.size(); ++i)
+                ASSERT_EQ(buffer.lineBytes(i), expected[i]) << text.toHex().constData();
+        }
+    }
 }
 
 } // namespace

@@ -50,5 +50,13 @@ TEST(NumericValue, NumbersBeyondADoubleAreInfinite) {
     EXPECT_EQ(numericValue(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0);
 }
 
+TEST(IsNumber, TheWholeTextIsOneDecimalNumber) {
+    for (const char16_t* number : {u"0", u"-12", u"+3", u"1.50", u".5", u"5.", u"1e3", u"2E-2"})
+        EXPECT_TRUE(isNumber(number)) << QString::fromUtf16(number).toStdString();
+    for (const char16_t* other : {u"", u"-", u".", u"1.2.3", u" 1", u"1 ", u"1e", u"e3", u"1e+",
+                                  u"12abc", u"１２", u"0x1f"})
+        EXPECT_FALSE(isNumber(other)) << QString::fromUtf16(other).toStdString();
+}
+
 } // namespace
 } // namespace wed

@@ -181,5 +181,23 @@ TEST(ItemText, ShortNameLinesLongLinesAndMissingRecords) {
     }
 }
 
+// The index finds the first "<id>" line of every id by its text, ASCII or not, among many.
+TEST(NameIndex, FindsTheFirstOpeningOfEveryIdByItsText) {
+    QStringList lines{"<dup>", "<武器一>", "<dup>", "< dup>", "<武器一>", "x<a>", "<>"};
+    for (int i = 0; i < 600; ++i)
+        lines << QStringLiteral("<id%1>").arg(i);
+    const LineBuffer names = bufferOf(lines);
+    NameIndex index;
+    index.rebuild(names);
+    EXPECT_EQ(index.opening(names, u"dup"), 0);
+    EXPECT_EQ(index.opening(names, u"武器一"), 1);
+    EXPECT_EQ(index.opening(names, u" dup"), 3);
+    EXPECT_EQ(index.opening(names, u""), 6);
+    for (const char16_t* absent : {u"a", u"dup ", u"武器", u"id600"})
+        EXPECT_EQ(index.opening(names, absent), -1);
+    for (int i = 0; i < 600; ++i)
+        ASSERT_EQ(index.opening(names, QStringLiteral("id%1").arg(i)), 7 + i);
+}
+
 } // namespace
 } // namespace wed

@@ -40,6 +40,12 @@ TEST(FileCommit, AFileChangedByAnotherProgramIsNeverOverwritten) {
         EXPECT_EQ(outcome.path, folder.path());
         EXPECT_EQ(folder.read(), changed);
     }
+    // A large file is compared piece by piece: a change in its last byte is seen too.
+    const QByteArray large = kRecord + QByteArray(300000, 'x');
+    folder.write(QByteArray(large).replace(large.size() - 1, 1, "y"));
+    EXPECT_EQ(commitFile({folder.path(), large, kChanged}).status, Status::ExternalChange);
+    folder.write(large);
+    EXPECT_TRUE(commitFile({folder.path(), large, kChanged}).done());
 }
 
 TEST(FileCommit, ReadOnlyMissingAndFolderAreRefusedBeforeAnythingIsWritten) {

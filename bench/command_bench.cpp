@@ -1,0 +1,87 @@
+// The commands on a game folder of 300,000 lines: a check of the whole folder (14,000 items,
+// twenty picture files), and a change of one value with set, in this process and as a program
+// run from start to exit (beside the cost of starting the program at all), against the bare
+// minimum of any atomic save of the same file (the commit benchmark's BM_BareAtomicSave/300000,
+// in the same run).
+#include "app/game_check.h"
+#include "bench_game.h"
+#include "cli/command_line.h"
+#include "data/item_list.h"
+
+#include <QProcess>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype kLines = 300000;
+
+const bench::GameFolder& pictured() {
+    static const bench::GameFolder game(kLines, true);
+    return game;
+}
+
+void BM_CheckFolder(benchmark::State& state) {
+    const bench::GameFolder& game = pictured();
+    int status = 0;
+    qsizetype problems = 0;
+    for (auto _ : state) {
+        wed::cli::CommandOutput output;
+        status = wed::cli::runCommand({QStringLiteral("check"), game.folder()}, output);
+        problems = output.out.count('\n');
+    }
+    wed::GameReading reading;
+    reading.read(game.itemFile());
+    size_t items = 0;
+    for (const wed::Category& c : wed::categories())
+        items +=
+            wed::listItems(*reading.files().items, *reading.files().itemIndex, c).entries.size();
+    state.counters["lines"] = double(game.lines());
+    state.counters["items"] = double(items);
+    state.counters["pictures"] = game.pictures();
+    state.counters["problems"] = double(problems);
+    if (status > 1)
+        state.SkipWithError("check misused");
+}
+BENCHMARK(BM_CheckFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The last weapon's price, alternately two values, so that every run writes.
+QStringList setArguments(const bench::GameFolder& game, int round) {
+    return {QStringLiteral("set"), game.folder(), QStringLiteral("weapon/fist_wasp_50"),
+            QStringLiteral("Cost"), round % 2 ? QStringLiteral("15") : QStringLiteral("150")};
+}
+
+void BM_SetCommand(benchmark::State& state) {
+    static const bench::GameFolder game(kLines);
+    int round = 0;
+    for (auto _ : state) {
+        wed::cli::CommandOutput output;
+        if (wed::cli::runCommand(setArguments(game, round++), output) != 0)
+            state.SkipWithError(output.err.constData());
+    }
+}
+BENCHMARK(BM_SetCommand)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SetProgram(benchmark::State& state) {
+    static const bench::GameFolder game(kLines);
+    int round = 0;
+    for (auto _ : state) {
+        QProcess program;
+        program.start(QStringLiteral(WED_PROGRAM), setArguments(game, round++));
+        if (!program.waitForFinished() || program.exitCode() != 0)
+            state.SkipWithError("set failed");
+    }
+}
+BENCHMARK(BM_SetProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What starting and ending the program costs by itself: the help, which reads no file.
+void BM_ProgramStart(benchmark::State& state) {
+    for (auto _ : state) {
+        QProcess program;
+        program.start(QStringLiteral(WED_PROGRAM), {QStringLiteral("help")});
+        if (!program.waitForFinished() || program.exitCode() != 0)
+            state.SkipWithError("help failed");
+    }
+}
+BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

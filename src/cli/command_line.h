@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace wed::cli {
+
+// Exit statuses of a command.
+inline constexpr int kDone = 0;    // done; a check found nothing
+inline constexpr int kRefused = 1; // refused, or a check found problems
+inline constexpr int kMisused = 2; // the arguments are not as the command's usage says
+
+// What a command printed: its output and its messages, both UTF-8.
+struct CommandOutput {
+    QByteArray out;
+    QByteArray err;
+};
+
+// True when the program's first argument is a command ("list", "get", "set", "check", "help",
+// "--help"): the program then runs it and opens no window. A folder of such a name is opened in
+// the window when written as a path ("./list").
+bool isCommand(int argc, char** argv);
+
+// Runs the command the arguments name (without the program's own name) and returns its exit
+// status. Every message is the user's words for an outcome.
+int runCommand(const QStringList& arguments, CommandOutput& output);
+
+// The program's way in for a command: a core application (no window, no display needed), the
+// parent's console on Windows, the command run and what it printed written out.
+int runCommandLine(int argc, char** argv);
+
+} // namespace wed::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "base/outcome.h"
+#include "cli/command_line.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace wed::cli {
+
+// A command line taken apart: the command, its arguments in order, and its options.
+struct Request {
+    QString command;
+    QStringList arguments;
+    int nth = 1;       // --nth K: the K-th record of an id, from 1
+    bool json = false; // --json
+};
+
+// Prints the user's words for an outcome as a message and returns the exit status: a refusal
+// (1), or arguments not as the usage says (2).
+int refused(Outcome outcome, CommandOutput& output);
+int misused(Status status, const QString& detail, CommandOutput& output);
+
+// The commands, each given arguments in the number its usage has.
+int listItems(const Request& request, CommandOutput& output);
+int getValue(const Request& request, CommandOutput& output);
+int setValue(const Request& request, CommandOutput& output);
+int checkFolder(const Request& request, CommandOutput& output);
+
+} // namespace wed::cli
