@@ -40,7 +40,7 @@ class LoadTGA {
     // Size of the last decoded image: pixels when ScaleMode is 0, twips when it is 1.
     int32_t TGAWidth() const;
     int32_t TGAHeight() const;
-    // -1 for the run-length image types 9, 10 and 11.
+    // -1 for the run-length image types 9 and 10 (type 11 is decoded as run-length too).
     int16_t Compressed() const;
     int16_t Bpp() const;
     // -1 when the last file was a picture this reader decodes and draws.
