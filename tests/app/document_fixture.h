@@ -32,26 +32,18 @@ class DocumentFixture : public testing::Test {
         document.showItem(row);
     }
 
-    Outcome type(CategoryId category, const char* control, const QString& text) {
-        return document.setFieldText(category, fieldIndex(category, control), text,
-                                     EditKind::Typing);
+    Outcome type(CategoryId category, const char* control, const QString& text,
+                 EditKind kind = EditKind::Typing) {
+        return document.setFieldText(category, fieldIndex(category, control), text, kind);
     }
     // Typing a text key by key, as a user does after selecting the field's text.
     void typeKeys(CategoryId category, const char* control, const QString& text) {
         for (qsizetype n = 1; n <= text.size(); ++n)
             ASSERT_TRUE(type(category, control, text.left(n)).done()) << text.left(n).toStdString();
     }
-    Outcome pick(const char* control, const QString& entry) {
-        return document.setFieldText(CategoryId::Weapon, fieldIndex(CategoryId::Weapon, control),
-                                     entry, EditKind::Pick);
-    }
     QString shownText(CategoryId category, const char* control) const {
         const auto& panel = document.panel(category);
         return panel ? panel->texts[size_t(fieldIndex(category, control))] : QString();
-    }
-    int lineOf(CategoryId category, const char* control) const {
-        const auto& panel = document.panel(category);
-        return panel ? panel->fields[size_t(fieldIndex(category, control))].lineNumber : 0;
     }
 
     TempGame game;

@@ -14,16 +14,8 @@ TEST(LineBuffer, SplitsAtCrLfOnlyAndKeepsLoneCrAndLfInTheLine) {
     EXPECT_EQ(GetLine(buffer, 1), QStringLiteral("c\nd"));
     EXPECT_EQ(GetLine(buffer, 2), QString());
     EXPECT_EQ(GetLine(buffer, 3), QStringLiteral("e"));
-}
-
-TEST(LineBuffer, TrailingCrLfLeavesAnEmptyLastLineAndIndexesPastTheEndAreEmpty) {
-    const LineBuffer buffer(QByteArray("Text00\r\n"));
-    ASSERT_EQ(buffer.lineCount(), 2);
-    EXPECT_EQ(GetLine(buffer, 0), QStringLiteral("Text00"));
-    for (qsizetype index : {1, 2, 100000, -1})
+    for (qsizetype index : {4, 100000, -1})
         EXPECT_EQ(GetLine(buffer, index), QString()) << index;
-    EXPECT_EQ(LineBuffer(QByteArray()).lineCount(), 1);
-    EXPECT_EQ(LineBuffer(QByteArray("x\r")).lineCount(), 1); // a CR at the very end stays
 }
 
 TEST(LineBuffer, DecodesGbkDoubleByteCharactersWhole) {

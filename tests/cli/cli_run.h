@@ -28,21 +28,10 @@ inline Ran run(const QStringList& arguments) {
     return {status, QString::fromUtf8(output.out), QString::fromUtf8(output.err)};
 }
 
-// True when this process may act as another user, so that permission bits can stop it.
-inline bool canDropPrivileges() {
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
-}
-
 // Runs the program itself with no display to open a window on; as the unprivileged user
 // "nobody" when asked (this process must be able to drop its privileges).
 inline Ran runProgram(const QStringList& arguments, bool unprivileged = false) {
     QProcess process;
-    process.setProgram(QStringLiteral(WED_PROGRAM));
-    process.setArguments(arguments);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -58,7 +47,7 @@ inline Ran runProgram(const QStringList& arguments, bool unprivileged = false) {
 #else
     Q_UNUSED(unprivileged);
 #endif
-    process.start();
+    process.start(QStringLiteral(WED_PROGRAM), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

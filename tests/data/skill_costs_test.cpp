@@ -7,33 +7,23 @@
 namespace wed {
 namespace {
 
-void LoadSkillCosts(const char* text, SkillCosts& costs) {
-    const LineBuffer items{QByteArray(text)};
-    wed::LoadSkillCosts(items, findHeaderLine(items, "Implant=ImplantSkillsCost", 0), costs);
-}
-
-TEST(SkillCosts, UpdatesOnlyTheCostsTheRecordHoldsAndKeepsValuesWhole) {
-    SkillCosts costs{"1", "2", "3", "4", "5"};
-    LoadSkillCosts(("Implant=ImplantSkillsCost\r\nHealth=1234567890123456789\r\n"
-                    "Speed=30\r\n;**\r\nStrength=99\r\n"),
-                   costs);
-    EXPECT_EQ(costs, (SkillCosts{"1234567890123456789", "2", "30", "4", "5"}));
-}
-
-TEST(SkillCosts, EndLineRightAfterTheHeaderOrNoRecordChangesNothing) {
-    SkillCosts costs{"1", "2", "3", "4", "5"};
-    LoadSkillCosts(("Implant=ImplantSkillsCost\r\n;**\r\nHealth=7\r\n"), costs);
-    EXPECT_EQ(costs, (SkillCosts{"1", "2", "3", "4", "5"}));
-    LoadSkillCosts(("Implant=chip\r\nHealth=7\r\n;**\r\n"), costs);
-    EXPECT_EQ(costs, (SkillCosts{"1", "2", "3", "4", "5"}));
-}
-
-TEST(SkillCosts, ARecordWithoutEndLineStopsAtTheNextHeader) {
-    SkillCosts costs;
-    LoadSkillCosts(("Implant=ImplantSkillsCost\r\nAccuracy=4\r\nImplant=chip\r\n"
-                    "Intelligence=9\r\n"),
-                   costs);
-    EXPECT_EQ(costs, (SkillCosts{"", "", "", "4", ""}));
+// The record updates only the costs it holds, whole, up to its end line or the next header.
+TEST(SkillCosts, UpdatesOnlyTheCostsTheRecordHolds) {
+    const std::pair<const char*, SkillCosts> cases[] = {
+        {"Implant=ImplantSkillsCost\r\nHealth=1234567890123456789\r\nSpeed=30\r\n;**\r\n"
+         "Strength=99\r\n",
+         {"1234567890123456789", "2", "30", "4", "5"}},
+        {"Implant=ImplantSkillsCost\r\n;**\r\nHealth=7\r\n", {"1", "2", "3", "4", "5"}},
+        {"Implant=chip\r\nHealth=7\r\n;**\r\n", {"1", "2", "3", "4", "5"}},
+        {"Implant=ImplantSkillsCost\r\nAccuracy=9\r\nImplant=chip\r\nIntelligence=9\r\n",
+         {"1", "2", "3", "9", "5"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        const LineBuffer items{QByteArray(text)};
+        SkillCosts costs{"1", "2", "3", "4", "5"};
+        LoadSkillCosts(items, findHeaderLine(items, "Implant=ImplantSkillsCost", 0), costs);
+        EXPECT_EQ(costs, expected) << text;
+    }
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "support/temp_game.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace wed::test {
 

@@ -84,8 +84,6 @@ TEST(FileCommit, WhenTheSecondFileFailsTheFirstGetsItsBytesBack) {
     EXPECT_EQ(outcome.effect, Effect::FirstRestored);
     EXPECT_EQ(folder.read(), kRecord);
     EXPECT_EQ(folder.readFile(QStringLiteral("Text/Weapon.txt")), "<7>\r\nx\r\n");
-    EXPECT_TRUE(commitFiles(writes).done());
-    EXPECT_EQ(folder.read(), kChanged);
 #endif
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -23,10 +22,6 @@ TEST(WriteLineN, ReplacesOneLineOnDiskAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("weapon.cfg")});
     // The path as the system writes it: on Windows a drive letter and '\' separators.
     const QString native = QDir::toNativeSeparators(QFileInfo(folder.path()).absoluteFilePath());
-#ifdef Q_OS_WIN
-    ASSERT_TRUE(
-        native.contains(QRegularExpression(QStringLiteral(R"(^[A-Z]:\\.*\\weapon\.cfg$)"))));
-#endif
     ASSERT_TRUE(WriteLineN(3, native, ";", false).done());
     EXPECT_EQ(folder.read(), "Weapon=1\r\nCost=15\r\n;\r\n");
     ASSERT_TRUE(WriteLineN(100, folder.path(), "last", true).done()); // inserts past the end
@@ -79,19 +74,9 @@ TEST(WriteLineN, WritesThroughASymbolicLinkToItsTarget) {
     EXPECT_EQ(folder.read(), "Weapon=1\r\nCost=20\r\n;**************************\r\n");
 }
 
-TEST(WriteLineN, MissingFileOrAFolderIsRefused) {
-    ItemFileFolder folder(kThreeLines);
-    EXPECT_EQ(WriteLineN(1, folder.folder() + "/nothing.cfg", "x", false).status,
-              Status::FileMissing);
-    EXPECT_FALSE(QFile::exists(folder.folder() + "/nothing.cfg"));
-    EXPECT_EQ(WriteLineN(1, folder.folder(), "x", false).status, Status::IsFolder);
-}
-
 #ifdef WED_HAS_FILE_SIZE_LIMIT
 TEST(WriteLineN, FullDiskKeepsTheLastGoodContent) {
-    QByteArray big;
-    for (int i = 0; i < 2000; ++i)
-        big += "Damage=" + QByteArray::number(i) + " 20\r\n";
+    const QByteArray big = QByteArray("Damage=1 20\r\n").repeated(2000);
     ItemFileFolder folder(big);
     Outcome outcome;
     {
@@ -102,7 +87,6 @@ TEST(WriteLineN, FullDiskKeepsTheLastGoodContent) {
     EXPECT_EQ(folder.read(), big);
     EXPECT_EQ(folder.entries(), QStringList{QStringLiteral("weapon.cfg")});
 }
-
 #endif
 
 } // namespace

@@ -1,43 +1,12 @@
 #include "tga_builder.h"
 
+#include <QByteArrayView>
+
 namespace wed::test {
 
-namespace {
-
-void putWord(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xff));
-    out.append(static_cast<char>((value >> 8) & 0xff));
-}
-
-} // namespace
-
-QByteArray buildTga(const TgaParts& p) {
-    const int entryBytes = (p.colorMapDepth + 7) / 8;
-    const int length = p.colorMapLength >= 0 ? p.colorMapLength
-                       : entryBytes > 0      ? int(p.colorMap.size() / entryBytes)
-                                             : 0;
-    QByteArray out;
-    out.append(static_cast<char>(p.id.size()));
-    out.append(static_cast<char>(p.colorMapType));
-    out.append(static_cast<char>(p.imageType));
-    putWord(out, p.colorMapStart);
-    putWord(out, length);
-    out.append(static_cast<char>(p.colorMapDepth));
-    putWord(out, p.xOrigin);
-    putWord(out, p.yOrigin);
-    putWord(out, p.width);
-    putWord(out, p.height);
-    out.append(static_cast<char>(p.pixelDepth));
-    out.append(static_cast<char>(p.descriptor));
-    out += p.id;
-    out += p.colorMap;
-    const bool runLength = p.imageType == 9 || p.imageType == 10 || p.imageType == 11;
-    out += runLength ? encodeRunLength(p.pixels, (p.pixelDepth + 7) / 8) : p.pixels;
-    out += p.footer;
-    return out;
-}
-
-QByteArray encodeRunLength(QByteArrayView pixels, int n) {
+// Runs of two or more equal pixels become run packets, everything else raw packets, at most 128
+// pixels each.
+static QByteArray encodeRunLength(QByteArrayView pixels, int n) {
     const qsizetype count = pixels.size() / n;
     auto pixel = [&](qsizetype i) { return pixels.sliced(i * n, n); };
     QByteArray out;
@@ -63,7 +32,25 @@ QByteArray encodeRunLength(QByteArrayView pixels, int n) {
     return out;
 }
 
-QByteArray patternPixels(int count, int n, uint32_t seed, int modulo) {
+QByteArray buildTga(const TgaParts& p) {
+    const int entryBytes = (p.colorMapDepth + 7) / 8;
+    QByteArray out;
+    const auto word = [&out](int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
+    out.append(char(p.id.size())).append(char(p.colorMapType)).append(char(p.imageType));
+    word(p.colorMapStart);
+    word(entryBytes > 0 ? int(p.colorMap.size() / entryBytes) : 0);
+    out.append(char(p.colorMapDepth));
+    word(0); // the origin
+    word(0);
+    word(p.width);
+    word(p.height);
+    out.append(char(p.pixelDepth)).append(char(p.descriptor));
+    const bool runLength = p.imageType == 9 || p.imageType == 10 || p.imageType == 11;
+    return out + p.id + p.colorMap +
+           (runLength ? encodeRunLength(p.pixels, (p.pixelDepth + 7) / 8) : p.pixels) + p.footer;
+}
+
+QByteArray patternPixels(int count, int n, uint32_t seed) {
     QByteArray out;
     uint32_t state = seed * 2654435761u + 1;
     QByteArray last;
@@ -76,7 +63,7 @@ QByteArray patternPixels(int count, int n, uint32_t seed, int modulo) {
         last.clear();
         for (int b = 0; b < n; ++b) {
             state = state * 1664525u + 1013904223u;
-            last.append(static_cast<char>((state >> 16) % modulo));
+            last.append(static_cast<char>(state >> 16));
         }
         out += last;
     }

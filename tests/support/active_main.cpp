@@ -1,7 +1,6 @@
-// The main of the tests that need an active window: keyboard focus, completion and shortcuts
-// behave differently on Qt's offscreen platform. They run on the windows platform on Windows,
-// and elsewhere on the xcb platform, on the display given, or on an Xvfb server started for
-// the run when none is.
+// The main of the tests that need an active window (focus, completion and shortcuts differ on
+// the offscreen platform): the windows platform on Windows, else xcb on the display given or on
+// an Xvfb server started for the run.
 #include "support/active_window.h"
 
 #include <QApplication>
@@ -23,14 +22,12 @@ pid_t startXvfb() {
     if (pipe(fds) != 0)
         return 0;
     const pid_t pid = fork();
-    if (pid == 0) {
+    if (pid == 0) { // the server goes with the test run and keeps none of its output channels
         close(fds[0]);
-        // The server goes with the test run, and keeps none of its output channels open.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int null = open("/dev/null", O_RDWR);
-        dup2(null, STDIN_FILENO);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
+        for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+            dup2(null, fd);
         const std::string fd = std::to_string(fds[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
                "-nolisten", "tcp", static_cast<char*>(nullptr));
@@ -38,8 +35,7 @@ pid_t startXvfb() {
     }
     close(fds[1]);
     std::string display;
-    char c = 0;
-    while (pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+    for (char c = 0; pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n';)
         display += c;
     close(fds[0]);
     if (display.empty()) {

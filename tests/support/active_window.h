@@ -5,8 +5,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace wed::test {
-
 // Shows the window and makes it the active one, or skips the test where no window can become
 // active the way it does on a desktop (no X display, or another platform).
 #define WED_ACTIVATE_OR_SKIP(window)                                                               \
@@ -19,5 +17,3 @@ namespace wed::test {
         (window).activateWindow();                                                                 \
         ASSERT_TRUE(QTest::qWaitForWindowActive(&(window)));                                       \
     } while (false)
-
-} // namespace wed::test

@@ -4,19 +4,15 @@
 #include <csignal>
 #include <sys/resource.h>
 #define WED_HAS_FILE_SIZE_LIMIT 1
-#endif
 
 namespace wed::test {
 
-#ifdef WED_HAS_FILE_SIZE_LIMIT
 // Makes every write past `bytes` fail as on a full disk, for the life of the object.
 class FileSizeLimit {
   public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit FileSizeLimit(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
+        const rlimit limit{bytes, saved_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
@@ -28,8 +24,8 @@ class FileSizeLimit {
 
   private:
     rlimit saved_{};
-    void (*previous_)(int) = nullptr;
+    void (*previous_)(int);
 };
-#endif
 
 } // namespace wed::test
+#endif

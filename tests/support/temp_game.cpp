@@ -21,10 +21,6 @@ TempGame::TempGame() {
         throw std::runtime_error("cannot make a temporary game folder");
 }
 
-QString TempGame::path(const QString& relative) const {
-    return QDir(dir_.path()).filePath(relative);
-}
-
 QString TempGame::writeFile(const QString& relative, const QByteArray& bytes) {
     const QString file = path(relative);
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -32,25 +28,6 @@ QString TempGame::writeFile(const QString& relative, const QByteArray& bytes) {
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write a test file");
     return file;
-}
-
-QString TempGame::writeItems(const QStringList& lines, const QString& relative) {
-    return writeFile(relative, ansiLines(lines));
-}
-
-QString TempGame::writeNames(const QStringList& lines, const QString& relative) {
-    return writeFile(relative, ansiLines(lines));
-}
-
-QString TempGame::makeFolder(const QString& relative) {
-    const QString folder = path(relative);
-    QDir().mkpath(folder);
-    return folder;
-}
-
-QByteArray TempGame::readFile(const QString& relative) const {
-    QFile in(path(relative));
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 } // namespace wed::test

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,14 +19,24 @@ class TempGame {
 
     QString folder() const { return dir_.path(); }
     // The absolute path of a file or folder of the game, written with '/' separators.
-    QString path(const QString& relative) const;
+    QString path(const QString& relative) const { return QDir(dir_.path()).filePath(relative); }
 
     // Writes a file, making its folders; returns its absolute path.
     QString writeFile(const QString& relative, const QByteArray& bytes);
-    QString writeItems(const QStringList& lines, const QString& relative = "weapon.cfg");
-    QString writeNames(const QStringList& lines, const QString& relative = "Text/Weapon.txt");
-    QString makeFolder(const QString& relative);
-    QByteArray readFile(const QString& relative) const;
+    QString writeItems(const QStringList& lines, const QString& relative = "weapon.cfg") {
+        return writeFile(relative, ansiLines(lines));
+    }
+    QString writeNames(const QStringList& lines, const QString& relative = "Text/Weapon.txt") {
+        return writeFile(relative, ansiLines(lines));
+    }
+    QString makeFolder(const QString& relative) {
+        QDir().mkpath(path(relative));
+        return path(relative);
+    }
+    QByteArray readFile(const QString& relative) const {
+        QFile in(path(relative));
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
 
   private:
     QTemporaryDir dir_;

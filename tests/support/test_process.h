@@ -11,15 +11,13 @@
 
 namespace wed::test {
 
-// The tests' texts are Chinese, in the game's code page. Elsewhere that is always GBK; on
-// Windows it is the system's ANSI code page, which must then be 936 (scripts/test-windows runs
-// Wine with it). Says why and returns false when it is not.
+// The tests' texts are Chinese in the ANSI code page: GBK here, and on Windows the system's,
+// which must then be 936 (scripts/test-windows runs Wine with it). Says so when it is not.
 inline bool chineseCodePage() {
 #ifdef _WIN32
     if (GetACP() != 936) {
         std::fprintf(stderr,
-                     "The tests need the Chinese ANSI code page 936, not %u (under Wine: "
-                     "LC_ALL=zh_CN.UTF-8).\n",
+                     "The tests need code page 936, not %u (under Wine: LC_ALL=zh_CN.UTF-8).\n",
                      GetACP());
         return false;
     }
@@ -27,9 +25,8 @@ inline bool chineseCodePage() {
     return true;
 }
 
-// Whether Qt will find the platform plugin that QT_QPA_PLATFORM names. When it cannot, Qt on
-// Windows shows a message box before it stops the program, and with no console (a test run by a
-// script) nobody ever closes it: the run would hang without a word. So say it and stop first.
+// Whether Qt will find the platform plugin QT_QPA_PLATFORM names. Else Qt on Windows shows a
+// message box that, in a run without a console, nobody closes: say it and stop first.
 inline bool platformPluginFound() {
 #ifdef _WIN32
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(u':', 0, 0);

@@ -38,19 +38,13 @@ class Form1Fixture : public testing::Test {
         clickItemFile();
     }
 
-    // Picks an entry of the category box's list, as the user does with the mouse.
-    void chooseCategory(int index) {
-        QComboBox* box = form.categoryBox();
+    // Picks an entry of a choice box's list (or of the category box's), as with the mouse.
+    void pick(QComboBox* box, int index) {
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
-
-    // Picks an entry of a choice box's list, as the user does with the mouse.
-    void pick(const char* control, int index) {
-        QComboBox* box = form.comboBox(control);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
+    void pick(const char* control, int index) { pick(form.comboBox(control), index); }
+    void chooseCategory(int index) { pick(form.categoryBox(), index); }
 
     // Clicks an entry of the item list, as the user picks an item.
     void clickItem(int row) {

@@ -7,33 +7,25 @@
 
 namespace wed::test {
 
-// Keeps the window's messages instead of showing them, and answers its questions from a queue
-// the test fills, so that no modal box blocks a test. An empty queue cancels.
+// Keeps the window's messages instead of showing them, and answers its questions (yes) and
+// requests from a queue the test fills, so that no modal box blocks a test. An empty queue
+// cancels.
 class MessageRecorder final : public Prompts {
   public:
     void show(QWidget*, const QString& text, const QString&) override { texts.append(text); }
     bool confirm(QWidget*, const QString& text, const QString&) override {
         questions.append(text);
-        return yes;
+        return true;
     }
     std::optional<QString> askText(QWidget*, const QString&, const QString&,
                                    const QString&) override {
-        if (answers.empty())
-            return std::nullopt;
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next(answers);
     }
     std::optional<NameRecordText> editNames(QWidget*, const QString&,
                                             const NameRecordText& text) override {
         shownNames.push_back(text);
-        if (nameAnswers.empty())
-            return std::nullopt;
-        NameRecordText answer = nameAnswers.front();
-        nameAnswers.pop_front();
-        return answer;
+        return next(nameAnswers);
     }
-
     std::optional<QString> askSavePath(QWidget*, const QString&, const QString&) override {
         return savePath;
     }
@@ -41,10 +33,18 @@ class MessageRecorder final : public Prompts {
     QStringList texts;
     std::optional<QString> savePath;
     QStringList questions;
-    bool yes = true;
     std::deque<QString> answers;
     std::deque<NameRecordText> nameAnswers;
     std::vector<NameRecordText> shownNames;
+
+  private:
+    template <typename T> static std::optional<T> next(std::deque<T>& queue) {
+        if (queue.empty())
+            return std::nullopt;
+        T front = queue.front();
+        queue.pop_front();
+        return front;
+    }
 };
 
 } // namespace wed::test
