@@ -35,6 +35,13 @@ std::optional<QByteArray> encodeStrictly(QStringView text) {
         return std::nullopt;
     return bytes;
 }
+
+// Qt's system converter gives a character for every byte sequence, wrong or not, without an
+// error; Windows says when the bytes are no text of the code page.
+bool decodesStrictly(QByteArrayView bytes) {
+    return bytes.isEmpty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                  int(bytes.size()), nullptr, 0) > 0;
+}
 #else
 QStringDecoder makeDecoder() {
     return QStringDecoder("GBK");
@@ -47,6 +54,19 @@ std::optional<QByteArray> encodeStrictly(QStringView text) {
     if (encoder.hasError())
         return std::nullopt;
     return bytes;
+}
+
+bool decodesStrictly(QByteArrayView bytes) {
+    thread_local QStringDecoder decoder = makeDecoder();
+    decoder.resetState();
+    const QString text = decoder.decode(bytes);
+    // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
+    // which no ANSI code page holds.
+    const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    // The error mark outlives resetState(): a decoder that has seen an error is replaced.
+    if (decoder.hasError())
+        decoder = makeDecoder();
+    return clean;
 }
 #endif
 
@@ -79,18 +99,7 @@ QString decodeAnsi(QByteArrayView bytes) {
 }
 
 bool decodesCleanly(QByteArrayView bytes) {
-    if (isAscii(bytes))
-        return true;
-    thread_local QStringDecoder decoder = makeDecoder();
-    decoder.resetState();
-    const QString text = decoder.decode(bytes);
-    // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
-    // which no ANSI code page holds.
-    const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
-    // The error mark outlives resetState(): a decoder that has seen an error is replaced.
-    if (decoder.hasError())
-        decoder = makeDecoder();
-    return clean;
+    return isAscii(bytes) || decodesStrictly(bytes);
 }
 
 std::optional<QByteArray> encodeAnsi(QStringView text) {
