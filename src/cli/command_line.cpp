@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "app/outcome_text.h"
+#include "app/title_animation.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 
@@ -25,12 +26,19 @@ int help(const Request&, CommandOutput& output) {
     return kDone;
 }
 
-constexpr std::array<Command, 5> kCommands{{
+// The window's caption holds the version; printed here, it needs no display.
+int version(const Request&, CommandOutput& output) {
+    output.out += windowCaption().toUtf8() + '\n';
+    return kDone;
+}
+
+constexpr std::array<Command, 6> kCommands{{
     {"list", 1, 2, false, false, listItems},
     {"get", 3, 3, true, false, getValue},
     {"set", 4, 4, true, false, setValue},
     {"check", 1, 1, false, true, checkFolder},
     {"help", 0, 1, false, false, help},
+    {"--version", 0, 0, false, false, version},
 }};
 
 const Command* commandNamed(QStringView name) {

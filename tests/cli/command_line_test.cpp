@@ -105,6 +105,7 @@ TEST(CommandLine, TheProgramRunsCommandsWithoutADisplay) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("没有“Nothing=”这一行")))
         << refused.err.toStdString();
     EXPECT_EQ(runProgram({"list"}).status, 2);
+    EXPECT_TRUE(runProgram({"--version"}).out.endsWith(QStringLiteral(" v1.31\n")));
 }
 
 } // namespace
