@@ -193,7 +193,7 @@ QString Document::idAt(CategoryId category, qsizetype headerLine) const {
 
 Outcome Document::setFieldTexts(CategoryId category, int field,
                                 const std::vector<CellEdit>& cells) {
-    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+    const FieldSpec& column = categoryFields(category).fields[size_t(field)];
     struct Change {
         qsizetype line;
         QByteArray bytes;
@@ -207,7 +207,7 @@ Outcome Document::setFieldTexts(CategoryId category, int field,
             ++skipped;
             continue;
         }
-        FieldLine line = fieldLine(spec, cell.text);
+        FieldLine line = fieldLine(column, cell.text);
         if (!line.accepted()) {
             line.outcome.item = idAt(category, cell.headerLine);
             return line.outcome;
@@ -234,12 +234,13 @@ Outcome Document::setFieldTexts(CategoryId category, int field,
     for (Change& change : lines)
         changes.push_back({items_.lineStart(change.line),
                            items_.lineBytes(change.line).toByteArray(), std::move(change.bytes)});
-    const QString text =
-        edited.size() == 1
-            ? QStringLiteral("%1 · %2：%3 → %4")
-                  .arg(idAt(category, edited[0].headerLine), spec.caption.trimmed(),
-                       edited[0].before, edited[0].after)
-            : QStringLiteral("表格：%1 个物品的%2").arg(edited.size()).arg(spec.caption.trimmed());
+    const QString text = edited.size() == 1
+                             ? QStringLiteral("%1 · %2：%3 → %4")
+                                   .arg(idAt(category, edited[0].headerLine),
+                                        column.caption.trimmed(), edited[0].before, edited[0].after)
+                             : QStringLiteral("表格：%1 个物品的%2")
+                                   .arg(edited.size())
+                                   .arg(column.caption.trimmed());
     const StepPlace nowhere{category, {}, -1};
     return commitStep({std::move(changes), Splices{}}, nowhere, nowhere, text, told,
                       std::move(edited));
