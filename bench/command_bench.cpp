@@ -1,8 +1,8 @@
 // The commands on a game folder of 300,000 lines: a check of the whole folder (14,000 items,
 // twenty picture files), and a change of one value with set, in this process and as a program
-// run from start to exit (beside the cost of starting the program at all), against the bare
-// minimum of any atomic save of the same file (the commit benchmark's BM_BareAtomicSave/300000,
-// in the same run).
+// run from start to exit (beside the cost of starting the program at all, and of starting any
+// Qt program), against the bare minimum of any atomic save of the same file (the commit
+// benchmark's BM_BareAtomicSave/300000, in the same run).
 #include "app/game_check.h"
 #include "bench_game.h"
 #include "cli/command_line.h"
@@ -73,15 +73,27 @@ void BM_SetProgram(benchmark::State& state) {
 }
 BENCHMARK(BM_SetProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// What starting and ending the program costs by itself: the help, which reads no file.
-void BM_ProgramStart(benchmark::State& state) {
+// Runs the program to its exit, once a round.
+void runProgram(benchmark::State& state, const char* program, const QStringList& arguments) {
     for (auto _ : state) {
-        QProcess program;
-        program.start(QStringLiteral(WED_PROGRAM), {QStringLiteral("help")});
-        if (!program.waitForFinished() || program.exitCode() != 0)
-            state.SkipWithError("help failed");
+        QProcess process;
+        process.start(QString::fromUtf8(program), arguments);
+        if (!process.waitForFinished() || process.exitCode() != 0)
+            state.SkipWithError("the program failed");
     }
 }
+
+// What starting and ending the program costs by itself: the help, which reads no file.
+void BM_ProgramStart(benchmark::State& state) {
+    runProgram(state, WED_PROGRAM, {QStringLiteral("help")});
+}
 BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor under any Qt program: one that starts and ends at once, linked with Qt Core alone
+// (0) or with Qt Gui too (1), as the editor's core is (its history and pictures are Qt Gui's).
+void BM_EmptyQtProgram(benchmark::State& state) {
+    runProgram(state, state.range(0) ? WED_EMPTY_GUI : WED_EMPTY_CORE, {});
+}
+BENCHMARK(BM_EmptyQtProgram)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
