@@ -29,12 +29,11 @@ void BM_CheckFolder(benchmark::State& state) {
         status = wed::cli::runCommand({QStringLiteral("check"), game.folder()}, output);
         problems = output.out.count('\n');
     }
-    wed::GameReading reading;
-    reading.read(game.itemFile());
+    wed::GameData reading;
+    reading.read(game.itemFile(), false);
     size_t items = 0;
     for (const wed::Category& c : wed::categories())
-        items +=
-            wed::listItems(*reading.files().items, *reading.files().itemIndex, c).entries.size();
+        items += reading.listed(c.id).entries.size();
     state.counters["lines"] = double(game.lines());
     state.counters["items"] = double(items);
     state.counters["pictures"] = game.pictures();

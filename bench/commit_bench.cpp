@@ -20,13 +20,17 @@ struct ShownWeapon {
     wed::Document document;
     int cost = bench::fieldIndex(wed::CategoryId::Weapon, "Cost=");
 
+    wed::ItemRef weapon;
+
     explicit ShownWeapon(qsizetype lines) : folder(lines) {
         document.open(folder.itemFile());
-        document.showItem(int(document.entries().size() / 2));
+        const auto entries = document.game().listed(wed::CategoryId::Weapon).entries;
+        const wed::ListEntry& middle = entries[entries.size() / 2];
+        weapon = {wed::CategoryId::Weapon, middle.id, middle.ordinal + 1};
     }
     wed::Outcome type(const QString& text) {
         document.endTyping();
-        return document.setFieldText(wed::CategoryId::Weapon, cost, text, wed::EditKind::Typing);
+        return document.setField(weapon, cost, text, {}, wed::EditKind::Typing);
     }
 };
 
@@ -36,7 +40,7 @@ void BM_CommitKeystroke(benchmark::State& state) {
     for (auto _ : state)
         if (!shown.type(round++ % 2 ? QStringLiteral("15") : QStringLiteral("150")).done())
             state.SkipWithError("commit refused");
-    state.counters["lines"] = double(shown.document.items().lineCount());
+    state.counters["lines"] = double(shown.document.game().items().lineCount());
 }
 
 void BM_UndoStep(benchmark::State& state) {
@@ -56,9 +60,8 @@ void BM_UndoStep(benchmark::State& state) {
 // file, both saved and guarded, one step of the history. Each copy is undone outside the time.
 void BM_CopyItem(benchmark::State& state) {
     ShownWeapon shown(state.range(0));
-    const int entry = int(shown.document.entries().size() / 2);
     for (auto _ : state) {
-        if (!shown.document.copyItem(entry, QStringLiteral("bench_copy")).done())
+        if (!shown.document.copyItem(shown.weapon, QStringLiteral("bench_copy")).done())
             state.SkipWithError("copy refused");
         state.PauseTiming();
         shown.document.undo();
@@ -70,8 +73,8 @@ void BM_CopyItem(benchmark::State& state) {
 // changed, as a keystroke commits weapon.cfg.
 void BM_CommitNameFile(benchmark::State& state) {
     ShownWeapon shown(state.range(0));
-    const QString path = shown.document.nameFilePath();
-    QByteArray held = shown.document.names().bytes();
+    const QString path = shown.document.game().nameFilePath();
+    QByteArray held = shown.document.game().names().bytes();
     int round = 0;
     for (auto _ : state) {
         QByteArray next = held;

@@ -38,11 +38,11 @@ void setCounters(benchmark::State& state, qsizetype lines) {
 void BM_BuildItemList(benchmark::State& state) {
     const bench::GameFolder& game = gameFolder(state.range(0));
     wed::Document document;
-    document.setCategoryWord(wed::categories()[size_t(state.range(1))].word);
+    const wed::CategoryId category = wed::categories()[size_t(state.range(1))].id;
     for (auto _ : state) {
         if (!document.open(game.itemFile()).done())
             state.SkipWithError("open failed");
-        benchmark::DoNotOptimize(document.entries().data());
+        benchmark::DoNotOptimize(document.game().listed(category).entries.data());
     }
     setCounters(state, game.lines());
 }

@@ -95,18 +95,21 @@ QString checkDataPath(QByteArrayView input) {
 
     const Category& category = categories()[size_t(c.category)];
     Document document;
-    document.setCategoryWord(category.word);
     if (document.open(itemPath).refused())
         return QStringLiteral("a readable folder was refused");
-    checkGame(filesOf(document));
-    if (document.entries().empty())
+    const GameData& game = document.game();
+    checkGame(game);
+    const std::vector<ListEntry> entries = game.listed(category.id).entries;
+    if (entries.empty())
         return {};
-    document.showItem(c.row % int(document.entries().size()));
+    const ListEntry& entry = entries[size_t(c.row) % entries.size()];
     const std::vector<FieldSpec>& fields = categoryFields(category.id).fields;
     const int field = c.field % int(fields.size());
-    const qsizetype line = document.panel(category.id)->fields[size_t(field)].lineNumber - 1;
+    const qsizetype line =
+        game.record(category.id, entry.headerLine).fields[size_t(field)].lineNumber - 1;
 
-    const Outcome edited = document.setFieldText(category.id, field, c.text, c.kind);
+    const Outcome edited = document.setField({category.id, entry.id, entry.ordinal + 1}, field,
+                                             c.text, {}, c.kind);
     const QByteArray after = read(itemPath);
     if (!edited.done())
         return after == c.items ? QString() : QStringLiteral("a refused edit changed the file");
@@ -116,7 +119,7 @@ QString checkDataPath(QByteArrayView input) {
         return broken;
     if (!LineBuffer(after).lineBytes(line).startsWith(fields[size_t(field)].key))
         return QStringLiteral("the changed line lost its key");
-    if (document.items().bytes() != after || !splitAsFresh(document.items()))
+    if (game.items().bytes() != after || !splitAsFresh(game.items()))
         return QStringLiteral("the document's lines are not the file's after the edit");
 
     const Outcome undone = document.undo();
@@ -124,7 +127,7 @@ QString checkDataPath(QByteArrayView input) {
         return QStringLiteral("the undo was refused");
     if (read(itemPath) != c.items)
         return QStringLiteral("the undo did not give the bytes back");
-    if (document.items().bytes() != c.items || !splitAsFresh(document.items()))
+    if (game.items().bytes() != c.items || !splitAsFresh(game.items()))
         return QStringLiteral("the document's lines are not the file's after the undo");
     return {};
 }

@@ -4,8 +4,6 @@
 #include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
 
-#include <QBrush>
-#include <QColor>
 
 namespace wed {
 namespace {
@@ -42,27 +40,34 @@ QString csvField(QString text) {
 CategoryTable::CategoryTable(Document& document, CategoryId category, QObject* parent)
     : QAbstractTableModel(parent), document_(document), category_(category) {
     rebuild();
-    connect(&document_, &Document::itemsChanged, this, [this](bool linesMoved) {
-        if (linesMoved) {
-            beginResetModel();
-            rebuild();
-            endResetModel();
+    connect(&document_, &Document::filesChanged, this, [this](const FilesChanged& changed) {
+        if (changed.linesMoved[size_t(GameFile::Items)])
+            return reset();
+        forget();
+        if (rows_.empty())
             return;
-        }
-        forget();
-        if (!rows_.empty())
+        if (changed.changed[size_t(GameFile::Items)])
             emit dataChanged(index(0, kFirstField), index(rowCount() - 1, columnCount() - 1));
-    });
-    connect(&document_, &Document::namesChanged, this, [this] {
-        forget();
-        if (!rows_.empty())
+        if (changed.changed[size_t(GameFile::Names)])
             emit dataChanged(index(0, kNameColumn), index(rowCount() - 1, kNameColumn));
     });
+    connect(&document_, &Document::filesReplaced, this, &CategoryTable::reset);
 }
 
 void CategoryTable::rebuild() {
-    rows_ = listItems(document_.items(), document_.itemIndex(), wed::category(category_)).entries;
+    rows_ = document_.game().listed(category_).entries;
     forget();
+}
+
+void CategoryTable::reset() {
+    beginResetModel();
+    rebuild();
+    endResetModel();
+}
+
+ItemRef CategoryTable::item(int row) const {
+    const ListEntry& entry = rows_[size_t(row)];
+    return {category_, entry.id, entry.ordinal + 1};
 }
 
 void CategoryTable::forget() {
@@ -74,7 +79,7 @@ void CategoryTable::forget() {
 const ItemRecord& CategoryTable::recordOf(int row) const {
     // A view asks for the cells of a row one after another: read its record once.
     if (recordRow_ != row) {
-        record_ = readRecordAt(document_.items(), category_, rows_[size_t(row)].headerLine);
+        record_ = document_.game().record(category_, rows_[size_t(row)].headerLine);
         recordRow_ = row;
     }
     return record_;
@@ -82,7 +87,7 @@ const ItemRecord& CategoryTable::recordOf(int row) const {
 
 const QString& CategoryTable::nameOf(int row) const {
     if (!names_)
-        names_ = namesOf(document_.names(), document_.nameIndex(), category_, rows_);
+        names_ = namesOf(document_.game().names(), document_.game().nameIndex(), category_, rows_);
     return (*names_)[size_t(row)];
 }
 
@@ -95,7 +100,7 @@ const SortKey& CategoryTable::sortKey(int row, int column) const {
                 keys.push_back({SortKey::Group::Text, 0, rows_[size_t(r)].id});
             else if (column == kNameColumn)
                 keys.push_back({SortKey::Group::Text, 0, nameOf(r)});
-            else if (const KeyHit hit = readFieldAt(document_.items(), category_,
+            else if (const KeyHit hit = readFieldAt(document_.game().items(), category_,
                                                     rows_[size_t(r)].headerLine, fieldOf(column));
                      hit.lineNumber < 1)
                 keys.push_back({});
@@ -118,7 +123,7 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
     std::vector<Document::CellEdit> cells;
     for (int row : rows) {
         const KeyHit hit =
-            readFieldAt(document_.items(), category_, rows_[size_t(row)].headerLine, field);
+            readFieldAt(document_.game().items(), category_, rows_[size_t(row)].headerLine, field);
         // A cell without a key line keeps "无"; the document tells how many there were.
         const std::optional<QString> text =
             hit.lineNumber < 1 ? std::optional(QString()) : applyCellInput(hit.value, *input);
@@ -127,9 +132,9 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
             refused.item = rows_[size_t(row)].id;
             return refused;
         }
-        cells.push_back({rows_[size_t(row)].headerLine, *text});
+        cells.push_back({item(row), *text, hit.value});
     }
-    return document_.setFieldTexts(category_, field, cells);
+    return document_.setFields(category_, field, cells);
 }
 
 int CategoryTable::rowCount(const QModelIndex& parent) const {
@@ -155,8 +160,6 @@ QVariant CategoryTable::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return missing ? kNone : hit.value;
-    case Qt::ForegroundRole:
-        return missing ? QVariant(QBrush(QColor(Qt::gray))) : QVariant();
     case kMissingRole:
         return missing;
     default:
@@ -174,11 +177,8 @@ QVariant CategoryTable::headerData(int section, Qt::Orientation orientation, int
     const FieldSpec& field = categoryFields(category_).fields[size_t(fieldOf(section))];
     if (role == Qt::DisplayRole)
         return field.caption.trimmed();
-    if (role == Qt::ToolTipRole) {
-        const QString help = field.labelHelp.isEmpty() ? field.fieldHelp : field.labelHelp;
-        const QString key = QString::fromLatin1(field.key);
-        return help.isEmpty() ? key : key + u'\n' + help.trimmed();
-    }
+    if (role == Qt::ToolTipRole)
+        return QString::fromLatin1(field.key);
     return {};
 }
 

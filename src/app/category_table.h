@@ -19,9 +19,9 @@ struct SortKey {
 };
 
 // A whole category as a table: one row per listed item, in file order; the id, the name, then
-// one column per field. It is a view of the document: values are read from its buffers through
-// its index when the view asks for them, and only the sort keys and names are kept, until the
-// document's signals say the files changed.
+// one column per field. It is a view of the document: values are read from its model when the
+// view asks for them, and only the sort keys and names are kept, until the document's signals
+// say the files changed. A header's tooltip is the field's key.
 class CategoryTable : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -35,6 +35,7 @@ class CategoryTable : public QAbstractTableModel {
 
     CategoryId category() const { return category_; }
     const ListEntry& entry(int row) const { return rows_[size_t(row)]; }
+    ItemRef item(int row) const;
     // The field a column shows, or -1 for the id and the name.
     int fieldOf(int column) const { return column - kFirstField; }
     const QString& nameOf(int row) const;
@@ -56,6 +57,7 @@ class CategoryTable : public QAbstractTableModel {
 
   private:
     void rebuild();
+    void reset();
     void forget();
     const ItemRecord& recordOf(int row) const;
 
@@ -76,6 +78,7 @@ class TableSortFilter : public QSortFilterProxyModel {
   public:
     explicit TableSortFilter(CategoryTable& table, QObject* parent = nullptr);
     void setFind(const QString& text);
+    const CategoryTable& table() const { return table_; }
 
   protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;

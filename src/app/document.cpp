@@ -1,270 +1,191 @@
 #include "app/document.h"
 
-#include "app/item_find.h"
-#include "base/code_page.h"
-#include "base/file_bytes.h"
-#include "base/path_case.h"
 #include "data/item_fields.h"
-
-#include <QFileInfo>
-#include <algorithm>
+#include "edit/field_line.h"
 
 namespace wed {
-namespace {
 
-const QString kNameFile = QStringLiteral("Text/Weapon.txt");
-const QString kPictureFolder = QStringLiteral("Images/weapon");
-const QString kNone = QStringLiteral("无");
+Document::Document(QObject* parent) : QObject(parent) {}
 
-int pictureField(CategoryId category) {
-    const CategoryFields& table = categoryFields(category);
-    for (size_t i = 0; i < table.fields.size(); ++i)
-        if (qstrcmp(table.fields[i].control, table.pictureControl) == 0)
-            return int(i);
-    return -1;
+Outcome Document::open(const QString& itemFilePath) {
+    const QString heldPath = game_.itemFilePath();
+    const QString heldNames = game_.nameFilePath();
+    const QByteArray heldItems = game_.items().bytes();
+    const QByteArray heldNameBytes = game_.names().bytes();
+    const Outcome read = game_.read(itemFilePath);
+    if (read.refused())
+        return read;
+    // The history belongs to the bytes it was made on.
+    if (game_.itemFilePath() != heldPath || game_.nameFilePath() != heldNames ||
+        game_.items().bytes() != heldItems || game_.names().bytes() != heldNameBytes) {
+        history_.clear();
+        emit historyChanged();
+        emit filesReplaced();
+    }
+    return read;
 }
 
-Outcome listKept(Outcome outcome) {
-    outcome.effect = Effect::ListKept;
+Outcome Document::reload() {
+    const Outcome read = game_.read(game_.itemFilePath());
+    history_.clear();
+    emit historyChanged();
+    emit filesReplaced();
+    if (!read.refused())
+        emit reloaded();
+    return read;
+}
+
+// Another program changed a file, or a failed save could not be taken back: what the document
+// holds is no longer what the files hold. Read them again and forget the history.
+Outcome Document::afterRefusal(Outcome outcome) {
+    if (outcome.status != Status::ExternalChange && outcome.effect != Effect::Reloaded)
+        return outcome;
+    outcome.effect = Effect::Reloaded;
+    reload();
     return outcome;
 }
 
-PanelItem panelItem(const ListEntry& entry, qsizetype header, ItemRecord record) {
-    PanelItem item{entry.id, entry.ordinal, header, std::move(record.fields), {}};
-    for (const KeyHit& hit : item.fields)
-        item.texts.push_back(hit.lineNumber > 0 ? hit.value : kNone);
-    return item;
+Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told,
+                        bool skipConflicts) {
+    FilesChanged changed;
+    const ApplyPlan applied = game_.apply(changes, skipConflicts, &changed);
+    if (!applied.outcome.done())
+        return afterRefusal(applied.outcome);
+    if (!applied.changesBytes())
+        return told;
+    const int countBefore = history_.count();
+    history_.record({changed.made, std::move(step.text), std::move(step.before), step.after,
+                     step.cells, step.run});
+    emit filesChanged(changed);
+    if (history_.count() != countBefore || step.run != 0)
+        emit historyChanged();
+    return told;
 }
 
-} // namespace
-
-Document::Document(QObject* parent)
-    : QObject(parent), categoryWord_(wed::category(CategoryId::Weapon).word),
-      // Until a folder's files are read, each buffer holds its own name.
-      items_(QByteArrayLiteral("Text00\r\n")), names_(QByteArrayLiteral("Text01\r\n")) {}
-
-Document::~Document() {
-    // The steps refer to the document; let them go while it is whole.
-    history_.clear();
-}
-
-void Document::setCategoryWord(const QString& word) {
-    categoryWord_ = word;
-}
-
-QString nameFilePathFor(const QString& itemFilePath) {
-    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
-}
-
-QString pictureFolderFor(const QString& itemFilePath) {
-    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kPictureFolder);
-}
-
-QString Document::gameFolder() const {
-    return itemFilePath_.isEmpty() ? QString() : QFileInfo(itemFilePath_).absolutePath();
-}
-
-QString Document::pictureFolder() const {
-    return isOpen() ? pictureFolderFor(itemFilePath_) : QString();
-}
-
-Outcome Document::open(const QString& itemFilePath) {
-    const Category* chosen = category();
-    if (!chosen)
-        return listKept(Outcome::of(Status::UnknownCategory));
-    if (itemFilePath.isEmpty())
-        return listKept(Outcome::of(Status::NoFileChosen));
-    FileRead itemFile = readFile(itemFilePath);
-    if (!itemFile.outcome.done())
-        return listKept(itemFile.outcome);
-
-    const QString namePath = nameFilePathFor(itemFilePath);
-    Outcome notice;
-    FileRead nameFile;
-    if (!QFileInfo::exists(namePath)) {
-        notice = Outcome::noticeOf(Status::FileMissing, namePath);
-        notice.effect = Effect::NamesEmpty;
-    } else if (nameFile = readFile(namePath); !nameFile.outcome.done()) {
-        return listKept(nameFile.outcome);
+Outcome Document::setField(const ItemRef& item, int field, const QString& text,
+                           const QString& shown, EditKind kind) {
+    const FieldSpec& spec = categoryFields(item.category).fields[size_t(field)];
+    const int run = kind == EditKind::Typing ? run_ : 0;
+    const StepPlace before{item, field, shown};
+    const StepPlace after{item, field, text};
+    const QByteArray held = game_.items().bytes();
+    const Outcome outcome = apply({typedChange(item, spec.name(), text)},
+                                  {fieldStepText(item, field, shown, text), before, after, {}, run});
+    // Nothing on disk changed; a run of typing still ends with this text.
+    if (outcome.done() && game_.items().bytes() == held) {
+        history_.retextRun(run, text);
+        emit historyChanged();
     }
+    if (kind == EditKind::Pick)
+        endTyping();
+    return outcome;
+}
 
-    // The history and the panels' line numbers belong to the bytes they were made on. With
-    // neither, there is nothing to keep, and no need to compare the files.
-    const bool kept =
-        history_.count() > 0 ||
-        std::any_of(panels_.begin(), panels_.end(), [](const auto& p) { return p.has_value(); });
-    const bool same = kept && itemFilePath == itemFilePath_ && namePath == nameFilePath_ &&
-                      itemFile.bytes == items_.bytes() && nameFile.bytes == names_.bytes();
-    if (!same) {
-        history_.clear();
-        dropPanels();
+Outcome Document::setFields(CategoryId category, int field, const std::vector<CellEdit>& cells) {
+    const FieldSpec& column = categoryFields(category).fields[size_t(field)];
+    ChangeSet changes;
+    std::vector<StepCell> edited;
+    qsizetype skipped = 0;
+    for (const CellEdit& cell : cells) {
+        const qsizetype line = game_.keyLine(category, game_.headerOf(cell.item), column.name(), 0);
+        if (line < 0) {
+            ++skipped;
+            continue;
+        }
+        const FieldLine typed = fieldLine(column, cell.text);
+        if (!typed.accepted()) {
+            Outcome refused = typed.outcome;
+            refused.item = cell.item.id;
+            return refused;
+        }
+        if (typed.line == game_.items().lineBytes(line))
+            continue; // the cell already says so
+        changes.push_back(typedChange(cell.item, column.name(), cell.text));
+        edited.push_back({cell.item, field, cell.before, cell.text});
     }
-    itemFilePath_ = itemFilePath;
-    nameFilePath_ = namePath;
-    nameFileRead_ = notice;
-    items_.setBytes(std::move(itemFile.bytes));
-    names_.setBytes(std::move(nameFile.bytes));
-    itemIndex_.rebuild(items_);
-    nameIndex_.rebuild(names_);
-    listCategory_ = chosen;
-    rebuildList();
-    emit itemsChanged(true);
-    emit namesChanged();
-    return notice;
-}
-
-void Document::rebuildList(bool followsChange) {
-    ItemList list = listItems(items_, itemIndex_, *listCategory_);
-    entries_ = std::move(list.entries);
-    entryNames_.reset();
-    const int shown = shownEntry_;
-    shownEntry_ = -1;
-    hiddenEntry_ = -1;
-    if (followsChange) {
-        // The item shown stays shown, at the entry its record now has.
-        const std::optional<PanelItem>& panel = panels_[size_t(listCategory_->id)];
-        if (shown >= 0 && listCategory_ == category() && panel)
-            shownEntry_ = entryOfHeader(panel->headerLine);
-    } else if (list.skillCostRecords > 0) {
-        loadSkillCosts();
+    Outcome told;
+    if (skipped > 0) {
+        told = Outcome::noticeOf(Status::CellsSkipped);
+        told.line = skipped;
     }
-    applyFind();
-    emit listChanged();
+    if (changes.empty())
+        return told;
+    const QString text = edited.size() == 1
+                             ? fieldStepText(edited[0].item, field, edited[0].before,
+                                             edited[0].after)
+                             : QStringLiteral("表格：%1 个物品的%2")
+                                   .arg(edited.size())
+                                   .arg(column.caption.trimmed());
+    const Outcome outcome = apply(changes, {text, {}, {}, edited, 0}, told);
+    if (outcome.done())
+        emit stepShown({}, edited, false);
+    return outcome;
 }
 
-void Document::loadSkillCosts() {
-    // Reading the skill costs closes the gate; it stays closed until an item is shown.
-    gateOpen_ = false;
-    LoadSkillCosts(items_, headerOf(CategoryId::Implant, QLatin1String(kSkillCostId), 0),
-                   skillCosts_);
+Outcome Document::runAction(const ItemAction& action, const QString& text,
+                            const StepPlace& before) {
+    if (!action.outcome.done())
+        return action.outcome;
+    const StepPlace after{action.result, -1, {}};
+    const int stepsBefore = history_.count();
+    const Outcome outcome = apply(action.changes, {text, before, after, {}, 0}, action.outcome);
+    if (outcome.done() && history_.count() != stepsBefore)
+        emit stepShown(after, {}, false);
+    return outcome;
 }
 
-void Document::dropPanels() {
-    bool shown = false;
-    for (auto& panel : panels_) {
-        shown = shown || panel.has_value();
-        panel.reset();
+Outcome Document::copyItem(const ItemRef& source, const QString& newId) {
+    return runAction(wed::copyItem(game_, source, newId),
+                     QStringLiteral("复制 %1 为 %2").arg(source.id, newId), {source, -1, {}});
+}
+
+Outcome Document::removeItem(const ItemRef& item) {
+    return runAction(wed::removeItem(game_, item), QStringLiteral("删除 %1").arg(item.id),
+                     {item, -1, {}});
+}
+
+Outcome Document::renameItem(const ItemRef& item, const QString& newId) {
+    return runAction(wed::renameItem(game_, item, newId),
+                     QStringLiteral("重命名 %1 为 %2").arg(item.id, newId), {item, -1, {}});
+}
+
+Outcome Document::setNameRecordText(const ItemRef& item, const NameRecordText& text) {
+    return runAction(wed::setNameRecordText(game_, item, text),
+                     QStringLiteral("%1 的名字和说明").arg(item.id), {item, -1, {}});
+}
+
+Outcome Document::undo() {
+    return move(true);
+}
+
+Outcome Document::redo() {
+    return move(false);
+}
+
+Outcome Document::moveHistoryTo(int index) {
+    while (index != history_.index()) {
+        const int before = history_.index();
+        const Outcome moved = move(index < before);
+        if (!moved.done() || history_.index() == before)
+            return moved;
     }
-    shownEntry_ = -1;
-    if (shown)
-        emit panelsDropped();
+    return {};
 }
 
-void Document::clearPanel(CategoryId category) {
-    panels_[size_t(category)].reset();
-    emit panelCleared(category);
-}
-
-qsizetype Document::headerOf(CategoryId category, const QString& id, int ordinal) const {
-    const QString header = headerLineOf(category, id);
-    for (qsizetype line : itemIndex_.headers(category))
-        if (items_.line(line) == header && ordinal-- == 0)
-            return line;
-    return -1;
-}
-
-int Document::entryOfHeader(qsizetype headerLine) const {
-    // The entries stand in file order.
-    const auto found = std::lower_bound(
-        entries_.begin(), entries_.end(), headerLine,
-        [](const ListEntry& entry, qsizetype line) { return entry.headerLine < line; });
-    return found != entries_.end() && found->headerLine == headerLine
-               ? int(found - entries_.begin())
-               : -1;
-}
-
-void Document::setFind(const QString& text) {
-    findText_ = text;
-    applyFind();
-    if (text.isEmpty() && shownEntry_ < 0 && hiddenEntry_ >= 0) {
-        // The filter had hidden the item shown, and nothing else was chosen since.
-        const int entry = hiddenEntry_;
-        hiddenEntry_ = -1;
-        emit listChanged();
-        showItem(entry);
-        return;
-    }
-    emit listChanged();
-}
-
-void Document::applyFind() {
-    visible_.clear();
-    for (int entry = 0; entry < int(entries_.size()); ++entry)
-        if (findText_.isEmpty() ||
-            findMatches(findText_, entries_[size_t(entry)].id, nameOf(entry)))
-            visible_.push_back(entry);
-    if (shownEntry_ >= 0 && rowOfEntry(shownEntry_) < 0) {
-        hiddenEntry_ = shownEntry_;
-        shownEntry_ = -1;
-        gateOpen_ = false;
-        if (const Category* chosen = category())
-            clearPanel(chosen->id);
-    }
-}
-
-int Document::rowOfEntry(int entry) const {
-    const auto found = std::lower_bound(visible_.begin(), visible_.end(), entry);
-    return found != visible_.end() && *found == entry ? int(found - visible_.begin()) : -1;
-}
-
-const QString& Document::nameOf(int entry) const {
-    if (!entryNames_)
-        entryNames_ = namesOf(names_, nameIndex_, listCategory_->id, entries_);
-    return (*entryNames_)[size_t(entry)];
-}
-
-void Document::showItem(int entry) {
-    gateOpen_ = false;
+Outcome Document::move(bool back) {
+    const int at = history_.index();
+    FilesChanged changed;
+    const Outcome moved = back ? history_.undo(game_, &changed) : history_.redo(game_, &changed);
+    if (moved.status == Status::Ignored)
+        return moved;
+    if (!moved.done())
+        return afterRefusal(moved);
     endTyping();
-    shownEntry_ = entry;
-    hiddenEntry_ = -1;
-    ItemShown shown;
-    shown.entry = entry;
-    shown.selection = true;
-    if (const Category* chosen = category()) {
-        // A weapon also empties the armor panel, as it always has.
-        shown.resetPanels = {chosen->id};
-        if (chosen->id == CategoryId::Weapon)
-            shown.resetPanels.push_back(CategoryId::Armor);
-        for (CategoryId reset : shown.resetPanels)
-            panels_[size_t(reset)].reset();
-        fillPanel(chosen->id, entry, shown);
-    }
-    emit itemShown(shown);
-    gateOpen_ = true;
-}
-
-void Document::showRecord(CategoryId category, int entry) {
-    gateOpen_ = false;
-    ItemShown shown;
-    shown.entry = entry;
-    fillPanel(category, entry, shown);
-    emit itemShown(shown);
-}
-
-void Document::fillPanel(CategoryId category, int entry, ItemShown& shown) {
-    shown.category = &wed::category(category);
-    if (entry < 0 || size_t(entry) >= entries_.size())
-        return;
-    const ListEntry& listed = entries_[size_t(entry)];
-    // A list built for another category is read as this category's ids.
-    const qsizetype header = listCategory_ == shown.category
-                                 ? listed.headerLine
-                                 : headerOf(category, listed.id, listed.ordinal);
-    PanelItem item = panelItem(listed, header, readRecordAt(items_, category, header));
-    const bool heand = category == CategoryId::Weapon && listed.id == u"heand";
-    shown.picture = picturePath(item.texts[size_t(pictureField(category))], pictureSize_, heand);
-    shown.text = readItemText(names_, nameIndex_, category, listed.id);
-    panels_[size_t(category)] = std::move(item);
-}
-
-std::optional<QString> Document::picturePath(QStringView vidMenu, PictureSize size,
-                                             bool heand) const {
-    const std::optional<QString> name = pictureFileName(vidMenu, size, heand);
-    const QString folder = pictureFolder();
-    if (!name || folder.isEmpty())
-        return std::nullopt;
-    return resolvePathIgnoringCase(folder, *name);
+    emit filesChanged(changed);
+    emit historyChanged();
+    const Step& step = history_.step(back ? at - 1 : at);
+    emit stepShown(back ? step.before : step.after, step.cells, back);
+    return {};
 }
 
 } // namespace wed

@@ -19,6 +19,18 @@ QString what(const Outcome& o) {
         return QStringLiteral("数值太大，无法写入。");
     case Status::LineBreakInValue:
         return QStringLiteral("内容中不能有换行符。");
+    case Status::ControlCharacter:
+        return QStringLiteral("内容中不能有控制字符（%1）。").arg(o.detail);
+    case Status::NotOwnKey:
+        return QStringLiteral("“%1”不能作为键：键不能是空的，不能有“=”或换行符，"
+                              "也不能是记录的开头（Weapon、Armor、Implant）。")
+            .arg(o.detail);
+    case Status::NotARecord:
+        return o.detail.isEmpty()
+                   ? QStringLiteral("一条记录至少要有一行。")
+                   : QStringLiteral("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
+    case Status::ChangeConflicts:
+        return QStringLiteral("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
     case Status::Unencodable:
         return QStringLiteral("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
     case Status::FolderMissing:

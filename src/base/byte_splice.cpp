@@ -26,6 +26,19 @@ Splices inverseOf(const Splices& splices) {
     return inverse;
 }
 
+qsizetype mapOffset(qsizetype offset, const Splices& series) {
+    for (const Splice& change : series) {
+        if (offset < 0 || offset < change.offset)
+            continue;
+        const qsizetype end = change.offset + change.removed.size();
+        if (offset >= end && !(offset == change.offset && !change.removed.isEmpty()))
+            offset += change.inserted.size() - change.removed.size();
+        else if (!(offset == change.offset && !change.inserted.isEmpty()))
+            offset = -1;
+    }
+    return offset;
+}
+
 std::optional<Splices> simultaneous(const Splices& series, bool takenBack) {
     for (size_t i = 1; i < series.size(); ++i)
         if (series[i].offset + series[i].removed.size() > series[i - 1].offset)

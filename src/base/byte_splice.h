@@ -30,6 +30,10 @@ bool spliceFits(QByteArrayView bytes, const Splice& splice);
 using Splices = std::vector<Splice>;
 std::optional<QByteArray> applySplices(QByteArray bytes, const Splices& splices);
 std::optional<QByteArray> revertSplices(QByteArray bytes, const Splices& splices);
+// Where a byte of the bytes before the series stands after it; -1 when it went. A byte at the
+// start of a change that rewrites bytes there (rather than inserting before them) keeps its
+// place.
+qsizetype mapOffset(qsizetype offset, const Splices& series);
 // The series that takes a series back: the inverses, last first.
 Splices inverseOf(const Splices& splices);
 // A series made from the end of the bytes towards their start, applied (or, takenBack, taken

@@ -4,11 +4,9 @@ namespace wed {
 
 const std::array<Category, 3>& categories() {
     static const std::array<Category, 3> table{{
-        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "Frame3",
-         "weapon"},
-        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "Frame4", "armor"},
-        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "Frame5",
-         "implant"},
+        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "weapon"},
+        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "armor"},
+        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "implant"},
     }};
     return table;
 }

@@ -11,13 +11,12 @@ namespace wed {
 enum class CategoryId { Weapon, Armor, Implant };
 
 // One row of the category table: the word the category box shows, the prefix of the item
-// record header lines in weapon.cfg, the panel that shows the category's fields and the name
-// that stands for the category on the command line and in reports ("weapon/pistol").
+// record header lines in weapon.cfg and the name that stands for the category on the command
+// line, in item references and in reports ("weapon/pistol").
 struct Category {
     CategoryId id;
     QString word;
     QByteArray headerPrefix;
-    const char* panel;
     const char* name;
 };
 

@@ -15,6 +15,7 @@ enum class Status {
     ClassOutOfRange,  // the weapon class is not from 0 to 5
     NumberTooLarge,   // the number does not fit a double
     LineBreakInValue, // a CR or LF would split the line
+    ControlCharacter, // detail: the control character typed (U+0000 to U+001F but tab, U+007F)
     Unencodable,      // detail: the first character the code page cannot hold
 
     // The folder or drive cannot be browsed.
@@ -55,6 +56,11 @@ enum class Status {
     // Told to the user beside an action that was carried out.
     NameRecordShared, // detail: the id whose existing name record the item now shares
     CellsSkipped,     // line: how many cells without a key line were left as they were
+
+    // A change set the folder cannot take; nothing was written.
+    NotOwnKey,       // detail: a key that is no key of its own line (empty, "=", a header)
+    NotARecord,      // detail: a line that would break the record (or its name record) apart
+    ChangeConflicts, // line: how many changes conflict with what the folder holds now
 
     // The command line: what the user asked for is not there, or was not asked right.
     NoSuchItem,     // detail: the item as the user named it

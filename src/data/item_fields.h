@@ -10,7 +10,7 @@
 
 namespace wed {
 
-// How a field's text becomes the value written after its key.
+// How a field's typed text becomes the value written after its key.
 enum class FieldKind {
     Numeric,      // the decimal form of the text's numeric value
     Verbatim,     // the whole text, unchanged
@@ -19,26 +19,17 @@ enum class FieldKind {
     BulletChoice, // projectile: integer part of the numeric value
 };
 
-// A rectangle in twips (1/1440 inch), relative to the control's container.
-struct TwipsRect {
-    int left, top, width, height;
-};
-
-// One field of a category panel: the control that shows it, its label, the key line it
-// stands for and where both sit. The order of a category's fields is the order in which the
-// record view tests a line against the keys.
+// One key of a category's records that its editor shows as a field: the key literal, the
+// field's name (a table column's heading and a history line's words), how typing writes it,
+// and the entries of its choice list. The order of a category's fields is the order in which
+// a record view tests a line against the keys. Where the field stands on screen is the
+// window's own table, joined to this one by key.
 struct FieldSpec {
-    const char* control; // object name of the text or choice box, e.g. "Text2"
-    const char* label;   // object name of its label, e.g. "Label1"
-    QString caption;     // the label's text
-    QString labelHelp;   // hover help of the label (may be empty)
-    QString fieldHelp;   // hover help of the field itself (may be empty)
+    QString caption;     // the field's name, as its label shows it
     QByteArray key;      // the whole key literal with its "=", e.g. "Add_level="
     FieldKind kind;
-    const char* container; // "Frame3", "Frame2" (the weapon pair frame), "Frame4", "Frame5"
-    TwipsRect labelRect;
-    TwipsRect fieldRect;
-    QStringList choices; // list entries of a choice box; empty for a text box
+    bool pair = false;   // one of the weapon's pairs: two numbers separated by a blank
+    QStringList choices; // the entries a choice field offers; empty for a text field
 
     // The field holds a number: its editor writes the decimal form of a numeric value, or it
     // is the weapon class or the projectile. A check and a table view go by this mark.
@@ -46,23 +37,26 @@ struct FieldSpec {
         return kind == FieldKind::Numeric || kind == FieldKind::ClassChoice ||
                kind == FieldKind::BulletChoice;
     }
-    // The field is one of the weapon's pairs: two numbers separated by a blank.
-    bool pair() const { return qstrcmp(container, "Frame2") == 0; }
+    bool choice() const { return kind != FieldKind::Numeric && kind != FieldKind::Verbatim; }
+    // The key without its "=".
+    QByteArrayView name() const { return QByteArrayView(key).chopped(1); }
 };
 
-// Where a record ends in weapon.cfg, and where an item's name and description stand in its
-// name record: counted from 0 on the line after "<id>".
+// Where a record ends in weapon.cfg.
 enum class EndRule {
     Separator,      // the exact line ";**************************"
     SemicolonStars, // any line beginning ";**"
 };
 
+// The format of one category's records and name records: where a record ends, which lines of
+// its name record hold the name and the description (counted from 0 on the line after "<id>"),
+// the key whose value names the picture, and the fields.
 struct CategoryFields {
     CategoryId id;
     EndRule endRule;
     int nameLine;
     int firstDescriptionLine;
-    const char* pictureControl; // the field holding the VidMENU value
+    QByteArray pictureKey; // "VidMENU="
     std::vector<FieldSpec> fields;
 };
 
@@ -70,8 +64,8 @@ const CategoryFields& categoryFields(CategoryId id);
 // The index of the category's field whose key is the text, with or without its "=" ("Cost",
 // "Cost="), letter case as in the file; -1 when the category has no such field.
 int fieldOfKey(CategoryId category, QStringView key);
-// The field shown by the control of that object name, in any category; null if none.
-const FieldSpec* fieldByControl(QStringView control);
+// The index of the field that names the category's picture.
+int pictureField(CategoryId category);
 
 // The record separator that ends weapon and armor records.
 inline constexpr char kRecordSeparator[] = ";**************************";

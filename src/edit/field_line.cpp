@@ -59,7 +59,19 @@ FieldLine ammoLine(const FieldSpec& field, QStringView text) {
 
 } // namespace
 
+Outcome refuseControlCharacters(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\t' && code != u'\r' && code != u'\n') || code == 0x7f)
+            return Outcome::of(Status::ControlCharacter, {},
+                               QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());
+    }
+    return {};
+}
+
 FieldLine fieldLine(const FieldSpec& field, QStringView text) {
+    if (Outcome control = refuseControlCharacters(text); !control.done())
+        return {{}, std::move(control)};
     switch (field.kind) {
     case FieldKind::Numeric:
         return withNumber(field, numericValue(text));

@@ -1,6 +1,9 @@
 #include "window/editor_keys.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
 
 namespace wed {
 
@@ -21,6 +24,18 @@ const std::vector<EditorKey>& editorKeys() {
         {EditorAction::Problems, QKeySequence(Qt::Key_F7)},
     };
     return keys;
+}
+
+void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,
+                    const std::function<void(EditorAction)>& run) {
+    for (const EditorKey& key : editorKeys()) {
+        if (key.itemListOnly ||
+            (only.size() > 0 && std::find(only.begin(), only.end(), key.action) == only.end()))
+            continue;
+        auto* shortcut = new QShortcut(key.keys, window);
+        QObject::connect(shortcut, &QShortcut::activated, window,
+                         [run, action = key.action] { run(action); });
+    }
 }
 
 std::optional<EditorAction> windowAction(const QKeyEvent& event) {

@@ -2,10 +2,13 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
 class QKeyEvent;
+class QWidget;
 
 namespace wed {
 
@@ -34,6 +37,11 @@ struct EditorKey {
 
 // Every key of every action; an action may have several (redo: Ctrl+Shift+Z and Ctrl+Y).
 const std::vector<EditorKey>& editorKeys();
+
+// Binds the keys of the window-wide actions (all of them, or those named) in the window, each
+// running the action: the one place where a window's keys are made.
+void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,
+                    const std::function<void(EditorAction)>& run);
 
 // The window-wide action a key press asks for, if any. Text boxes take some of these keys for
 // themselves (their own undo, for one); the window takes them back.

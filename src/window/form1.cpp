@@ -46,13 +46,9 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption,
     return place(new QGroupBox(caption, parent), name, pixels);
 }
 
-bool isChoice(FieldKind kind) {
-    return kind != FieldKind::Numeric && kind != FieldKind::Verbatim;
-}
-
 // A text box, or for a choice field an editable drop-down list with its whole list and no text.
 QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
-    if (!isChoice(field.kind))
+    if (!field.choice())
         return new QLineEdit(parent);
     QComboBox* combo = makeTypedComboBox(parent);
     combo->addItems(field.choices);
@@ -110,21 +106,26 @@ void Form1::buildPanels() {
         buildFields(c.id);
 }
 
-// Every label and field of a category comes from its field table; no field has code of its own.
+// Every label and field of a category comes from the format's field table and the window's
+// layout table; no field has code of its own.
 void Form1::buildFields(CategoryId category) {
     const bool weapon = category == CategoryId::Weapon;
     const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
     const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
-    for (const FieldSpec& f : categoryFields(category).fields) {
-        QWidget* parent = container(f.container);
-        auto* label = place(new QLabel(f.caption, parent), f.label, twipsToPixels(f.labelRect));
+    const std::vector<FieldSpec>& specs = categoryFields(category).fields;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const FieldSpec& f = specs[i];
+        const FieldLayout& at = fieldLayouts(category)[i];
+        QWidget* parent = container(at.container);
+        auto* label = place(new QLabel(f.caption, parent), at.label, twipsToPixels(at.labelRect));
         label->setFont(labelFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setToolTip(f.labelHelp);
+        label->setToolTip(at.labelHelp);
 
-        QWidget* field = place(makeFieldWidget(f, parent), f.control, twipsToPixels(f.fieldRect));
+        QWidget* field =
+            place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
         field->setFont(fieldFont);
-        field->setToolTip(f.fieldHelp);
+        field->setToolTip(at.fieldHelp);
         field->setAccessibleName(accessibleCaption(f.caption));
         label->setBuddy(field);
         fields_[size_t(category)].push_back(field);
@@ -154,9 +155,6 @@ void Form1::buildNavigation() {
     connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);
     connect(dir1_, &DirListBox::pathChanged, this, [this] { Dir1_Change(); });
     connect(file2_, &FileListBox::fileClicked, this, [this] { File2_Click(); });
-    // The category box's text is the document's category word, typed or picked.
-    connect(combo4_, &QComboBox::editTextChanged, this,
-            [this](const QString& word) { document_.setCategoryWord(word); });
     connect(combo4_, &QComboBox::activated, this, [this] { Combo4_Click(); });
     // An item is shown when its row is selected, by a click or by the keyboard.
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -239,20 +237,16 @@ void Form1::connectFields() {
 }
 
 void Form1::connectDocument() {
-    connect(&document_, &Document::listChanged, this, &Form1::showList);
-    connect(&document_, &Document::itemShown, this, &Form1::showItem);
-    connect(&document_, &Document::fieldTextRestored, this, &Form1::showFieldText);
-    connect(&document_, &Document::categoryWordChanged, this, &Form1::showCategoryWord);
-    connect(&document_, &Document::panelsDropped, this, [this] {
-        for (const Category& c : categories())
-            resetPanel(c.id);
-    });
-    connect(&document_, &Document::panelCleared, this, &Form1::resetPanel);
-    connect(&document_, &Document::findCleared, this, [this] { list1_->closeFind(false); });
-    connect(list1_, &ItemListBox::findChanged, this,
-            [this](const QString& text) { document_.setFind(text); });
-    list1_->setToolTips(
-        [this](int row) { return document_.nameOf(document_.visibleEntries().at(size_t(row))); });
+    connect(&document_, &Document::filesChanged, this, &Form1::followFiles);
+    connect(&document_, &Document::filesReplaced, this, &Form1::dropPanels);
+    connect(&document_, &Document::reloaded, this, &Form1::showAgain);
+    connect(&document_, &Document::stepShown, this,
+            [this](const StepPlace& place, const std::vector<StepCell>& cells, bool undone) {
+                showPlace(place);
+                showCells(cells, undone);
+            });
+    connect(list1_, &ItemListBox::findChanged, this, &Form1::setFind);
+    list1_->setToolTips([this](int row) { return nameOf(visible_.at(size_t(row))); });
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -289,13 +283,20 @@ QLabel* Form1::label(const char* name) const {
 }
 
 QWidget* Form1::fieldWidget(const char* control) const {
-    for (const Category& c : categories()) {
-        const auto& specs = categoryFields(c.id).fields;
-        for (size_t i = 0; i < specs.size(); ++i)
-            if (qstrcmp(specs[i].control, control) == 0)
-                return fields_[size_t(c.id)][i];
-    }
-    return nullptr;
+    CategoryId category;
+    int field = -1;
+    return fieldOfControl(control, category, field)
+               ? fieldWidgetOf(category, field)
+               : nullptr;
+}
+
+const Category* Form1::category() const {
+    return categoryForWord(combo4_->currentText());
+}
+
+ItemRef Form1::itemOf(int entry) const {
+    const ListEntry& listed = entries_[size_t(entry)];
+    return {listCategory_->id, listed.id, listed.ordinal + 1};
 }
 
 void Form1::setPrompts(Prompts* sink) {

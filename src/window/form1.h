@@ -2,7 +2,9 @@
 
 #include "app/document.h"
 #include "data/item_fields.h"
+#include "data/skill_costs.h"
 #include "window/editor_keys.h"
+#include "window/item_panel.h"
 
 #include <QHash>
 #include <QString>
@@ -33,9 +35,11 @@ class TableWindow;
 class ProblemWindow;
 class TitleBanner;
 
-// The editor's one window: a view of the editing document. Its handlers forward the user's
-// input to the document, and it shows what the document says; the game folder it browses
-// (Drive1, Dir1, File2) is the only thing it keeps of its own.
+// The editor's one window, a view of the editing document. It keeps what the user sees and
+// chooses: the folder browsed (Drive1, Dir1, File2), the category box's text, the item list
+// with its find filter, what each panel shows with the line of each field, the edit gate, the
+// picture option and the skill costs. Every change of the files goes to the document, and
+// the window follows what the document says changed.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
@@ -68,6 +72,24 @@ class Form1 : public QWidget {
     void Form1_Option1_Click();
     void Form1_Option2_Click();
     void Command1_Click();
+
+    // The edit gate: open while changes of field text are the user's.
+    bool gateOpen() const { return gateOpen_; }
+    void setGateOpen(bool open) { gateOpen_ = open; }
+    // The category the category box's text names, or null for any other text.
+    const Category* category() const;
+    // The item list: the entries of listCategory(), and those the find filter lets through.
+    const std::vector<ListEntry>& entries() const { return entries_; }
+    const Category* listCategory() const { return listCategory_; }
+    const std::vector<int>& visibleEntries() const { return visible_; }
+    int shownEntry() const { return shownEntry_; }
+    // What a category's panel shows, if anything.
+    const std::optional<ItemPanel>& panel(CategoryId category) const {
+        return panels_[size_t(category)];
+    }
+    const SkillCosts& skillCosts() const { return skillCosts_; }
+    // The item of an entry of the list.
+    ItemRef itemOf(int entry) const;
 
     // The game folder browsed: the path of Dir1 and of File2.
     QString gameFolder() const;
@@ -122,18 +144,39 @@ class Form1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Drawing what the document says (form1_item_view.cpp).
-    void showItem(const ItemShown& shown);
+    // The item list (form1_list.cpp).
+    void rebuildList(bool followsChange = false);
+    void applyFind();
+    void setFind(const QString& text);
+    int rowOfEntry(int entry) const;
+    const QString& nameOf(int entry) const;
+    int entryOfHeader(qsizetype headerLine) const;
+    void showList();
+
+    // Showing items (form1_item_view.cpp).
+    void showItem(int entry);
+    void showRecord(CategoryId category, int entry, bool selection);
+    void fillPanel(CategoryId category, int entry);
     void showFieldText(CategoryId category, int field, const QString& text);
     void resetPanel(CategoryId category);
-    void showList();
-    void showCategoryWord();
+    void clearPanel(CategoryId category);
+    void dropPanels();
+    void showCategoryPanel();
+    void showCategoryWord(const Category& category);
+    void showPlace(const StepPlace& place);
+    void showCells(const std::vector<StepCell>& cells, bool undone);
+    void followFiles(const FilesChanged& changed);
+    void showAgain();
     void showPicture(const std::optional<QString>& path);
     void showPictureForOption();
+    std::optional<QString> picturePath(QStringView vidMenu, bool heand) const;
 
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
     int selectedEntry() const;
+    QWidget* fieldWidgetOf(CategoryId category, int field) const {
+        return fields_[size_t(category)][size_t(field)];
+    }
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
@@ -151,6 +194,19 @@ class Form1 : public QWidget {
     void openFolder(const QString& path);
 
     Document document_;
+
+    // What the window shows of the document.
+    bool gateOpen_ = false;
+    std::vector<ListEntry> entries_;
+    const Category* listCategory_ = nullptr;
+    QString findText_;
+    std::vector<int> visible_;
+    mutable std::optional<std::vector<QString>> entryNames_;
+    int shownEntry_ = -1;
+    int hiddenEntry_ = -1; // the entry the filter hid while it was shown
+    std::array<std::optional<ItemPanel>, 3> panels_;
+    std::optional<ItemRef> dropped_; // the item shown when the files were replaced
+    SkillCosts skillCosts_;
 
     TitleBanner* banner_ = nullptr;
     ItemListBox* list1_ = nullptr;

@@ -1,63 +1,126 @@
-// Item selection and the record views: the window asks the document to show an item and draws
-// what the document then says.
+// Item selection and the record views: the window reads an item's record and name record from
+// the document's model and shows them; it follows the document when the files change.
+#include "base/path_case.h"
+#include "data/item_fields.h"
+#include "image/picture_name.h"
+#include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
 #include "window/picture_box.h"
 #include "window/text_boxes.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 namespace wed {
 namespace {
 
 const QString kNone = QStringLiteral("无");
 
+// Closes the edit gate while the window puts text into fields itself.
+class GateClosed {
+  public:
+    explicit GateClosed(bool& gate) : gate_(gate), was_(gate) { gate_ = false; }
+    ~GateClosed() { gate_ = was_; }
+    GateClosed(const GateClosed&) = delete;
+    GateClosed& operator=(const GateClosed&) = delete;
+
+  private:
+    bool& gate_;
+    bool was_;
+};
+
 } // namespace
 
 void Form1::List1_Click() {
-    document_.showItem(selectedEntry());
+    showItem(selectedEntry());
 }
 
 void Form1::ShowWeaponRecord() {
-    document_.showRecord(CategoryId::Weapon, selectedEntry());
+    showRecord(CategoryId::Weapon, selectedEntry(), false);
 }
 void Form1::ShowArmorRecord() {
-    document_.showRecord(CategoryId::Armor, selectedEntry());
+    showRecord(CategoryId::Armor, selectedEntry(), false);
 }
 void Form1::ShowImplantRecord() {
-    document_.showRecord(CategoryId::Implant, selectedEntry());
+    showRecord(CategoryId::Implant, selectedEntry(), false);
 }
 
+// Reading the skill costs closes the gate; it stays closed until an item is shown.
 void Form1::LoadSkillCosts() {
-    document_.loadSkillCosts();
+    gateOpen_ = false;
+    wed::LoadSkillCosts(document_.game().items(),
+                        document_.game().headerOf(
+                            {CategoryId::Implant, QLatin1StringView(kSkillCostId), 1}),
+                        skillCosts_);
 }
 
-// Draws an item as the document showed it: the placeholder description, the panels that went
-// back to "无", then the record's values, the picture, the name (kept when the record has
-// none) and the description. The document's gate is closed meanwhile.
-void Form1::showItem(const ItemShown& shown) {
-    list1_->selectQuietly(document_.rowOfEntry(shown.entry));
-    if (shown.selection)
-        descriptionBox()->setPlainText(QStringLiteral("无说明"));
-    for (CategoryId category : shown.resetPanels)
-        resetPanel(category);
-    if (!shown.category)
-        return;
-    const CategoryId category = shown.category->id;
-    if (const std::optional<PanelItem>& panel = document_.panel(category)) {
-        const auto& widgets = fields_[size_t(category)];
-        for (size_t i = 0; i < widgets.size(); ++i)
-            if (panel->fields[i].lineNumber > 0)
-                wed::showFieldText(widgets[i], panel->texts[i]);
+// The item selection: with the gate closed, the description shows its placeholder, the panel
+// of the category word goes back to "无" (a weapon also empties the armor panel, as it always
+// has), and the record fills it; the gate opens at the end. A word that is none of the three
+// shows nothing.
+void Form1::showItem(int entry) {
+    gateOpen_ = false;
+    document_.endTyping();
+    shownEntry_ = entry;
+    hiddenEntry_ = -1;
+    list1_->selectQuietly(rowOfEntry(entry));
+    descriptionBox()->setPlainText(QStringLiteral("无说明"));
+    if (const Category* chosen = category()) {
+        std::vector<CategoryId> resets{chosen->id};
+        if (chosen->id == CategoryId::Weapon)
+            resets.push_back(CategoryId::Armor);
+        for (CategoryId reset : resets) {
+            panels_[size_t(reset)].reset();
+            resetPanel(reset);
+        }
+        showRecord(chosen->id, entry, true);
     }
-    showPicture(shown.picture);
-    if (shown.text.name)
-        showText(nameBox(), *shown.text.name);
+    gateOpen_ = true;
+}
+
+// The record view: the category's panel filled from the entry's record, with the gate closed;
+// fields whose key the record lacks keep what they show. Then the picture, the name (kept when
+// the record has none) and the description.
+void Form1::showRecord(CategoryId category, int entry, bool selection) {
+    gateOpen_ = false;
+    if (!selection)
+        list1_->selectQuietly(rowOfEntry(entry));
+    if (entry < 0 || size_t(entry) >= entries_.size()) {
+        showPicture(std::nullopt);
+        descriptionBox()->setPlainText({});
+        return;
+    }
+    fillPanel(category, entry);
+    const ItemPanel& panel = *panels_[size_t(category)];
+    for (size_t i = 0; i < panel.fields.size(); ++i)
+        if (panel.fields[i].lineNumber > 0)
+            wed::showFieldText(fieldWidgetOf(category, int(i)), panel.texts[i]);
+    const bool heand = category == CategoryId::Weapon && panel.item.id == u"heand";
+    showPicture(picturePath(panel.texts[size_t(pictureField(category))], heand));
+    const ItemText text = document_.game().itemText(category, panel.item.id);
+    if (text.name)
+        showText(nameBox(), *text.name);
     // The box shows lines, not the file's CR LF pairs.
     descriptionBox()->setPlainText(
-        QString(shown.text.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QString(text.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void Form1::fillPanel(CategoryId category, int entry) {
+    const ListEntry& listed = entries_[size_t(entry)];
+    const ItemRef item{category, listed.id, listed.ordinal + 1};
+    const GameData& game = document_.game();
+    // A list built for another category is read as this category's ids.
+    const qsizetype header =
+        listCategory_->id == category ? listed.headerLine : game.headerOf(item);
+    ItemPanel panel{item, header, header >= 0 ? game.items().lineStart(header) : -1,
+                    game.record(category, header).fields, {}};
+    for (const KeyHit& hit : panel.fields)
+        panel.texts.push_back(hit.lineNumber > 0 ? hit.value : kNone);
+    panels_[size_t(category)] = std::move(panel);
 }
 
 void Form1::resetPanel(CategoryId category) {
@@ -66,32 +129,149 @@ void Form1::resetPanel(CategoryId category) {
 }
 
 void Form1::showFieldText(CategoryId category, int field, const QString& text) {
-    wed::showFieldText(fields_[size_t(category)][size_t(field)], text);
+    wed::showFieldText(fieldWidgetOf(category, field), text);
 }
 
-// The entries the document lists and its filter lets through; the item shown stays selected.
-void Form1::showList() {
-    const QSignalBlocker quiet(list1_);
-    list1_->clear();
-    for (int entry : document_.visibleEntries())
-        list1_->addItem(document_.entries()[size_t(entry)].id);
-    list1_->selectQuietly(document_.rowOfEntry(document_.shownEntry()));
+void Form1::clearPanel(CategoryId category) {
+    panels_[size_t(category)].reset();
+    resetPanel(category);
+}
+
+// The files are not those the panels were read from any more: every panel loses its item.
+void Form1::dropPanels() {
+    const Category* chosen = category();
+    dropped_ = chosen && panels_[size_t(chosen->id)]
+                   ? std::optional(panels_[size_t(chosen->id)]->item)
+                   : std::nullopt;
+    bool shown = false;
+    for (const Category& c : categories()) {
+        shown = shown || panels_[size_t(c.id)].has_value();
+        panels_[size_t(c.id)].reset();
+    }
+    shownEntry_ = -1;
+    if (shown)
+        for (const Category& c : categories())
+            resetPanel(c.id);
+}
+
+// The files were read again: the list is made anew, and the item that was shown is shown
+// again as the files now have it.
+void Form1::showAgain() {
+    const std::optional<ItemRef> shown = std::exchange(dropped_, std::nullopt);
+    const Category* chosen = category();
+    if (!chosen)
+        return;
+    listCategory_ = chosen;
+    rebuildList();
+    if (!shown)
+        return;
+    for (size_t entry = 0; entry < entries_.size(); ++entry)
+        if (entries_[entry].id == shown->id && entries_[entry].ordinal == shown->occurrence - 1)
+            showItem(int(entry));
+}
+
+// The document wrote the files: each panel follows its record by where its header line went,
+// and where lines came or went the list is made again.
+void Form1::followFiles(const FilesChanged& changed) {
+    if (changed.changed[size_t(GameFile::Names)])
+        entryNames_.reset();
+    if (!changed.changed[size_t(GameFile::Items)])
+        return;
+    const GameData& game = document_.game();
+    const bool moved = changed.linesMoved[size_t(GameFile::Items)];
+    for (const Category& c : categories()) {
+        std::optional<ItemPanel>& panel = panels_[size_t(c.id)];
+        if (!panel || panel->headerLine < 0)
+            continue;
+        panel->headerOffset = mapOffset(panel->headerOffset, changed.made[size_t(GameFile::Items)]);
+        if (!moved)
+            continue;
+        if (panel->headerOffset < 0) {
+            clearPanel(c.id);
+            continue;
+        }
+        panel->headerLine = game.items().lineAt(panel->headerOffset);
+        panel->item = game.refAt(c.id, panel->headerLine);
+        panel->fields = game.record(c.id, panel->headerLine).fields;
+    }
+    if (moved && listCategory_)
+        rebuildList(true);
 }
 
 // The document chose a category (an undo went back to another one): the box and the panel
 // follow, as a pick from the box's list would show them, without building the list again.
-void Form1::showCategoryWord() {
-    if (combo4_->currentText() != document_.categoryWord()) {
+void Form1::showCategoryWord(const Category& chosen) {
+    if (combo4_->currentText() != chosen.word) {
         const QSignalBlocker quiet(combo4_);
-        const int index = combo4_->findText(document_.categoryWord());
+        const int index = combo4_->findText(chosen.word);
         if (index >= 0)
             combo4_->setCurrentIndex(index);
         else
-            combo4_->setEditText(document_.categoryWord());
+            combo4_->setEditText(chosen.word);
     }
-    if (const Category* chosen = document_.category())
+    showCategoryPanel();
+}
+
+// The panel of the category the box names, the others hidden.
+void Form1::showCategoryPanel() {
+    if (const Category* chosen = category())
         for (const Category& c : categories())
-            container(c.panel)->setVisible(c.id == chosen->id);
+            container(panelOf(c.id))->setVisible(c.id == chosen->id);
+}
+
+// Shows where a step belongs: its category in the box and its list, its item selected and
+// shown, and the field's text as it was on that side of the step.
+void Form1::showPlace(const StepPlace& place) {
+    if (!place.item)
+        return;
+    const Category& target = wed::category(place.item->category);
+    if (category() != &target)
+        showCategoryWord(target);
+    if (listCategory_ != &target) {
+        listCategory_ = &target;
+        rebuildList();
+    }
+    const qsizetype header = document_.game().headerOf(*place.item);
+    const int entry = entryOfHeader(header);
+    if (entry < 0)
+        return;
+    if (rowOfEntry(entry) < 0) {
+        setFind({});
+        list1_->closeFind(false);
+    }
+    // An action's step shows its item afresh; a field's step only puts the field's text back
+    // when its item is shown already.
+    const std::optional<ItemPanel>& panel = panels_[size_t(target.id)];
+    if (place.field < 0 || shownEntry_ != entry || !panel || panel->headerLine != header)
+        showItem(entry);
+    std::optional<ItemPanel>& shown = panels_[size_t(target.id)];
+    if (place.field < 0 || !shown)
+        return;
+    shown->texts[size_t(place.field)] = place.text;
+    const GateClosed closed(gateOpen_);
+    showFieldText(target.id, place.field, place.text);
+}
+
+// A panel that shows an item of a table edit shows the cell's text on this side of the step.
+void Form1::showCells(const std::vector<StepCell>& cells, bool undone) {
+    for (const StepCell& cell : cells) {
+        std::optional<ItemPanel>& panel = panels_[size_t(cell.item.category)];
+        if (!panel || panel->headerLine != document_.game().headerOf(cell.item))
+            continue;
+        const QString& text = undone ? cell.before : cell.after;
+        panel->texts[size_t(cell.field)] = text;
+        const GateClosed closed(gateOpen_);
+        showFieldText(cell.item.category, cell.field, text);
+    }
+}
+
+std::optional<QString> Form1::picturePath(QStringView vidMenu, bool heand) const {
+    const PictureSize size = option2_->isChecked() ? PictureSize::Large : PictureSize::Small;
+    const std::optional<QString> name = pictureFileName(vidMenu, size, heand);
+    const QString folder = document_.game().pictureFolder();
+    if (!name || folder.isEmpty())
+        return std::nullopt;
+    return resolvePathIgnoringCase(folder, *name);
 }
 
 // The text of a field, whether a text box or a choice box.

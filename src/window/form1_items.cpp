@@ -12,7 +12,7 @@ int Form1::selectedEntry() const {
     if (selected.isEmpty())
         return -1;
     const int row = list1_->row(selected.front());
-    return document_.visibleEntries().at(size_t(row));
+    return visible_.at(size_t(row));
 }
 
 // Asks for an id until the document takes it or the user gives up; a refused id is explained
@@ -37,44 +37,48 @@ void Form1::copyItem() {
     const int entry = selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(QStringLiteral("复制为新物品"), document_.entries()[size_t(entry)].id,
-                [this, entry](const QString& id) { return document_.copyItem(entry, id); });
+    askIdAndRun(QStringLiteral("复制为新物品"), entries_[size_t(entry)].id,
+                [this, item = itemOf(entry)](const QString& id) {
+                    return document_.copyItem(item, id);
+                });
 }
 
 void Form1::renameItem() {
     const int entry = selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(QStringLiteral("重命名"), document_.entries()[size_t(entry)].id,
-                [this, entry](const QString& id) { return document_.renameItem(entry, id); });
+    askIdAndRun(QStringLiteral("重命名"), entries_[size_t(entry)].id,
+                [this, item = itemOf(entry)](const QString& id) {
+                    return document_.renameItem(item, id);
+                });
 }
 
 void Form1::removeItem() {
     const int entry = selectedEntry();
     if (entry < 0)
         return;
-    const QString& id = document_.entries()[size_t(entry)].id;
-    const QString& name = document_.nameOf(entry);
+    const QString& id = entries_[size_t(entry)].id;
+    const QString& name = nameOf(entry);
     const QString question =
         QStringLiteral("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
-            .arg(document_.listCategory()->word, id,
+            .arg(listCategory_->word, id,
                  name.isEmpty() ? QString() : QStringLiteral("（%1）").arg(name));
     if (prompts_->confirm(this, question, QStringLiteral("删除物品")))
-        report(document_.removeItem(entry));
+        report(document_.removeItem(itemOf(entry)));
 }
 
 // The item shown, or else the one selected: the keys work with the focus in a field too.
 void Form1::editNames() {
-    const int entry = document_.shownEntry() >= 0 ? document_.shownEntry() : selectedEntry();
+    const int entry = shownEntry_ >= 0 ? shownEntry_ : selectedEntry();
     if (entry < 0)
         return;
-    std::optional<NameRecordText> text = document_.nameRecordText(entry);
+    const ItemRef item = itemOf(entry);
+    std::optional<NameRecordText> text = nameRecordText(document_.game(), item);
     if (!text)
-        return report(Outcome::of(Status::NoNameRecord, {}, document_.entries()[size_t(entry)].id));
-    const QString title =
-        QStringLiteral("%1 的名字和说明").arg(document_.entries()[size_t(entry)].id);
+        return report(Outcome::of(Status::NoNameRecord, {}, item.id));
+    const QString title = QStringLiteral("%1 的名字和说明").arg(item.id);
     while ((text = prompts_->editNames(this, title, *text))) {
-        const Outcome outcome = document_.setNameRecordText(entry, *text);
+        const Outcome outcome = document_.setNameRecordText(item, *text);
         report(outcome);
         if (outcome.done())
             return;

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShortcut>
 
 namespace wed {
 namespace {
@@ -61,18 +60,16 @@ void Form1::run(EditorAction action) {
 
 void Form1::installKeys() {
     for (const EditorKey& key : editorKeys()) {
-        if (key.itemListOnly) {
-            // Acts only while the item list has the focus; also in its context menu.
-            auto* action = new QAction(menuText(key.action), list1_);
-            action->setShortcut(key.keys);
-            action->setShortcutContext(Qt::WidgetShortcut);
-            connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
-            list1_->addAction(action);
+        if (!key.itemListOnly)
             continue;
-        }
-        auto* shortcut = new QShortcut(key.keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, a = key.action] { run(a); });
+        // Acts only while the item list has the focus; also in its context menu.
+        auto* action = new QAction(menuText(key.action), list1_);
+        action->setShortcut(key.keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
+        list1_->addAction(action);
     }
+    bindEditorKeys(this, {}, [this](EditorAction action) { run(action); });
     // The menu shows the names editor's keys too, which work in the whole window.
     auto* names =
         new QAction(menuText(EditorAction::EditNames) + QStringLiteral("\tCtrl+Shift+E"), list1_);
@@ -124,7 +121,7 @@ void Form1::showHistory() {
 }
 
 TableWindow* Form1::openTable() {
-    const Category* chosen = document_.category();
+    const Category* chosen = category();
     if (!chosen || !document_.isOpen())
         return nullptr;
     TableWindow*& table = tables_[size_t(chosen->id)];
@@ -145,9 +142,10 @@ void Form1::showProblems() {
         return report(Outcome::of(Status::NoFileChosen));
     if (!problems_) {
         problems_ = new ProblemWindow(this);
-        connect(problems_, &ProblemWindow::itemRequested, &document_, &Document::showItemAt);
+        connect(problems_, &ProblemWindow::itemRequested, this,
+                [this](const ItemRef& item) { showPlace({item, -1, {}}); });
     }
-    problems_->setProblems(checkGame(filesOf(document_)));
+    problems_->setProblems(checkGame(document_.game()));
     problems_->show();
     problems_->raise();
     problems_->activateWindow();

@@ -32,17 +32,36 @@ void Form1::Dir1_Change() {
     file2_->setPath(folder);
 }
 
-// Reads the file selected in File2 and its name file, and lists the category's items.
+namespace {
+
+Outcome listKept(Outcome outcome) {
+    outcome.effect = Effect::ListKept;
+    return outcome;
+}
+
+} // namespace
+
+// Reads the file selected in File2 and its name file, and lists the category's items. Nothing
+// changes when the category box names no category or the file cannot be read.
 void Form1::File2_Click() {
-    report(document_.open(itemFilePath()));
+    const Category* chosen = category();
+    if (!chosen)
+        return report(listKept(Outcome::of(Status::UnknownCategory)));
+    const QString path = itemFilePath();
+    if (path.isEmpty())
+        return report(listKept(Outcome::of(Status::NoFileChosen)));
+    const Outcome read = document_.open(path);
+    if (read.refused())
+        return report(listKept(read));
+    listCategory_ = chosen;
+    rebuildList();
+    report(read);
 }
 
 // Shows the category's panel; rebuilds the list only once an item has been shown (gate open).
 void Form1::Combo4_Click() {
-    if (const Category* category = document_.category())
-        for (const Category& c : categories())
-            container(c.panel)->setVisible(c.id == category->id);
-    if (document_.gateOpen())
+    showCategoryPanel();
+    if (gateOpen_)
         File2_Click();
 }
 

@@ -19,16 +19,15 @@ void Form1::showPicture(const std::optional<QString>& path) {
 // shown. A category word that is none of the three forms no name: the box is cleared. The
 // fixed picture applies when the selected entry reads "heand".
 void Form1::showPictureForOption() {
-    document_.setPictureSize(option2_->isChecked() ? PictureSize::Large : PictureSize::Small);
-    if (!document_.gateOpen())
+    if (!gateOpen_)
         return;
-    const Category* category = document_.category();
-    if (!category)
+    const Category* chosen = category();
+    if (!chosen)
         return showPicture(std::nullopt);
     const QListWidgetItem* selected = itemList()->currentItem();
     const bool heand = selected && selected->text() == u"heand";
-    showPicture(document_.picturePath(textOf(categoryFields(category->id).pictureControl),
-                                      document_.pictureSize(), heand));
+    showPicture(picturePath(
+        fieldText(fieldWidgetOf(chosen->id, pictureField(chosen->id))), heand));
 }
 
 void Form1::Form1_Option1_Click() {
@@ -41,7 +40,7 @@ void Form1::Form1_Option2_Click() {
 // Shows the price range of the implant shown; writes nothing.
 void Form1::Command1_Click() {
     showText(priceBox(), estimatePrice(textOf("Text32"), textOf("Text35"), textOf("Text37"),
-                                       document_.skillCosts()));
+                                       skillCosts_));
 }
 
 } // namespace wed

@@ -17,9 +17,7 @@ namespace wed {
 // The panel's fields in reading order: row by row from the top, left to right in a row, as
 // the eye reads them (the field tables list them in another order, that of their keys).
 std::vector<QWidget*> Form1::fieldsInReadingOrder(CategoryId category) const {
-    std::vector<QWidget*> fields;
-    for (const FieldSpec& field : categoryFields(category).fields)
-        fields.push_back(fieldWidget(field.control));
+    std::vector<QWidget*> fields = fields_[size_t(category)];
     std::stable_sort(fields.begin(), fields.end(), [this](QWidget* a, QWidget* b) {
         const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();

@@ -1,37 +1,39 @@
 #pragma once
 
+#include "app/history_model.h"
 #include "base/outcome.h"
 
 #include <QWidget>
 
-class QUndoView;
+class QListView;
 
 namespace wed {
 
 class Document;
 
-// The history of changes since the file was opened: one line per step (item, field, old and
-// new text), the current position marked. Clicking a step, or moving to it with the keys,
-// undoes or redoes up to it through the document, which stops at the first refused step.
+// The history of changes since the file was opened: one line per step, the history's position
+// selected. Choosing a row, with the mouse or the keys (arrows, Home, End, Page Up, Page Down),
+// undoes or redoes up to it through the document, which stops at the first refused step; the
+// selection then shows where the history stands.
 class HistoryWindow : public QWidget {
     Q_OBJECT
   public:
     explicit HistoryWindow(Document& document, QWidget* parent = nullptr);
 
-    QUndoView* view() const { return view_; }
+    QListView* view() const { return view_; }
 
   signals:
-    // What became of a move the user asked for.
+    // What became of a move the user asked for, or of an undo or redo here.
     void moved(const wed::Outcome& outcome);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void moveTo(int index);
+    void showCurrent();
+    void chosen(int row);
 
     Document& document_;
-    QUndoView* view_ = nullptr;
+    HistoryModel model_;
+    QListView* view_ = nullptr;
+    bool showing_ = false; // the window itself is selecting the history's position
 };
 
 } // namespace wed

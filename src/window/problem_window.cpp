@@ -35,9 +35,9 @@ void ProblemWindow::setProblems(std::vector<Problem> problems) {
 }
 
 void ProblemWindow::request(int row) {
-    if (row < 0 || size_t(row) >= problems_.size() || problems_[size_t(row)].headerLine < 0)
+    if (row < 0 || size_t(row) >= problems_.size() || !problems_[size_t(row)].item)
         return;
-    emit itemRequested(problems_[size_t(row)].category, problems_[size_t(row)].headerLine);
+    emit itemRequested(*problems_[size_t(row)].item);
 }
 
 } // namespace wed

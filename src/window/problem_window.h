@@ -20,7 +20,7 @@ class ProblemWindow : public QWidget {
     QListWidget* list() const { return list_; }
 
   signals:
-    void itemRequested(wed::CategoryId category, qsizetype headerLine);
+    void itemRequested(const wed::ItemRef& item);
 
   private:
     void request(int row);

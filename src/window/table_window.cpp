@@ -1,9 +1,13 @@
 #include "window/table_window.h"
 
 #include "edit/whole_file.h"
+#include "window/editor_keys.h"
+#include "window/field_layout.h"
 #include "window/prompts.h"
 
 #include <QAction>
+#include <QBrush>
+#include <QColor>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,6 +36,22 @@ class CellsDelegate : public QStyledItemDelegate {
 };
 
 } // namespace
+
+QVariant TableRows::data(const QModelIndex& index, int role) const {
+    if (role == Qt::ForegroundRole && index.data(CategoryTable::kMissingRole).toBool())
+        return QBrush(QColor(Qt::gray));
+    return TableSortFilter::data(index, role);
+}
+
+QVariant TableRows::headerData(int section, Qt::Orientation orientation, int role) const {
+    const QVariant heading = TableSortFilter::headerData(section, orientation, role);
+    const int field = section - CategoryTable::kFirstField;
+    if (role != Qt::ToolTipRole || orientation != Qt::Horizontal || field < 0)
+        return heading;
+    const FieldLayout& layout = fieldLayouts(table().category())[size_t(field)];
+    const QString help = layout.labelHelp.isEmpty() ? layout.fieldHelp : layout.labelHelp;
+    return help.isEmpty() ? heading : heading.toString() + u'\n' + help.trimmed();
+}
 
 TableWindow::TableWindow(Document& document, CategoryId category, Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document), prompts_(prompts),
@@ -73,9 +93,9 @@ void TableWindow::installKeys() {
         find_->setFocus(Qt::ShortcutFocusReason);
         find_->selectAll();
     });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { emit outcome(document_.undo()); });
-    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { emit outcome(document_.redo()); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { emit outcome(document_.redo()); });
+    bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
+        emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
+    });
     auto* save = new QAction(QStringLiteral("导出CSV…"), view_);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     save->setShortcutContext(Qt::WindowShortcut);

@@ -11,6 +11,17 @@ namespace wed {
 
 class Prompts;
 
+// The table's rows as the window shows them: a key the record lacks greyed, and each field's
+// heading with its key and the field's help as its tooltip.
+class TableRows : public TableSortFilter {
+    Q_OBJECT
+  public:
+    using TableSortFilter::TableSortFilter;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+};
+
 // The table of one category, in a window of its own: the items as rows, their fields as
 // columns, sorted by a click on a header and filtered by its own find box (Ctrl+F). A cell is
 // edited with the field's rules and written on Enter; a value typed over several cells of one
@@ -41,7 +52,7 @@ class TableWindow : public QWidget {
     Document& document_;
     Prompts& prompts_;
     CategoryTable table_;
-    TableSortFilter rows_;
+    TableRows rows_;
     QTableView* view_ = nullptr;
     QLineEdit* find_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/item_fields.h"
+#include "window/field_layout.h"
 
 #include <QRect>
 

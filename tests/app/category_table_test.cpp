@@ -18,13 +18,13 @@ class Table : public DocumentFixture {
     void SetUp() override {
         game.writeItems(kItems);
         game.writeNames({"<a>", "x", QStringLiteral("名称：      甲,乙"), ""});
-        show(QStringLiteral("武器"), 0);
+        open();
     }
-    // The column of a weapon field, by the object name of its control.
-    static int column(const char* control) {
-        return CategoryTable::kFirstField + fieldIndex(CategoryId::Weapon, control);
+    // The column of a weapon field, by its key.
+    static int column(const char* key) {
+        return CategoryTable::kFirstField + fieldIndex(CategoryId::Weapon, key);
     }
-    static QStringList shown(const QAbstractItemModel& model, int column) {
+    static QStringList shownIn(const QAbstractItemModel& model, int column) {
         QStringList values;
         for (int row = 0; row < model.rowCount(); ++row)
             values << model.index(row, column).data().toString();
@@ -42,19 +42,19 @@ class Table : public DocumentFixture {
 };
 
 TEST_F(Table, ArithmeticChangesEveryNumberKeepingItsDecimalsInOneUndoableStep) {
-    const Outcome prices = table.editCells({0, 1, 2, 3}, column("Text5"), "*1.1");
+    const Outcome prices = table.editCells({0, 1, 2, 3}, column("Cost"), "*1.1");
     EXPECT_EQ(prices.status, Status::CellsSkipped) << "d has no price";
     EXPECT_TRUE(prices.done());
     // -5.5 and 13.75 round away from zero; the weapon price field writes the text as it is.
-    ASSERT_TRUE(table.editCells({0, 1, 2}, column("Text3"), "*2").done());
+    ASSERT_TRUE(table.editCells({0, 1, 2}, column("Damage"), "*2").done());
     EXPECT_EQ(items(), itemsWith({{1, "Cost=110"},
                                   {6, "Cost=-6"},
                                   {10, "Cost=13.8"},
                                   {2, "Damage=20 40"},
                                   {7, "Damage=14  18"},
                                   {11, "Damage=2 2"}}));
-    ASSERT_TRUE(table.editCells({0}, column("Text7"), "+1").done()); // one cell: the text
-    EXPECT_EQ(shown(table, column("Text7")),
+    ASSERT_TRUE(table.editCells({0}, column("Level"), "+1").done()); // one cell: the text
+    EXPECT_EQ(shownIn(table, column("Level")),
               (QStringList{"+1", QStringLiteral("无"), "x", QStringLiteral("无")}));
     EXPECT_EQ(document.history().count(), 3);
     ASSERT_TRUE(document.moveHistoryTo(0).done());
@@ -62,14 +62,14 @@ TEST_F(Table, ArithmeticChangesEveryNumberKeepingItsDecimalsInOneUndoableStep) {
 }
 
 TEST_F(Table, ARefusedCellWritesNothingAndNamesTheFirstItemThatRefused) {
-    const Outcome level = table.editCells({0, 2}, column("Text7"), "+1");
+    const Outcome level = table.editCells({0, 2}, column("Level"), "+1");
     EXPECT_EQ(level.status, Status::CellNotANumber);
     EXPECT_EQ(level.item, "c");
-    const Outcome classes = table.editCells({1, 2}, column("Combo1"), "=9");
+    const Outcome classes = table.editCells({1, 2}, column("Class"), "=9");
     EXPECT_EQ(classes.status, Status::ClassOutOfRange) << "b has no class: left out";
     EXPECT_EQ(classes.item, "c");
-    EXPECT_EQ(table.editCells({0, 1}, column("Text5"), "*abc").status, Status::CellNotANumber);
-    EXPECT_EQ(table.editCells({0, 1}, column("Text5"), QStringLiteral("한")).item, "a");
+    EXPECT_EQ(table.editCells({0, 1}, column("Cost"), "*abc").status, Status::CellNotANumber);
+    EXPECT_EQ(table.editCells({0, 1}, column("Cost"), QStringLiteral("한")).item, "a");
     EXPECT_EQ(items(), ansiLines(kItems));
     EXPECT_EQ(document.history().count(), 0);
 }
@@ -77,14 +77,14 @@ TEST_F(Table, ARefusedCellWritesNothingAndNamesTheFirstItemThatRefused) {
 TEST_F(Table, SortsByValueThenTextWithMissingLastAndWritesTheRowsShownAsCsv) {
     TableSortFilter rows(table);
     const std::tuple<const char*, Qt::SortOrder, QStringList> sorts[] = {
-        {"Text5", Qt::AscendingOrder, {"b", "c", "a", "d"}},
-        {"Text5", Qt::DescendingOrder, {"a", "c", "b", "d"}},
-        {"Text7", Qt::AscendingOrder, {"a", "c", "b", "d"}},
-        {"Text3", Qt::DescendingOrder, {"a", "b", "c", "d"}}, // pairs by their first number
+        {"Cost", Qt::AscendingOrder, {"b", "c", "a", "d"}},
+        {"Cost", Qt::DescendingOrder, {"a", "c", "b", "d"}},
+        {"Level", Qt::AscendingOrder, {"a", "c", "b", "d"}},
+        {"Damage", Qt::DescendingOrder, {"a", "b", "c", "d"}}, // pairs by their first number
     };
-    for (const auto& [control, order, ids] : sorts) {
-        rows.sort(column(control), order);
-        EXPECT_EQ(shown(rows, CategoryTable::kIdColumn), ids) << control;
+    for (const auto& [key, order, ids] : sorts) {
+        rows.sort(column(key), order);
+        EXPECT_EQ(shownIn(rows, CategoryTable::kIdColumn), ids) << key;
     }
     // The rows shown go to CSV, a text that holds a comma quoted.
     rows.setFind(QStringLiteral("甲"));
@@ -93,10 +93,10 @@ TEST_F(Table, SortsByValueThenTextWithMissingLastAndWritesTheRowsShownAsCsv) {
 
 // The table is a view of the document: edits made in the panels, and items added, show at once.
 TEST_F(Table, FollowsTheDocumentsChanges) {
-    ASSERT_TRUE(type(CategoryId::Weapon, "Text5", "7").done());
-    EXPECT_EQ(table.index(0, column("Text5")).data().toString(), "7");
-    ASSERT_TRUE(document.copyItem(0, QStringLiteral("a2")).done());
-    EXPECT_EQ(shown(table, CategoryTable::kIdColumn), (QStringList{"a", "a2", "b", "c", "d"}));
+    ASSERT_TRUE(type(item(CategoryId::Weapon, 0), "Cost", "7").done());
+    EXPECT_EQ(table.index(0, column("Cost")).data().toString(), "7");
+    ASSERT_TRUE(document.copyItem(item(CategoryId::Weapon, 0), QStringLiteral("a2")).done());
+    EXPECT_EQ(shownIn(table, CategoryTable::kIdColumn), (QStringList{"a", "a2", "b", "c", "d"}));
 }
 
 } // namespace

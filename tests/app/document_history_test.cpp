@@ -17,134 +17,136 @@ const QByteArray kItems = "Weapon=gun\r\nCost=700\r\nClip=12\r\nClass=3\r\n" + k
                           "\r\nImplant=chip\r\nMinMax=1 3\r\n;**\r\n;\x81\x30\xff odd\r\n"
                           "; lone\rCR\r\n;last line";
 
+const ItemRef kGun{CategoryId::Weapon, "gun", 1};
+const ItemRef kRifle{CategoryId::Weapon, "rifle", 1};
+
 class History : public DocumentFixture {
   protected:
     void SetUp() override {
         game.writeFile(QStringLiteral("weapon.cfg"), kItems);
         game.writeNames({"<gun>", "x", QStringLiteral("名称：    机枪"), ""});
+        open();
     }
     int steps() const { return document.history().count(); }
+    // Where the last undo or redo showed: the item, the field's key and its text.
+    QString lastShown(const QSignalSpy& spy) const {
+        const StepPlace place = spy.last().at(0).value<StepPlace>();
+        return refText(*place.item) + u' ' +
+               QString::fromLatin1(
+                   categoryFields(place.item->category).fields[size_t(place.field)].name()) +
+               u'=' + place.text;
+    }
 };
 
 // A session across items and categories, undone to the first byte and redone to the last.
 TEST_F(History, UndoTakesEveryEditBackByteForByteAndRedoMakesItAgain) {
-    show(QStringLiteral("武器"), 0);
-    typeKeys(CategoryId::Weapon, "Text5", "7001");
-    typeKeys(CategoryId::Weapon, "Text10", "15");
-    ASSERT_TRUE(type(CategoryId::Weapon, "Combo1", "2=散弹", EditKind::Pick).done());
-    document.showItem(1);
-    typeKeys(CategoryId::Weapon, "Text3", "5 9");
-    show(QStringLiteral("装甲"), 0);
-    typeKeys(CategoryId::Armor, "Text20", "90");
-    show(QStringLiteral("晶体"), 0);
-    typeKeys(CategoryId::Implant, "Text37", "2 4");
+    typeKeys(kGun, "Cost", "7001");
+    typeKeys(kGun, "Clip", "15");
+    ASSERT_TRUE(type(kGun, "Class", "2=散弹", EditKind::Pick).done());
+    typeKeys(kRifle, "Damage", "5 9");
+    typeKeys(item(CategoryId::Armor, 0), "Hp", "90");
+    typeKeys(item(CategoryId::Implant, 0), "MinMax", "2 4");
     ASSERT_EQ(steps(), 6);
     const QByteArray end = items();
     EXPECT_TRUE(end.endsWith(";last line\r\n"));
 
+    QSignalSpy shownAt(&document, &Document::stepShown);
     while (document.history().canUndo())
         ASSERT_TRUE(document.undo().done());
     EXPECT_EQ(items(), kItems);
-    EXPECT_EQ(document.items().bytes(), kItems);
-    // The first step's item is shown again, with the text its field had.
-    EXPECT_EQ(document.categoryWord(), QStringLiteral("武器"));
-    EXPECT_EQ(document.shownEntry(), 0);
-    EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "700");
+    EXPECT_EQ(document.game().items().bytes(), kItems);
+    // The first step's item shows again, with the text its field had.
+    EXPECT_EQ(lastShown(shownAt), "weapon/gun Cost=700");
 
     while (document.history().canRedo())
         ASSERT_TRUE(document.redo().done());
     EXPECT_EQ(items(), end);
-    EXPECT_EQ(document.categoryWord(), QStringLiteral("晶体"));
-    EXPECT_EQ(shownText(CategoryId::Implant, "Text37"), "2 4");
+    EXPECT_EQ(lastShown(shownAt), "implant/chip MinMax=2 4");
 }
 
 TEST_F(History, AStepIsOneRunOfTypingInOneFieldOfOneItemOrOnePick) {
-    show(QStringLiteral("武器"), 0);
-    typeKeys(CategoryId::Weapon, "Text5", "123");
-    typeKeys(CategoryId::Weapon, "Text10", "4");
+    for (const QString& keys : {"1", "12", "123"})
+        ASSERT_TRUE(type(kGun, "Cost", keys).done());
+    for (const QString& keys : {"4"})
+        ASSERT_TRUE(type(kGun, "Clip", keys).done());
     EXPECT_EQ(steps(), 2) << "one step per field";
     document.endTyping();
-    typeKeys(CategoryId::Weapon, "Text10", "45");
+    typeKeys(kGun, "Clip", "45");
     EXPECT_EQ(steps(), 3) << "typing left the field";
-    ASSERT_TRUE(type(CategoryId::Weapon, "Combo1", "1=手枪", EditKind::Pick).done());
-    ASSERT_TRUE(type(CategoryId::Weapon, "Combo1", "4=火箭", EditKind::Pick).done());
-    typeKeys(CategoryId::Weapon, "Combo1", "5");
+    ASSERT_TRUE(type(kGun, "Class", "1=手枪", EditKind::Pick).done());
+    ASSERT_TRUE(type(kGun, "Class", "4=火箭", EditKind::Pick).done());
+    typeKeys(kGun, "Class", "5");
     EXPECT_EQ(steps(), 6) << "each pick, and typing after one";
-    document.showItem(1);
-    document.showItem(0);
-    typeKeys(CategoryId::Weapon, "Combo1", "3");
-    EXPECT_EQ(steps(), 7) << "another item was shown in between";
-    EXPECT_EQ(document.history().text(0), QStringLiteral("gun · 价格：700 → 123"));
+    EXPECT_EQ(document.history().step(0).text, QStringLiteral("gun · 价格：700 → 123"));
+}
+
+// Typing a field back to what it said leaves no step.
+TEST_F(History, ARunThatEndsWhereItBeganIsNoStep) {
+    game.writeFile(QStringLiteral("weapon.cfg"), kItems + "\r\n");
+    open();
+    for (const QString& keys : {"7", "70", "700"})
+        ASSERT_TRUE(type(kGun, "Cost", keys).done());
+    EXPECT_EQ(steps(), 0);
+    EXPECT_EQ(items(), kItems + "\r\n");
 }
 
 TEST_F(History, ARefusedMoveLeavesTheHistoryAndTheFileAsTheyWere) {
-    show(QStringLiteral("武器"), 0);
-    typeKeys(CategoryId::Weapon, "Text5", "1");
-    typeKeys(CategoryId::Weapon, "Text10", "2");
+    typeKeys(kGun, "Cost", "1");
+    typeKeys(kGun, "Clip", "2");
     const QByteArray end = items();
     ASSERT_TRUE(QFile::setPermissions(game.path(QStringLiteral("weapon.cfg")), QFile::ReadOwner));
     EXPECT_EQ(document.undo().status, Status::ReadOnly);
     EXPECT_EQ(document.moveHistoryTo(0).status, Status::ReadOnly);
     EXPECT_EQ(document.history().index(), 2);
     EXPECT_EQ(items(), end);
-    EXPECT_EQ(document.items().bytes(), end);
+    EXPECT_EQ(document.game().items().bytes(), end);
 }
 
 TEST_F(History, AnotherProgramsChangeIsNeverOverwrittenAndEndsTheHistory) {
-    show(QStringLiteral("武器"), 0);
-    typeKeys(CategoryId::Weapon, "Text5", "1");
+    typeKeys(kGun, "Cost", "1");
     const QByteArray theirs = items().replace("Clip=12", "Clip=99");
     game.writeFile(QStringLiteral("weapon.cfg"), theirs);
 
+    QSignalSpy reloaded(&document, &Document::reloaded);
     EXPECT_EQ(document.undo().effect, Effect::Reloaded);
+    EXPECT_EQ(reloaded.count(), 1);
     EXPECT_EQ(items(), theirs);
     EXPECT_EQ(steps(), 0);
-    // The item is shown again as the file now has it, and edits go on from there.
-    EXPECT_EQ(shownText(CategoryId::Weapon, "Text10"), "99");
-    ASSERT_TRUE(type(CategoryId::Weapon, "Text10", "7").done());
+    // The model holds the file as it is now, and edits go on from there.
+    EXPECT_EQ(value(kGun, "Clip"), "99");
+    ASSERT_TRUE(type(kGun, "Clip", "7").done());
     EXPECT_EQ(items(), QByteArray(theirs).replace("Clip=99", "Clip=7"));
 
     game.writeFile(QStringLiteral("weapon.cfg"), theirs);
-    EXPECT_EQ(type(CategoryId::Weapon, "Text5", "2").status, Status::ExternalChange);
+    EXPECT_EQ(type(kGun, "Cost", "2").status, Status::ExternalChange);
     EXPECT_EQ(items(), theirs);
     EXPECT_EQ(steps(), 0);
 }
 
-// An edit goes to the file its item was read from, at that file's line numbers, or nowhere.
-TEST_F(History, OpeningAnotherFileForgetsWhatThePanelsShowedAndTheHistory) {
+// An edit goes to the file the model holds, or nowhere.
+TEST_F(History, OpeningAnotherFileEndsTheHistory) {
     const QByteArray other = "Weapon=other\r\nClip=1\r\nCost=5\r\n";
     game.writeFile(QStringLiteral("second/weapon.cfg"), other);
     game.writeFile(QStringLiteral("second/Text/Weapon.txt"), {});
-    show(QStringLiteral("武器"), 0);
-    typeKeys(CategoryId::Weapon, "Text5", "1");
+    typeKeys(kGun, "Cost", "1");
+    QSignalSpy replaced(&document, &Document::filesReplaced);
     ASSERT_FALSE(document.open(game.path(QStringLiteral("second/weapon.cfg"))).refused());
+    EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(steps(), 0);
-    EXPECT_FALSE(document.panel(CategoryId::Weapon).has_value());
-    EXPECT_EQ(type(CategoryId::Weapon, "Text5", "2").status, Status::Ignored);
+    EXPECT_EQ(type(kGun, "Cost", "2").status, Status::NoSuchItem);
     EXPECT_EQ(game.readFile(QStringLiteral("second/weapon.cfg")), other);
-    // Reading the same file again, as a category change does, keeps both.
+    // Reading the same file again, as a category change does, keeps the history.
+    typeKeys({CategoryId::Weapon, "other", 1}, "Cost", "3");
     ASSERT_FALSE(document.open(game.path(QStringLiteral("second/weapon.cfg"))).refused());
-    document.showItem(0);
-    typeKeys(CategoryId::Weapon, "Text5", "3");
-    ASSERT_FALSE(document.open(game.path(QStringLiteral("second/weapon.cfg"))).refused());
+    EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(steps(), 1);
-    EXPECT_TRUE(type(CategoryId::Weapon, "Text5", "4").done());
-    // A typed category that is none of the three reads nothing and keeps the list.
-    document.setCategoryWord(QStringLiteral("其他"));
-    EXPECT_EQ(document.open(game.path(QStringLiteral("weapon.cfg"))).status,
-              Status::UnknownCategory);
-    EXPECT_EQ(idsOf(document.entries()), QStringList{"other"});
 }
 
-TEST_F(History, AClosedGateAMissingKeyAndARefusedValueWriteNothing) {
-    show(QStringLiteral("武器"), 1);
-    document.setGateOpen(false);
-    EXPECT_EQ(type(CategoryId::Weapon, "Text3", "1 1").status, Status::Ignored);
-    document.setGateOpen(true);
-    EXPECT_EQ(type(CategoryId::Weapon, "Text5", "1").status, Status::Ignored) << "no Cost line";
-    EXPECT_EQ(type(CategoryId::Armor, "Text20", "1").status, Status::Ignored) << "not shown";
-    document.showItem(0);
-    EXPECT_EQ(type(CategoryId::Weapon, "Text10", QStringLiteral("한")).status, Status::Unencodable);
+TEST_F(History, AMissingKeyAndARefusedValueWriteNothing) {
+    EXPECT_EQ(type(kRifle, "Cost", "1").status, Status::NoSuchKey);
+    EXPECT_EQ(type(kGun, "Clip", QStringLiteral("한")).status, Status::Unencodable);
+    EXPECT_EQ(type(kGun, "Clip", QStringLiteral("1\x18")).status, Status::ControlCharacter);
+    EXPECT_EQ(type(kGun, "Clip", QStringLiteral("1\x7f")).status, Status::ControlCharacter);
     EXPECT_EQ(items(), kItems);
     EXPECT_EQ(steps(), 0);
 }

@@ -32,14 +32,15 @@ class ItemActions : public DocumentFixture {
     void SetUp() override {
         game.writeItems(kItems);
         game.writeNames(kNames);
-        show(QStringLiteral("武器"), 0);
+        open();
     }
+    ItemRef weapon(int row) const { return item(CategoryId::Weapon, row); }
     QByteArray names() const { return game.readFile(QStringLiteral("Text/Weapon.txt")); }
     void expectFiles(const QStringList& items, const QStringList& names) {
         EXPECT_EQ(this->items(), ansiLines(items));
         EXPECT_EQ(this->names(), ansiLines(names));
-        EXPECT_EQ(document.items().bytes(), ansiLines(items));
-        EXPECT_EQ(document.names().bytes(), ansiLines(names));
+        EXPECT_EQ(document.game().items().bytes(), ansiLines(items));
+        EXPECT_EQ(document.game().names().bytes(), ansiLines(names));
     }
     // Undoes the last step and redoes it: both files are exactly as before, then as after.
     void expectUndoRedo() {
@@ -54,23 +55,24 @@ class ItemActions : public DocumentFixture {
 };
 
 TEST_F(ItemActions, CopyGoesRightAfterTheKthRecordWithItsNameRecordAndIsShown) {
-    ASSERT_TRUE(document.copyItem(0, QStringLiteral("gun2")).done());
+    QSignalSpy shownAt(&document, &Document::stepShown);
+    ASSERT_TRUE(document.copyItem(weapon(0), QStringLiteral("gun2")).done());
     expectFiles(edited(kItems, 3, {"Weapon=gun2", "Cost=700", kEnd}),
                 edited(kNames, 10, QStringList{"<gun2>"} + kGunRecord.mid(1)));
-    EXPECT_EQ(idsOf(document.entries()), (QStringList{"gun", "gun2", "twin", "twin", "open"}));
-    EXPECT_EQ(document.shownEntry(), 1);
-    EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "700");
+    EXPECT_EQ(listed(CategoryId::Weapon), (QStringList{"gun", "gun2", "twin", "twin", "open"}));
+    ASSERT_EQ(shownAt.count(), 1);
+    EXPECT_EQ(shownAt.last().at(0).value<StepPlace>().item, weapon(1));
     expectUndoRedo();
-    ASSERT_TRUE(type(CategoryId::Weapon, "Text5", "701").done()); // at the copy's own line
+    ASSERT_TRUE(type(weapon(1), "Cost", "701").done()); // at the copy's own line
     EXPECT_EQ(items(), ansiLines(edited(kItems, 3, {"Weapon=gun2", "Cost=701", kEnd})));
     ASSERT_TRUE(document.moveHistoryTo(0).done());
 
     // The second of two equal ids is the second record; a record without an end line ends at
     // the next header; a name record that ends the file gets an empty line before its copy.
-    ASSERT_TRUE(document.copyItem(2, QStringLiteral("twin3")).done());
+    ASSERT_TRUE(document.copyItem(weapon(2), QStringLiteral("twin3")).done());
     EXPECT_EQ(items(), ansiLines(edited(kItems, 9, {"Weapon=twin3", "Cost=2", kEnd})));
     ASSERT_TRUE(document.undo().done());
-    ASSERT_TRUE(document.copyItem(3, QStringLiteral("open2")).done());
+    ASSERT_TRUE(document.copyItem(weapon(3), QStringLiteral("open2")).done());
     expectFiles(edited(kItems, 11, {"Weapon=open2", "Cost=5"}),
                 kNames + QStringList{"", "<open2>", "x", "名称：      开放"});
     expectUndoRedo();
@@ -78,47 +80,45 @@ TEST_F(ItemActions, CopyGoesRightAfterTheKthRecordWithItsNameRecordAndIsShown) {
 
 TEST_F(ItemActions, ANameRecordAnotherItemUsesIsSharedNotCopiedOrRemoved) {
     // The armor "gun" still uses the name record when the weapon goes.
-    ASSERT_TRUE(document.removeItem(0).done());
+    ASSERT_TRUE(document.removeItem(weapon(0)).done());
     expectFiles(kItems.mid(3), kNames);
     expectUndoRedo();
-    show(QStringLiteral("装甲"), 0);
-    ASSERT_TRUE(document.removeItem(0).done());
+    ASSERT_TRUE(document.removeItem(item(CategoryId::Armor, 0)).done());
     expectFiles(edited(kItems.mid(3), 8, {}, 3), kNames.mid(10));
 
     // A new id that already has a name record shares it.
-    show(QStringLiteral("武器"), 0);
-    EXPECT_EQ(document.copyItem(0, QStringLiteral("spare")).status, Status::NameRecordShared);
+    EXPECT_EQ(document.copyItem(weapon(0), QStringLiteral("spare")).status,
+              Status::NameRecordShared);
     EXPECT_EQ(names(), ansiLines(kNames.mid(10)));
 }
 
 TEST_F(ItemActions, RenameMovesTheNameRecordOrCopiesItWhileTheOldIdIsInUse) {
-    ASSERT_TRUE(document.renameItem(3, QStringLiteral("opened")).done());
+    ASSERT_TRUE(document.renameItem(weapon(3), QStringLiteral("opened")).done());
     expectFiles(edited(kItems, 9, {"Weapon=opened"}, 1), edited(kNames, 17, {"<opened>"}, 1));
-    EXPECT_EQ(idsOf(document.entries()), (QStringList{"gun", "twin", "twin", "opened"}));
+    EXPECT_EQ(listed(CategoryId::Weapon), (QStringList{"gun", "twin", "twin", "opened"}));
     expectUndoRedo();
     ASSERT_TRUE(document.undo().done());
 
     // The second "twin" keeps the name record; the renamed one gets a copy.
-    ASSERT_TRUE(document.renameItem(1, QStringLiteral("twinA")).done());
+    ASSERT_TRUE(document.renameItem(weapon(1), QStringLiteral("twinA")).done());
     expectFiles(edited(kItems, 3, {"Weapon=twinA"}, 1),
                 edited(kNames, 14, {"<twinA>", "x", "名称：      双子", ""}));
-    EXPECT_EQ(document.shownEntry(), 1);
     expectUndoRedo();
 }
 
 TEST_F(ItemActions, NameAndDescriptionKeepTheNineCharacterLeadAndFillShortRecords) {
-    const std::optional<NameRecordText> gun = document.nameRecordText(0);
+    const std::optional<NameRecordText> gun = nameRecordText(document.game(), weapon(0));
     ASSERT_TRUE(gun.has_value());
     EXPECT_EQ(gun->name, QStringLiteral("机关枪"));
     EXPECT_EQ(gun->description, QStringList{QStringLiteral("说明一")});
-    ASSERT_TRUE(document.setNameRecordText(0, {"新枪", {"第一行", "第二行"}}).done());
+    ASSERT_TRUE(document.setNameRecordText(weapon(0), {"新枪", {"第一行", "第二行"}}).done());
     expectFiles(kItems, edited(kNames, 2, {"名称：      新枪"}, 1).mid(0, 8) +
                             QStringList{"第一行", "第二行"} + kNames.mid(9));
     expectUndoRedo();
     ASSERT_TRUE(document.undo().done());
 
     // The twin's record is too short for a description; its name line is short of the lead.
-    ASSERT_TRUE(document.setNameRecordText(1, {"甲", {"乙"}}).done());
+    ASSERT_TRUE(document.setNameRecordText(weapon(1), {"甲", {"乙"}}).done());
     expectFiles(kItems,
                 edited(kNames, 11, {"x", "名称：      甲", " ", " ", " ", " ", " ", "乙"}, 2));
 }
@@ -131,16 +131,19 @@ TEST_F(ItemActions, RefusedIdsAndNamesWriteNothing) {
         {"twin", Status::IdTaken},
         {"ImplantSkillsCost", Status::IdReserved},
         {"한", Status::Unencodable},
+        {"a\x18", Status::ControlCharacter},
     };
     for (const auto& [id, status] : ids) {
-        EXPECT_EQ(document.copyItem(0, id).status, status) << id.toStdString();
-        EXPECT_EQ(document.renameItem(0, id).status, status) << id.toStdString();
+        EXPECT_EQ(document.copyItem(weapon(0), id).status, status) << id.toStdString();
+        EXPECT_EQ(document.renameItem(weapon(0), id).status, status) << id.toStdString();
     }
-    EXPECT_EQ(document.setNameRecordText(0, {"a\rb", {}}).status, Status::LineBreakInValue);
-    EXPECT_EQ(document.setNameRecordText(0, {"a", {"b", ""}}).status, Status::EmptyDescriptionLine);
-    EXPECT_EQ(document.setNameRecordText(0, {"한", {}}).status, Status::Unencodable);
-    show(QStringLiteral("装甲"), 1);
-    EXPECT_EQ(document.setNameRecordText(1, {"a", {}}).status, Status::NoNameRecord);
+    EXPECT_EQ(document.setNameRecordText(weapon(0), {"a\rb", {}}).status, Status::LineBreakInValue);
+    EXPECT_EQ(document.setNameRecordText(weapon(0), {"a", {"b", ""}}).status, Status::EmptyDescriptionLine);
+    EXPECT_EQ(document.setNameRecordText(weapon(0), {"한", {}}).status, Status::Unencodable);
+    EXPECT_EQ(document.setNameRecordText(weapon(0), {"a", {"b\x7f"}}).status,
+              Status::ControlCharacter);
+    EXPECT_EQ(document.setNameRecordText(item(CategoryId::Armor, 1), {"a", {}}).status,
+              Status::NoNameRecord);
     EXPECT_EQ(document.history().count(), 0);
     expectFiles(kItems, kNames);
 }
@@ -152,40 +155,19 @@ TEST_F(ItemActions, WhenTheNameFileCannotBeSavedWeaponCfgGetsItsBytesBack) {
     // The name file's new bytes pass a size that weapon.cfg's stay under, as on a disk that
     // fills up between the two saves.
     game.writeNames(kNames + QStringList(40, QString(100, u'x')));
-    show(QStringLiteral("武器"), 0);
+    open();
     const QByteArray names = this->names();
     Outcome outcome;
     {
         FileSizeLimit limit(rlim_t(names.size()) + 10);
-        outcome = document.copyItem(0, QStringLiteral("gun2"));
+        outcome = document.copyItem(weapon(0), QStringLiteral("gun2"));
     }
     EXPECT_EQ(outcome.effect, Effect::FirstRestored);
     EXPECT_EQ(items(), ansiLines(kItems));
     EXPECT_EQ(this->names(), names);
     EXPECT_EQ(document.history().count(), 0);
-    EXPECT_TRUE(document.copyItem(0, QStringLiteral("gun2")).done());
+    EXPECT_TRUE(document.copyItem(weapon(0), QStringLiteral("gun2")).done());
 #endif
-}
-
-// The find filters by id or name, ignoring case, across a rebuild; an undo that must show an item
-// it hides clears it first.
-TEST_F(ItemActions, FindFiltersTheListAndAnUndoClearsItToShowItsItem) {
-    document.showItem(1);
-    ASSERT_TRUE(type(CategoryId::Weapon, "Text5", "3").done());
-    document.setFind(QStringLiteral("open"));
-    EXPECT_EQ(document.shownEntry(), -1);
-    ASSERT_TRUE(document.undo().done());
-    EXPECT_EQ(document.findText(), QString());
-    EXPECT_EQ(document.shownEntry(), 1);
-
-    document.setFind(QStringLiteral("双"));
-    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{1, 2}));
-    document.showItem(2);
-    EXPECT_EQ(shownText(CategoryId::Weapon, "Text5"), "2"); // the second twin's own record
-    document.setFind(QStringLiteral("GUN"));
-    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{0}));
-    ASSERT_TRUE(document.open(game.path(QStringLiteral("weapon.cfg"))).done()); // a rebuild
-    EXPECT_EQ(document.visibleEntries(), (std::vector<int>{0}));
 }
 
 } // namespace

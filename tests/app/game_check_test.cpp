@@ -13,10 +13,10 @@ namespace {
 
 // The problems the check finds in a game folder, each as "file:line code", the file by its name.
 QStringList problemsIn(const QString& folder) {
-    GameReading reading;
-    EXPECT_TRUE(reading.read(folder + QStringLiteral("/weapon.cfg")).done());
+    GameData game;
+    EXPECT_FALSE(game.read(folder + QStringLiteral("/weapon.cfg"), false).refused());
     QStringList lines;
-    for (const Problem& p : checkGame(reading.files()))
+    for (const Problem& p : checkGame(game))
         lines << QStringLiteral("%1:%2 %3")
                      .arg(QFileInfo(p.what.path).fileName())
                      .arg(p.what.line)

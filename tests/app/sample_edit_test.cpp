@@ -30,26 +30,28 @@ TEST_F(SampleEdit, EveryFieldEditsItsOwnLineAndUndoGivesTheFileBack) {
     for (const char* file : {"weapon.cfg", "Text/Weapon.txt"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(WED_SAMPLE_DIR "/") + file, game.path(file)));
     const QByteArray original = items();
+    open();
     for (const Category& category : categories()) {
-        show(category.word, 0);
-        const int last = int(document.entries().size()) - 1;
+        const int last = int(document.game().listed(category.id).entries.size()) - 1;
         for (const int row : {0, last}) {
-            document.showItem(row);
+            const ItemRef edited = item(category.id, row);
+            const qsizetype header = document.game().headerOf(edited);
             const auto& fields = categoryFields(category.id).fields;
             for (size_t i = 0; i < fields.size(); ++i) {
-                const int lineNumber = document.panel(category.id)->fields[i].lineNumber;
+                const int lineNumber =
+                    document.game().record(category.id, header).fields[i].lineNumber;
                 const LineBuffer before(items());
                 const auto [text, value] = typed(fields[i].kind);
-                ASSERT_TRUE(document.setFieldText(category.id, int(i), text, EditKind::Pick).done())
-                    << fields[i].control;
+                ASSERT_TRUE(document.setField(edited, int(i), text, {}, EditKind::Pick).done())
+                    << fields[i].key.constData();
                 const LineBuffer after(items());
-                ASSERT_EQ(after.bytes(), document.items().bytes());
+                ASSERT_EQ(after.bytes(), document.game().items().bytes());
                 ASSERT_EQ(after.lineCount(), before.lineCount());
                 for (qsizetype line = 0; line < before.lineCount(); ++line)
                     ASSERT_EQ(after.lineBytes(line), line == lineNumber - 1
                                                          ? fields[i].key + value
                                                          : before.lineBytes(line).toByteArray())
-                        << fields[i].control << " line " << line + 1;
+                        << fields[i].key.constData() << " line " << line + 1;
             }
         }
     }

@@ -22,19 +22,17 @@ ItemText readItemText(const LineBuffer& names, CategoryId category, const QStrin
 }
 
 // Expects the fields of the occurrence-th record of the id to be as `expected` says: each
-// "control=value@line" (line 0: the record lacks the key), '|' between them.
+// "key=value@line" (line 0: the record lacks the key), '|' between them.
 void expectFields(CategoryId category, const QString& id, int occurrence, const QStringList& lines,
                   const QString& expected) {
     const ItemRecord record = readItemRecord(bufferOf(lines), category, id, occurrence);
     const auto& fields = categoryFields(category).fields;
     QStringList found;
     for (const QString& field : expected.split(u'|')) {
-        const QString control = field.section(u'=', 0, 0);
-        size_t i = 0;
-        while (control != QLatin1StringView(fields.at(i).control))
-            ++i;
+        const QString key = field.section(u'=', 0, 0);
+        const size_t i = size_t(fieldOfKey(category, key));
         const KeyHit hit = i < record.fields.size() ? record.fields[i] : KeyHit{};
-        found << QStringLiteral("%1=%2@%3").arg(control, hit.value).arg(hit.lineNumber);
+        found << QStringLiteral("%1=%2@%3").arg(key, hit.value).arg(hit.lineNumber);
     }
     EXPECT_EQ(found.join(u'|'), expected) << id.toStdString() << " #" << occurrence;
 }
@@ -45,31 +43,31 @@ TEST(ItemRecord, FieldsTakeTheLinesOfTheirWholeKeyInsideTheRecordOnly) {
     expectFields(CategoryId::Weapon, "gun", 0,
                  {"Weapon=gun", "CostXYZ=5", "DamageRadius=9", "Cost=300", "Damage =1", "Levels=4",
                   "Damage=" + longDamage, "TypeAnimationTors=pose_with_a_long_name_01", kSeparator},
-                 "Text5=300@4|Text9=9@3|Text7=@0|Text10=@0|Text3=" + longDamage +
-                     "@7|Text16=pose_with_a_long_name_01@8");
+                 "Cost=300@4|DamageRadius=9@3|Level=@0|Clip=@0|Damage=" + longDamage +
+                     "@7|TypeAnimationTors=pose_with_a_long_name_01@8");
     // Only the exact separator ends a weapon, or the next header of any category.
     expectFields(CategoryId::Weapon, "gun", 0,
                  {"Weapon=gun", "Cost=1", ";" + QString(25, u'*'), "Clip=5",
                   ";" + QString(27, u'*'), "Level=2", ";**", "Size=1 1", "Armor=vest",
                   "Explosive=3", kSeparator},
-                 "Text10=5@4|Text7=2@6|Text6=1 1@8|Text13=@0");
+                 "Clip=5@4|Level=2@6|Size=1 1@8|Explosive=@0");
     // The k-th equal id is the k-th record; unknown ids and occurrences show nothing.
     const QStringList twins{"Weapon=twin", "Cost=1", kSeparator,
                             "Weapon=twin", "Cost=2", kSeparator};
-    expectFields(CategoryId::Weapon, "twin", 1, twins, "Text5=2@5");
-    expectFields(CategoryId::Weapon, "twin", 2, twins, "Text5=@0");
-    expectFields(CategoryId::Weapon, "twi", 0, twins, "Text5=@0");
+    expectFields(CategoryId::Weapon, "twin", 1, twins, "Cost=2@5");
+    expectFields(CategoryId::Weapon, "twin", 2, twins, "Cost=@0");
+    expectFields(CategoryId::Weapon, "twi", 0, twins, "Cost=@0");
     expectFields(CategoryId::Weapon, "far", 0,
                  QStringList(5000, ";filler") + QStringList{"Weapon=far", "Clip=30", kSeparator},
-                 "Text10=30@5002"); // past the old scan limit
+                 "Clip=30@5002"); // past the old scan limit
     expectFields(CategoryId::Armor, "vest", 0,
                  {"Armor=vest", "Hp 5", "Hp=80", "TypeAnimationArmor=盔甲_重型_第二版本_加长名字",
                   kSeparator},
-                 "Text20=80@3|Text25=盔甲_重型_第二版本_加长名字@4");
+                 "Hp=80@3|TypeAnimationArmor=盔甲_重型_第二版本_加长名字@4");
     // An implant ends at any line beginning with ";**".
     expectFields(CategoryId::Implant, "chip", 0,
                  {"Implant=chip", "Cost=50", "MinMax=1 30", ";**", "NumSkill=2", kSeparator},
-                 "Text32=50@2|Text37=1 30@3|Text35=@0");
+                 "Cost=50@2|MinMax=1 30@3|NumSkill=@0");
 }
 
 TEST(ItemText, NameAndDescriptionLinesFollowTheCategoryLayout) {

@@ -69,7 +69,7 @@ TEST(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
             const ItemRecord record = readItemRecord(items, c.id, id);
             QString vidMenu;
             for (size_t i = 0; i < fields.size(); ++i) {
-                EXPECT_GT(record.fields[i].lineNumber, 0) << where << " " << fields[i].control;
+                EXPECT_GT(record.fields[i].lineNumber, 0) << where << " " << fields[i].key.constData();
                 if (fields[i].key == "VidMENU=")
                     vidMenu = record.fields[i].value;
             }

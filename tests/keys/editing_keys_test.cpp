@@ -3,7 +3,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QUndoView>
+#include <QListView>
 
 namespace wed::test {
 namespace {
@@ -99,7 +99,7 @@ TEST_F(EditingKeys, HistoryWindowListsTheStepsAndMovesToTheOneClicked) {
     retype(form.textBox("Text10"), QStringLiteral("2"));
     const QByteArray end = items();
     press(Qt::CTRL | Qt::Key_H);
-    QUndoView* view = form.historyWindow()->view();
+    QListView* view = form.historyWindow()->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.historyWindow()));
     ASSERT_EQ(view->model()->rowCount(), 3); // the opened file, then the two steps
     EXPECT_EQ(view->model()->index(1, 0).data().toString(), QStringLiteral("rifle · 价格：50 → 1"));

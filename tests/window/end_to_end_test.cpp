@@ -61,7 +61,7 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
 
     // A weapon: a verbatim field, a numeric field and the three choice boxes.
     clickItem(5);
-    ASSERT_EQ(form.document().gateOpen(), true);
+    ASSERT_EQ(form.gateOpen(), true);
     ASSERT_FALSE(drawing().isNull());
     const QSize small = drawing().size();
     type("Text5", "1 250 ", "Cost=1 250 ");
@@ -91,7 +91,7 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
     EXPECT_NE(expected, original);
     EXPECT_EQ(game.readFile("weapon.cfg"), expected);
-    EXPECT_EQ(form.document().items().bytes(), expected);
+    EXPECT_EQ(form.document().game().items().bytes(), expected);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/qt_printers.h"
 #include "support/temp_game.h"
 #include "window/dir_list_box.h"
+#include "window/field_layout.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"
 #include "window/message_recorder.h"
@@ -57,13 +58,11 @@ class Form1Fixture : public testing::Test {
 
     // The line number of the field's key line in the item its panel shows; 0 for none.
     int line(const char* control) const {
-        for (const Category& c : categories()) {
-            const auto& fields = categoryFields(c.id).fields;
-            for (size_t i = 0; i < fields.size(); ++i)
-                if (qstrcmp(fields[i].control, control) == 0 && form.document().panel(c.id))
-                    return form.document().panel(c.id)->fields[i].lineNumber;
-        }
-        return 0;
+        CategoryId category;
+        int field = -1;
+        if (!fieldOfControl(control, category, field) || !form.panel(category))
+            return 0;
+        return form.panel(category)->fields[size_t(field)].lineNumber;
     }
 
     QStringList listed() const {

@@ -63,11 +63,11 @@ TEST_F(Folders, ChangingTheFolderKeepsTheListAndBuffersUntilTheFileIsClicked) {
     game.writeItems({"Weapon=gun"});
     game.writeItems({"Weapon=other"}, QStringLiteral("second/WEAPON.cfg"));
     loadGame();
-    const QByteArray items = form.document().items().bytes();
+    const QByteArray items = form.document().game().items().bytes();
 
     openFolder(game.path("second"));
     EXPECT_EQ(listed(), QStringList({"gun"}));
-    EXPECT_EQ(form.document().items().bytes(), items);
+    EXPECT_EQ(form.document().game().items().bytes(), items);
     EXPECT_EQ(form.itemFilePath(), game.path("second/WEAPON.cfg"));
 
     clickItemFile();

@@ -37,7 +37,7 @@ TEST_F(ItemView, WeaponShowsValuesLineNumbersNameAndDescriptionAndOpensTheGate) 
     EXPECT_EQ(text("Text20"), QStringLiteral("无")); // the armor panel is emptied too
     EXPECT_EQ(form.nameBox()->text(), QStringLiteral("机关枪"));
     EXPECT_EQ(form.descriptionBox()->toPlainText(), QStringLiteral("第一行说明\n"));
-    EXPECT_EQ(form.document().gateOpen(), true);
+    EXPECT_EQ(form.gateOpen(), true);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
@@ -77,7 +77,7 @@ TEST_F(ItemView, AFileChangedByAnotherProgramIsNotOverwrittenAndIsShownAgain) {
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(text("Text5"), "701");
     EXPECT_EQ(text("Text10"), "12");
-    EXPECT_EQ(form.document().gateOpen(), true);
+    EXPECT_EQ(form.gateOpen(), true);
 }
 
 } // namespace

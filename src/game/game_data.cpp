@@ -1,0 +1,202 @@
+#include "game/game_data.h"
+
+#include "base/code_page.h"
+#include "base/file_bytes.h"
+#include "base/path_case.h"
+#include "data/item_fields.h"
+#include "data/record_scan.h"
+#include "edit/line_splices.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+namespace wed {
+namespace {
+
+const QString kItemFile = QStringLiteral("weapon.cfg");
+const QString kNameFile = QStringLiteral("Text/Weapon.txt");
+const QString kPictureFolder = QStringLiteral("Images/weapon");
+
+} // namespace
+
+QString nameFilePathFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kNameFile);
+}
+
+QString pictureFolderFor(const QString& itemFilePath) {
+    return resolvePathIgnoringCase(QFileInfo(itemFilePath).absolutePath(), kPictureFolder);
+}
+
+QString itemFileIn(const QString& folder) {
+    return resolvePathIgnoringCase(folder, kItemFile);
+}
+
+GameData::GameData()
+    // Until a folder's files are read, each buffer holds its own name.
+    : items_(QByteArrayLiteral("Text00\r\n")), names_(QByteArrayLiteral("Text01\r\n")) {}
+
+Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
+    FileRead itemFile = readFile(itemFilePath);
+    if (!itemFile.outcome.done())
+        return itemFile.outcome;
+    const QString namePath = nameFilePathFor(itemFilePath);
+    Outcome notice;
+    FileRead nameFile;
+    if (!QFileInfo::exists(namePath)) {
+        notice = Outcome::noticeOf(Status::FileMissing, namePath);
+        notice.effect = Effect::NamesEmpty;
+    } else if (nameFile = readFile(namePath); !nameFile.outcome.done()) {
+        if (namesNeeded)
+            return nameFile.outcome;
+        notice = nameFile.outcome;
+        nameFile.bytes.clear();
+    }
+    itemFilePath_ = itemFilePath;
+    nameFilePath_ = namePath;
+    nameFileRead_ = notice;
+    if (!notice.notice)
+        notice = {};
+    items_.setBytes(std::move(itemFile.bytes));
+    names_.setBytes(std::move(nameFile.bytes));
+    itemIndex_.rebuild(items_);
+    nameIndex_.rebuild(names_);
+    return notice;
+}
+
+QString GameData::folder() const {
+    return itemFilePath_.isEmpty() ? QString() : QFileInfo(itemFilePath_).absolutePath();
+}
+
+QString GameData::pictureFolder() const {
+    return isOpen() ? pictureFolderFor(itemFilePath_) : QString();
+}
+
+ItemList GameData::listed(CategoryId category) const {
+    return listItems(items_, itemIndex_, wed::category(category));
+}
+
+std::vector<RecordEntry> GameData::records(CategoryId category) const {
+    const QByteArray& prefix = wed::category(category).headerPrefix;
+    std::vector<RecordEntry> found;
+    QHash<QByteArray, int> seen;
+    for (qsizetype header : itemIndex_.headers(category)) {
+        const QByteArrayView id = items_.lineBytes(header).sliced(prefix.size());
+        const int occurrence = ++seen[id.toByteArray()];
+        found.push_back({{category, decodeAnsi(id), occurrence}, header});
+    }
+    return found;
+}
+
+qsizetype GameData::headerOf(const ItemRef& ref) const {
+    if (ref.occurrence < 1)
+        return -1;
+    const QByteArray& prefix = wed::category(ref.category).headerPrefix;
+    const std::optional<QByteArray> id = encodeAnsi(ref.id);
+    const QByteArray header = prefix + id.value_or(QByteArray());
+    int occurrence = ref.occurrence;
+    for (qsizetype line : itemIndex_.headers(ref.category)) {
+        const QByteArrayView bytes = items_.lineBytes(line);
+        // An id the code page cannot decode is known by its decoded text.
+        const bool same = id ? bytes == header
+                             : decodeAnsi(bytes.sliced(prefix.size())) == ref.id;
+        if (same && --occurrence == 0)
+            return line;
+    }
+    return -1;
+}
+
+ItemRef GameData::refAt(CategoryId category, qsizetype header) const {
+    const QByteArrayView line = items_.lineBytes(header);
+    int occurrence = 0;
+    for (qsizetype other : itemIndex_.headers(category)) {
+        if (other > header)
+            break;
+        if (items_.lineBytes(other) == line)
+            ++occurrence;
+    }
+    return {category, decodeAnsi(line.sliced(wed::category(category).headerPrefix.size())),
+            occurrence};
+}
+
+qsizetype GameData::recordLast(CategoryId category, qsizetype header) const {
+    return std::min(recordLastLine(items_, header, categoryFields(category).endRule),
+                    lastLineOf(items_));
+}
+
+std::optional<Lines> GameData::recordLines(const ItemRef& ref) const {
+    const qsizetype header = headerOf(ref);
+    if (header < 0)
+        return std::nullopt;
+    Lines lines;
+    for (qsizetype i = header, last = recordLast(ref.category, header); i <= last; ++i)
+        lines.append(items_.lineBytes(i).toByteArray());
+    return lines;
+}
+
+ItemRecord GameData::record(CategoryId category, qsizetype header) const {
+    return readRecordAt(items_, category, header);
+}
+
+qsizetype GameData::keyLine(CategoryId category, qsizetype header, QByteArrayView key,
+                            int occurrence) const {
+    if (header < 0)
+        return -1;
+    const EndRule rule = categoryFields(category).endRule;
+    qsizetype found = -1;
+    for (qsizetype i = header + 1, n = items_.lineCount(); i < n; ++i) {
+        const QByteArrayView line = items_.lineBytes(i);
+        if (isRecordEndLine(line, rule) || isRecordHeaderLine(line))
+            break;
+        if (line.size() > key.size() && line[key.size()] == '=' && line.startsWith(key)) {
+            found = i;
+            if (--occurrence == 0)
+                return i;
+        }
+    }
+    return occurrence < 0 ? found : -1;
+}
+
+std::optional<QByteArray> GameData::value(const ItemRef& ref, QByteArrayView key,
+                                          int occurrence) const {
+    const qsizetype line = keyLine(ref.category, headerOf(ref), key, occurrence);
+    if (line < 0)
+        return std::nullopt;
+    return items_.lineBytes(line).sliced(key.size() + 1).toByteArray();
+}
+
+NameRecordLines GameData::nameRecord(QStringView id) const {
+    const qsizetype opening = nameIndex_.opening(names_, id);
+    NameRecordLines record{opening, opening, false};
+    if (opening < 0)
+        return record;
+    const qsizetype fileLast = lastLineOf(names_);
+    while (record.last < fileLast && !names_.lineBytes(record.last + 1).isEmpty())
+        ++record.last;
+    record.endedByEmptyLine = record.last < fileLast;
+    return record;
+}
+
+std::optional<Lines> GameData::nameRecordLines(QStringView id) const {
+    const NameRecordLines record = nameRecord(id);
+    if (record.opening < 0)
+        return std::nullopt;
+    Lines lines;
+    for (qsizetype i = record.opening; i <= record.last; ++i)
+        lines.append(names_.lineBytes(i).toByteArray());
+    return lines;
+}
+
+ItemText GameData::itemText(CategoryId category, QStringView id) const {
+    return readItemTextAt(names_, category, nameIndex_.opening(names_, id));
+}
+
+bool GameData::idUsedElsewhere(QStringView id, CategoryId category, qsizetype header) const {
+    for (const Category& c : categories())
+        for (qsizetype line : itemIndex_.headers(c.id))
+            if (!(c.id == category && line == header) &&
+                items_.line(line).mid(c.headerPrefix.size()) == id)
+                return true;
+    return false;
+}
+
+} // namespace wed

@@ -1,0 +1,108 @@
+// The one way the model's files change: byte changes written, guarded and atomic, after which
+// the lines and indexes follow.
+#include "game/game_data.h"
+
+#include "edit/file_commit.h"
+
+#include <algorithm>
+
+namespace wed {
+namespace {
+
+bool holdsLineBreak(QByteArrayView bytes) {
+    return bytes.contains('\r') || bytes.contains('\n');
+}
+
+} // namespace
+
+Outcome GameData::write(const std::array<Splices, 2>& made, bool undone, FilesChanged* changed) {
+    std::vector<FileWrite> writes;
+    for (GameFile file : {GameFile::Items, GameFile::Names}) {
+        const Splices& changes = made[size_t(file)];
+        if (changes.empty())
+            continue;
+        const QByteArray& held = buffer(file).bytes();
+        std::optional<QByteArray> bytes =
+            undone ? revertSplices(held, changes) : applySplices(held, changes);
+        // The model's bytes are not those the changes were made on.
+        if (!bytes)
+            return Outcome::of(Status::ExternalChange, path(file));
+        writes.push_back({path(file), held, std::move(*bytes)});
+    }
+    if (const Outcome saved = commitFiles(writes); !saved.done())
+        return saved;
+    FilesChanged result;
+    for (GameFile file : {GameFile::Items, GameFile::Names})
+        if (!made[size_t(file)].empty())
+            adopt(file, made[size_t(file)], undone, result);
+    checkIndexes();
+    if (changed)
+        *changed = std::move(result);
+    return {};
+}
+
+// Whether the change rewrites the inside of one line that is neither a record header line nor
+// a name record's opening line, before or after: then every line stays where it was.
+bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change) const {
+    const LineBuffer& lines = buffer(file);
+    const QByteArray& old = lines.bytes();
+    const qsizetype end = change.offset + change.removed.size();
+    if (holdsLineBreak(change.removed) || holdsLineBreak(change.inserted) ||
+        (change.offset > 0 && old[change.offset - 1] == '\r') ||
+        (end < old.size() && old[end] == '\n'))
+        return false;
+    const qsizetype line = lines.lineAt(change.offset);
+    const QByteArray before = lines.lineBytes(line).toByteArray();
+    const QByteArray after = applySplice(
+        before, {change.offset - lines.lineStart(line), change.removed, change.inserted});
+    auto special = [file](QByteArrayView text) {
+        return file == GameFile::Items ? headerCategory(text) != nullptr : text.startsWith('<');
+    };
+    return !special(before) && !special(after);
+}
+
+// The buffer takes the changes (or, undone, gives them back), and its index follows. One change
+// is followed by looking again at the lines it replaced; a series of changes inside lines moves
+// the line starts; any other series is read afresh.
+void GameData::adopt(GameFile file, const Splices& made, bool undone, FilesChanged& changed) {
+    const Splices changes = undone ? inverseOf(made) : made;
+    LineBuffer& lines = mutableBuffer(file);
+    bool linesKept = true;
+    if (changes.size() == 1) {
+        linesKept = changesOneOrdinaryLine(file, changes.front());
+        const LineChange replaced = lines.apply(changes.front());
+        if (!linesKept && file == GameFile::Items)
+            itemIndex_.follow(items_, replaced);
+    } else {
+        const std::optional<Splices> once = simultaneous(made, undone);
+        linesKept = once && std::all_of(once->begin(), once->end(), [&](const Splice& change) {
+                        return changesOneOrdinaryLine(file, change);
+                    });
+        QByteArray bytes = *(undone ? revertSplices(lines.bytes(), made)
+                                    : applySplices(lines.bytes(), made));
+        if (linesKept)
+            lines.changeWithinLines(std::move(bytes), *once);
+        else
+            lines.setBytes(std::move(bytes));
+        if (!linesKept && file == GameFile::Items)
+            itemIndex_.rebuild(items_);
+    }
+    if (!linesKept && file == GameFile::Names)
+        nameIndex_.rebuild(names_);
+    changed.changed[size_t(file)] = true;
+    changed.linesMoved[size_t(file)] = !linesKept;
+    changed.made[size_t(file)] = changes;
+}
+
+// The buffers and indexes that follow changes are those a fresh read would give; checked in
+// debug builds, which the sanitizer tests and the fuzzer use.
+void GameData::checkIndexes() const {
+#ifndef QT_NO_DEBUG
+    ItemIndex items;
+    items.rebuild(items_);
+    Q_ASSERT(items_ == LineBuffer(items_.bytes()) && names_ == LineBuffer(names_.bytes()));
+    Q_ASSERT(items == itemIndex_);
+#endif
+}
+
+} // namespace wed

@@ -1,0 +1,150 @@
+#include "window/field_layout.h"
+
+#include "data/item_fields.h"
+
+#include <QStringList>
+#include <stdexcept>
+
+namespace wed {
+namespace {
+
+const QString kStageHelp = QStringLiteral("在X关时可以买到，改成2的话第一个商店就能买到");
+const QString kSizeHelp = QStringLiteral("武器占地，X是横向 Y是纵向 比如2 3就是宽2格高3格");
+const QString kSkillHelp = QStringLiteral("需要技能等级");
+const QString kPriceHelp = QStringLiteral("价格");
+
+// Weapon panel: labels 375 twips high, text boxes 975 x 375, choice boxes 300 high.
+FieldLayout weapon(const char* key, const char* control, const char* label, QString help,
+                   int labelLeft, int top, int fieldLeft, int fieldWidth = 975) {
+    const bool choice = control[0] == 'C';
+    return {key,
+            control,
+            label,
+            "Frame3",
+            {labelLeft, top, fieldLeft - labelLeft, 375},
+            {fieldLeft, top, fieldWidth, choice ? 300 : 375},
+            std::move(help),
+            {}};
+}
+
+// The pair frame inside the weapon panel: two numbers separated by a blank.
+FieldLayout pair(const char* key, const char* control, const char* label, QString help, int top) {
+    return {key, control, label, "Frame2", {120, top, 4440, 375}, {4560, top, 975, 375},
+            std::move(help), {}};
+}
+
+FieldLayout armor(const char* key, const char* control, const char* label, QString help,
+                  int top) {
+    return {key, control, label, "Frame4", {240, top, 3960, 600}, {4200, top, 1400, 600},
+            std::move(help), {}};
+}
+
+FieldLayout implant(const char* key, const char* control, const char* label, int top) {
+    return {key, control, label, "Frame5", {240, top, 4000, 800}, {4080, top, 1400, 600}, {}, {}};
+}
+
+std::vector<FieldLayout> weaponLayout() {
+    std::vector<FieldLayout> l{
+        weapon("Add_level=", "Text2", "Label1", kStageHelp, 120, 120, 2160),
+        pair("Damage=", "Text3", "Label2", QStringLiteral(":最小-最大伤害值"), 600),
+        pair("Reload=", "Text4", "Label3", QStringLiteral("X=每两发间隔时间 Y=换弹夹所需时间"),
+             1200),
+        weapon("Cost=", "Text5", "Label4", kPriceHelp, 3960, 120, 4680),
+        pair("Size=", "Text6", "Label5", kSizeHelp, 1800),
+        weapon("Level=", "Text7", "Label6", kSkillHelp, 120, 720, 2160),
+        weapon("DeathPush=", "Text8", "Label16", {}, 3360, 2520, 4680),
+        weapon("DamageRadius=", "Text9", "Label8", QStringLiteral("损伤半径,X越大范围越大"), 3360,
+               1920, 4680),
+        weapon("Clip=", "Text10", "Label9", QStringLiteral("一个弹夹装弹数"), 120, 1320, 2160),
+        weapon("AimRange=", "Text11", "Label11", QStringLiteral("精度，越大越不准"), 3600, 1320,
+               4680),
+        pair("BulletCount=", "Text12", "Label12",
+             QStringLiteral("X是每一枪发出子弹数，\r\nY是\r\n开一枪减少多少子弹\r\n"), 2400),
+        weapon("Explosive=", "Text13", "Label17", {}, 3360, 3120, 4680),
+        weapon("VidGRND=", "Text14", "Label18", {}, 120, 5160, 2400),
+        weapon("VidMENU=", "Text15", "Label10", {}, 120, 4680, 2400),
+        weapon("TypeAnimationTors=", "Text16", "Label19", {}, 120, 3120, 2160),
+        weapon("ShellVid=", "Text17", "Label20", {}, 120, 1920, 2160),
+        weapon("ShotWAV=", "Text18", "Label21", {}, 3960, 720, 4680),
+        weapon("Class=", "Combo1", "Label7",
+               QStringLiteral("武器类别，0=拳头，1=手枪 2=散弹 3=机枪 4=火箭 5-能量"), 120, 2520,
+               2160),
+        weapon("AmmoName=", "Combo2", "Label13", QStringLiteral("使用弹药种类"), 120, 3720, 2160,
+               3495),
+        weapon("VIDBullet=", "Combo3", "Label14", QStringLiteral("发射子弹种类"), 120, 4200, 2160,
+               3495),
+    };
+    l[13].fieldHelp = QStringLiteral("减一为大图");
+    return l;
+}
+
+std::vector<FieldLayout> armorLayout() {
+    return {
+        armor("Cost=", "Text19", "Label24", kPriceHelp, 240),
+        armor("Hp=", "Text20", "Label31", {}, 1080),
+        armor("Defence=", "Text21", "Label30", {}, 1920),
+        armor("Add_level=", "Text22", "Label22", kStageHelp, 2880),
+        armor("Level=", "Text23", "Label23", kSkillHelp, 3840),
+        armor("Size=", "Text24", "Label26", kSizeHelp, 4800),
+        armor("TypeAnimationArmor=", "Text25", "Label27", {}, 5760),
+        armor("VidMENU=", "Text26", "Label28", {}, 6720),
+        armor("VidGRND=", "Text27", "Label29", {}, 7680),
+    };
+}
+
+std::vector<FieldLayout> implantLayout() {
+    return {
+        implant("VidMENU=", "Text30", "Label33", 6720),
+        implant("VidGRND=", "Text31", "Label34", 7680),
+        implant("Cost=", "Text32", "Label40", 960),
+        implant("Add_level=", "Text33", "Label35", 1920),
+        implant("MaxShop=", "Text34", "Label36", 2880),
+        implant("NumSkill=", "Text35", "Label37", 3840),
+        implant("Level=", "Text36", "Label38", 4800),
+        implant("MinMax=", "Text37", "Label39", 5760),
+    };
+}
+
+// The layout in the order of the format's fields, every field placed exactly once.
+std::vector<FieldLayout> joined(CategoryId category, std::vector<FieldLayout> layout) {
+    std::vector<FieldLayout> ordered;
+    for (const FieldSpec& field : categoryFields(category).fields) {
+        for (const FieldLayout& place : layout)
+            if (field.key == place.key)
+                ordered.push_back(place);
+        if (ordered.size() != size_t(&field - categoryFields(category).fields.data()) + 1)
+            throw std::logic_error("a field without its place in the window");
+    }
+    return ordered;
+}
+
+} // namespace
+
+const std::vector<FieldLayout>& fieldLayouts(CategoryId category) {
+    static const std::vector<FieldLayout> tables[] = {
+        joined(CategoryId::Weapon, weaponLayout()),
+        joined(CategoryId::Armor, armorLayout()),
+        joined(CategoryId::Implant, implantLayout()),
+    };
+    return tables[size_t(category)];
+}
+
+const char* panelOf(CategoryId category) {
+    static const char* const panels[] = {"Frame3", "Frame4", "Frame5"};
+    return panels[size_t(category)];
+}
+
+bool fieldOfControl(const char* control, CategoryId& category, int& field) {
+    for (const Category& c : categories()) {
+        const std::vector<FieldLayout>& layout = fieldLayouts(c.id);
+        for (size_t i = 0; i < layout.size(); ++i)
+            if (qstrcmp(control, layout[i].control) == 0) {
+                category = c.id;
+                field = int(i);
+                return true;
+            }
+    }
+    return false;
+}
+
+} // namespace wed
