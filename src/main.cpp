@@ -1,10 +1,10 @@
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "window/form1.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <cstdio>
 
 // With a command as its first argument the program runs the command and opens no window.
@@ -13,24 +13,24 @@
 int main(int argc, char** argv) {
     if (wed::cli::isCommand(argc, argv))
         return wed::cli::runCommandLine(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    wed::cli::CommandOutput output;
+    const std::optional<QString> folder = wed::cli::windowFolder(arguments, output);
+    if (!folder) {
+        wed::cli::attachParentConsole();
+        wed::cli::writeErr(output.err);
+        return wed::cli::kMisused;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("GAME_FOLDER"),
-                                 QStringLiteral("游戏文件夹（含 weapon.cfg），可省略。"),
-                                 QStringLiteral("[GAME_FOLDER]"));
-    parser.process(app);
-
     wed::Form1 window;
     window.show();
-    if (!parser.positionalArguments().isEmpty()) {
-        const wed::Outcome started = window.openGameFolder(parser.positionalArguments().front());
+    if (!folder->isEmpty()) {
+        const wed::Outcome started = window.openGameFolder(*folder);
         if (started.tell()) {
             std::fprintf(stderr, "%s\n", wed::describe(started).toUtf8().constData());
             window.report(started);

@@ -105,8 +105,7 @@ QString what(const Outcome& o) {
     case Status::UnknownCommand:
         return QStringLiteral("没有“%1”这个命令。").arg(o.detail) + kSeeHelp;
     case Status::BadArguments:
-        return QStringLiteral("命令 %1 的参数不对。用法：\n").arg(o.detail) +
-               commandUsage(o.detail);
+        return QStringLiteral("命令 %1 的参数不对。用法：").arg(o.detail);
     case Status::BadItemName:
         return QStringLiteral("“%1”不是物品的名字：物品要写成“类别/编号”，"
                               "类别是 weapon、armor 或 implant，例如 weapon/heand。")
@@ -160,51 +159,6 @@ QString meaning(const Outcome& o) {
 }
 
 } // namespace
-
-QString commandUsage(QStringView command) {
-    if (command == u"list")
-        return QStringLiteral("  weapon-editor list 游戏文件夹 [类别]\n");
-    if (command == u"get")
-        return QStringLiteral("  weapon-editor get 游戏文件夹 物品 键 [--nth K]\n");
-    if (command == u"set")
-        return QStringLiteral("  weapon-editor set 游戏文件夹 物品 键 值 [--nth K]\n");
-    if (command == u"check")
-        return QStringLiteral("  weapon-editor check 游戏文件夹 [--json]\n");
-    return QStringLiteral("  weapon-editor help\n");
-}
-
-QString commandHelp() {
-    return QStringLiteral(
-        "  weapon-editor [游戏文件夹]\n"
-        "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n"
-        "  weapon-editor --version\n"
-        "      显示版本。\n"
-        "\n"
-        "第一个参数是下面的命令时，不开窗口，在命令行完成：\n"
-        "\n"
-        "  weapon-editor list 游戏文件夹 [类别]\n"
-        "      按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
-        "      类别、编号、名字，用制表符分开。\n"
-        "  weapon-editor get 游戏文件夹 物品 键 [--nth K]\n"
-        "      显示物品记录中这个键的完整的值。\n"
-        "  weapon-editor set 游戏文件夹 物品 键 值 [--nth K]\n"
-        "      修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；\n"
-        "      只替换 weapon.cfg 中的一行，原子地保存。\n"
-        "  weapon-editor check 游戏文件夹 [--json]\n"
-        "      检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
-        "      --json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。\n"
-        "  weapon-editor help\n"
-        "      显示本帮助。\n"
-        "\n"
-        "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
-        "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条。\n"
-        "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
-        "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
-        "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
-        "\n"
-        "输出是 UTF-8，消息写到标准错误。\n"
-        "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n");
-}
 
 QString describe(const Outcome& outcome) {
     if (!outcome.tell())

@@ -11,8 +11,4 @@ namespace wed {
 // Every message of the window and of the command line is made here.
 QString describe(const Outcome& outcome);
 
-// The command line's help, and one command's usage line ("list", "get", "set", "check").
-QString commandHelp();
-QString commandUsage(QStringView command);
-
 } // namespace wed

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 namespace wed::cli {
 
@@ -24,6 +25,14 @@ bool isCommand(int argc, char** argv);
 // Runs the command the arguments name (without the program's own name) and returns its exit
 // status. Every message is the user's words for an outcome.
 int runCommand(const QStringList& arguments, CommandOutput& output);
+
+// The window's arguments (the program's, without its name, when no command is given): the
+// game folder to open, empty for none; none, with the message written, when they are not as
+// the usage says.
+std::optional<QString> windowFolder(const QStringList& arguments, CommandOutput& output);
+
+// One command's usage line ("list", "get", "set", "check", any other: "help").
+QString commandUsage(QStringView command);
 
 // The program's way in for a command: a core application (no window, no display needed), the
 // parent's console on Windows, the command run and what it printed written out.

@@ -84,7 +84,10 @@ int refused(Outcome outcome, CommandOutput& output) {
 int misused(Status status, const QString& detail, CommandOutput& output) {
     Outcome outcome = Outcome::of(status, {}, detail);
     outcome.effect = Effect::Noted;
-    output.err += (describe(outcome) + u'\n').toUtf8();
+    QString message = describe(outcome) + u'\n';
+    if (status == Status::BadArguments)
+        message += commandUsage(detail) + u'\n';
+    output.err += message.toUtf8();
     return kMisused;
 }
 
