@@ -85,8 +85,7 @@ void BM_CommitKeystrokeTenThousandWeapons(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         document.endTyping();
-        if (!document
-                 .setField(weapon, cost, round++ % 2 ? "15" : "150", {}, wed::EditKind::Typing)
+        if (!document.setField(weapon, cost, round++ % 2 ? "15" : "150", {}, wed::EditKind::Typing)
                  .done())
             state.SkipWithError("commit refused");
     }

@@ -108,8 +108,8 @@ QString checkDataPath(QByteArrayView input) {
     const qsizetype line =
         game.record(category.id, entry.headerLine).fields[size_t(field)].lineNumber - 1;
 
-    const Outcome edited = document.setField({category.id, entry.id, entry.ordinal + 1}, field,
-                                             c.text, {}, c.kind);
+    const Outcome edited =
+        document.setField({category.id, entry.id, entry.ordinal + 1}, field, c.text, {}, c.kind);
     const QByteArray after = read(itemPath);
     if (!edited.done())
         return after == c.items ? QString() : QStringLiteral("a refused edit changed the file");

@@ -4,7 +4,6 @@
 #include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
 
-
 namespace wed {
 namespace {
 

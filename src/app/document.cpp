@@ -45,8 +45,7 @@ Outcome Document::afterRefusal(Outcome outcome) {
     return outcome;
 }
 
-Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told,
-                        bool skipConflicts) {
+Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told, bool skipConflicts) {
     FilesChanged changed;
     const ApplyPlan applied = game_.apply(changes, skipConflicts, &changed);
     if (!applied.outcome.done())
@@ -69,8 +68,9 @@ Outcome Document::setField(const ItemRef& item, int field, const QString& text,
     const StepPlace before{item, field, shown};
     const StepPlace after{item, field, text};
     const QByteArray held = game_.items().bytes();
-    const Outcome outcome = apply({typedChange(item, spec.name(), text)},
-                                  {fieldStepText(item, field, shown, text), before, after, {}, run});
+    const Outcome outcome =
+        apply({typedChange(item, spec.name(), text)},
+              {fieldStepText(item, field, shown, text), before, after, {}, run});
     // Nothing on disk changed; a run of typing still ends with this text.
     if (outcome.done() && game_.items().bytes() == held) {
         history_.retextRun(run, text);
@@ -110,12 +110,11 @@ Outcome Document::setFields(CategoryId category, int field, const std::vector<Ce
     }
     if (changes.empty())
         return told;
-    const QString text = edited.size() == 1
-                             ? fieldStepText(edited[0].item, field, edited[0].before,
-                                             edited[0].after)
-                             : QStringLiteral("表格：%1 个物品的%2")
-                                   .arg(edited.size())
-                                   .arg(column.caption.trimmed());
+    const QString text =
+        edited.size() == 1 ? fieldStepText(edited[0].item, field, edited[0].before, edited[0].after)
+                           : QStringLiteral("表格：%1 个物品的%2")
+                                 .arg(edited.size())
+                                 .arg(column.caption.trimmed());
     const Outcome outcome = apply(changes, {text, {}, {}, edited, 0}, told);
     if (outcome.done())
         emit stepShown({}, edited, false);

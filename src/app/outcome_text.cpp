@@ -31,6 +31,16 @@ QString what(const Outcome& o) {
                    : QStringLiteral("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
     case Status::ChangeConflicts:
         return QStringLiteral("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
+    case Status::PatchMalformed:
+        return QStringLiteral("%1:%2: %3").arg(path).arg(o.line).arg(o.detail);
+    case Status::PatchCannotCarry:
+        return QStringLiteral("“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），"
+                              "补丁无法带上它。")
+            .arg(o.detail);
+    case Status::SheetMalformed:
+        return o.detail;
+    case Status::SheetUnknownColumn:
+        return QStringLiteral("“%1”不是这一类物品的字段（标题要写字段的名字或键）。").arg(o.detail);
     case Status::Unencodable:
         return QStringLiteral("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
     case Status::FolderMissing:

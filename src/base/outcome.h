@@ -58,9 +58,13 @@ enum class Status {
     CellsSkipped,     // line: how many cells without a key line were left as they were
 
     // A change set the folder cannot take; nothing was written.
-    NotOwnKey,       // detail: a key that is no key of its own line (empty, "=", a header)
-    NotARecord,      // detail: a line that would break the record (or its name record) apart
-    ChangeConflicts, // line: how many changes conflict with what the folder holds now
+    NotOwnKey,          // detail: a key that is no key of its own line (empty, "=", a header)
+    NotARecord,         // detail: a line that would break the record (or its name record) apart
+    ChangeConflicts,    // line: how many changes conflict with what the folder holds now
+    PatchMalformed,     // path, line: the patch and its line; detail: what is wrong with it
+    PatchCannotCarry,   // detail: the item whose bytes the code page cannot decode
+    SheetMalformed,     // detail: what is wrong with the sheet's text at its row and column
+    SheetUnknownColumn, // detail: the heading, which names no field of the category
 
     // The command line: what the user asked for is not there, or was not asked right.
     NoSuchItem,     // detail: the item as the user named it

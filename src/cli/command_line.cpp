@@ -20,36 +20,66 @@ int version(const Request&, CommandOutput& output) {
 }
 
 // Every command: its name, its usage line and what it does (both for the help), how many
-// arguments it takes, the options it takes, and what runs it.
+// arguments it takes, the options it takes ("nth=" takes a value, "json" is a flag), and
+// what runs it.
 struct Command {
     const char* name;
     const char* usage; // after "weapon-editor "
     const char* does;  // the help's lines, each indented
     qsizetype fewest;  // arguments
     qsizetype most;
-    bool nth;  // takes --nth
-    bool json; // takes --json
+    const char* options; // blank-separated
     int (*run)(const Request&, CommandOutput&);
 };
 
-constexpr std::array<Command, 6> kCommands{{
+constexpr std::array<Command, 10> kCommands{{
     {"list", "list 游戏文件夹 [类别]",
      "按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
      "类别、编号、名字，用制表符分开。",
-     1, 2, false, false, listItems},
-    {"get", "get 游戏文件夹 物品 键 [--nth K]", "显示物品记录中这个键的完整的值。", 3, 3, true,
-     false, getValue},
-    {"set", "set 游戏文件夹 物品 键 值 [--nth K]",
+     1, 2, "", listItems},
+    {"get", "get 游戏文件夹 物品 键 [--nth K]", "显示物品记录中这个键的完整的值。", 3, 3,
+     "nth=", getValue},
+    {"set", "set 游戏文件夹 物品 键 (值 | --calc 算式) [--nth K] [--dry-run]",
      "修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；\n"
-     "只替换 weapon.cfg 中的一行，原子地保存。",
-     4, 4, true, false, setValue},
+     "物品可以是模式：* 和 ? 匹配编号中的任意几个和任意一个字符（weapon/shotgun_*）。\n"
+     "--calc 对值中的每个数做表格的算术：*1.1、+5 或 -5，保留原来的小数位数。\n"
+     "所有修改一次原子地保存；每个修改输出一行：物品、键、旧值、新值。\n"
+     "--dry-run 把修改作为补丁输出，不写入。",
+     3, 4, "nth= calc= dry-run", setValue},
     {"check", "check 游戏文件夹 [--json]",
      "检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
      "--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。",
-     1, 1, false, true, checkFolder},
-    {"help", "help", "显示本帮助。", 0, 1, false, false, help},
-    {"--version", "--version", "显示版本。", 0, 0, false, false, version},
+     1, 1, "json", checkFolder},
+    {"diff", "diff 原版文件夹 文件夹 [--json | --patch]",
+     "列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，\n"
+     "--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。",
+     2, 2, "json patch", diffFolders},
+    {"apply", "apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]",
+     "把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。\n"
+     "有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改\n"
+     "写成补丁文件。--dry-run 只列出将要做的修改。",
+     2, 2, "dry-run skip-conflicts rejects=", applyPatch},
+    {"export", "export 文件夹 类别 [文件.csv]",
+     "把一个类别的物品写成 CSV 表格（UTF-8，带 BOM）；不给文件时写到标准输出。", 2, 3, "",
+     exportSheet},
+    {"import", "import 文件夹 类别 文件.csv [--dry-run]",
+     "按 CSV 表格修改物品：按引用对行，按标题或键对列，规则与在表格中输入相同；\n"
+     "有任何问题时什么都不写。--dry-run 只列出将要做的修改。",
+     3, 3, "dry-run", importSheet},
+    {"help", "help", "显示本帮助。", 0, 1, "", help},
+    {"--version", "--version", "显示版本。", 0, 0, "", version},
 }};
+
+// Whether the command takes the option, and whether the option takes a value.
+bool takes(const Command& command, QStringView option, bool& withValue) {
+    for (const QString& name :
+         QString::fromLatin1(command.options).split(u' ', Qt::SkipEmptyParts)) {
+        withValue = name.endsWith(u'=');
+        if (option == (withValue ? QStringView(name).chopped(1) : QStringView(name)))
+            return true;
+    }
+    return false;
+}
 
 const Command* commandNamed(QStringView name) {
     if (name == u"--help" || name == u"-h")
@@ -73,25 +103,29 @@ QString described(const Command& command) {
 
 // The help: the window's ways in, then the commands as their table has them.
 QString helpText() {
-    QString text = QStringLiteral("  weapon-editor [游戏文件夹]\n"
-                                  "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
+    QString text =
+        QStringLiteral("  weapon-editor [游戏文件夹]\n"
+                       "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
     text += described(kCommands.back());
     text += QStringLiteral("\n第一个参数是下面的命令时，不开窗口，在命令行完成：\n\n");
     for (const Command& command : kCommands)
         if (&command != &kCommands.back())
             text += described(command);
-    return text + QStringLiteral(
-                      "\n"
-                      "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
-                      "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
-                      "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
-                      "\\#、\\*、\\? 和 \\\\。\n"
-                      "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
-                      "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
-                      "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
-                      "\n"
-                      "输出是 UTF-8，消息写到标准错误。\n"
-                      "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n");
+    return text +
+           QStringLiteral(
+               "\n"
+               "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
+               "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
+               "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
+               "\\#、\\*、\\? 和 \\\\。\n"
+               "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
+               "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
+               "再 apply 另一个的。\n"
+               "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
+               "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
+               "\n"
+               "输出是 UTF-8，消息写到标准错误。\n"
+               "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n");
 }
 
 int help(const Request&, CommandOutput& output) {
@@ -103,7 +137,7 @@ int help(const Request&, CommandOutput& output) {
 
 QString commandUsage(QStringView name) {
     const Command* command = commandNamed(name);
-    return usageLine(command ? *command : kCommands[4]);
+    return usageLine(command ? *command : kCommands[kCommands.size() - 2]);
 }
 
 bool isCommand(int argc, char** argv) {
@@ -114,30 +148,36 @@ int runCommand(const QStringList& arguments, CommandOutput& output) {
     const Command* command = arguments.isEmpty() ? nullptr : commandNamed(arguments.first());
     if (!command)
         return misused(Status::UnknownCommand, arguments.value(0), output);
-    Request request{QLatin1StringView(command->name), {}, 1, false};
+    Request request{QLatin1StringView(command->name), {}, 1, false, {}};
     bool options = true; // until "--"
     bool helpAsked = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        const QString name = argument.mid(2).section(u'=', 0, 0);
+        bool withValue = false;
         if (options && argument == u"--") {
             options = false;
         } else if (options && (argument == u"--help" || argument == u"-h")) {
             helpAsked = true;
-        } else if (options && command->json && argument == u"--json") {
-            request.json = true;
-        } else if (options && command->nth &&
-                   (argument == u"--nth" || argument.startsWith(u"--nth="))) {
-            const bool joined = argument.startsWith(u"--nth=");
-            if (!joined && i + 1 == arguments.size())
+        } else if (options && argument.startsWith(u"--") && takes(*command, name, withValue)) {
+            const bool joined = argument.contains(u'=');
+            if (joined != withValue && !(withValue && i + 1 < arguments.size()))
                 return misused(Status::BadArguments, request.command, output);
-            const QString count = joined ? argument.mid(6) : arguments[++i];
-            bool number = false;
-            request.nth = count.toInt(&number);
-            if (!number || request.nth < 1)
-                return misused(Status::BadCount, count, output);
+            const QString value = !withValue ? QString()
+                                  : joined   ? argument.section(u'=', 1)
+                                             : arguments[++i];
+            request.options.insert(name, value);
         } else {
             request.arguments.append(argument);
         }
+    }
+    request.json = request.options.contains(QStringLiteral("json"));
+    if (request.options.contains(QStringLiteral("nth"))) {
+        const QString count = request.options.value(QStringLiteral("nth"));
+        bool number = false;
+        request.nth = count.toInt(&number);
+        if (!number || request.nth < 1)
+            return misused(Status::BadCount, count, output);
     }
     if (helpAsked) {
         output.out += commandUsage(request.command).toUtf8();

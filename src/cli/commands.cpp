@@ -5,8 +5,11 @@
 #include "app/game_check.h"
 #include "app/outcome_text.h"
 #include "base/code_page.h"
+#include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
+#include "edit/field_line.h"
 #include "game/game_data.h"
+#include "game/patch_file.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -60,8 +63,7 @@ FoundItem findItem(GameData& game, const Request& request, CommandOutput& output
             request.nth > 1
                 ? QStringLiteral("%1 --nth %2").arg(request.arguments[1]).arg(request.nth)
                 : request.arguments[1];
-        found.status =
-            refused(Outcome::of(Status::NoSuchItem, game.itemFilePath(), asked), output);
+        found.status = refused(Outcome::of(Status::NoSuchItem, game.itemFilePath(), asked), output);
     }
     return found;
 }
@@ -137,26 +139,110 @@ int getValue(const Request& request, CommandOutput& output) {
         keyBytes ? game.keyLine(item.ref.category, item.header, *keyBytes, 0) : -1;
     if (line < 0)
         return refused(Outcome::of(Status::NoSuchKey, game.itemFilePath(), key), output);
-    output.out += (decodeAnsi(game.items().lineBytes(line).sliced(keyBytes->size() + 1)) + u'\n')
-                      .toUtf8();
+    output.out +=
+        (decodeAnsi(game.items().lineBytes(line).sliced(keyBytes->size() + 1)) + u'\n').toUtf8();
     return kDone;
 }
 
-// Reads, finds and applies one change: the value typed into the field of the key.
+// The listed items of a pattern (or of a plain reference, the K-th record of its id).
+std::vector<ListEntry> matching(const GameData& game, const ItemPattern& pattern, int nth) {
+    std::vector<ListEntry> found;
+    const int occurrence = pattern.occurrence.value_or(nth);
+    const bool every = !pattern.plain() && !pattern.occurrence && nth == 1;
+    for (ListEntry& entry : game.listed(pattern.category).entries)
+        if ((pattern.plain() ? entry.id == pattern.id() : pattern.matches(entry.id)) &&
+            (every || entry.ordinal == occurrence - 1))
+            found.push_back(std::move(entry));
+    return found;
+}
+
+// Which line of its key in the record a line is (from 1).
+int occurrenceOf(const GameData& game, CategoryId category, qsizetype header, QByteArrayView key,
+                 qsizetype line) {
+    int k = 1;
+    while (game.keyLine(category, header, key, k) != line)
+        ++k;
+    return k;
+}
+
+// Reads the folder, finds the items, and applies one change set: the value typed into the
+// field of the key of each item, or each item's value under the table's arithmetic.
 int setValue(const Request& request, CommandOutput& output) {
+    const bool calc = request.has("calc");
+    if (request.arguments.size() != (calc ? 3 : 4))
+        return misused(Status::BadArguments, request.command, output);
+    const std::optional<CellInput> input =
+        calc ? readCellInput(request.value("calc")) : std::optional(CellInput{});
+    if (!input || (calc && input->kind == CellInput::Kind::Text))
+        return misused(Status::CellNotANumber, request.value("calc"), output);
+    const std::optional<ItemPattern> pattern = parsePattern(request.arguments[1]);
+    if (!pattern)
+        return misused(Status::BadItemName, request.arguments[1], output);
     GameData game;
-    const FoundItem item = findItem(game, request, output);
-    if (item.header < 0)
-        return item.status;
+    if (const Outcome read = readGame(game, request.arguments[0]); read.refused())
+        return refused(read, output);
+    const CategoryId category = pattern->category;
+    const std::vector<ListEntry> items = matching(game, *pattern, request.nth);
+    if (items.empty()) {
+        const QString asked =
+            request.nth > 1
+                ? QStringLiteral("%1 --nth %2").arg(request.arguments[1]).arg(request.nth)
+                : request.arguments[1];
+        return refused(Outcome::of(Status::NoSuchItem, game.itemFilePath(), asked), output);
+    }
     const QString key = keyName(request.arguments[2]);
-    const int field = fieldOfKey(item.ref.category, key);
+    const int field = fieldOfKey(category, key);
     if (field < 0)
         return refused(Outcome::of(Status::NotAField, game.itemFilePath(), key), output);
-    const FieldSpec& spec = categoryFields(item.ref.category).fields[size_t(field)];
-    if (game.keyLine(item.ref.category, item.header, spec.name(), 0) < 0)
+    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+
+    ChangeSet typed, values;
+    for (const ListEntry& entry : items) {
+        const ItemRef item{category, entry.id, entry.ordinal + 1};
+        const qsizetype line = game.keyLine(category, entry.headerLine, spec.name(), 0);
+        if (line < 0)
+            continue; // a pattern's item without the key is left as it is
+        const QByteArray current =
+            game.items().lineBytes(line).sliced(spec.key.size()).toByteArray();
+        const std::optional<QString> text =
+            calc ? applyCellInput(decodeAnsi(current), *input) : request.arguments[3];
+        Outcome refusal = Outcome::of(Status::CellNotANumber, {}, decodeAnsi(current));
+        FieldLine written;
+        if (text && (written = fieldLine(spec, *text)).accepted()) {
+            typed.push_back(typedChange(item, spec.name(), *text));
+            Change value;
+            value.item = item;
+            value.key = spec.name().toByteArray();
+            value.keyOccurrence = occurrenceOf(game, category, entry.headerLine, spec.name(), line);
+            value.base = current;
+            value.now = written.line.sliced(spec.key.size());
+            values.push_back(std::move(value));
+            continue;
+        }
+        if (text)
+            refusal = written.outcome;
+        if (!pattern->plain())
+            refusal.item = refText(item);
+        return refused(refusal, output);
+    }
+    if (typed.empty())
         return refused(Outcome::of(Status::NoSuchKey, game.itemFilePath(), key), output);
-    const ApplyPlan applied = game.apply({typedChange(item.ref, spec.name(), request.arguments[3])});
-    return applied.outcome.refused() ? refused(applied.outcome, output) : kDone;
+    if (request.has("dry-run")) {
+        const PatchText patch = writePatch(values);
+        if (!patch.refused.done())
+            return refused(patch.refused, output);
+        output.out += patch.text;
+        return kDone;
+    }
+    const ApplyPlan applied = game.apply(typed);
+    if (applied.outcome.refused())
+        return refused(applied.outcome, output);
+    QString text;
+    for (const Change& value : values)
+        text += refText(value.item) + u'\t' + key + u'\t' + decodeAnsi(*value.base) + u'\t' +
+                decodeAnsi(*value.now) + u'\n';
+    output.out += text.toUtf8();
+    return kDone;
 }
 
 int checkFolder(const Request& request, CommandOutput& output) {

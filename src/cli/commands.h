@@ -3,6 +3,7 @@
 #include "base/outcome.h"
 #include "cli/command_line.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,12 @@ namespace wed::cli {
 struct Request {
     QString command;
     QStringList arguments;
-    int nth = 1;       // --nth K: the K-th record of an id, from 1
-    bool json = false; // --json
+    int nth = 1;                     // --nth K: the K-th record of an id, from 1
+    bool json = false;               // --json
+    QHash<QString, QString> options; // every other option given: its value, or "" for a flag
+
+    bool has(const char* option) const { return options.contains(QLatin1StringView(option)); }
+    QString value(const char* option) const { return options.value(QLatin1StringView(option)); }
 };
 
 // Prints the user's words for an outcome as a message and returns the exit status: a refusal
@@ -26,5 +31,10 @@ int listItems(const Request& request, CommandOutput& output);
 int getValue(const Request& request, CommandOutput& output);
 int setValue(const Request& request, CommandOutput& output);
 int checkFolder(const Request& request, CommandOutput& output);
+// Change sets (change_commands.cpp).
+int diffFolders(const Request& request, CommandOutput& output);
+int applyPatch(const Request& request, CommandOutput& output);
+int exportSheet(const Request& request, CommandOutput& output);
+int importSheet(const Request& request, CommandOutput& output);
 
 } // namespace wed::cli

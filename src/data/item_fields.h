@@ -25,8 +25,8 @@ enum class FieldKind {
 // a record view tests a line against the keys. Where the field stands on screen is the
 // window's own table, joined to this one by key.
 struct FieldSpec {
-    QString caption;     // the field's name, as its label shows it
-    QByteArray key;      // the whole key literal with its "=", e.g. "Add_level="
+    QString caption; // the field's name, as its label shows it
+    QByteArray key;  // the whole key literal with its "=", e.g. "Add_level="
     FieldKind kind;
     bool pair = false;   // one of the weapon's pairs: two numbers separated by a blank
     QStringList choices; // the entries a choice field offers; empty for a text field

@@ -63,8 +63,9 @@ Outcome refuseControlCharacters(QStringView text) {
     for (const QChar c : text) {
         const char16_t code = c.unicode();
         if ((code < 0x20 && code != u'\t' && code != u'\r' && code != u'\n') || code == 0x7f)
-            return Outcome::of(Status::ControlCharacter, {},
-                               QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());
+            return Outcome::of(
+                Status::ControlCharacter, {},
+                QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());
     }
     return {};
 }

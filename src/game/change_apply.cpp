@@ -7,6 +7,7 @@
 #include "edit/field_line.h"
 #include "edit/line_splices.h"
 
+#include <QHash>
 #include <algorithm>
 
 namespace wed {
@@ -187,16 +188,20 @@ class Planner {
             change.kind == ChangeKind::Add ? std::nullopt : change.baseLines;
         if (!threeWay(i, current, base, change.nowLines))
             return;
-        if (change.kind == ChangeKind::Add)
-            return add(GameFile::Items, insertLinesAfter(items(), placeOf(change), *lines), i);
+        if (change.kind == ChangeKind::Add) {
+            const qsizetype place = placeOf(change);
+            addedAfter_.insert(refText(change.item), place);
+            return add(GameFile::Items, insertLinesAfter(items(), place, *lines), i);
+        }
         const qsizetype last = game_.recordLast(category, header);
         if (!lines)
             return add(GameFile::Items, removeLines(items(), header, last), i);
         add(GameFile::Items, replaceLines(items(), header, last, *lines), i);
     }
 
-    // The line an added record goes after: the end of the record it follows, or of the last
-    // record of its category when that one is missing; "first" goes before the first record.
+    // The line an added record goes after: the end of the record it follows (or, for a record
+    // the set adds, where that one goes), or of the last record of its category when that one
+    // is missing; "first" goes before the first record.
     qsizetype placeOf(const Change& change) const {
         const CategoryId category = change.item.category;
         if (!change.after) {
@@ -207,6 +212,8 @@ class Planner {
             return first < items().lineCount() ? first - 1 : lastLineOf(items());
         }
         qsizetype header = game_.headerOf(*change.after);
+        if (header < 0 && addedAfter_.contains(refText(*change.after)))
+            return addedAfter_.value(refText(*change.after));
         if (header < 0 && !game_.itemIndex().headers(category).empty())
             header = game_.itemIndex().headers(category).back();
         return header < 0 ? lastLineOf(items()) : game_.recordLast(category, header);
@@ -218,8 +225,7 @@ class Planner {
         if (lines && !wholeRecord(change, *lines, true))
             return;
         const NameRecordLines record = game_.nameRecord(change.item.id);
-        if (!threeWay(i, game_.nameRecordLines(change.item.id), change.baseLines,
-                      change.nowLines))
+        if (!threeWay(i, game_.nameRecordLines(change.item.id), change.baseLines, change.nowLines))
             return;
         if (!lines)
             return add(GameFile::Names,
@@ -227,16 +233,20 @@ class Planner {
                                    record.endedByEmptyLine ? record.last + 1 : record.last),
                        i);
         if (record.opening >= 0)
-            return add(GameFile::Names,
-                       replaceLines(names(), record.opening, record.last, *lines), i);
+            return add(GameFile::Names, replaceLines(names(), record.opening, record.last, *lines),
+                       i);
         add(GameFile::Names, insertNameRecord(change, *lines), i);
     }
 
-    // A new name record after the one it follows and its empty line, or at the end of the file;
-    // a record that the end of the file ends gets the empty line first.
-    Splice insertNameRecord(const Change& change, Lines lines) const {
-        const NameRecordLines after =
+    // A new name record after the one it follows and its empty line (or after where the set
+    // adds that one), or at the end of the file; a record that the end of the file ends gets
+    // the empty line first.
+    Splice insertNameRecord(const Change& change, Lines lines) {
+        NameRecordLines after =
             change.after ? game_.nameRecord(change.after->id) : NameRecordLines{};
+        if (after.opening < 0 && change.after && namesAfter_.contains(change.after->id))
+            after = namesAfter_.value(change.after->id);
+        namesAfter_.insert(change.item.id, after);
         if (after.opening >= 0 && after.endedByEmptyLine) {
             lines.append(QByteArray());
             return insertLinesAfter(names(), after.last + 1, lines);
@@ -288,6 +298,9 @@ class Planner {
     ApplyPlan plan_;
     std::vector<Edit> edits_;
     bool finalLineEnd_ = false;
+    // Where the records and name records the set adds go, for those added after them.
+    QHash<QString, qsizetype> addedAfter_;
+    QHash<QString, NameRecordLines> namesAfter_;
 };
 
 } // namespace

@@ -42,6 +42,8 @@ struct Change {
     std::optional<Lines> baseLines;
     std::optional<Lines> nowLines;
     std::optional<ItemRef> after; // Add, Names added: the record it follows
+
+    bool operator==(const Change&) const = default;
 };
 
 // A list of changes to one game folder. Every item reference in it means the folder as it was

@@ -97,8 +97,7 @@ qsizetype GameData::headerOf(const ItemRef& ref) const {
     for (qsizetype line : itemIndex_.headers(ref.category)) {
         const QByteArrayView bytes = items_.lineBytes(line);
         // An id the code page cannot decode is known by its decoded text.
-        const bool same = id ? bytes == header
-                             : decodeAnsi(bytes.sliced(prefix.size())) == ref.id;
+        const bool same = id ? bytes == header : decodeAnsi(bytes.sliced(prefix.size())) == ref.id;
         if (same && --occurrence == 0)
             return line;
     }

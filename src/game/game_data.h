@@ -3,11 +3,11 @@
 #include "base/byte_splice.h"
 #include "base/line_buffer.h"
 #include "base/outcome.h"
-#include "game/change_set.h"
 #include "data/item_index.h"
 #include "data/item_list.h"
 #include "data/item_ref.h"
 #include "data/record_view.h"
+#include "game/change_set.h"
 
 #include <QByteArrayView>
 #include <QString>

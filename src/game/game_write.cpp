@@ -78,8 +78,8 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, FilesChang
         linesKept = once && std::all_of(once->begin(), once->end(), [&](const Splice& change) {
                         return changesOneOrdinaryLine(file, change);
                     });
-        QByteArray bytes = *(undone ? revertSplices(lines.bytes(), made)
-                                    : applySplices(lines.bytes(), made));
+        QByteArray bytes =
+            *(undone ? revertSplices(lines.bytes(), made) : applySplices(lines.bytes(), made));
         if (linesKept)
             lines.changeWithinLines(std::move(bytes), *once);
         else

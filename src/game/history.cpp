@@ -35,8 +35,8 @@ void History::record(Step step) {
         for (size_t file = 0; file < top->changes.size(); ++file)
             merge(top->changes[file], step.changes[file]);
         top->after = step.after;
-        top->text = fieldStepText(*top->after.item, top->after.field, top->before.text,
-                                  top->after.text);
+        top->text =
+            fieldStepText(*top->after.item, top->after.field, top->before.text, top->after.text);
         if (changesNoByte(top->changes)) {
             steps_.pop_back();
             index_ = count();

@@ -40,7 +40,6 @@ ItemAction renameItem(const GameData& game, const ItemRef& item, const QString& 
 std::optional<NameRecordText> nameRecordText(const GameData& game, const ItemRef& item);
 // The name record with the name and description lines replaced; the first nine characters of
 // the name line stay as they are.
-ItemAction setNameRecordText(const GameData& game, const ItemRef& item,
-                             const NameRecordText& text);
+ItemAction setNameRecordText(const GameData& game, const ItemRef& item, const NameRecordText& text);
 
 } // namespace wed

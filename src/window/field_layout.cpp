@@ -29,14 +29,25 @@ FieldLayout weapon(const char* key, const char* control, const char* label, QStr
 
 // The pair frame inside the weapon panel: two numbers separated by a blank.
 FieldLayout pair(const char* key, const char* control, const char* label, QString help, int top) {
-    return {key, control, label, "Frame2", {120, top, 4440, 375}, {4560, top, 975, 375},
-            std::move(help), {}};
+    return {key,
+            control,
+            label,
+            "Frame2",
+            {120, top, 4440, 375},
+            {4560, top, 975, 375},
+            std::move(help),
+            {}};
 }
 
-FieldLayout armor(const char* key, const char* control, const char* label, QString help,
-                  int top) {
-    return {key, control, label, "Frame4", {240, top, 3960, 600}, {4200, top, 1400, 600},
-            std::move(help), {}};
+FieldLayout armor(const char* key, const char* control, const char* label, QString help, int top) {
+    return {key,
+            control,
+            label,
+            "Frame4",
+            {240, top, 3960, 600},
+            {4200, top, 1400, 600},
+            std::move(help),
+            {}};
 }
 
 FieldLayout implant(const char* key, const char* control, const char* label, int top) {

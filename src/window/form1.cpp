@@ -122,8 +122,7 @@ void Form1::buildFields(CategoryId category) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setToolTip(at.labelHelp);
 
-        QWidget* field =
-            place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
+        QWidget* field = place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
         field->setFont(fieldFont);
         field->setToolTip(at.fieldHelp);
         field->setAccessibleName(accessibleCaption(f.caption));
@@ -285,9 +284,7 @@ QLabel* Form1::label(const char* name) const {
 QWidget* Form1::fieldWidget(const char* control) const {
     CategoryId category;
     int field = -1;
-    return fieldOfControl(control, category, field)
-               ? fieldWidgetOf(category, field)
-               : nullptr;
+    return fieldOfControl(control, category, field) ? fieldWidgetOf(category, field) : nullptr;
 }
 
 const Category* Form1::category() const {

@@ -52,10 +52,10 @@ void Form1::ShowImplantRecord() {
 // Reading the skill costs closes the gate; it stays closed until an item is shown.
 void Form1::LoadSkillCosts() {
     gateOpen_ = false;
-    wed::LoadSkillCosts(document_.game().items(),
-                        document_.game().headerOf(
-                            {CategoryId::Implant, QLatin1StringView(kSkillCostId), 1}),
-                        skillCosts_);
+    wed::LoadSkillCosts(
+        document_.game().items(),
+        document_.game().headerOf({CategoryId::Implant, QLatin1StringView(kSkillCostId), 1}),
+        skillCosts_);
 }
 
 // The item selection: with the gate closed, the description shows its placeholder, the panel
@@ -116,8 +116,11 @@ void Form1::fillPanel(CategoryId category, int entry) {
     // A list built for another category is read as this category's ids.
     const qsizetype header =
         listCategory_->id == category ? listed.headerLine : game.headerOf(item);
-    ItemPanel panel{item, header, header >= 0 ? game.items().lineStart(header) : -1,
-                    game.record(category, header).fields, {}};
+    ItemPanel panel{item,
+                    header,
+                    header >= 0 ? game.items().lineStart(header) : -1,
+                    game.record(category, header).fields,
+                    {}};
     for (const KeyHit& hit : panel.fields)
         panel.texts.push_back(hit.lineNumber > 0 ? hit.value : kNone);
     panels_[size_t(category)] = std::move(panel);

@@ -37,20 +37,18 @@ void Form1::copyItem() {
     const int entry = selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(QStringLiteral("复制为新物品"), entries_[size_t(entry)].id,
-                [this, item = itemOf(entry)](const QString& id) {
-                    return document_.copyItem(item, id);
-                });
+    askIdAndRun(
+        QStringLiteral("复制为新物品"), entries_[size_t(entry)].id,
+        [this, item = itemOf(entry)](const QString& id) { return document_.copyItem(item, id); });
 }
 
 void Form1::renameItem() {
     const int entry = selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(QStringLiteral("重命名"), entries_[size_t(entry)].id,
-                [this, item = itemOf(entry)](const QString& id) {
-                    return document_.renameItem(item, id);
-                });
+    askIdAndRun(
+        QStringLiteral("重命名"), entries_[size_t(entry)].id,
+        [this, item = itemOf(entry)](const QString& id) { return document_.renameItem(item, id); });
 }
 
 void Form1::removeItem() {

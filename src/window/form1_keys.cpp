@@ -142,8 +142,9 @@ void Form1::showProblems() {
         return report(Outcome::of(Status::NoFileChosen));
     if (!problems_) {
         problems_ = new ProblemWindow(this);
-        connect(problems_, &ProblemWindow::itemRequested, this,
-                [this](const ItemRef& item) { showPlace({item, -1, {}}); });
+        connect(problems_, &ProblemWindow::itemRequested, this, [this](const ItemRef& item) {
+            showPlace({item, -1, {}});
+        });
     }
     problems_->setProblems(checkGame(document_.game()));
     problems_->show();

@@ -32,7 +32,8 @@ void Form1::rebuildList(bool followsChange) {
 void Form1::applyFind() {
     visible_.clear();
     for (int entry = 0; entry < int(entries_.size()); ++entry)
-        if (findText_.isEmpty() || findMatches(findText_, entries_[size_t(entry)].id, nameOf(entry)))
+        if (findText_.isEmpty() ||
+            findMatches(findText_, entries_[size_t(entry)].id, nameOf(entry)))
             visible_.push_back(entry);
     if (shownEntry_ >= 0 && rowOfEntry(shownEntry_) < 0) {
         hiddenEntry_ = shownEntry_;

@@ -26,8 +26,7 @@ void Form1::showPictureForOption() {
         return showPicture(std::nullopt);
     const QListWidgetItem* selected = itemList()->currentItem();
     const bool heand = selected && selected->text() == u"heand";
-    showPicture(picturePath(
-        fieldText(fieldWidgetOf(chosen->id, pictureField(chosen->id))), heand));
+    showPicture(picturePath(fieldText(fieldWidgetOf(chosen->id, pictureField(chosen->id))), heand));
 }
 
 void Form1::Form1_Option1_Click() {
@@ -39,8 +38,8 @@ void Form1::Form1_Option2_Click() {
 
 // Shows the price range of the implant shown; writes nothing.
 void Form1::Command1_Click() {
-    showText(priceBox(), estimatePrice(textOf("Text32"), textOf("Text35"), textOf("Text37"),
-                                       skillCosts_));
+    showText(priceBox(),
+             estimatePrice(textOf("Text32"), textOf("Text35"), textOf("Text37"), skillCosts_));
 }
 
 } // namespace wed

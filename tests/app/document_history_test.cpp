@@ -65,9 +65,9 @@ TEST_F(History, UndoTakesEveryEditBackByteForByteAndRedoMakesItAgain) {
 }
 
 TEST_F(History, AStepIsOneRunOfTypingInOneFieldOfOneItemOrOnePick) {
-    for (const QString& keys : {"1", "12", "123"})
+    for (const char* keys : {"1", "12", "123"})
         ASSERT_TRUE(type(kGun, "Cost", keys).done());
-    for (const QString& keys : {"4"})
+    for (const char* keys : {"4"})
         ASSERT_TRUE(type(kGun, "Clip", keys).done());
     EXPECT_EQ(steps(), 2) << "one step per field";
     document.endTyping();
@@ -84,7 +84,7 @@ TEST_F(History, AStepIsOneRunOfTypingInOneFieldOfOneItemOrOnePick) {
 TEST_F(History, ARunThatEndsWhereItBeganIsNoStep) {
     game.writeFile(QStringLiteral("weapon.cfg"), kItems + "\r\n");
     open();
-    for (const QString& keys : {"7", "70", "700"})
+    for (const char* keys : {"7", "70", "700"})
         ASSERT_TRUE(type(kGun, "Cost", keys).done());
     EXPECT_EQ(steps(), 0);
     EXPECT_EQ(items(), kItems + "\r\n");

@@ -138,7 +138,8 @@ TEST_F(ItemActions, RefusedIdsAndNamesWriteNothing) {
         EXPECT_EQ(document.renameItem(weapon(0), id).status, status) << id.toStdString();
     }
     EXPECT_EQ(document.setNameRecordText(weapon(0), {"a\rb", {}}).status, Status::LineBreakInValue);
-    EXPECT_EQ(document.setNameRecordText(weapon(0), {"a", {"b", ""}}).status, Status::EmptyDescriptionLine);
+    EXPECT_EQ(document.setNameRecordText(weapon(0), {"a", {"b", ""}}).status,
+              Status::EmptyDescriptionLine);
     EXPECT_EQ(document.setNameRecordText(weapon(0), {"한", {}}).status, Status::Unencodable);
     EXPECT_EQ(document.setNameRecordText(weapon(0), {"a", {"b\x7f"}}).status,
               Status::ControlCharacter);

@@ -1,0 +1,247 @@
+#include "app/category_sheet.h"
+
+#include "app/outcome_text.h"
+#include "base/code_page.h"
+#include "data/item_fields.h"
+#include "edit/field_line.h"
+#include "game/item_actions.h"
+
+#include <QStringDecoder>
+
+namespace wed {
+namespace {
+
+const QString kItemColumn = QStringLiteral("物品");
+const QString kNameColumn = QStringLiteral("名字");
+const QString kNone = QStringLiteral("无");
+
+QString csvField(QString text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+void appendLine(QString& text, const QStringList& cells) {
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            text += u',';
+        text += csvField(cells[i]);
+    }
+    text += QStringLiteral("\r\n");
+}
+
+// The rows of a CSV text: its fields, quoted or not; none with the row and column of the
+// first malformed field (a quote left open, or text after a closing quote).
+struct CsvRows {
+    std::vector<QStringList> rows;
+    std::optional<SheetProblem> malformed;
+};
+
+CsvRows parseCsv(const QString& text) {
+    CsvRows csv;
+    QStringList row;
+    QString field;
+    bool quoted = false, closed = false, any = false;
+    auto endField = [&] {
+        row.append(field);
+        field.clear();
+        quoted = closed = false;
+    };
+    auto endRow = [&] {
+        endField();
+        csv.rows.push_back(row);
+        row.clear();
+        any = false;
+    };
+    auto fail = [&](const QString& reason) {
+        csv.malformed = SheetProblem{qsizetype(csv.rows.size()) + 1, row.size() + 1,
+                                     Outcome::of(Status::SheetMalformed, {}, reason)};
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && !closed) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                closed = true;
+            else
+                field += c;
+            continue;
+        }
+        any = true;
+        if (c == u',') {
+            endField();
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            endRow();
+        } else if (closed) {
+            fail(QStringLiteral("引号之后还有字符。"));
+            return csv;
+        } else if (c == u'"' && field.isEmpty()) {
+            quoted = true;
+        } else {
+            field += c;
+        }
+    }
+    if (quoted && !closed) {
+        fail(QStringLiteral("引号没有结束。"));
+        return csv;
+    }
+    if (any || !field.isEmpty() || !row.isEmpty())
+        endRow();
+    return csv;
+}
+
+// Which field a column heading names: its caption or its key (with or without "="); -1 for
+// none, -2 for the name column.
+int columnField(CategoryId category, QString heading) {
+    heading = heading.trimmed();
+    if (heading == kNameColumn)
+        return -2;
+    const std::vector<FieldSpec>& fields = categoryFields(category).fields;
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (heading == fields[i].caption.trimmed())
+            return int(i);
+    return fieldOfKey(category, heading);
+}
+
+class Importer {
+  public:
+    Importer(const GameData& game, CategoryId category) : game_(game), category_(category) {}
+
+    SheetImport run(QByteArrayView bytes) {
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(bytes);
+        if (utf8.hasError())
+            return fail(1, 0, QStringLiteral("不是 UTF-8 文本。"));
+        const CsvRows csv = parseCsv(text);
+        if (csv.malformed) {
+            result_.problems.push_back(*csv.malformed);
+            return std::move(result_);
+        }
+        if (csv.rows.empty())
+            return fail(1, 0, QStringLiteral("表是空的：第一行要写各列的标题。"));
+        readHeader(csv.rows.front());
+        for (size_t r = 1; r < csv.rows.size(); ++r)
+            readRow(qsizetype(r) + 1, csv.rows[r]);
+        if (!result_.problems.empty())
+            result_.changes.clear();
+        return std::move(result_);
+    }
+
+  private:
+    SheetImport fail(qsizetype row, qsizetype column, const QString& reason) {
+        problem(row, column, Outcome::of(Status::SheetMalformed, {}, reason));
+        return std::move(result_);
+    }
+    void problem(qsizetype row, qsizetype column, Outcome what) {
+        what.effect = Effect::Noted;
+        result_.problems.push_back({row, column, std::move(what)});
+    }
+
+    void readHeader(const QStringList& header) {
+        for (qsizetype c = 1; c < header.size(); ++c) {
+            const int field = columnField(category_, header[c]);
+            if (field == -1)
+                problem(1, c + 1, Outcome::of(Status::SheetUnknownColumn, {}, header[c]));
+            columns_.push_back(field);
+        }
+    }
+
+    void readRow(qsizetype r, const QStringList& cells) {
+        if (cells.size() == 1 && cells[0].isEmpty())
+            return; // an empty line
+        if (cells.size() != qsizetype(columns_.size()) + 1)
+            return problem(r, 0,
+                           Outcome::of(Status::SheetMalformed, {},
+                                       QStringLiteral("这一行有 %1 格，表头有 %2 格。")
+                                           .arg(cells.size())
+                                           .arg(columns_.size() + 1)));
+        const std::optional<ItemRef> item = parseRef(cells[0]);
+        if (!item || item->category != category_)
+            return problem(r, 1, Outcome::of(Status::BadItemName, {}, cells[0]));
+        const qsizetype header = game_.headerOf(*item);
+        if (header < 0)
+            return problem(r, 1, Outcome::of(Status::NoSuchItem, game_.itemFilePath(), cells[0]));
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            const qsizetype column = qsizetype(c) + 2;
+            if (columns_[c] == -2)
+                readName(r, column, *item, cells[column - 1]);
+            else if (columns_[c] >= 0)
+                readCell(r, column, *item, header, columns_[c], cells[column - 1]);
+        }
+    }
+
+    void readCell(qsizetype r, qsizetype column, const ItemRef& item, qsizetype header, int field,
+                  const QString& text) {
+        const FieldSpec& spec = categoryFields(category_).fields[size_t(field)];
+        const qsizetype line = game_.keyLine(category_, header, spec.name(), 0);
+        if (line < 0) {
+            if (text != kNone)
+                problem(r, column, Outcome::of(Status::NoSuchKey, {}, spec.caption.trimmed()));
+            return;
+        }
+        if (text == decodeAnsi(game_.items().lineBytes(line).sliced(spec.key.size())))
+            return;
+        const FieldLine typed = fieldLine(spec, text);
+        if (!typed.accepted())
+            return problem(r, column, typed.outcome);
+        if (typed.line != game_.items().lineBytes(line))
+            result_.changes.push_back(typedChange(item, spec.name(), text));
+    }
+
+    void readName(qsizetype r, qsizetype column, const ItemRef& item, const QString& name) {
+        if (name == game_.itemText(category_, item.id).name.value_or(QString()))
+            return;
+        std::optional<NameRecordText> text = nameRecordText(game_, item);
+        if (!text)
+            return problem(r, column, Outcome::of(Status::NoNameRecord, {}, item.id));
+        text->name = name;
+        const ItemAction named = setNameRecordText(game_, item, *text);
+        if (!named.outcome.done())
+            return problem(r, column, named.outcome);
+        result_.changes.insert(result_.changes.end(), named.changes.begin(), named.changes.end());
+    }
+
+    const GameData& game_;
+    CategoryId category_;
+    std::vector<int> columns_; // per column after the first: its field, -2 the name, -1 unknown
+    SheetImport result_;
+};
+
+} // namespace
+
+QByteArray categorySheet(const GameData& game, CategoryId category,
+                         const std::vector<ListEntry>& rows) {
+    QString text;
+    QStringList header{kItemColumn, kNameColumn};
+    for (const FieldSpec& field : categoryFields(category).fields)
+        header.append(field.caption.trimmed());
+    appendLine(text, header);
+    for (const ListEntry& entry : rows) {
+        QStringList cells{refText({category, entry.id, entry.ordinal + 1}),
+                          game.itemText(category, entry.id).name.value_or(QString())};
+        for (const KeyHit& hit : game.record(category, entry.headerLine).fields)
+            cells.append(hit.lineNumber > 0 ? hit.value : kNone);
+        appendLine(text, cells);
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+SheetImport importSheet(const GameData& game, CategoryId category, QByteArrayView csv) {
+    return Importer(game, category).run(csv);
+}
+
+QString describeProblem(const SheetProblem& problem) {
+    const QString where =
+        problem.column > 0
+            ? QStringLiteral("第 %1 行第 %2 列：").arg(problem.row).arg(problem.column)
+            : QStringLiteral("第 %1 行：").arg(problem.row);
+    return where + describe(problem.what);
+}
+
+} // namespace wed

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/game_data.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace wed {
+
+// A category as a spreadsheet: CSV in UTF-8 with a byte-order mark (so that spreadsheet
+// programs on Chinese Windows read it), lines ended by CR LF. The header is "物品", "名字" and
+// each field's caption; then one line per item: its reference (with "#K" where ids repeat),
+// its name, and each field's value ("无" where the record lacks the key). A value with a
+// comma, a quote or a line break is quoted. The rows are the entries given, in their order.
+QByteArray categorySheet(const GameData& game, CategoryId category,
+                         const std::vector<ListEntry>& rows);
+
+// A problem of a sheet read back, at its row and column (both from 1; column 0: the row).
+struct SheetProblem {
+    qsizetype row = 0;
+    qsizetype column = 0;
+    Outcome what;
+};
+
+// The changes a sheet makes to the category: each cell that differs from the folder is a
+// change, checked by the same rules as typing into the table (a name cell changes the name
+// line of the item's name record). Rows are matched by reference, columns by caption or key.
+// With any problem (a malformed row, an unknown column or item, a value for a key the record
+// lacks, a value its field refuses), there are no changes.
+struct SheetImport {
+    ChangeSet changes;
+    std::vector<SheetProblem> problems;
+};
+SheetImport importSheet(const GameData& game, CategoryId category, QByteArrayView csv);
+
+// The words for a problem: "第 R 行第 C 列：…".
+QString describeProblem(const SheetProblem& problem);
+
+} // namespace wed

@@ -1,0 +1,131 @@
+#include "app/change_text.h"
+
+#include "base/code_page.h"
+#include "data/item_fields.h"
+
+#include <QJsonArray>
+
+namespace wed {
+namespace {
+
+const QString kNone = QStringLiteral("（无）");
+
+QString keyText(const Change& change) {
+    QString key = decodeAnsi(change.key);
+    if (change.keyOccurrence > 1)
+        key += u'#' + QString::number(change.keyOccurrence);
+    return key;
+}
+
+// The layout a name record is read by: that of the first item with its id, weapons first.
+CategoryId nameLayout(const GameData& game, QStringView id) {
+    for (const Category& c : categories())
+        if (game.headerOf({c.id, id.toString(), 1}) >= 0)
+            return c.id;
+    return CategoryId::Weapon;
+}
+
+// A name record's name and description, by the layout of its items' category.
+QString nameRecordText(const Lines& lines, CategoryId category) {
+    const CategoryFields& layout = categoryFields(category);
+    QString name;
+    QStringList description;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString line = decodeAnsi(lines[i]);
+        if (i - 1 == layout.nameLine)
+            name = line.mid(9);
+        if (i - 1 >= layout.firstDescriptionLine)
+            description.append(line);
+    }
+    return QStringLiteral("名字“%1”，说明“%2”").arg(name, description.join(u'/'));
+}
+
+QString linesCount(const std::optional<Lines>& lines) {
+    return lines ? QString::number(lines->size()) : QStringLiteral("0");
+}
+
+QJsonValue linesJson(const std::optional<Lines>& lines) {
+    if (!lines)
+        return QJsonValue::Null;
+    QJsonArray array;
+    for (const QByteArray& line : *lines)
+        array.append(decodeAnsi(line));
+    return array;
+}
+
+QJsonValue valueJson(const std::optional<QByteArray>& value) {
+    return value ? QJsonValue(decodeAnsi(*value)) : QJsonValue::Null;
+}
+
+} // namespace
+
+QString valueText(const std::optional<QByteArray>& value) {
+    return value ? QStringLiteral("“%1”").arg(decodeAnsi(*value)) : kNone;
+}
+
+QString describeChange(const Change& change, const GameData& names) {
+    const QString item = refText(change.item);
+    switch (change.kind) {
+    case ChangeKind::Key:
+        return QStringLiteral("%1 %2：%3 → %4")
+            .arg(item, keyText(change), valueText(change.base), valueText(change.now));
+    case ChangeKind::Record:
+        return QStringLiteral("%1：整条记录改变（%2 行 → %3 行）")
+            .arg(item, linesCount(change.baseLines), linesCount(change.nowLines));
+    case ChangeKind::Add:
+        return change.after
+                   ? QStringLiteral("新增 %1，在 %2 之后").arg(item, refText(*change.after))
+                   : QStringLiteral("新增 %1，在文件开头").arg(item);
+    case ChangeKind::Remove:
+        return QStringLiteral("删除 %1").arg(item);
+    case ChangeKind::Names: {
+        const CategoryId layout = nameLayout(names, change.item.id);
+        if (!change.baseLines)
+            return QStringLiteral("新增名字记录 <%1>：%2")
+                .arg(change.item.id, nameRecordText(*change.nowLines, layout));
+        if (!change.nowLines)
+            return QStringLiteral("删除名字记录 <%1>").arg(change.item.id);
+        return QStringLiteral("名字记录 <%1>：%2 → %3")
+            .arg(change.item.id, nameRecordText(*change.baseLines, layout),
+                 nameRecordText(*change.nowLines, layout));
+    }
+    }
+    return {};
+}
+
+QString describeConflict(const Change& change, const ChangeResult& result, const GameData& names) {
+    QString now;
+    if (change.kind == ChangeKind::Key)
+        now = valueText(result.current);
+    else if (!result.currentLines)
+        now = kNone;
+    else if (change.kind == ChangeKind::Names)
+        now = nameRecordText(*result.currentLines, nameLayout(names, change.item.id));
+    else
+        now = QStringLiteral("%1 行").arg(result.currentLines->size());
+    return QStringLiteral("冲突：%1；文件中现在是 %2").arg(describeChange(change, names), now);
+}
+
+QJsonObject changeJson(const Change& change) {
+    static const char* const kinds[] = {"key", "record", "add", "remove", "names"};
+    QJsonObject object{{"kind", kinds[int(change.kind)]}};
+    if (change.kind == ChangeKind::Names)
+        object.insert("id", change.item.id);
+    else
+        object.insert("item", refText(change.item));
+    if (change.kind == ChangeKind::Key) {
+        object.insert("key", decodeAnsi(change.key));
+        object.insert("occurrence", change.keyOccurrence);
+        object.insert("base", valueJson(change.base));
+        object.insert("new", valueJson(change.now));
+        return object;
+    }
+    if (change.after)
+        object.insert("after",
+                      change.kind == ChangeKind::Names ? change.after->id : refText(*change.after));
+    object.insert("base", linesJson(change.baseLines));
+    object.insert("new", linesJson(change.nowLines));
+    return object;
+}
+
+} // namespace wed

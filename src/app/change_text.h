@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/game_data.h"
+
+#include <QJsonObject>
+#include <QString>
+
+namespace wed {
+
+// The user's words for a change of a change set (Chinese, one line): the item and the key with
+// the old and the new value, a whole record, an item added after the record it follows or
+// removed, a name record with its name and description as text. `names` is the folder whose
+// layout reads a name record (by the category of an item with its id).
+QString describeChange(const Change& change, const GameData& names);
+
+// A conflict: the change, the folder's value now, the base and the new value.
+QString describeConflict(const Change& change, const ChangeResult& result, const GameData& names);
+
+// A change as JSON: kind, item (or id), key and occurrence or place, base and new (a value, a
+// record's lines, or null).
+QJsonObject changeJson(const Change& change);
+
+// A value or lines as the user reads them: the text, or "（无）" for none.
+QString valueText(const std::optional<QByteArray>& value);
+
+} // namespace wed

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "game/game_data.h"
+
+#include <vector>
+
+namespace wed {
+
+// What a comparison of two game folders found beside the change set: the lines of a changed
+// record that hold bytes the code page cannot decode (a patch cannot carry them), and whether
+// the lines outside every record (comments, padding) differ, which belong to no item.
+struct DiffNotes {
+    struct Undecodable {
+        GameFile file;
+        qsizetype line = 0; // 1-based, in the folder compared
+    };
+    std::vector<Undecodable> undecodable;
+    std::array<bool, 2> outsideDiffers{false, false};
+};
+
+// The change set that makes `base` into `folder`: per record (every record, listed or not),
+// by its reference, the key lines that changed, or the whole record where lines were added,
+// removed or reordered; the records added, each after the record it follows in `folder`, and
+// those removed; per id, its name record changed, added or removed. In base's file order.
+ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes = nullptr);
+
+} // namespace wed

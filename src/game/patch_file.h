@@ -1,0 +1,42 @@
+#pragma once
+
+#include "game/change_set.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace wed {
+
+// A change set on disk: UTF-8 text, LF line ends (CR LF and a byte-order mark are read too).
+//
+//   patch   = "weapon-editor patch 1" LF *( comment / change / empty ) ; comment: "#" ...
+//   change  = kind TAB item TAB key-or-place TAB base TAB new LF
+//   kind    = "key" / "record" / "add" / "remove" / "names"
+//
+// The item is a reference ("weapon/dup#2"), or for "names" the id. The third column is the
+// key ("Cost", "Cost#2" for its second line in the record) for "key", the reference of the
+// record an added item follows (or the id of the name record an added name record follows)
+// for "add" and "names", and "-" where there is none. Base and new are values, or for the
+// other kinds the record's lines joined by "\n"; "-" stands for none (no such line, no such
+// record). In every column "\\", "\t", "\n" and "\r" stand for those characters, "\e" for an
+// empty text and "\-" for a text that is just "-".
+
+// The patch text of a set; none when a change holds bytes the code page cannot decode, or a
+// record line with a lone line feed, which a patch cannot carry (`refused` says where).
+struct PatchText {
+    QByteArray text;
+    Outcome refused;
+};
+PatchText writePatch(const ChangeSet& changes);
+
+// A patch read back: its change set, or why it cannot be read (Status::PatchMalformed, with
+// the line and the reason) when it is not a patch of this form or holds a value the code page
+// cannot hold.
+struct PatchRead {
+    ChangeSet changes;
+    Outcome outcome;
+};
+PatchRead readPatch(QByteArrayView bytes);
+
+} // namespace wed

@@ -1,0 +1,145 @@
+// Change sets: a diff of two folders carried as a patch and applied to the first gives the
+// second byte for byte; applying is three-way, change by change, and atomic.
+#include "game/folder_diff.h"
+#include "game/patch_file.h"
+#include "support/qt_printers.h"
+#include "support/temp_game.h"
+
+#include <gtest/gtest.h>
+
+namespace wed::test {
+namespace {
+
+const QString kEnd = QStringLiteral(";**************************");
+
+// Odd ids and values, two records of one id, an implant the window never lists, bytes the
+// code page cannot decode outside every record, and a last line without a line end.
+QByteArray baseItems() {
+    return ansiLines({"; comment", "Weapon=gun", "Cost=700", "Sound3D=a=b", "Cost=1", kEnd,
+                      "Weapon=dup", "Cost=1", kEnd, "Weapon=dup", "Cost=2", kEnd, "Weapon= a#b/枪 ",
+                      "Cost=", "Clip=-", kEnd, "Implant=RandItems_1", "Cost=5", ";**"}) +
+           "\r\n;\x81\x30\xff\r\nArmor=vest\r\nHp=80";
+}
+const QStringList kNames{"<gun>", "x", QStringLiteral("名称：      枪"), "", "<dup>", "x", "y"};
+
+class ChangeSets : public testing::Test {
+  protected:
+    void SetUp() override {
+        for (TempGame* game : {&base, &mod, &target}) {
+            game->writeFile(QStringLiteral("weapon.cfg"), baseItems());
+            game->writeNames(kNames);
+        }
+    }
+    static GameData read(const TempGame& game) {
+        GameData data;
+        EXPECT_FALSE(data.read(game.path(QStringLiteral("weapon.cfg"))).refused());
+        return data;
+    }
+    // The patch that makes `base` into `mod`, read back.
+    ChangeSet patch() {
+        const PatchText text = writePatch(diffFolders(read(base), read(mod)));
+        EXPECT_TRUE(text.refused.done());
+        const PatchRead back = readPatch(text.text);
+        EXPECT_TRUE(back.outcome.done()) << back.outcome.detail.toStdString();
+        EXPECT_EQ(back.changes, diffFolders(read(base), read(mod)));
+        return back.changes;
+    }
+    void expectTargetIsMod() {
+        EXPECT_EQ(target.readFile("weapon.cfg"), mod.readFile("weapon.cfg"));
+        EXPECT_EQ(target.readFile("Text/Weapon.txt"), mod.readFile("Text/Weapon.txt"));
+    }
+    TempGame base, mod, target;
+};
+
+TEST_F(ChangeSets, ADiffCarriedAsAPatchMakesTheBaseIntoTheModByteForByte) {
+    QByteArray items = baseItems();
+    items.replace("Cost=700", "Cost=7\t0\x18")
+        .replace("Sound3D=a=b", "Sound3D=-")
+        .replace("Clip=-", "Clip=")
+        .replace("Cost=2", "Cost=\\e\\n");
+    items.replace("Weapon=dup\r\nCost=1\r\n", "Weapon=dup\r\nCost=1\r\nLevel=3\r\n");
+    items.replace("Armor=vest\r\nHp=80",
+                  "Armor=vest\r\nHp=80\r\n" + kEnd.toLatin1() + "\r\nArmor=new one\r\nHp=1");
+    items.replace("Implant=RandItems_1\r\nCost=5\r\n;**\r\n", "");
+    mod.writeFile(QStringLiteral("weapon.cfg"), items);
+    mod.writeNames({"<gun>", "x", QStringLiteral("名称：      新枪"), "", "<new one>", "z", "",
+                    "<dup>", "x", "y"});
+    const ChangeSet changes = patch();
+    ASSERT_EQ(changes.size(), 10u) << writePatch(changes).text.constData();
+    GameData folder = read(target);
+    const ApplyPlan applied = folder.apply(changes);
+    ASSERT_TRUE(applied.outcome.done()) << applied.outcome.detail.toStdString();
+    expectTargetIsMod();
+    // Applied again, every change is there already: nothing to do.
+    const ApplyPlan again = folder.apply(changes);
+    EXPECT_TRUE(again.outcome.done());
+    EXPECT_FALSE(again.changesBytes());
+}
+
+// References mean the folder before the set: the second "dup" stays the second.
+TEST_F(ChangeSets, ReferencesMeanTheFolderBeforeTheSet) {
+    QByteArray items = baseItems();
+    items.replace("Weapon=dup\r\nCost=1\r\n" + kEnd.toLatin1() + "\r\n", "");
+    items.replace("Cost=2", "Cost=3");
+    mod.writeFile(QStringLiteral("weapon.cfg"), items);
+    const ChangeSet changes = patch();
+    ASSERT_EQ(changes.size(), 2u) << "dup#1 removed, dup#2 changed, not dup#1 changed";
+    ASSERT_TRUE(read(target).apply(changes).outcome.done());
+    expectTargetIsMod();
+}
+
+TEST_F(ChangeSets, AConflictWritesNothingUnlessTheRestIsToBeWritten) {
+    QByteArray items = baseItems();
+    mod.writeFile(QStringLiteral("weapon.cfg"),
+                  QByteArray(items).replace("Cost=700", "Cost=770").replace("Cost=2", "Cost=4"));
+    target.writeFile(QStringLiteral("weapon.cfg"),
+                     QByteArray(items).replace("Cost=700", "Cost=800"));
+    const ChangeSet changes = patch();
+    GameData folder = read(target);
+    const QByteArray before = target.readFile("weapon.cfg");
+    const ApplyPlan refused = folder.apply(changes);
+    EXPECT_EQ(refused.outcome.status, Status::ChangeConflicts);
+    EXPECT_EQ(refused.results[0].state, ChangeState::Conflict);
+    EXPECT_EQ(refused.results[0].current, QByteArray("800"));
+    EXPECT_EQ(target.readFile("weapon.cfg"), before);
+    ASSERT_TRUE(folder.apply(changes, true).outcome.done());
+    EXPECT_EQ(target.readFile("weapon.cfg"), QByteArray(before).replace("Cost=2", "Cost=4"));
+}
+
+TEST_F(ChangeSets, ValuesThatWouldCorruptTheFileAreRefused) {
+    const ItemRef gun{CategoryId::Weapon, "gun", 1};
+    Change change;
+    change.item = gun;
+    change.base = "700";
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"Cost", "1\r\n2"}, {"Co=st", "1"}, {"Weapon", "x"}, {"", "1"}};
+    for (const auto& [key, now] : cases) {
+        change.key = key;
+        change.now = now;
+        EXPECT_FALSE(read(target).apply({change}).outcome.done()) << key.constData();
+    }
+    Change record{ChangeKind::Add, {CategoryId::Weapon, "new", 1}};
+    record.nowLines = Lines{"Weapon=new", "Armor=inside"};
+    EXPECT_EQ(read(target).apply({record}).outcome.status, Status::NotARecord);
+    EXPECT_EQ(target.readFile("weapon.cfg"), baseItems());
+}
+
+TEST_F(ChangeSets, AMalformedPatchIsToldByItsLine) {
+    const std::pair<QByteArray, qsizetype> cases[] = {
+        {"weapon-editor patch 2\n", 1},
+        {"weapon-editor patch 1\n# fine\nkey\tweapon/gun\tCost\t1\n", 3},
+        {"weapon-editor patch 1\r\nmove\tweapon/gun\t-\t-\t-\r\n", 2},
+        {"weapon-editor patch 1\nkey\tgun\tCost\t1\t2\n", 2},
+        {"weapon-editor patch 1\nkey\tweapon/gun\tCost\t\\q\t2\n", 2},
+        {"weapon-editor patch 1\nadd\tweapon/x\t-\tWeapon=x\tWeapon=x\n", 2},
+        {"\xEF\xBB\xBFweapon-editor patch 1\nkey\tweapon/gun\tCost\t1\t\xED\x95\x9C\n", 2},
+    };
+    for (const auto& [text, line] : cases) {
+        const PatchRead read = readPatch(text);
+        EXPECT_EQ(read.outcome.status, Status::PatchMalformed) << text.constData();
+        EXPECT_EQ(read.outcome.line, line) << text.constData();
+    }
+}
+
+} // namespace
+} // namespace wed::test
