@@ -26,7 +26,6 @@ ItemText readItemText(const LineBuffer& names, CategoryId category, const QStrin
 void expectFields(CategoryId category, const QString& id, int occurrence, const QStringList& lines,
                   const QString& expected) {
     const ItemRecord record = readItemRecord(bufferOf(lines), category, id, occurrence);
-    const auto& fields = categoryFields(category).fields;
     QStringList found;
     for (const QString& field : expected.split(u'|')) {
         const QString key = field.section(u'=', 0, 0);

@@ -118,7 +118,9 @@ TEST_F(ChangeSets, ValuesThatWouldCorruptTheFileAreRefused) {
         change.now = now;
         EXPECT_FALSE(read(target).apply({change}).outcome.done()) << key.constData();
     }
-    Change record{ChangeKind::Add, {CategoryId::Weapon, "new", 1}};
+    Change record;
+    record.kind = ChangeKind::Add;
+    record.item = {CategoryId::Weapon, "new", 1};
     record.nowLines = Lines{"Weapon=new", "Armor=inside"};
     EXPECT_EQ(read(target).apply({record}).outcome.status, Status::NotARecord);
     EXPECT_EQ(target.readFile("weapon.cfg"), baseItems());
