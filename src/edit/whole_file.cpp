@@ -1,25 +1,62 @@
 #include "edit/whole_file.h"
 
+#include "edit/save_steps.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStorageInfo>
 
 namespace wed {
 namespace {
 
-// What a failed save means; the error codes are all QSaveFile tells.
-Status saveFailure(QFileDevice::FileError error) {
-    switch (error) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return Status::TemporaryFailed;
-    case QFileDevice::ResourceError:
-        return Status::DiskFull;
-    case QFileDevice::RenameError:
-        return Status::RenameFailed;
-    default:
-        return Status::WriteFailed;
+// The file a save replaces: a symbolic link's final target, so that the link stays a link.
+// A loop of links is replaced itself, as nothing else can be.
+QString finalTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// The temporary file: a new name beside the target, in its folder, so that the move stays on
+// one disk and is a rename. Only a name that is taken is tried again.
+bool openTemporary(QFile& file, const QString& target, bool replacing) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const quint32 suffix = QRandomGenerator::global()->generate();
+        file.setFileName(target + u'.' + QString::number(suffix, 36));
+        if (createFile(file, replacing))
+            return true;
+        if (!file.exists())
+            return false;
     }
+    return false;
+}
+
+// A write, flush, sync or close that failed.
+Outcome writeFailure(const QFile& file, const QString& path, qsizetype size, QString reason) {
+    const Status status =
+        file.error() == QFileDevice::ResourceError ? Status::DiskFull : Status::WriteFailed;
+    Outcome failure = Outcome::of(status, path, std::move(reason));
+    // A full disk is known by the room left, while the cut-off temporary file still takes it.
+    if (QStorageInfo(file.fileName()).bytesAvailable() < size)
+        failure.status = Status::DiskFull;
+    return failure;
+}
+
+// Writes the bytes to the temporary file, forces them onto the disk and closes it.
+Outcome writeToDisk(QFile& file, QByteArrayView bytes, const QString& path) {
+    // On a full disk a write can come up short with no error set, and the last buffered bytes
+    // may not fit either: check the count, flush, and check again.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError)
+        return writeFailure(file, path, bytes.size(), file.errorString());
+    if (!saveSteps().syncFile(file))
+        return writeFailure(file, path, bytes.size(), qt_error_string());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return writeFailure(file, path, bytes.size(), file.errorString());
+    return {};
 }
 
 } // namespace
@@ -33,26 +70,30 @@ bool isWriteProtected(const QString& path) {
 }
 
 Outcome saveWholeFile(const QString& path, QByteArrayView bytes) {
-    // QSaveFile gives the new file the old one's permissions and writes through a symbolic
-    // link to its target; the tests hold it to both.
-    QSaveFile file(path);
-    // Never fall back to writing in place: a crash then would leave half a file.
-    file.setDirectWriteFallback(false);
-    const bool opened = file.open(QIODevice::WriteOnly);
-    // On a full disk a write can come up short with no error set, and commit() would flush the
-    // last buffered bytes without checking that it could: it would rename a cut-off file over
-    // the original and report success. Check the count, flush first, and check again.
-    const bool written = opened && file.write(bytes.data(), bytes.size()) == bytes.size() &&
-                         file.flush() && file.error() == QFileDevice::NoError;
-    // commit() syncs the temporary file to disk and renames it over the original.
-    if (written && file.commit())
-        return {};
-    Outcome failure = Outcome::of(saveFailure(file.error()), path, file.errorString());
-    // A full disk is known by the room left, while the cut-off temporary file still takes it.
-    if (opened && !written && QStorageInfo(path).bytesAvailable() < bytes.size())
-        failure.status = Status::DiskFull;
-    file.cancelWriting();
-    return failure;
+    const QString target = finalTarget(path);
+    const QFileInfo old(target);
+    if (old.isDir())
+        return Outcome::of(Status::IsFolder, path);
+    // A new name would replace a read-only file as easily as any other.
+    if (old.exists() && isWriteProtected(target))
+        return Outcome::of(Status::ReadOnly, path);
+    // Never write in place: a crash then would leave half a file.
+    QFile file;
+    if (!openTemporary(file, target, old.exists()))
+        return Outcome::of(Status::TemporaryFailed, path, file.errorString());
+    if (old.exists())
+        file.setPermissions(old.permissions());
+    Outcome saved = writeToDisk(file, bytes, path);
+    if (saved.done() && !saveSteps().replace(file.fileName(), target))
+        saved = Outcome::of(Status::RenameFailed, path, qt_error_string());
+    if (!saved.done()) {
+        file.remove();
+        return saved;
+    }
+    // The rename is done and the file holds the new bytes: a folder that cannot be synced is
+    // no failed save, which the caller would undo or repeat on a file that is already right.
+    saveSteps().syncFolder(old.absolutePath());
+    return {};
 }
 
 } // namespace wed

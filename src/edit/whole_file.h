@@ -11,9 +11,11 @@ namespace wed {
 // The bits are judged themselves so that a read-only file is refused for an administrator too.
 bool isWriteProtected(const QString& path);
 
-// Replaces the whole file atomically: the bytes go to a temporary file in the same folder,
-// which is flushed to disk and renamed over the original, keeping its permissions. On any
-// failure the original keeps its last good content.
+// Replaces the whole file atomically and durably: the bytes go to a temporary file in the same
+// folder, which is synced to disk and renamed over the original, keeping its permissions; then
+// the folder is synced, so that the rename survives a power cut too. A symbolic link stays:
+// its target is replaced. On any failure the original keeps its last good content and the
+// temporary file is removed.
 Outcome saveWholeFile(const QString& path, QByteArrayView bytes);
 
 } // namespace wed

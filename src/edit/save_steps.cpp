@@ -1,0 +1,82 @@
+#include "edit/save_steps.h"
+
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <io.h>
+#include <windows.h>
+#else
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace wed {
+namespace {
+
+#ifdef Q_OS_WIN
+bool syncFile(QFileDevice& file) {
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;
+}
+
+// Qt's own rename replaces with a plain MoveFileEx, which may return before the new name is on
+// the disk; written through, the move is there when it returns.
+bool replace(const QString& from, const QString& to) {
+    const std::wstring source = QDir::toNativeSeparators(from).toStdWString();
+    const std::wstring target = QDir::toNativeSeparators(to).toStdWString();
+    return saveSteps().moveFile(source.c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool syncFolder(const QString&) {
+    return true;
+}
+
+bool moveFile(const wchar_t* from, const wchar_t* to, unsigned long flags) {
+    return MoveFileExW(from, to, flags) != 0;
+}
+#else
+bool syncFile(QFileDevice& file) {
+    return ::fsync(file.handle()) == 0;
+}
+
+bool replace(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// A rename changes the folder, not the file: until the folder is synced, a power cut can undo
+// it. Qt cannot open a folder for syncing; POSIX can.
+bool syncFolder(const QString& folder) {
+    const int handle =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    const bool synced = ::fsync(handle) == 0;
+    ::close(handle);
+    return synced;
+}
+#endif
+
+} // namespace
+
+SaveSteps& saveSteps() {
+#ifdef Q_OS_WIN
+    static SaveSteps steps{syncFile, replace, syncFolder, moveFile};
+#else
+    static SaveSteps steps{syncFile, replace, syncFolder};
+#endif
+    return steps;
+}
+
+bool createFile(QFile& file, bool privately) {
+    const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly;
+#ifdef Q_OS_WIN
+    // Qt would turn permission bits into an access list of the file's own; without them the
+    // file takes the folder's, as any new file does.
+    Q_UNUSED(privately);
+    return file.open(mode);
+#else
+    return privately ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode);
+#endif
+}
+
+} // namespace wed
