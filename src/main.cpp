@@ -2,6 +2,7 @@
 #include "app/title_animation.h"
 #include "cli/command_line.h"
 #include "window/form1.h"
+#include "window/qt_chinese.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     if (wed::cli::isCommand(argc, argv))
         return wed::cli::runCommandLine(argc, argv);
     QApplication app(argc, argv);
+    // Before any window or dialog, and before the help text, which Qt writes in part.
+    const auto qtChinese = wed::installQtChinese();
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));
 
