@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "window/form1.h"
+#include "window/qt_chinese.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
         return wed::cli::kMisused;
     }
     QApplication app(argc, argv);
+    // Before any window or dialog, and before the help text, which Qt writes in part.
+    const auto qtChinese = wed::installQtChinese();
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));
 

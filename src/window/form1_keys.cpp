@@ -6,6 +6,7 @@
 #include "window/item_list_box.h"
 #include "window/problem_window.h"
 #include "window/table_window.h"
+#include "window/text_box_menus.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -82,6 +83,10 @@ void Form1::installKeys() {
         box->installEventFilter(this);
     for (QWidget* box : findChildren<QPlainTextEdit*>())
         box->installEventFilter(this);
+    // Their context menus likewise: undo and redo there are the history's.
+    useHistoryInTextMenus(this, {[this] { return document_.history().canUndo(); },
+                                 [this] { return document_.history().canRedo(); },
+                                 [this] { undo(); }, [this] { redo(); }});
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
