@@ -39,8 +39,7 @@ std::optional<ItemRef> nameRecordBefore(const GameData& game, const QString& id)
 
 } // namespace
 
-Comparison::Comparison(Document& document, QObject* parent)
-    : QObject(parent), document_(document) {
+Comparison::Comparison(Document& document, QObject* parent) : QObject(parent), document_(document) {
     connect(&document_, &Document::filesChanged, this, &Comparison::recompute);
     connect(&document_, &Document::filesReplaced, this, &Comparison::recompute);
 }

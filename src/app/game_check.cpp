@@ -8,6 +8,7 @@
 #include "data/numeric_value.h"
 #include "data/record_scan.h"
 #include "data/record_view.h"
+#include "data/value_check.h"
 #include "image/picture_name.h"
 #include "image/tga_reader.h"
 
@@ -108,15 +109,9 @@ class Checker {
                     qsizetype header) {
         if (hit.lineNumber < 1)
             return;
-        const QString line = QString::fromLatin1(field.key) + hit.value;
-        if (field.kind == FieldKind::ClassChoice) {
-            if (hit.value.size() != 1 || hit.value[0] < u'0' || hit.value[0] > u'5')
-                add(Status::ClassNotDigit, game_.itemFilePath(), hit.lineNumber, line, &c, header);
-        } else if (field.numeric() && !isNumber(hit.value)) {
-            add(Status::NotANumber, game_.itemFilePath(), hit.lineNumber, line, &c, header);
-        }
-        if (field.pair && !hit.value.contains(u' '))
-            add(Status::PairWithoutBlank, game_.itemFilePath(), hit.lineNumber, line, &c, header);
+        if (const std::optional<Status> problem = valueProblem(field.type, hit.value))
+            add(*problem, game_.itemFilePath(), hit.lineNumber,
+                QString::fromLatin1(field.key) + hit.value, &c, header);
     }
 
     // Both pictures of a listed item, named from its VidMENU value as the item view names them.

@@ -3,8 +3,9 @@
 namespace wed {
 namespace {
 
-FieldSpec field(const char* caption, const char* key, FieldKind kind, bool pair = false) {
-    return {QString::fromUtf8(caption), key, kind, pair, {}};
+FieldSpec field(const char* caption, const char* key, FieldKind kind,
+                ValueType type = ValueType::Number) {
+    return {QString::fromUtf8(caption), key, kind, type, {}};
 }
 
 QStringList classChoices() {
@@ -53,27 +54,28 @@ QStringList bulletChoices() {
 
 CategoryFields weaponFields() {
     using K = FieldKind;
+    using T = ValueType;
     CategoryFields c{CategoryId::Weapon, EndRule::Separator, 1, 7, "VidMENU=", {}};
     c.fields = {
         field("可购买关卡", "Add_level=", K::Numeric),
-        field("最小伤害值、最大伤害值", "Damage=", K::Verbatim, true),
-        field("发射间隔、换弹时间", "Reload=", K::Verbatim, true),
+        field("最小伤害值、最大伤害值", "Damage=", K::Verbatim, T::Pair),
+        field("发射间隔、换弹时间", "Reload=", K::Verbatim, T::Pair),
         field("价格", "Cost=", K::Verbatim),
-        field("该武器的宽度、高度", "Size=", K::Verbatim, true),
+        field("该武器的宽度、高度", "Size=", K::Verbatim, T::Pair),
         field("要求熟练度", "Level=", K::Verbatim),
         field("退怪距离", "DeathPush=", K::Verbatim),
         field("杀伤半径", "DamageRadius=", K::Verbatim),
         field("弹夹装弹数", "Clip=", K::Verbatim),
         field("精确度", "AimRange=", K::Verbatim),
-        field("每枪发出子弹数、减少子弹数\r\n", "BulletCount=", K::Verbatim, true),
+        field("每枪发出子弹数、减少子弹数\r\n", "BulletCount=", K::Verbatim, T::Pair),
         field("碎尸概率", "Explosive=", K::Numeric),
         field("在地上时的图片", "VidGRND=", K::Numeric),
-        field("在菜单时的图片", "VidMENU=", K::Verbatim),
+        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
         field("握枪造型", "TypeAnimationTors=", K::Numeric),
         field("弹出的弹壳", "ShellVid=", K::Numeric),
         field("枪声", "ShotWAV=", K::Numeric),
-        field("该武器类别", "Class=", K::ClassChoice),
-        field("使用弹药种类", "AmmoName=", K::AmmoChoice),
+        field("该武器类别", "Class=", K::ClassChoice, T::ClassDigit),
+        field("使用弹药种类", "AmmoName=", K::AmmoChoice, T::Text),
         field("发射子弹种类", "VIDBullet=", K::BulletChoice),
     };
     c.fields[17].choices = classChoices();
@@ -84,6 +86,7 @@ CategoryFields weaponFields() {
 
 CategoryFields armorFields() {
     using K = FieldKind;
+    using T = ValueType;
     CategoryFields c{CategoryId::Armor, EndRule::Separator, 2, 5, "VidMENU=", {}};
     c.fields = {
         field("价格", "Cost=", K::Numeric),
@@ -91,9 +94,9 @@ CategoryFields armorFields() {
         field("抵消伤害百分比", "Defence=", K::Verbatim),
         field("可购买关卡", "Add_level=", K::Verbatim),
         field("要求熟练度", "Level=", K::Verbatim),
-        field("该装甲的宽度、高度", "Size=", K::Verbatim),
-        field("使用时的装甲造型", "TypeAnimationArmor=", K::Verbatim),
-        field("在菜单时的图片", "VidMENU=", K::Verbatim),
+        field("该装甲的宽度、高度", "Size=", K::Verbatim, T::Pair),
+        field("使用时的装甲造型", "TypeAnimationArmor=", K::Verbatim, T::Text),
+        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
         field("在地上时的图片", "VidGRND=", K::Verbatim),
     };
     return c;
@@ -101,16 +104,17 @@ CategoryFields armorFields() {
 
 CategoryFields implantFields() {
     using K = FieldKind;
+    using T = ValueType;
     CategoryFields c{CategoryId::Implant, EndRule::SemicolonStars, 1, 6, "VidMENU=", {}};
     c.fields = {
-        field("在菜单时的图片", "VidMENU=", K::Verbatim),
+        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
         field("在地上时的图片", "VidGRND=", K::Verbatim),
         field("价格", "Cost=", K::Numeric),
         field("可购买关卡", "Add_level=", K::Verbatim),
         field("商店出售个数", "MaxShop=", K::Verbatim),
         field("属性个数", "NumSkill=", K::Verbatim),
         field("要求的智力", "Level=", K::Verbatim),
-        field("属性值随机范围", "MinMax=", K::Verbatim),
+        field("属性值随机范围", "MinMax=", K::Verbatim, T::Pair),
     };
     return c;
 }

@@ -19,24 +19,27 @@ enum class FieldKind {
     BulletChoice, // projectile: integer part of the numeric value
 };
 
+// What the game reads from a key's value, apart from how its editor writes it.
+enum class ValueType {
+    Number,      // one number
+    Pair,        // two numbers with a blank between them
+    MenuPicture, // the eight-digit menu picture number, which names the item's pictures
+    Text,        // any text
+    ClassDigit,  // the weapon class: one digit from 0 to 5
+};
+
 // One key of a category's records that its editor shows as a field: the key literal, the
 // field's name (a table column's heading and a history line's words), how typing writes it,
-// and the entries of its choice list. The order of a category's fields is the order in which
-// a record view tests a line against the keys. Where the field stands on screen is the
-// window's own table, joined to this one by key.
+// what the game reads from it, and the entries of its choice list. The order of a category's fields
+// is the order in which a record view tests a line against the keys. Where the field stands on
+// screen is the window's own table, joined to this one by key.
 struct FieldSpec {
     QString caption; // the field's name, as its label shows it
     QByteArray key;  // the whole key literal with its "=", e.g. "Add_level="
     FieldKind kind;
-    bool pair = false;   // one of the weapon's pairs: two numbers separated by a blank
-    QStringList choices; // the entries a choice field offers; empty for a text field
+    ValueType type = ValueType::Number; // what the game reads; a check goes by it
+    QStringList choices;                // the entries a choice field offers; empty for text
 
-    // The field holds a number: its editor writes the decimal form of a numeric value, or it
-    // is the weapon class or the projectile. A check and a table view go by this mark.
-    bool numeric() const {
-        return kind == FieldKind::Numeric || kind == FieldKind::ClassChoice ||
-               kind == FieldKind::BulletChoice;
-    }
     bool choice() const { return kind != FieldKind::Numeric && kind != FieldKind::Verbatim; }
     // The key without its "=".
     QByteArrayView name() const { return QByteArrayView(key).chopped(1); }

@@ -7,39 +7,56 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QKeyEvent;
+class QMenuBar;
 class QWidget;
 
 namespace wed {
 
-// The actions the editor adds to the window, each on its own keys.
+// The actions the editor adds to the window.
 enum class EditorAction {
+    OpenFolder,
+    Compare,
+    ExportPatch,
+    ApplyPatch,
     Undo,
     Redo,
     History,
-    Help,
     Find,
-    EditNames,
-    Table,
-    Problems,
     CopyItem,
     RemoveItem,
     RenameItem,
+    EditNames,
+    Table,
+    Problems,
+    ComparisonWindow,
+    Help,
+    About,
 };
 
+// One action: the menu that holds it, its text there, and its keys (redo has two). The item
+// actions act only while the item list has the focus, so that typing in a field (Delete in a
+// text box) or using the folder lists never triggers them; the menu shows their keys and acts
+// on the list's selection.
 struct EditorKey {
     EditorAction action;
-    QKeySequence keys;
-    // The item actions act only while the item list has the focus, so that typing in a field
-    // or using the folder lists never triggers them.
+    const char* menu;
+    QString text;
+    std::vector<QKeySequence> keys;
     bool itemListOnly = false;
 };
 
-// Every key of every action; an action may have several (redo: Ctrl+Shift+Z and Ctrl+Y).
+// Every action, in the order of the menus: the one table the menu bar, the keys and the help
+// are made from.
 const std::vector<EditorKey>& editorKeys();
+const EditorKey& editorKey(EditorAction action);
 
-// Binds the keys of the window-wide actions (all of them, or those named) in the window, each
-// running the action: the one place where a window's keys are made.
+// The menus "文件", "编辑", "物品", "工具", "帮助", each action running `run`; the window's
+// keys are the actions' own.
+void buildEditorMenus(QMenuBar* bar, const std::function<void(EditorAction)>& run);
+
+// Binds the keys of the window-wide actions named, in a window without the menu bar.
 void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,
                     const std::function<void(EditorAction)>& run);
 
@@ -47,7 +64,7 @@ void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,
 // themselves (their own undo, for one); the window takes them back.
 std::optional<EditorAction> windowAction(const QKeyEvent& event);
 
-// The help box's text: every key the editor adds, with what it does.
+// The help box's text: every action with its keys, menu by menu, as the menus show them.
 QString helpText();
 
 } // namespace wed

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,9 +71,17 @@ Form1::Form1(QWidget* parent)
       defaultPrompts_(std::make_unique<ModalPrompts>()), prompts_(defaultPrompts_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildMenuBar();
+    // The client area below the menu bar keeps its size, and every control its place in it.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    const QSize client(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, client.width(), menuHeight);
+    client_->setGeometry(0, menuHeight, client.width(), client.height());
+    setFixedSize(client.width(), client.height() + menuHeight);
     // The title letters stand along the top edge, behind the controls below them.
-    banner_ = new TitleBanner(this);
+    banner_ = new TitleBanner(client_);
     buildPanels();
     buildNavigation();
     buildItemArea();
@@ -85,10 +94,10 @@ Form1::Form1(QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildPanels() {
-    makeFrame(this, "Frame3", {}, twipsToPixels(2520, 960, 5775, 8655));
-    makeFrame(this, "Frame4", QStringLiteral("Frame4"), twipsToPixels(2520, 960, 5775, 8535))
+    makeFrame(client_, "Frame3", {}, twipsToPixels(2520, 960, 5775, 8655));
+    makeFrame(client_, "Frame4", QStringLiteral("Frame4"), twipsToPixels(2520, 960, 5775, 8535))
         ->hide();
-    QGroupBox* implants = makeFrame(this, "Frame5", {}, twipsToPixels(2520, 960, 5775, 8535));
+    QGroupBox* implants = makeFrame(client_, "Frame5", {}, twipsToPixels(2520, 960, 5775, 8535));
     implants->hide();
     QGroupBox* pairs =
         makeFrame(container("Frame3"), "Frame2", QStringLiteral("★★★ 以下属性注意保留空格！★★★"),
@@ -132,15 +141,15 @@ void Form1::buildFields(CategoryId category) {
 }
 
 void Form1::buildNavigation() {
-    list1_ = place(new ItemListBox(this), "List1", twipsToPixels(120, 1005, 2295, 8520));
+    list1_ = place(new ItemListBox(client_), "List1", twipsToPixels(120, 1005, 2295, 8520));
 
-    drive1_ = place(new DriveListBox(this), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
-    dir1_ = place(new DirListBox(this), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
-    combo4_ = place(makeTypedComboBox(this), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
+    drive1_ = place(new DriveListBox(client_), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
+    dir1_ = place(new DirListBox(client_), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
+    combo4_ = place(makeTypedComboBox(client_), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
     for (const Category& c : categories())
         combo4_->addItem(c.word);
     combo4_->setCurrentIndex(0);
-    file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), this), "File2",
+    file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), client_), "File2",
                    twipsToPixels(8400, 3960, 1380, 810));
     list1_->setAccessibleName(QStringLiteral("物品列表"));
     drive1_->setAccessibleName(QStringLiteral("驱动器"));
@@ -175,8 +184,8 @@ void Form1::showStartFolder() {
 }
 
 void Form1::buildItemArea() {
-    auto* options =
-        makeFrame(this, "Frame1", QStringLiteral("Frame1"), twipsToPixels(9840, 3960, 1815, 855));
+    auto* options = makeFrame(client_, "Frame1", QStringLiteral("Frame1"),
+                              twipsToPixels(9840, 3960, 1815, 855));
     option1_ = place(new QRadioButton(QStringLiteral("小图"), options), "Option1",
                      twipsToPixels(0, 0, 1335, 375));
     option2_ = place(new QRadioButton(QStringLiteral("大图"), options), "Option2",
@@ -197,17 +206,17 @@ void Form1::buildItemArea() {
     });
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    pic1_ = place(new PictureBox(this), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
+    pic1_ = place(new PictureBox(client_), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
     pic1_->setAccessibleName(QStringLiteral("物品图片"));
 
-    auto* nameLabel = place(new QLabel(QStringLiteral("名字"), this), "Label32",
+    auto* nameLabel = place(new QLabel(QStringLiteral("名字"), client_), "Label32",
                             twipsToPixels(8280, 7560, 1935, 375));
     nameLabel->setFont(songFont(kCaptionPoints));
     nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text29_ = place(new QLineEdit(this), "Text29", twipsToPixels(8880, 7560, 2295, 270));
+    text29_ = place(new QLineEdit(client_), "Text29", twipsToPixels(8880, 7560, 2295, 270));
     text29_->setAccessibleName(QStringLiteral("名字"));
     nameLabel->setBuddy(text29_);
-    text28_ = place(new QPlainTextEdit(this), "Text28", twipsToPixels(8280, 7920, 2895, 1575));
+    text28_ = place(new QPlainTextEdit(client_), "Text28", twipsToPixels(8280, 7920, 2895, 1575));
     text28_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text28_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text28_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -225,7 +234,11 @@ void Form1::connectFields() {
             if (auto* edit = qobject_cast<QLineEdit*>(widgets[size_t(i)])) {
                 connect(edit, &QLineEdit::textChanged, this,
                         [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
+                connect(edit, &QLineEdit::textChanged, this,
+                        [this, category, i] { decorateField(category, i); });
             } else if (auto* combo = qobject_cast<QComboBox*>(widgets[size_t(i)])) {
+                connect(combo, &QComboBox::editTextChanged, this,
+                        [this, category, i] { decorateField(category, i); });
                 connect(combo->lineEdit(), &QLineEdit::textEdited, this,
                         [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
                 connect(combo, &QComboBox::activated, this,
@@ -244,6 +257,7 @@ void Form1::connectDocument() {
                 showPlace(place);
                 showCells(cells, undone);
             });
+    connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
     connect(list1_, &ItemListBox::findChanged, this, &Form1::setFind);
     list1_->setToolTips([this](int row) { return nameOf(visible_.at(size_t(row))); });
 }

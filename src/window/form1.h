@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/comparison.h"
 #include "app/document.h"
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
@@ -18,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -115,6 +117,9 @@ class Form1 : public QWidget {
     DriveListBox* driveList() const { return drive1_; }
     QComboBox* categoryBox() const { return combo4_; }
     TitleBanner* titleBanner() const { return banner_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The area of the controls, below the menu bar.
+    QWidget* clientArea() const { return client_; }
     HistoryWindow* historyWindow();
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
@@ -136,6 +141,22 @@ class Form1 : public QWidget {
     void editNames();
     // The table of the category chosen, opened or raised (form1_keys.cpp).
     TableWindow* openTable();
+    // The menu bar's own actions (form1_menu.cpp) and the comparison with a base folder
+    // (form1_compare.cpp).
+    void askGameFolder();
+    void askBaseFolder();
+    Outcome compareWith(const QString& baseFolder);
+    const Comparison& comparison() const { return comparison_; }
+    void exportPatch();
+    void applyPatch();
+    void showComparison();
+    void showAbout();
+    // Marks of the comparison and the check (form1_compare.cpp).
+    void showMarks();
+    void markListRow(int row);
+    std::optional<QString> baseNote(CategoryId category, int field) const;
+    std::optional<QString> checkNote(CategoryId category, int field) const;
+    void decorateField(CategoryId category, int field);
     // F7: the problems of the game folder (form1_keys.cpp).
     void showProblems();
     ProblemWindow* problemWindow() const { return problems_; }
@@ -180,6 +201,7 @@ class Form1 : public QWidget {
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
+    void buildMenuBar();
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
@@ -194,6 +216,7 @@ class Form1 : public QWidget {
     void openFolder(const QString& path);
 
     Document document_;
+    Comparison comparison_{document_};
 
     // What the window shows of the document.
     bool gateOpen_ = false;
@@ -208,6 +231,8 @@ class Form1 : public QWidget {
     std::optional<ItemRef> dropped_; // the item shown when the files were replaced
     SkillCosts skillCosts_;
 
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
     TitleBanner* banner_ = nullptr;
     ItemListBox* list1_ = nullptr;
     DriveListBox* drive1_ = nullptr;

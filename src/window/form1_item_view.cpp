@@ -96,9 +96,11 @@ void Form1::showRecord(CategoryId category, int entry, bool selection) {
     }
     fillPanel(category, entry);
     const ItemPanel& panel = *panels_[size_t(category)];
-    for (size_t i = 0; i < panel.fields.size(); ++i)
+    for (size_t i = 0; i < panel.fields.size(); ++i) {
         if (panel.fields[i].lineNumber > 0)
             wed::showFieldText(fieldWidgetOf(category, int(i)), panel.texts[i]);
+        decorateField(category, int(i));
+    }
     const bool heand = category == CategoryId::Weapon && panel.item.id == u"heand";
     showPicture(picturePath(panel.texts[size_t(pictureField(category))], heand));
     const ItemText text = document_.game().itemText(category, panel.item.id);

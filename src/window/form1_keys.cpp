@@ -14,23 +14,6 @@
 #include <QPlainTextEdit>
 
 namespace wed {
-namespace {
-
-QString menuText(EditorAction action) {
-    switch (action) {
-    case EditorAction::CopyItem:
-        return QStringLiteral("复制为新物品…");
-    case EditorAction::RemoveItem:
-        return QStringLiteral("删除物品…");
-    case EditorAction::RenameItem:
-        return QStringLiteral("重命名…");
-    default:
-        return QStringLiteral("编辑名字和说明…");
-    }
-}
-
-} // namespace
-
 void Form1::run(EditorAction action) {
     switch (action) {
     case EditorAction::Undo:
@@ -56,6 +39,18 @@ void Form1::run(EditorAction action) {
         return renameItem();
     case EditorAction::Problems:
         return showProblems();
+    case EditorAction::OpenFolder:
+        return askGameFolder();
+    case EditorAction::Compare:
+        return askBaseFolder();
+    case EditorAction::ExportPatch:
+        return exportPatch();
+    case EditorAction::ApplyPatch:
+        return applyPatch();
+    case EditorAction::ComparisonWindow:
+        return showComparison();
+    case EditorAction::About:
+        return showAbout();
     }
 }
 
@@ -64,16 +59,15 @@ void Form1::installKeys() {
         if (!key.itemListOnly)
             continue;
         // Acts only while the item list has the focus; also in its context menu.
-        auto* action = new QAction(menuText(key.action), list1_);
-        action->setShortcut(key.keys);
+        auto* action = new QAction(key.text, list1_);
+        action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
         action->setShortcutContext(Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
         list1_->addAction(action);
     }
-    bindEditorKeys(this, {}, [this](EditorAction action) { run(action); });
     // The menu shows the names editor's keys too, which work in the whole window.
-    auto* names =
-        new QAction(menuText(EditorAction::EditNames) + QStringLiteral("\tCtrl+Shift+E"), list1_);
+    auto* names = new QAction(
+        editorKey(EditorAction::EditNames).text + QStringLiteral("\tCtrl+Shift+E"), list1_);
     connect(names, &QAction::triggered, this, &Form1::editNames);
     list1_->addAction(names);
     list1_->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -85,6 +85,9 @@ void Form1::showList() {
     list1_->clear();
     for (int entry : visible_)
         list1_->addItem(entries_[size_t(entry)].id);
+    if (comparison_.active())
+        for (int row = 0; row < list1_->count(); ++row)
+            markListRow(row);
     list1_->selectQuietly(rowOfEntry(shownEntry_));
 }
 

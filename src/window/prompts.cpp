@@ -68,4 +68,9 @@ std::optional<QString> ModalPrompts::askSavePath(QWidget* parent, const QString&
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
+std::optional<QString> ModalPrompts::askFolder(QWidget* parent, const QString& title) {
+    const QString path = QFileDialog::getExistingDirectory(parent, title);
+    return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
 } // namespace wed

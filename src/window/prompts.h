@@ -28,6 +28,8 @@ class Prompts {
     // Where to save a file, starting from `suggested`; none when cancelled.
     virtual std::optional<QString> askSavePath(QWidget* parent, const QString& title,
                                                const QString& suggested) = 0;
+    // A folder, such as a game folder; none when cancelled.
+    virtual std::optional<QString> askFolder(QWidget* parent, const QString& title) = 0;
 };
 
 // The ordinary dialogs: modal boxes, with no icon for a message.
@@ -41,6 +43,7 @@ class ModalPrompts final : public Prompts {
                                             const NameRecordText& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& title,
                                        const QString& suggested) override;
+    std::optional<QString> askFolder(QWidget* parent, const QString& title) override;
 };
 
 } // namespace wed

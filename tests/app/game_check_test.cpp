@@ -47,10 +47,11 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
         game.writeFile(QStringLiteral("Images/weapon/%1.TGA").arg(picture), kPicture);
     game.writeFile(QStringLiteral("Images/weapon/1233_0001.tga"), "not a picture");
 
-    // Weapon.txt line 6 cannot be decoded, so vest has no name line; Cost is no numeric field
-    // of a weapon; 1.5e3 is a number.
+    // Weapon.txt line 6 cannot be decoded, so vest has no name line; a weapon's Cost is read
+    // as a number, though its field writes it as typed; 1.5e3 is a number.
     EXPECT_EQ(problemsIn(game.folder()),
-              QStringList({"weapon.cfg:2 class-not-digit", "weapon.cfg:4 not-a-number",
+              QStringList({"weapon.cfg:2 class-not-digit", "weapon.cfg:3 not-a-number",
+                           "weapon.cfg:4 not-a-number",
                            "weapon.cfg:5 pair-without-blank", "weapon.cfg:6 picture-broken",
                            "weapon.cfg:8 duplicate-id", "weapon.cfg:11 picture-missing",
                            "weapon.cfg:11 picture-unnamed", "weapon.cfg:13 no-end-line",

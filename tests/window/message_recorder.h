@@ -29,11 +29,13 @@ class MessageRecorder final : public Prompts {
     std::optional<QString> askSavePath(QWidget*, const QString&, const QString&) override {
         return savePath;
     }
+    std::optional<QString> askFolder(QWidget*, const QString&) override { return next(folders); }
 
     QStringList texts;
     std::optional<QString> savePath;
     QStringList questions;
     std::deque<QString> answers;
+    std::deque<QString> folders;
     std::deque<NameRecordText> nameAnswers;
     std::vector<NameRecordText> shownNames;
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "base/outcome.h"
+#include "data/item_fields.h"
+
+#include <QStringView>
+#include <optional>
+
+namespace wed {
+
+// What the folder check reports of a key's value by what the game reads from it: a number
+// that is not one (NotANumber), a pair without the blank between its numbers
+// (PairWithoutBlank) or with a part that is no number, a class that is not one digit from 0
+// to 5 (ClassNotDigit). None for a fine value, a text, and a menu picture number, which is
+// judged by the pictures it names.
+std::optional<Status> valueProblem(ValueType type, QStringView value);
+
+} // namespace wed

@@ -1,0 +1,139 @@
+// The comparison with a base folder, and what a field's value is worth: the item list marks
+// the items that differ from the base or that it lacks; a field shows the base's value when
+// its own differs, and a red frame while its text is a value the folder check would report.
+#include "app/outcome_text.h"
+#include "base/code_page.h"
+#include "base/path_case.h"
+#include "data/value_check.h"
+#include "edit/field_line.h"
+#include "image/picture_name.h"
+#include "window/field_layout.h"
+#include "window/form1.h"
+#include "window/item_list_box.h"
+#include "window/text_boxes.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace wed {
+namespace {
+
+const QColor kChanged(255, 236, 179); // a field whose value the base does not have
+const QColor kAdded(0, 110, 40);      // an item the base lacks
+const QColor kModified(170, 90, 0);   // an item whose record differs from the base's
+
+Outcome problemOf(Status status, QString detail, QString path = {}) {
+    Outcome problem = Outcome::of(status, std::move(path), std::move(detail));
+    problem.effect = Effect::Noted;
+    return problem;
+}
+
+} // namespace
+
+Outcome Form1::compareWith(const QString& baseFolder) {
+    const Outcome read = comparison_.setBase(baseFolder);
+    if (read.refused())
+        return read;
+    showMarks();
+    return {};
+}
+
+// Every mark of the list and the fields, as the comparison now says.
+void Form1::showMarks() {
+    for (int row = 0; row < list1_->count(); ++row)
+        markListRow(row);
+    for (const Category& c : categories())
+        for (int field = 0; field < int(fields_[size_t(c.id)].size()); ++field)
+            decorateField(c.id, field);
+}
+
+void Form1::markListRow(int row) {
+    QListWidgetItem* item = list1_->item(row);
+    const Comparison::Mark mark = comparison_.active()
+                                      ? comparison_.mark(itemOf(visible_.at(size_t(row))))
+                                      : Comparison::Mark::Same;
+    item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAdded)
+                                      : mark == Comparison::Mark::Modified ? QVariant(kModified)
+                                                                           : QVariant());
+    item->setData(Qt::AccessibleDescriptionRole,
+                  mark == Comparison::Mark::Added      ? QStringLiteral("新增")
+                  : mark == Comparison::Mark::Modified ? QStringLiteral("已修改")
+                                                       : QString());
+}
+
+// The base's value of a field shown, when it differs from the field's own; none otherwise.
+std::optional<QString> Form1::baseNote(CategoryId category, int field) const {
+    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
+    if (!comparison_.active() || !panel || panel->fields[size_t(field)].lineNumber < 1 ||
+        !comparison_.baseHas(panel->item))
+        return std::nullopt;
+    const QByteArrayView key = categoryFields(category).fields[size_t(field)].name();
+    const std::optional<QByteArray> base = comparison_.baseValue(panel->item, key);
+    const std::optional<QByteArray> now = document_.game().value(panel->item, key, 0);
+    if (base == now)
+        return std::nullopt;
+    return QStringLiteral("原版：") + (base ? decodeAnsi(*base) : QStringLiteral("无"));
+}
+
+// What the folder check would say of the text in a field's box, judged as typed; none when
+// it says nothing, or the field shows no key line.
+std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
+    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
+    if (!panel || panel->fields[size_t(field)].lineNumber < 1)
+        return std::nullopt;
+    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+    const QString text = fieldText(fieldWidgetOf(category, field));
+    const QString line = QString::fromLatin1(spec.key) + text;
+    if (spec.type == ValueType::ClassDigit) {
+        // A pick from the list writes its digit: the class is judged as it is written.
+        if (!fieldLine(spec, text).accepted())
+            return describe(problemOf(Status::ClassNotDigit, line));
+        return std::nullopt;
+    }
+    if (spec.type == ValueType::MenuPicture) {
+        const bool heand = category == CategoryId::Weapon && panel->item.id == u"heand";
+        const std::optional<QString> path = picturePath(text, heand);
+        if (!path)
+            return describe(problemOf(Status::PictureUnnamed, text));
+        if (!QFileInfo::exists(*path))
+            return describe(problemOf(Status::PictureMissing, *path));
+        return std::nullopt;
+    }
+    if (const std::optional<Status> problem = valueProblem(spec.type, text))
+        return describe(problemOf(*problem, line));
+    return std::nullopt;
+}
+
+// A field's marks: its background and the base's value when the comparison says it differs,
+// a red frame and the check's words while its text is a value the check would report; the
+// tooltip holds its help, then both, line by line.
+void Form1::decorateField(CategoryId category, int field) {
+    QWidget* widget = fieldWidgetOf(category, field);
+    const std::optional<QString> base = baseNote(category, field);
+    const std::optional<QString> check = checkNote(category, field);
+    QStringList notes;
+    for (const std::optional<QString>& note : {base, check})
+        if (note)
+            notes.append(*note);
+    QStringList tooltip;
+    if (const QString& help = fieldLayouts(category)[size_t(field)].fieldHelp; !help.isEmpty())
+        tooltip.append(help);
+    tooltip.append(notes);
+    widget->setToolTip(tooltip.join(u'\n'));
+    widget->setAccessibleDescription(notes.join(u'\n'));
+    QString style;
+    if (base)
+        style += QStringLiteral("background-color: %1;").arg(kChanged.name());
+    if (check)
+        style += QStringLiteral("border: 2px solid #d00000;");
+    const QString selector = qobject_cast<QComboBox*>(widget) ? QStringLiteral("QComboBox")
+                                                              : QStringLiteral("QLineEdit");
+    widget->setStyleSheet(style.isEmpty() ? QString() : selector + u'{' + style + u'}');
+}
+
+void Form1::exportPatch() {}
+void Form1::applyPatch() {}
+void Form1::showComparison() {}
+
+} // namespace wed
