@@ -7,7 +7,7 @@
 #include "data/item_list.h"
 #include "data/record_view.h"
 #include "data/skill_costs.h"
-#include "image/picture_name.h"
+#include "picture/picture_name.h"
 
 #include <QObject>
 #include <QUndoStack>

@@ -9,8 +9,8 @@
 #include "data/numeric_value.h"
 #include "data/record_scan.h"
 #include "data/record_view.h"
-#include "image/picture_name.h"
-#include "image/tga_reader.h"
+#include "picture/picture_name.h"
+#include "picture/tga_file.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -19,7 +19,7 @@
 namespace wed {
 namespace {
 
-enum class PictureState { Fine, Missing, Broken };
+enum class PictureState { Fine, Missing, Broken, Truncated };
 
 struct Picture {
     QString path;
@@ -147,6 +147,8 @@ class Checker {
                 add(Status::PictureMissing, files_.itemPath, line, picture.path, &c, header);
             else if (picture.state == PictureState::Broken)
                 add(Status::PictureBroken, files_.itemPath, line, picture.path, &c, header);
+            else if (picture.state == PictureState::Truncated)
+                add(Status::PictureTruncated, files_.itemPath, line, picture.path, &c, header);
         }
     }
 
@@ -158,8 +160,10 @@ class Checker {
         Picture picture{resolvePathIgnoringCase(files_.pictureFolder, name)};
         if (!QFileInfo::exists(picture.path))
             picture.state = PictureState::Missing;
-        else if (readTgaImage(picture.path).isNull())
+        else if (const TgaPixels decoded = readTgaFile(picture.path); !decoded.decoded())
             picture.state = PictureState::Broken;
+        else if (decoded.truncated)
+            picture.state = PictureState::Truncated;
         return *pictures_.insert(name, picture);
     }
 
@@ -190,6 +194,8 @@ const char* problemCode(Status status) {
         return "picture-unnamed";
     case Status::PictureBroken:
         return "picture-broken";
+    case Status::PictureTruncated:
+        return "picture-truncated";
     case Status::Undecodable:
         return "undecodable";
     case Status::FileMissing:
