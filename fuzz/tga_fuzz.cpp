@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the picture reader as a whole file, and to the bitmap conversions
-// as pixel arrays, checking that the decoded picture has the size its header announces.
+// as pixel arrays, checking that the decoded picture has the size its header announces and is
+// called truncated exactly when the file is too short for it.
 #include "image/bitmap.h"
-#include "image/tga_decoder.h"
 #include "image/tga_reader.h"
+#include "picture/tga_decoder.h"
 
 #include <QByteArrayView>
 #include <cstdint>
@@ -17,19 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (header && int64_t{header->Width} * header->Height > (int64_t{1} << 16))
         return 0;
 
-    const wed::TgaImage decoded = wed::decodeTga(bytes);
-    if (!decoded.image.isNull()) {
-        if (decoded.image.width() != decoded.header->Width ||
-            decoded.image.height() != decoded.header->Height ||
-            decoded.image.format() != QImage::Format_RGB32)
+    const wed::TgaPixels decoded = wed::decodeTga(bytes);
+    if (decoded.decoded()) {
+        const wed::TgaHeader& h = *decoded.header;
+        if (decoded.width != h.Width || decoded.height != h.Height)
             std::abort();
         // Every pixel must be opaque: alpha is never taken from the file.
-        for (int y = 0; y < decoded.image.height(); ++y) {
-            const auto* row = reinterpret_cast<const uint32_t*>(decoded.image.constScanLine(y));
-            for (int x = 0; x < decoded.image.width(); ++x)
-                if ((row[x] >> 24) != 0xff)
-                    std::abort();
-        }
+        for (int64_t i = 0; i < int64_t{decoded.width} * decoded.height; ++i)
+            if ((decoded.pixels[i] >> 24) != 0xff)
+                std::abort();
+        // The most bytes the picture can need always suffice; raw pixels need exactly that.
+        const bool enough = int64_t(size) >= wed::tgaBytesNeeded(h);
+        if (decoded.truncated ? enough : !enough && !h.runLength())
+            std::abort();
     }
 
     wed::LoadTGA reader;

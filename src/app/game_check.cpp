@@ -9,8 +9,8 @@
 #include "data/record_scan.h"
 #include "data/record_view.h"
 #include "data/value_check.h"
-#include "image/picture_name.h"
-#include "image/tga_reader.h"
+#include "picture/picture_name.h"
+#include "picture/tga_file.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -19,7 +19,7 @@
 namespace wed {
 namespace {
 
-enum class PictureState { Fine, Missing, Broken };
+enum class PictureState { Fine, Missing, Broken, Truncated };
 
 struct Picture {
     QString path;
@@ -139,6 +139,8 @@ class Checker {
                 add(Status::PictureMissing, game_.itemFilePath(), line, picture.path, &c, header);
             else if (picture.state == PictureState::Broken)
                 add(Status::PictureBroken, game_.itemFilePath(), line, picture.path, &c, header);
+            else if (picture.state == PictureState::Truncated)
+                add(Status::PictureTruncated, game_.itemFilePath(), line, picture.path, &c, header);
         }
     }
 
@@ -150,8 +152,10 @@ class Checker {
         Picture picture{resolvePathIgnoringCase(game_.pictureFolder(), name)};
         if (!QFileInfo::exists(picture.path))
             picture.state = PictureState::Missing;
-        else if (readTgaImage(picture.path).isNull())
+        else if (const TgaPixels decoded = readTgaFile(picture.path); !decoded.decoded())
             picture.state = PictureState::Broken;
+        else if (decoded.truncated)
+            picture.state = PictureState::Truncated;
         return *pictures_.insert(name, picture);
     }
 
@@ -182,6 +186,8 @@ const char* problemCode(Status status) {
         return "picture-unnamed";
     case Status::PictureBroken:
         return "picture-broken";
+    case Status::PictureTruncated:
+        return "picture-truncated";
     case Status::Undecodable:
         return "undecodable";
     case Status::FileMissing:

@@ -26,7 +26,8 @@ const char* problemCode(Status status);
 //   its end line, a Class that is not one digit from 0 to 5, a numeric field whose value is no
 //   number, a pair field without the blank between its numbers;
 // - per listed item: no name (no name record, or no name line in it), a small or large picture
-//   that cannot be named, does not exist or does not decode (each picture file is read once).
+//   that cannot be named, does not exist, does not decode or is shorter than its pixels need
+//   (each picture file is read once).
 // The check changes nothing.
 std::vector<Problem> checkGame(const GameData& game);
 

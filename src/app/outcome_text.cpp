@@ -144,6 +144,9 @@ QString what(const Outcome& o) {
                    : QStringLiteral("由 VidMENU 的值“%1”得不出图片的文件名。").arg(o.detail);
     case Status::PictureBroken:
         return QStringLiteral("图片“%1”无法解码。").arg(QDir::toNativeSeparators(o.detail));
+    case Status::PictureTruncated:
+        return QStringLiteral("图片“%1”不完整：文件比图片需要的短。")
+            .arg(QDir::toNativeSeparators(o.detail));
     case Status::Undecodable:
         return QStringLiteral("这一行有游戏文件的编码无法识别的字节。");
     }

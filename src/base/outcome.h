@@ -86,6 +86,7 @@ enum class Status {
     PictureMissing,   // detail: the picture file, which does not exist
     PictureUnnamed,   // detail: the VidMENU value, from which no picture name can be made
     PictureBroken,    // detail: the picture file, which does not decode
+    PictureTruncated, // detail: the picture file, which ends before its last pixel
     Undecodable,      // the line holds bytes the code page cannot decode
 };
 

@@ -1,8 +1,8 @@
 #include "image/bitmap.h"
 
 #include "image/screen_twips.h"
-#include "image/tga_header.h"
-#include "image/tga_pixels.h"
+#include "picture/tga_colours.h"
+#include "picture/tga_header.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,7 @@ namespace wed::CBitmap {
 
 namespace {
 
-using namespace tga_pixels;
+using namespace tga_colours;
 
 // Module state: the 8-bit colour table and the current bitmap.
 std::array<uint32_t, 256>& colourTable() {

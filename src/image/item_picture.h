@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/picture_name.h"
 #include "image/picture_object.h"
+#include "picture/picture_name.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,56 +1,51 @@
 #include "image/tga_reader.h"
 
 #include "image/bitmap.h"
-#include "image/tga_decoder.h"
-
-#include <QFile>
-#include <algorithm>
+#include "picture/tga_file.h"
 
 namespace wed {
 
 namespace {
 
-// The bytes of the file that a picture can use: the header, and when it announces a picture
-// this reader decodes, no more than that picture can need (a huge or damaged file is not read
-// whole). Empty when the file cannot be opened.
-QByteArray readPictureBytes(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+// The decoded pixels as an opaque RGB32 image over their own memory, which the image frees
+// when its last copy goes: the picture is not copied on its way to the bitmap.
+QImage imageOf(TgaPixels decoded) {
+    if (!decoded.decoded())
         return {};
-    QByteArray bytes = file.read(TgaHeader::kSize);
-    const std::optional<TgaHeader> header = parseTgaHeader(bytes);
-    if (!header || !isDecodableTga(*header))
-        return bytes;
-    const qint64 wanted = tgaBytesNeeded(*header) - TgaHeader::kSize;
-    const qint64 rest = std::max<qint64>(0, file.size() - TgaHeader::kSize);
-    bytes += file.read(std::min(wanted, rest));
-    return bytes;
+    QImage image(
+        reinterpret_cast<uchar*>(decoded.pixels), decoded.width, decoded.height,
+        qsizetype{decoded.width} * 4, QImage::Format_RGB32,
+        [](void* memory) { delete[] static_cast<uint32_t*>(memory); }, decoded.memory.get());
+    if (!image.isNull())
+        decoded.memory.release(); // the image owns it now
+    return image;
 }
 
 } // namespace
 
 QImage readTgaImage(const QString& fileName) {
-    return decodeTga(readPictureBytes(fileName)).image;
+    return imageOf(readTgaFile(fileName));
 }
 
 void LoadTGA::Load(const QString& FileName) {
-    LoadFromBytes(readPictureBytes(FileName));
+    LoadFromBytes(readTgaBytes(FileName));
 }
 
 void LoadTGA::LoadFromBytes(QByteArrayView bytes) {
-    TgaImage decoded = decodeTga(bytes);
+    TgaPixels decoded = decodeTga(bytes);
     header_ = decoded.header;
     const int width = header_ ? header_->Width : 0;
     const int height = header_ ? header_->Height : 0;
     const QSize twips = CBitmap::PixelsToTwips(width, height);
     twipsWidth_ = twips.width();
     twipsHeight_ = twips.height();
-    isTGA_ = !decoded.image.isNull();
+    QImage image = imageOf(std::move(decoded));
+    isTGA_ = !image.isNull();
     if (!isTGA_)
         return; // the last decoded size and the current bitmap stay as they were
     imageWidth_ = width;
     imageHeight_ = height;
-    CBitmap::SetCurrentBitmap(std::move(decoded.image));
+    CBitmap::SetCurrentBitmap(std::move(image));
 }
 
 void LoadTGA::DrawTGA(PictureObject& PicObj) const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/picture_object.h"
-#include "image/tga_header.h"
+#include "picture/tga_header.h"
 
 #include <QByteArrayView>
 #include <QImage>

@@ -6,7 +6,7 @@
 #include "base/path_case.h"
 #include "data/value_check.h"
 #include "edit/field_line.h"
-#include "image/picture_name.h"
+#include "picture/picture_name.h"
 #include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"

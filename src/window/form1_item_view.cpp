@@ -2,7 +2,7 @@
 // the document's model and shows them; it follows the document when the files change.
 #include "base/path_case.h"
 #include "data/item_fields.h"
-#include "image/picture_name.h"
+#include "picture/picture_name.h"
 #include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"

@@ -43,9 +43,12 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
     game.writeFile(QStringLiteral("Text/Weapon.txt"),
                    QByteArray("<gun>|x|123456789gun||<vest>|bad\x81 ||<chip>|x|123456789chip")
                        .replace('|', "\r\n"));
-    for (const char* picture : {"1234_0001", "1233_0002", "1234_0002", "1234_0003", "1233_0003"})
+    for (const char* picture : {"1234_0001", "1233_0002", "1234_0002", "1233_0003"})
         game.writeFile(QStringLiteral("Images/weapon/%1.TGA").arg(picture), kPicture);
     game.writeFile(QStringLiteral("Images/weapon/1233_0001.tga"), "not a picture");
+    // A picture whose file ends halfway through its pixels.
+    game.writeFile(QStringLiteral("Images/weapon/1234_0003.tga"),
+                   kPicture.first(kPicture.size() / 2));
 
     // Weapon.txt line 6 cannot be decoded, so vest has no name line; a weapon's Cost is read
     // as a number, though its field writes it as typed; 1.5e3 is a number.
@@ -56,7 +59,8 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
                            "weapon.cfg:8 duplicate-id", "weapon.cfg:11 picture-missing",
                            "weapon.cfg:11 picture-unnamed", "weapon.cfg:13 no-end-line",
                            "weapon.cfg:13 no-name", "weapon.cfg:14 not-a-number",
-                           "weapon.cfg:15 undecodable", "Weapon.txt:6 undecodable"}));
+                           "weapon.cfg:15 undecodable", "weapon.cfg:19 picture-truncated",
+                           "Weapon.txt:6 undecodable"}));
 }
 
 // A name file that cannot be used is one problem; no item is then said to lack its name.

@@ -1,4 +1,4 @@
-#include "image/tga_header.h"
+#include "picture/tga_header.h"
 
 namespace wed {
 

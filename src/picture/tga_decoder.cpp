@@ -1,31 +1,32 @@
-#include "image/tga_decoder.h"
+#include "picture/tga_decoder.h"
 
-#include "image/tga_pixels.h"
+#include "picture/tga_colours.h"
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace wed {
 
 namespace {
 
-using namespace tga_pixels;
+using namespace tga_colours;
 
 // The destination of decoded pixels, in the order the file stores them: row r of the file
-// goes to the bitmap's top row r for top-down files and to row height-1-r otherwise.
+// goes to the buffer's top row r for top-down files and to row height-1-r otherwise.
 class RowCursor {
   public:
-    explicit RowCursor(QImage& image, bool topDown)
-        : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()),
-          height_(image.height()), topDown_(topDown) {}
+    RowCursor(uint32_t* pixels, int width, int height, bool topDown)
+        : pixels_(pixels), width_(width), height_(height), topDown_(topDown) {}
 
     int width() const { return width_; }
     int height() const { return height_; }
     uint32_t* row(int r) const {
         const int y = topDown_ ? r : height_ - 1 - r;
-        return reinterpret_cast<uint32_t*>(bits_ + static_cast<qsizetype>(y) * bytesPerLine_);
+        return pixels_ + static_cast<qsizetype>(y) * width_;
     }
 
     // Black from pixel x of file row r to the end of the image.
@@ -35,8 +36,7 @@ class RowCursor {
     }
 
   private:
-    uchar* bits_;
-    qsizetype bytesPerLine_;
+    uint32_t* pixels_;
     int width_;
     int height_;
     bool topDown_;
@@ -90,24 +90,26 @@ void convert(const uint8_t* src, uint32_t* dst, int n, Bgr24 px) {
         dst[i] = px(src);
 }
 
+// Each decoder returns whether the file gave every pixel.
 template <class Px>
-void decodeRaw(const uint8_t* src, qsizetype available, const RowCursor& out, Px px) {
+bool decodeRaw(const uint8_t* src, qsizetype available, const RowCursor& out, Px px) {
     const qsizetype rowBytes = qsizetype{out.width()} * Px::kBytes;
     const int fullRows = static_cast<int>(std::min<qsizetype>(out.height(), available / rowBytes));
     for (int r = 0; r < fullRows; ++r, src += rowBytes)
         convert(src, out.row(r), out.width(), px);
     if (fullRows == out.height())
-        return;
+        return true;
     // The file ends inside this row: a pixel it holds only part of counts as missing.
     const int partial = static_cast<int>((available - fullRows * rowBytes) / Px::kBytes);
     convert(src, out.row(fullRows), partial, px);
     out.blackFrom(fullRows, partial);
+    return false;
 }
 
 // Run-length packets: a byte c, then one pixel repeated (c & 127) + 1 times when bit 7 is set,
 // else (c & 127) + 1 stored pixels. Packets run across row ends.
 template <class Px>
-void decodeRunLength(const uint8_t* src, qsizetype available, const RowCursor& out, Px px) {
+bool decodeRunLength(const uint8_t* src, qsizetype available, const RowCursor& out, Px px) {
     const uint8_t* const end = src + available;
     const int w = out.width();
     int r = 0, x = 0;
@@ -147,17 +149,17 @@ void decodeRunLength(const uint8_t* src, qsizetype available, const RowCursor& o
                 break;
         }
     }
-    if (r < out.height())
-        out.blackFrom(r, x);
+    if (r == out.height())
+        return true;
+    out.blackFrom(r, x);
+    return false;
 }
 
 template <class Px>
-void decodePixels(const TgaHeader& h, const uint8_t* src, qsizetype available, const RowCursor& out,
+bool decodePixels(const TgaHeader& h, const uint8_t* src, qsizetype available, const RowCursor& out,
                   Px px) {
-    if (h.runLength())
-        decodeRunLength(src, available, out, px);
-    else
-        decodeRaw(src, available, out, px);
+    return h.runLength() ? decodeRunLength(src, available, out, px)
+                         : decodeRaw(src, available, out, px);
 }
 
 // The colour of one colour-map entry.
@@ -195,17 +197,20 @@ std::vector<uint32_t> colourLookup(const TgaHeader& h, QByteArrayView bytes) {
     return lut;
 }
 
-void decodeInto(const TgaHeader& h, QByteArrayView bytes, const RowCursor& out) {
-    const qsizetype offset = std::min<qsizetype>(h.pixelDataOffset(), bytes.size());
+// Where the pixel data starts in the bytes; their end when the file is shorter.
+qsizetype pixelOffset(const TgaHeader& h, QByteArrayView bytes) {
+    return std::min<qsizetype>(h.pixelDataOffset(), bytes.size());
+}
+
+bool decodeInto(const TgaHeader& h, QByteArrayView bytes, const RowCursor& out) {
+    const qsizetype offset = pixelOffset(h, bytes);
     const auto* src = reinterpret_cast<const uint8_t*>(bytes.data()) + offset;
     const qsizetype available = bytes.size() - offset;
     if (h.colourMapped()) {
         const std::vector<uint32_t> lut = colourLookup(h, bytes);
         if (h.PixelDepth == 8)
-            decodePixels(h, src, available, out, Index8{lut.data()});
-        else
-            decodePixels(h, src, available, out, Index16{lut.data()});
-        return;
+            return decodePixels(h, src, available, out, Index8{lut.data()});
+        return decodePixels(h, src, available, out, Index16{lut.data()});
     }
     switch (h.PixelDepth) {
     case 8:
@@ -223,28 +228,44 @@ void decodeInto(const TgaHeader& h, QByteArrayView bytes, const RowCursor& out) 
     }
 }
 
-void mirrorRows(QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
-        std::reverse(row, row + image.width());
+void mirrorRows(uint32_t* pixels, int width, int height) {
+    for (int y = 0; y < height; ++y) {
+        uint32_t* row = pixels + qsizetype{y} * width;
+        std::reverse(row, row + width);
     }
+}
+
+// Spare values at the start of the memory, so that the pixels can begin anywhere in a 4 KiB page.
+constexpr size_t kSpareValues = 4096 / sizeof(uint32_t);
+
+// Where the pixels start in their memory: 2 KiB from the file's pixel bytes in the low 12 bits
+// of their addresses. A copy whose stores land just ahead of its loads modulo 4 KiB looks to the
+// processor as if each load hit an earlier store (4K aliasing): with such memory, 32-bit
+// pictures decoded 1.8 times slower.
+uint32_t* apartFrom(const char* source, uint32_t* memory) {
+    const auto address = [](const void* p) { return reinterpret_cast<uintptr_t>(p); };
+    return memory + ((address(source) + 2048 - address(memory)) & 4095) / sizeof(uint32_t);
 }
 
 } // namespace
 
-TgaImage decodeTga(QByteArrayView bytes) {
-    TgaImage result;
+TgaPixels decodeTga(QByteArrayView bytes) {
+    TgaPixels result;
     result.header = parseTgaHeader(bytes);
     if (!result.header || !isDecodableTga(*result.header))
         return result;
     const TgaHeader& h = *result.header;
-    QImage image(h.Width, h.Height, QImage::Format_RGB32);
-    if (image.isNull()) // out of memory
+    // Not zeroed first: the decoders write every pixel, black where the file has none.
+    result.memory.reset(new (std::nothrow) uint32_t[size_t{h.Width} * h.Height + kSpareValues]);
+    if (!result.memory) // out of memory
         return result;
-    decodeInto(h, bytes, RowCursor(image, h.topDown()));
+    result.pixels = apartFrom(bytes.data() + pixelOffset(h, bytes), result.memory.get());
+    result.width = h.Width;
+    result.height = h.Height;
+    result.truncated =
+        !decodeInto(h, bytes, RowCursor(result.pixels, h.Width, h.Height, h.topDown()));
     if (h.rightToLeft())
-        mirrorRows(image);
-    result.image = std::move(image);
+        mirrorRows(result.pixels, h.Width, h.Height);
     return result;
 }
 

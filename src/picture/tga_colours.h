@@ -6,7 +6,7 @@
 #include <cstring>
 
 // Conversions of one stored TGA pixel to an opaque 0xffRRGGBB value.
-namespace wed::tga_pixels {
+namespace wed::tga_colours {
 
 constexpr uint32_t kOpaque = 0xff000000u;
 constexpr uint32_t kBlack = kOpaque;
@@ -42,4 +42,4 @@ inline uint32_t bgrx(const uint8_t* s) {
     return v | kOpaque;
 }
 
-} // namespace wed::tga_pixels
+} // namespace wed::tga_colours

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/tga_decoder.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -30,5 +32,13 @@ QByteArray buildTga(const TgaParts& parts);
 // Deterministic pixel bytes with some repeated pixels, so that run-length data has both runs
 // and raw stretches.
 QByteArray patternPixels(int count, int bytesPerPixel, uint32_t seed);
+
+// An opaque colour as the decoder writes it, and pixel x, y of a decoded picture.
+constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) {
+    return 0xff000000u | r << 16 | g << 8 | b;
+}
+inline uint32_t pixelAt(const TgaPixels& p, int x, int y) {
+    return p.pixels[size_t(y) * size_t(p.width) + size_t(x)];
+}
 
 } // namespace wed::test

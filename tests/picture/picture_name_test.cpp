@@ -1,4 +1,4 @@
-#include "image/picture_name.h"
+#include "picture/picture_name.h"
 
 #include <gtest/gtest.h>
 
