@@ -7,12 +7,13 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-// With a command as its first argument the program runs the command and opens no window.
+// With a command as its first argument the program runs the command and opens no window; on
+// Windows, as a GUI program, it writes to the console of the program that started it.
 // Otherwise it opens its window, on the process's current folder or on a game folder given as
 // the one argument; closing the window ends it.
 int main(int argc, char** argv) {
     if (wed::cli::isCommand(argc, argv))
-        return wed::cli::runCommandLine(argc, argv);
+        return wed::cli::runCommandLine(argc, argv, wed::cli::Console::Parent);
     QApplication app(argc, argv);
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));

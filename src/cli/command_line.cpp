@@ -94,9 +94,9 @@ int runCommand(const QStringList& arguments, CommandOutput& output) {
     return command->run(request, output);
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, Console console) {
     QCoreApplication application(argc, argv);
-    attachParentConsole();
+    setUpConsole(console);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     CommandOutput output;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/console.h"
+
 #include <QByteArray>
 #include <QStringList>
 
@@ -25,8 +27,8 @@ bool isCommand(int argc, char** argv);
 // status. Every message is the user's words for an outcome.
 int runCommand(const QStringList& arguments, CommandOutput& output);
 
-// The program's way in for a command: a core application (no window, no display needed), the
-// parent's console on Windows, the command run and what it printed written out.
-int runCommandLine(int argc, char** argv);
+// A program's way in for a command: a core application (no window, no display needed), the
+// console set up as the program's kind needs, the command run and what it printed written out.
+int runCommandLine(int argc, char** argv, Console console);
 
 } // namespace wed::cli
