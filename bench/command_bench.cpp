@@ -1,8 +1,9 @@
 // The commands on a game folder of 300,000 lines: a check of the whole folder (14,000 items,
 // twenty picture files), and a change of one value with set, in this process and as a program
-// run from start to exit (beside the cost of starting the program at all, and of starting any
-// Qt program), against the bare minimum of any atomic save of the same file (the commit
-// benchmark's BM_BareAtomicSave/300000, in the same run).
+// run from start to exit: the window's program weapon-editor and the command line's own
+// weapon-editor-cli (beside the cost of starting each at all, and of starting any Qt program),
+// against the bare minimum of any atomic save of the same file (the commit benchmark's
+// BM_BareAtomicSave/300000, in the same run).
 #include "app/game_check.h"
 #include "bench_game.h"
 #include "cli/command_line.h"
@@ -60,17 +61,20 @@ void BM_SetCommand(benchmark::State& state) {
 }
 BENCHMARK(BM_SetCommand)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_SetProgram(benchmark::State& state) {
+void BM_SetProgram(benchmark::State& state, const char* program) {
     static const bench::GameFolder game(kLines);
     int round = 0;
     for (auto _ : state) {
-        QProcess program;
-        program.start(QStringLiteral(WED_PROGRAM), setArguments(game, round++));
-        if (!program.waitForFinished() || program.exitCode() != 0)
+        QProcess process;
+        process.start(QString::fromUtf8(program), setArguments(game, round++));
+        if (!process.waitForFinished() || process.exitCode() != 0)
             state.SkipWithError("set failed");
     }
 }
-BENCHMARK(BM_SetProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_SetProgram, editor, WED_PROGRAM)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_SetProgram, cli, WED_CLI_PROGRAM)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Runs the program to its exit, once a round.
 void runProgram(benchmark::State& state, const char* program, const QStringList& arguments) {
@@ -82,11 +86,16 @@ void runProgram(benchmark::State& state, const char* program, const QStringList&
     }
 }
 
-// What starting and ending the program costs by itself: the help, which reads no file.
-void BM_ProgramStart(benchmark::State& state) {
-    runProgram(state, WED_PROGRAM, {QStringLiteral("help")});
+// What starting and ending a program costs by itself: the help, which reads no file.
+void BM_ProgramStart(benchmark::State& state, const char* program) {
+    runProgram(state, program, {QStringLiteral("help")});
 }
-BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ProgramStart, editor, WED_PROGRAM)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ProgramStart, cli, WED_CLI_PROGRAM)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The floor under any Qt program: one that starts and ends at once, linked with Qt Core alone
 // (0) or with Qt Gui too (1), as the editor's core is (its history and pictures are Qt Gui's).

@@ -1,6 +1,6 @@
-# Run at install time (cmake/windows.cmake): installs every DLL that the program and its plugins
-# load and that is not part of Windows, found by reading their import tables.
-# In: WED_EXE, WED_PLUGINS, WED_DLL_FOLDERS.
+# Run at install time (cmake/windows.cmake): installs every DLL that the programs and their
+# plugins load and that is not part of Windows, found by reading their import tables.
+# In: WED_PROGRAMS, WED_PLUGINS, WED_DLL_FOLDERS.
 cmake_policy(VERSION 3.25)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
@@ -17,7 +17,7 @@ endforeach()
 set(libraries)
 while(TRUE)
     file(GET_RUNTIME_DEPENDENCIES
-        EXECUTABLES "${WED_EXE}" MODULES ${WED_PLUGINS} LIBRARIES ${libraries}
+        EXECUTABLES ${WED_PROGRAMS} MODULES ${WED_PLUGINS} LIBRARIES ${libraries}
         DIRECTORIES ${WED_DLL_FOLDERS}
         PRE_INCLUDE_REGEXES "^(qt6|lib)" PRE_EXCLUDE_REGEXES ".*"
         RESOLVED_DEPENDENCIES_VAR resolved UNRESOLVED_DEPENDENCIES_VAR unresolved)

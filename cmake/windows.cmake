@@ -3,6 +3,9 @@
 # building for Windows (preset "windows"); `cpack` in the build folder makes the zip.
 
 set_target_properties(weapon-editor PROPERTIES WIN32_EXECUTABLE ON)
+# The command line's console program beside it: cmd.exe tries .com before .exe, so that
+# "weapon-editor" typed there runs a program that cmd.exe waits for and takes the status of.
+set_target_properties(weapon-editor-cli PROPERTIES OUTPUT_NAME weapon-editor SUFFIX .com)
 
 # The icon, drawn from the same picture as the Linux menu entry's, in the sizes Windows shows.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
@@ -22,17 +25,23 @@ add_custom_command(OUTPUT "${icon}"
     ${icon_commands}
     COMMAND "${ICOTOOL}" -c -o "${icon}" ${icon_pngs}
     DEPENDS "${icon_svg}" VERBATIM)
+add_custom_target(weapon-editor-icon DEPENDS "${icon}")
 
-# The version resource and the icon; Qt's windows platform gives every window the icon named
-# IDI_ICON1.
+# The version resource and the icon of both programs; Qt's windows platform gives every window
+# the icon named IDI_ICON1.
 string(REPLACE "." "," WED_VERSION_COMMAS "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0")
-configure_file("${PROJECT_SOURCE_DIR}/packaging/weapon-editor.rc.in"
-               "${CMAKE_BINARY_DIR}/packaging/weapon-editor.rc" @ONLY)
-target_sources(weapon-editor PRIVATE "${CMAKE_BINARY_DIR}/packaging/weapon-editor.rc")
-set_source_files_properties("${CMAKE_BINARY_DIR}/packaging/weapon-editor.rc"
-                            PROPERTIES OBJECT_DEPENDS "${icon}")
+set(programs weapon-editor weapon-editor-cli)
+set(file_names weapon-editor.exe weapon-editor.com)
+foreach(program WED_FILE_NAME IN ZIP_LISTS programs file_names)
+    set(rc "${CMAKE_BINARY_DIR}/packaging/${program}.rc")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/weapon-editor.rc.in" "${rc}" @ONLY)
+    target_sources(${program} PRIVATE "${rc}")
+    add_dependencies(${program} weapon-editor-icon)
+    set_source_files_properties("${rc}" TARGET_DIRECTORY ${program}
+                                PROPERTIES OBJECT_DEPENDS "${icon}")
+endforeach()
 
-# The zip: the program at its top with the DLLs it loads (Qt's and the MinGW runtime's), the
+# The zip: both programs at its top with the DLLs they load (Qt's and the MinGW runtime's), the
 # platform and style plugins, the sample game folder and a short README. The program reads its
 # item pictures itself, so no image format plugin is loaded or shipped.
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
@@ -43,14 +52,14 @@ execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=libstdc++-6.dll
 get_filename_component(gcc_bin "${gcc_dll}" DIRECTORY)
 set(wed_plugins "${qt_plugins}/platforms/qwindows.dll" "${qt_plugins}/styles/qwindowsvistastyle.dll")
 
-install(TARGETS weapon-editor RUNTIME DESTINATION .)
+install(TARGETS weapon-editor weapon-editor-cli RUNTIME DESTINATION .)
 install(FILES "${qt_plugins}/platforms/qwindows.dll" DESTINATION platforms)
 install(FILES "${qt_plugins}/styles/qwindowsvistastyle.dll" DESTINATION styles)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/sample/game/" DESTINATION sample-game)
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/README-windows.txt" DESTINATION . RENAME README.txt)
-# Every DLL the program and the plugins load that is not part of Windows.
+# Every DLL the programs and the plugins load that is not part of Windows.
 install(CODE "
-    set(WED_EXE \"$<TARGET_FILE:weapon-editor>\")
+    set(WED_PROGRAMS \"$<TARGET_FILE:weapon-editor>;$<TARGET_FILE:weapon-editor-cli>\")
     set(WED_PLUGINS \"${wed_plugins}\")
     set(WED_DLL_FOLDERS \"${qt_bin};${gcc_bin};/usr/x86_64-w64-mingw32/lib\")
 ")

@@ -8,19 +8,20 @@
 #include <QApplication>
 #include <cstdio>
 
-// With a command as its first argument the program runs the command and opens no window.
+// With a command as its first argument the program runs the command and opens no window; on
+// Windows, as a GUI program, it writes to the console of the program that started it.
 // Otherwise it opens its window, on the process's current folder or on a game folder given as
 // the one argument; closing the window ends it.
 int main(int argc, char** argv) {
     if (wed::cli::isCommand(argc, argv))
-        return wed::cli::runCommandLine(argc, argv);
+        return wed::cli::runCommandLine(argc, argv, wed::cli::Console::Parent);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     wed::cli::CommandOutput output;
     const std::optional<QString> folder = wed::cli::windowFolder(arguments, output);
     if (!folder) {
-        wed::cli::attachParentConsole();
+        wed::cli::setUpConsole(wed::cli::Console::Parent);
         wed::cli::writeErr(output.err);
         return wed::cli::kMisused;
     }

@@ -124,6 +124,8 @@ QString what(const Outcome& o) {
         return QStringLiteral("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
     case Status::BadCount:
         return QStringLiteral("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
+    case Status::NotStarted:
+        return QStringLiteral("无法启动编辑器窗口的程序“%1”（%2）。").arg(path, o.detail);
     case Status::DuplicateId:
         return QStringLiteral("编号“%1”在这一类物品中重复：前面已有编号相同的记录。").arg(o.detail);
     case Status::ClassNotDigit:

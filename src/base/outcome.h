@@ -75,6 +75,7 @@ enum class Status {
     BadItemName,    // detail: the text given, which is not CATEGORY/ID
     BadCategory,    // detail: the text given, which is no category name
     BadCount,       // detail: the text given for --nth, which is no number from 1 up
+    NotStarted,     // path: the window's program, which could not start; detail: the reason
 
     // Problems a check of the game folder finds; path and line say where.
     DuplicateId,      // detail: the id, which an earlier record of the category has too

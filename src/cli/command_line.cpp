@@ -206,9 +206,9 @@ std::optional<QString> windowFolder(const QStringList& arguments, CommandOutput&
     return folders.value(0);
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, Console console) {
     QCoreApplication application(argc, argv);
-    attachParentConsole();
+    setUpConsole(console);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     CommandOutput output;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/console.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <optional>
@@ -34,8 +36,9 @@ std::optional<QString> windowFolder(const QStringList& arguments, CommandOutput&
 // One command's usage line ("list", "get", "set", "check", any other: "help").
 QString commandUsage(QStringView command);
 
-// The program's way in for a command: a core application (no window, no display needed), the
-// parent's console on Windows, the command run and what it printed written out.
-int runCommandLine(int argc, char** argv);
+// A program's way in for a command: a core application (no window, no display needed), the
+// console set up as the program's kind needs, the command run and what it printed written out.
+int runCommandLine(int argc, char** argv, Console console);
+
 
 } // namespace wed::cli

@@ -26,16 +26,31 @@ bool redirected(DWORD stream) {
            GetFileType(handle) != FILE_TYPE_UNKNOWN;
 }
 
-} // namespace
+bool isConsole(DWORD stream) {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(stream), &mode);
+}
 
-void attachParentConsole() {
+// Whether the program's output now reaches a console: a console program's streams may be its
+// console already; a GUI program's that are not redirected are sent to the parent's console.
+bool reachConsole(Console console) {
+    if (console == Console::Own)
+        return isConsole(STD_OUTPUT_HANDLE) || isConsole(STD_ERROR_HANDLE);
     const bool out = redirected(STD_OUTPUT_HANDLE);
     const bool err = redirected(STD_ERROR_HANDLE);
-    if ((!out || !err) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        if (!out)
-            std::freopen("CONOUT$", "w", stdout);
-        if (!err)
-            std::freopen("CONOUT$", "w", stderr);
+    if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return false;
+    if (!out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (!err)
+        std::freopen("CONOUT$", "w", stderr);
+    return true;
+}
+
+} // namespace
+
+void setUpConsole(Console console) {
+    if (reachConsole(console)) {
         consoleCodePage = GetConsoleOutputCP();
         SetConsoleOutputCP(CP_UTF8);
         std::atexit(restoreCodePage);
@@ -45,7 +60,7 @@ void attachParentConsole() {
     _setmode(_fileno(stderr), _O_BINARY);
 }
 #else
-void attachParentConsole() {}
+void setUpConsole(Console) {}
 #endif
 
 namespace {

@@ -4,11 +4,16 @@
 
 namespace wed::cli {
 
-// Makes standard output and error reach the user. On Windows the program is a GUI program with
-// no console of its own: the streams that are not redirected to a file or a pipe go to the
-// console of the program that started it (cmd.exe), which is switched to UTF-8 until the
-// program ends. Elsewhere there is nothing to do.
-void attachParentConsole();
+// Which console a command's output reaches when it is not redirected to a file or a pipe.
+enum class Console {
+    Parent, // a GUI program (weapon-editor.exe): the console of the program that started it
+    Own,    // a console program (weapon-editor.com): its own, which cmd.exe waits on
+};
+
+// Makes standard output and error reach the user. On Windows a GUI program has no console of
+// its own: the streams that are not redirected go to the parent's console. Either console is
+// switched to UTF-8 until the program ends. Elsewhere there is nothing to do.
+void setUpConsole(Console console);
 
 // Writes bytes (UTF-8) whole to standard output, or to standard error.
 void writeOut(QByteArrayView bytes);

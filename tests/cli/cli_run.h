@@ -28,9 +28,10 @@ inline Ran run(const QStringList& arguments) {
     return {status, QString::fromUtf8(output.out), QString::fromUtf8(output.err)};
 }
 
-// Runs the program itself with no display to open a window on; as the unprivileged user
-// "nobody" when asked (this process must be able to drop its privileges).
-inline Ran runProgram(const QStringList& arguments, bool unprivileged = false) {
+// Runs the program itself (or another of the project's) with no display to open a window on; as
+// the unprivileged user "nobody" when asked (this process must be able to drop its privileges).
+inline Ran runProgram(const QStringList& arguments, bool unprivileged = false,
+                      const char* program = WED_PROGRAM) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
@@ -47,7 +48,7 @@ inline Ran runProgram(const QStringList& arguments, bool unprivileged = false) {
 #else
     Q_UNUSED(unprivileged);
 #endif
-    process.start(QStringLiteral(WED_PROGRAM), arguments);
+    process.start(QString::fromUtf8(program), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
