@@ -2,6 +2,7 @@
 
 #include "app/comparison.h"
 #include "app/document.h"
+#include "app/folder_watch.h"
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
 #include "window/editor_keys.h"
@@ -22,6 +23,7 @@ class QListWidget;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QRadioButton;
 
 namespace wed {
@@ -151,6 +153,9 @@ class Form1 : public QWidget {
     void applyPatch();
     void showComparison();
     void showAbout();
+    // A note in the menu bar's corner that goes by itself, for what needs no answer.
+    void notice(const QString& text);
+    QLabel* noticeLabel() const { return notice_; }
     // Marks of the comparison and the check (form1_compare.cpp).
     void showMarks();
     void markListRow(int row);
@@ -202,6 +207,7 @@ class Form1 : public QWidget {
                      const std::function<Outcome(const QString&)>& action);
 
     void buildMenuBar();
+    void filesChangedOutside();
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
@@ -217,6 +223,9 @@ class Form1 : public QWidget {
 
     Document document_;
     Comparison comparison_{document_};
+    FolderWatch watch_{document_};
+    QLabel* notice_ = nullptr; // the menu bar's corner: what happened, for a while
+    QTimer* noticeTimer_ = nullptr;
 
     // What the window shows of the document.
     bool gateOpen_ = false;

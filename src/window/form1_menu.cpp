@@ -6,7 +6,10 @@
 #include "window/form1.h"
 #include "window/prompts.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace wed {
 
@@ -16,6 +19,34 @@ void Form1::buildMenuBar() {
     // A window of its own on every platform, inside the fixed window.
     menuBar_->setNativeMenuBar(false);
     buildEditorMenus(menuBar_, [this](EditorAction action) { run(action); });
+    notice_ = new QLabel(menuBar_);
+    notice_->setObjectName(QStringLiteral("Notice"));
+    notice_->setContentsMargins(0, 0, 8, 0);
+    menuBar_->setCornerWidget(notice_, Qt::TopRightCorner);
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, notice_, &QLabel::clear);
+    connect(&watch_, &FolderWatch::changedOutside, this, &Form1::filesChangedOutside);
+}
+
+void Form1::notice(const QString& text) {
+    notice_->setText(text);
+    notice_->setAccessibleName(text);
+    noticeTimer_->start();
+}
+
+// Another program changed the files: read them again and show again what was shown, once no
+// dialog of the editor's is open (until then the watch asks again after a while).
+void Form1::filesChangedOutside() {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(200, this, &Form1::filesChangedOutside);
+        return;
+    }
+    const Outcome read = document_.reload();
+    if (read.refused())
+        return report(read);
+    notice(QStringLiteral("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
 }
 
 // A game folder chosen in a dialog, opened as the command line's folder is.
