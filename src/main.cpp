@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     wed::cli::CommandOutput output;
-    const std::optional<QString> folder = wed::cli::windowFolder(arguments, output);
-    if (!folder) {
+    const std::optional<wed::cli::WindowArguments> start =
+        wed::cli::windowArguments(arguments, output);
+    if (!start) {
         wed::cli::setUpConsole(wed::cli::Console::Parent);
         wed::cli::writeErr(output.err);
         return wed::cli::kMisused;
@@ -33,8 +34,12 @@ int main(int argc, char** argv) {
 
     wed::Form1 window;
     window.show();
-    if (!folder->isEmpty()) {
-        const wed::Outcome started = window.openGameFolder(*folder);
+    for (const auto& [folder, open] :
+         {std::pair{start->folder, &wed::Form1::openGameFolder},
+          std::pair{start->base, &wed::Form1::compareWith}}) {
+        if (folder.isEmpty())
+            continue;
+        const wed::Outcome started = (window.*open)(folder);
         if (started.tell()) {
             std::fprintf(stderr, "%s\n", wed::describe(started).toUtf8().constData());
             window.report(started);

@@ -9,7 +9,9 @@ namespace {
 
 const QString kNone = QStringLiteral("无");
 
-SortKey sortKeyOf(const QString& text) {
+SortKey sortKeyOf(const QString& text, ValueType type) {
+    if (type == ValueType::Text)
+        return {SortKey::Group::Text, 0, text};
     // A number, or a pair, leads with a number; anything else sorts as text.
     const QString first = text.section(u' ', 0, 0, QString::SectionSkipEmpty);
     bool number = false;
@@ -104,7 +106,8 @@ const SortKey& CategoryTable::sortKey(int row, int column) const {
                      hit.lineNumber < 1)
                 keys.push_back({});
             else
-                keys.push_back(sortKeyOf(hit.value));
+                keys.push_back(sortKeyOf(
+                    hit.value, categoryFields(category_).fields[size_t(fieldOf(column))].type));
         }
     }
     return keys[size_t(row)];

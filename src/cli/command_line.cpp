@@ -136,6 +136,8 @@ int help(const Request&, CommandOutput& output) {
 } // namespace
 
 QString commandUsage(QStringView name) {
+    if (name == u"weapon-editor")
+        return QStringLiteral("  weapon-editor [--base 原版文件夹] [游戏文件夹]\n");
     const Command* command = commandNamed(name);
     return usageLine(command ? *command : kCommands[kCommands.size() - 2]);
 }
@@ -188,22 +190,31 @@ int runCommand(const QStringList& arguments, CommandOutput& output) {
     return command->run(request, output);
 }
 
-std::optional<QString> windowFolder(const QStringList& arguments, CommandOutput& output) {
+std::optional<WindowArguments> windowArguments(const QStringList& arguments,
+                                               CommandOutput& output) {
+    WindowArguments window;
     QStringList folders;
     bool options = true;
-    for (const QString& argument : arguments) {
-        if (options && argument == u"--")
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (options && argument == u"--") {
             options = false;
-        else if (options && argument.startsWith(u'-') && argument.size() > 1)
+        } else if (options && (argument == u"--base" || argument.startsWith(u"--base="))) {
+            if (argument == u"--base" && i + 1 == arguments.size())
+                return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output),
+                       std::nullopt;
+            window.base = argument == u"--base" ? arguments[++i] : argument.mid(7);
+        } else if (options && argument.startsWith(u'-') && argument.size() > 1) {
             return misused(Status::UnknownCommand, argument, output), std::nullopt;
-        else
+        } else {
             folders.append(argument);
+        }
     }
-    if (folders.size() > 1) {
-        misused(Status::BadArguments, QStringLiteral("weapon-editor"), output);
-        return std::nullopt;
-    }
-    return folders.value(0);
+    if (folders.size() > 1 || (!window.base.isEmpty() && folders.isEmpty()))
+        return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output),
+               std::nullopt;
+    window.folder = folders.value(0);
+    return window;
 }
 
 int runCommandLine(int argc, char** argv, Console console) {

@@ -29,9 +29,14 @@ bool isCommand(int argc, char** argv);
 int runCommand(const QStringList& arguments, CommandOutput& output);
 
 // The window's arguments (the program's, without its name, when no command is given): the
-// game folder to open, empty for none; none, with the message written, when they are not as
-// the usage says.
-std::optional<QString> windowFolder(const QStringList& arguments, CommandOutput& output);
+// game folder to open and the base folder to compare it with (--base BASE), each empty for
+// none; none, with the message written, when they are not as the usage says.
+struct WindowArguments {
+    QString folder;
+    QString base;
+};
+std::optional<WindowArguments> windowArguments(const QStringList& arguments,
+                                               CommandOutput& output);
 
 // One command's usage line ("list", "get", "set", "check", any other: "help").
 QString commandUsage(QStringView command);

@@ -1,6 +1,7 @@
 // Opens the editor in the current folder (the sample game folder), clicks weapon.cfg, shows an
-// item of the category given, lets the title run for a moment and saves the window as a PNG.
-// Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row]
+// item of the category given, lets the title run for a moment and saves the window as a PNG;
+// with a base folder, compared with it.
+// Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row] [base folder]
 #include "app/title_animation.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
 
     wed::Form1 form;
     form.show();
+    if (argc > 4)
+        form.compareWith(QString::fromLocal8Bit(argv[4]));
     form.fileList()->setCurrentRow(0);
     form.File2_Click();
     form.itemList()->setCurrentRow(row); // shows the item; its gate opens
