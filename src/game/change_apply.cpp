@@ -19,8 +19,10 @@ Outcome refusal(Status status, const ItemRef&, QString detail = {}) {
     return Outcome::of(status, {}, std::move(detail));
 }
 
+// Lines end at CR LF only: a lone CR or LF is an ordinary character of a line, which a file
+// value may hold; a CR LF would split it.
 bool holdsLineBreak(QByteArrayView bytes) {
-    return bytes.contains('\r') || bytes.contains('\n');
+    return bytes.contains("\r\n");
 }
 
 // A change's byte change of one file, and the change it belongs to.
@@ -188,15 +190,35 @@ class Planner {
             change.kind == ChangeKind::Add ? std::nullopt : change.baseLines;
         if (!threeWay(i, current, base, change.nowLines))
             return;
+        // A record without its end line ends at the next record: it goes right before that one,
+        // after any lines outside records, so that it takes none of them in.
+        const bool open = lines && !isRecordEndLine(lines->back(), categoryFields(category).endRule);
         if (change.kind == ChangeKind::Add) {
-            const qsizetype place = placeOf(change);
+            qsizetype place = placeOf(change);
+            if (open)
+                place = beforeNextRecord(place);
             addedAfter_.insert(refText(change.item), place);
             return add(GameFile::Items, insertLinesAfter(items(), place, *lines), i);
         }
         const qsizetype last = game_.recordLast(category, header);
         if (!lines)
             return add(GameFile::Items, removeLines(items(), header, last), i);
-        add(GameFile::Items, replaceLines(items(), header, last, *lines), i);
+        if (!open)
+            return add(GameFile::Items, replaceLines(items(), header, last, *lines), i);
+        const qsizetype end = beforeNextRecord(last);
+        Lines moved;
+        for (qsizetype k = last + 1; k <= end; ++k)
+            moved.append(items().lineBytes(k).toByteArray());
+        add(GameFile::Items, replaceLines(items(), header, end, moved + *lines), i);
+    }
+
+    // The last line before the next record header after the line, or the file's last line.
+    qsizetype beforeNextRecord(qsizetype line) const {
+        const qsizetype last = lastLineOf(items());
+        for (qsizetype k = line + 1; k <= last; ++k)
+            if (isRecordHeaderLine(items().lineBytes(k)))
+                return k - 1;
+        return last;
     }
 
     // The line an added record goes after: the end of the record it follows (or, for a record
@@ -259,10 +281,36 @@ class Planner {
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
 
+    // The records that end a file without a line end are removed with the line end before
+    // them, so that the file still ends without one; a record added right there goes in front
+    // of that line end instead, and the file again ends without one.
+    void insertBeforeRemovedEnd() {
+        for (const Edit& removal : edits_) {
+            if (removal.splice.offset + removal.splice.removed.size() !=
+                    buffer(removal.file).bytes().size() ||
+                !removal.splice.removed.startsWith("\r\n"))
+                continue;
+            for (Edit& insertion : edits_)
+                if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
+                    insertion.splice.offset == removal.splice.offset + 2 &&
+                    insertion.splice.inserted.endsWith("\r\n"))
+                    insertion.splice = {removal.splice.offset, {},
+                                        "\r\n" + insertion.splice.inserted.chopped(2)};
+        }
+    }
+
+    const LineBuffer& buffer(GameFile file) const { return file == GameFile::Items ? items() : names(); }
+
     // Two changes of the same bytes cannot both be made: the later one is a conflict.
     void markOverlaps() {
+        insertBeforeRemovedEnd();
+        // An insertion where another change's bytes begin stands before them: no overlap.
         std::stable_sort(edits_.begin(), edits_.end(), [](const Edit& a, const Edit& b) {
-            return a.file != b.file ? a.file < b.file : a.splice.offset < b.splice.offset;
+            if (a.file != b.file)
+                return a.file < b.file;
+            if (a.splice.offset != b.splice.offset)
+                return a.splice.offset < b.splice.offset;
+            return a.splice.removed.isEmpty() && !b.splice.removed.isEmpty();
         });
         std::vector<bool> overlapping(changes_.size(), false);
         for (size_t k = 1; k < edits_.size(); ++k) {

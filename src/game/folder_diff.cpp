@@ -222,32 +222,6 @@ class Differ {
                 notes_.undecodable.push_back({GameFile::Names, i + 1});
     }
 
-    // The lines of the file that belong to no record, in order.
-    static Lines outsideLines(const GameData& game, GameFile file) {
-        const LineBuffer& lines = game.buffer(file);
-        std::vector<bool> inside(size_t(lines.lineCount()), false);
-        if (file == GameFile::Items) {
-            for (const RecordEntry& record : recordsOf(game))
-                for (qsizetype i = record.header,
-                               last = game.recordLast(record.ref.category, record.header);
-                     i <= last; ++i)
-                    inside[size_t(i)] = true;
-        } else {
-            // A name record's empty line, which ends it, goes with it.
-            for (const NameEntry& entry : nameRecordsOf(game)) {
-                const NameRecordLines record = game.nameRecord(entry.id);
-                for (qsizetype i = record.opening;
-                     i <= record.last + (record.endedByEmptyLine ? 1 : 0); ++i)
-                    inside[size_t(i)] = true;
-            }
-        }
-        Lines outside;
-        for (qsizetype i = 0; i < lines.lineCount(); ++i)
-            if (!inside[size_t(i)])
-                outside.append(lines.lineBytes(i).toByteArray());
-        return outside;
-    }
-
     const GameData& base_;
     const GameData& folder_;
     DiffNotes& notes_;
@@ -255,6 +229,30 @@ class Differ {
 };
 
 } // namespace
+
+Lines outsideLines(const GameData& game, GameFile file) {
+    const LineBuffer& lines = game.buffer(file);
+    std::vector<bool> inside(size_t(lines.lineCount()), false);
+    if (file == GameFile::Items) {
+        for (const RecordEntry& record : recordsOf(game))
+            for (qsizetype i = record.header,
+                           last = game.recordLast(record.ref.category, record.header);
+                 i <= last; ++i)
+                inside[size_t(i)] = true;
+    } else {
+        for (const NameEntry& entry : nameRecordsOf(game)) {
+            const NameRecordLines record = game.nameRecord(entry.id);
+            for (qsizetype i = record.opening; i <= record.last; ++i)
+                inside[size_t(i)] = true;
+        }
+    }
+    // The name file's empty lines only end its records: they are no lines of their own.
+    Lines outside;
+    for (qsizetype i = 0; i < lines.lineCount(); ++i)
+        if (!inside[size_t(i)] && (file == GameFile::Items || !lines.lineBytes(i).isEmpty()))
+            outside.append(lines.lineBytes(i).toByteArray());
+    return outside;
+}
 
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes) {
     DiffNotes ignored;

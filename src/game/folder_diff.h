@@ -24,4 +24,8 @@ struct DiffNotes {
 // those removed; per id, its name record changed, added or removed. In base's file order.
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes = nullptr);
 
+// The lines of a file that belong to no record, in order; in the name file, whose empty lines
+// only end its records, the lines that are not empty.
+Lines outsideLines(const GameData& game, GameFile file);
+
 } // namespace wed

@@ -1,0 +1,146 @@
+#include "patch_property.h"
+
+#include "base/code_page.h"
+#include "game/folder_diff.h"
+#include "game/patch_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace wed::fuzz {
+namespace {
+
+// The input: four lengths (two bytes each, little-endian) of A's weapon.cfg and name file and
+// B's, then those files, then the patch text, each as long as the bytes left allow.
+struct Case {
+    QByteArray files[4];
+    QByteArray patch;
+};
+
+Case parse(QByteArrayView input) {
+    Case c;
+    const auto byte = [&](qsizetype i) { return i < input.size() ? uchar(input[i]) : 0; };
+    qsizetype at = std::min<qsizetype>(8, input.size());
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype length = std::min<qsizetype>(byte(2 * i) | byte(2 * i + 1) << 8,
+                                                     input.size() - at);
+        c.files[i] = input.sliced(at, length).toByteArray();
+        at += length;
+    }
+    c.patch = input.sliced(at).toByteArray();
+    return c;
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// A folder of the files given, read into a model.
+bool folder(const QString& path, const QByteArray& items, const QByteArray& names,
+            GameData& game) {
+    return write(path + QStringLiteral("/weapon.cfg"), items) &&
+           write(path + QStringLiteral("/Text/Weapon.txt"), names) &&
+           !game.read(path + QStringLiteral("/weapon.cfg")).refused();
+}
+
+bool decodes(const GameData& game) {
+    for (GameFile file : {GameFile::Items, GameFile::Names})
+        for (qsizetype i = 0; i < game.buffer(file).lineCount(); ++i)
+            if (!decodesCleanly(game.buffer(file).lineBytes(i)))
+                return false;
+    return true;
+}
+
+// Every record and name record of the folder, by reference or id, with its lines.
+QMap<QString, Lines> recordsOf(const GameData& game) {
+    QMap<QString, Lines> records;
+    for (const Category& c : categories())
+        for (const RecordEntry& record : game.records(c.id))
+            records.insert(refText(record.ref), *game.recordLines(record.ref));
+    const LineBuffer& names = game.names();
+    for (qsizetype i = 0; i < names.lineCount(); ++i) {
+        const QByteArrayView line = names.lineBytes(i);
+        if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
+            continue;
+        const QString id = decodeAnsi(line.sliced(1, line.size() - 2));
+        if (game.nameRecord(id).opening == i)
+            records.insert(u'<' + id + u'>', *game.nameRecordLines(id));
+    }
+    return records;
+}
+
+QString applyPatchText(const QString& path, const Case& c) {
+    GameData a;
+    if (!folder(path, c.files[0], c.files[1], a))
+        return {};
+    const PatchRead patch = readPatch(c.patch);
+    if (!patch.outcome.done() || patch.changes.empty())
+        return {};
+    const ApplyPlan applied = a.apply(patch.changes, c.patch.size() % 2 == 1);
+    const bool written = applied.outcome.done() && applied.changesBytes();
+    if (!written && (read(path + QStringLiteral("/weapon.cfg")) != c.files[0] ||
+                     read(path + QStringLiteral("/Text/Weapon.txt")) != c.files[1]))
+        return QStringLiteral("a set that was not written changed the files");
+    return {};
+}
+
+QString roundTrip(const QString& path, const Case& c) {
+    GameData a, b;
+    if (!folder(path + QStringLiteral("/a"), c.files[0], c.files[1], a) ||
+        !folder(path + QStringLiteral("/b"), c.files[2], c.files[3], b) || !decodes(a) ||
+        !decodes(b))
+        return {};
+    const ChangeSet diff = diffFolders(a, b);
+    const PatchText text = writePatch(diff);
+    if (!text.refused.done())
+        return {}; // a record line with a lone line feed
+    const PatchRead back = readPatch(text.text);
+    if (!back.outcome.done() || back.changes != diff)
+        return QStringLiteral("the patch of a diff does not read back as the diff");
+    const Lines outside[2] = {outsideLines(a, GameFile::Items), outsideLines(a, GameFile::Names)};
+    const ApplyPlan applied = a.apply(back.changes);
+    if (!applied.outcome.done()) {
+        QString conflicts;
+        for (size_t i = 0; i < applied.results.size(); ++i)
+            if (applied.results[i].state == ChangeState::Conflict)
+                conflicts += u' ' + QString::fromUtf8(writePatch({back.changes[i]}).text.mid(22));
+        return QStringLiteral("a diff does not apply to its base (status %1):%2")
+            .arg(int(applied.outcome.status))
+            .arg(conflicts);
+    }
+    const QMap<QString, Lines> made = recordsOf(a), wanted = recordsOf(b);
+    if (made != wanted) {
+        QStringList differing;
+        for (const QString& key : made.keys() + wanted.keys())
+            if (made.value(key) != wanted.value(key) && !differing.contains(key))
+                differing.append(key);
+        return QStringLiteral("a diff applied to its base does not give the folder's records: ") +
+               differing.join(u' ');
+    }
+    if (outsideLines(a, GameFile::Items) != outside[0] ||
+        outsideLines(a, GameFile::Names) != outside[1])
+        return QStringLiteral("a diff applied to its base changed lines outside the records");
+    return {};
+}
+
+} // namespace
+
+QString checkPatchPath(QByteArrayView input) {
+    static QTemporaryDir dir;
+    const Case c = parse(input);
+    if (const QString broken = applyPatchText(dir.filePath(QStringLiteral("patched")), c);
+        !broken.isEmpty())
+        return broken;
+    return roundTrip(dir.path(), c);
+}
+
+} // namespace wed::fuzz

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace wed::fuzz {
+
+// One run of the change-set path on arbitrary bytes: they give two game folders A and B (each a
+// weapon.cfg and a Text/Weapon.txt) and a patch text (see patch_property.cpp).
+//
+// Holds when: the patch text, read and applied to A, leaves A's files byte-identical unless it
+// was written; and when both folders decode cleanly, apply(diff(A, B)) on a copy of A gives B
+// byte for byte in every record and name record, and keeps A's lines outside records. Returns
+// what broke, or nothing. The sanitizers judge the rest.
+QString checkPatchPath(QByteArrayView input);
+
+} // namespace wed::fuzz
