@@ -56,8 +56,14 @@ std::optional<QByteArray> encodeStrictly(QStringView text) {
     return bytes;
 }
 
+// Stateless: a byte that begins a character the bytes end before is an error, not a state
+// kept for bytes to come.
+QStringDecoder makeStrictDecoder() {
+    return QStringDecoder("GBK", QStringDecoder::Flag::Stateless);
+}
+
 bool decodesStrictly(QByteArrayView bytes) {
-    thread_local QStringDecoder decoder = makeDecoder();
+    thread_local QStringDecoder decoder = makeStrictDecoder();
     decoder.resetState();
     const QString text = decoder.decode(bytes);
     // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
@@ -65,7 +71,7 @@ bool decodesStrictly(QByteArrayView bytes) {
     const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
     // The error mark outlives resetState(): a decoder that has seen an error is replaced.
     if (decoder.hasError())
-        decoder = makeDecoder();
+        decoder = makeStrictDecoder();
     return clean;
 }
 #endif

@@ -38,6 +38,11 @@ class Planner {
 
     ApplyPlan run() {
         plan_.results.resize(changes_.size());
+        for (const Change& change : changes_)
+            if (change.kind == ChangeKind::Remove)
+                if (const qsizetype header = headerOf(change.item); header >= 0)
+                    removed_.push_back(header);
+        std::sort(removed_.begin(), removed_.end());
         for (size_t i = 0; i < changes_.size() && plan_.outcome.done(); ++i) {
             plan_.refusedAt = qsizetype(i);
             planChange(i);
@@ -92,7 +97,7 @@ class Planner {
     // A value typed into the field of the key: the field's rules make the line.
     void planTyped(size_t i) {
         const Change& change = changes_[i];
-        const qsizetype header = game_.headerOf(change.item);
+        const qsizetype header = headerOf(change.item);
         if (header < 0)
             return refuse(refusal(Status::NoSuchItem, change.item, refText(change.item)));
         const QString key = QString::fromLatin1(change.key);
@@ -124,7 +129,7 @@ class Planner {
             return refuse(refusal(Status::NotOwnKey, change.item, decodeAnsi(key)));
         if (change.now && holdsLineBreak(*change.now))
             return refuse(refusal(Status::LineBreakInValue, change.item));
-        const qsizetype header = game_.headerOf(change.item);
+        const qsizetype header = headerOf(change.item);
         if (header < 0) {
             plan_.results[i].state = ChangeState::Conflict;
             return;
@@ -184,8 +189,9 @@ class Planner {
         if (lines && !wholeRecord(change, *lines, false))
             return;
         const CategoryId category = change.item.category;
-        const qsizetype header = game_.headerOf(change.item);
-        const std::optional<Lines> current = game_.recordLines(change.item);
+        const qsizetype header = headerOf(change.item);
+        const std::optional<Lines> current =
+            header < 0 ? std::nullopt : std::optional(game_.recordLinesAt(category, header));
         const std::optional<Lines> base =
             change.kind == ChangeKind::Add ? std::nullopt : change.baseLines;
         if (!threeWay(i, current, base, change.nowLines))
@@ -205,18 +211,34 @@ class Planner {
             return add(GameFile::Items, removeLines(items(), header, last), i);
         if (!open)
             return add(GameFile::Items, replaceLines(items(), header, last, *lines), i);
+        // The lines outside records up to the next record the set keeps move before it; the
+        // records the set removes on the way go with this change.
         const qsizetype end = beforeNextRecord(last);
         Lines moved;
-        for (qsizetype k = last + 1; k <= end; ++k)
+        for (qsizetype k = last + 1; k <= end; ++k) {
+            if (std::binary_search(removed_.begin(), removed_.end(), k)) {
+                k = game_.recordLast(headerCategory(items().lineBytes(k))->id, k);
+                continue;
+            }
             moved.append(items().lineBytes(k).toByteArray());
-        add(GameFile::Items, replaceLines(items(), header, end, moved + *lines), i);
+        }
+        // Whole lines with their line ends, so that a removal on the way lies within.
+        const bool fileEnd = end == lastLineOf(items());
+        const qsizetype begin = items().lineStart(header);
+        const qsizetype stop = fileEnd ? items().bytes().size() : items().lineStart(end + 1);
+        QByteArray text = (moved + *lines).join("\r\n");
+        if (!fileEnd || items().bytes().endsWith(kCrLf))
+            text += kCrLf;
+        add(GameFile::Items, {begin, items().bytes().sliced(begin, stop - begin), text}, i);
     }
 
-    // The last line before the next record header after the line, or the file's last line.
+    // The last line before the next record header after the line (of a record the set keeps),
+    // or the file's last line.
     qsizetype beforeNextRecord(qsizetype line) const {
         const qsizetype last = lastLineOf(items());
         for (qsizetype k = line + 1; k <= last; ++k)
-            if (isRecordHeaderLine(items().lineBytes(k)))
+            if (isRecordHeaderLine(items().lineBytes(k)) &&
+                !std::binary_search(removed_.begin(), removed_.end(), k))
                 return k - 1;
         return last;
     }
@@ -233,12 +255,12 @@ class Planner {
                     first = std::min(first, game_.itemIndex().headers(c.id).front());
             return first < items().lineCount() ? first - 1 : lastLineOf(items());
         }
-        qsizetype header = game_.headerOf(*change.after);
-        if (header < 0 && addedAfter_.contains(refText(*change.after)))
+        if (const qsizetype header = headerOf(*change.after); header >= 0)
+            return game_.recordLast(change.after->category, header);
+        if (addedAfter_.contains(refText(*change.after)))
             return addedAfter_.value(refText(*change.after));
-        if (header < 0 && !game_.itemIndex().headers(category).empty())
-            header = game_.itemIndex().headers(category).back();
-        return header < 0 ? lastLineOf(items()) : game_.recordLast(category, header);
+        const std::vector<qsizetype>& own = game_.itemIndex().headers(category);
+        return own.empty() ? lastLineOf(items()) : game_.recordLast(category, own.back());
     }
 
     void planNames(size_t i) {
@@ -281,6 +303,16 @@ class Planner {
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
 
+    // The header line of an item of the folder; a set of many changes looks them up in one
+    // lookup made for it.
+    qsizetype headerOf(const ItemRef& item) const {
+        if (changes_.size() < 16)
+            return game_.headerOf(item);
+        if (!lookup_)
+            lookup_.emplace(game_);
+        return lookup_->headerOf(item);
+    }
+
     // The records that end a file without a line end are removed with the line end before
     // them, so that the file still ends without one; a record added right there goes in front
     // of that line end instead, and the file again ends without one.
@@ -301,6 +333,39 @@ class Planner {
 
     const LineBuffer& buffer(GameFile file) const { return file == GameFile::Items ? items() : names(); }
 
+    // Two removals that overlap (records that end a file without a line end each take the line
+    // end before them) remove the bytes of both, once.
+    void mergeRemovals() {
+        for (size_t k = 1; k < edits_.size();) {
+            Edit& a = edits_[k - 1];
+            const Edit& b = edits_[k];
+            const qsizetype end = a.splice.offset + a.splice.removed.size();
+            if (a.file != b.file || !a.splice.inserted.isEmpty() || !b.splice.inserted.isEmpty() ||
+                end <= b.splice.offset) {
+                ++k;
+                continue;
+            }
+            const qsizetype past = b.splice.offset + b.splice.removed.size();
+            if (past > end)
+                a.splice.removed += b.splice.removed.sliced(end - b.splice.offset);
+            edits_.erase(edits_.begin() + qsizetype(k));
+        }
+    }
+
+    // A removal of bytes another change replaces already is made by that change.
+    void dropContainedRemovals() {
+        for (size_t k = 1; k < edits_.size();) {
+            const Edit& a = edits_[k - 1];
+            const Edit& b = edits_[k];
+            if (a.file == b.file && a.change != b.change && b.splice.inserted.isEmpty() &&
+                b.splice.offset + b.splice.removed.size() <=
+                    a.splice.offset + a.splice.removed.size())
+                edits_.erase(edits_.begin() + qsizetype(k));
+            else
+                ++k;
+        }
+    }
+
     // Two changes of the same bytes cannot both be made: the later one is a conflict.
     void markOverlaps() {
         insertBeforeRemovedEnd();
@@ -312,6 +377,8 @@ class Planner {
                 return a.splice.offset < b.splice.offset;
             return a.splice.removed.isEmpty() && !b.splice.removed.isEmpty();
         });
+        mergeRemovals();
+        dropContainedRemovals();
         std::vector<bool> overlapping(changes_.size(), false);
         for (size_t k = 1; k < edits_.size(); ++k) {
             const Edit& a = edits_[k - 1];
@@ -349,6 +416,8 @@ class Planner {
     // Where the records and name records the set adds go, for those added after them.
     QHash<QString, qsizetype> addedAfter_;
     QHash<QString, NameRecordLines> namesAfter_;
+    mutable std::optional<RecordLookup> lookup_;
+    std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };
 
 } // namespace

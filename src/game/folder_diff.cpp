@@ -1,6 +1,7 @@
 #include "game/folder_diff.h"
 
 #include "base/code_page.h"
+#include "edit/line_splices.h"
 
 #include <QHash>
 #include <algorithm>
@@ -247,8 +248,9 @@ Lines outsideLines(const GameData& game, GameFile file) {
         }
     }
     // The name file's empty lines only end its records: they are no lines of their own.
+    // The empty line a buffer counts after a final line end is no line of the file.
     Lines outside;
-    for (qsizetype i = 0; i < lines.lineCount(); ++i)
+    for (qsizetype i = 0; i <= lastLineOf(lines); ++i)
         if (!inside[size_t(i)] && (file == GameFile::Items || !lines.lineBytes(i).isEmpty()))
             outside.append(lines.lineBytes(i).toByteArray());
     return outside;

@@ -126,10 +126,43 @@ std::optional<Lines> GameData::recordLines(const ItemRef& ref) const {
     const qsizetype header = headerOf(ref);
     if (header < 0)
         return std::nullopt;
+    return recordLinesAt(ref.category, header);
+}
+
+Lines GameData::recordLinesAt(CategoryId category, qsizetype header) const {
     Lines lines;
-    for (qsizetype i = header, last = recordLast(ref.category, header); i <= last; ++i)
+    for (qsizetype i = header, last = recordLast(category, header); i <= last; ++i)
         lines.append(items_.lineBytes(i).toByteArray());
     return lines;
+}
+
+QByteArrayView GameData::recordBytes(CategoryId category, qsizetype header) const {
+    const qsizetype last = recordLast(category, header);
+    const qsizetype begin = items_.lineStart(header);
+    return QByteArrayView(items_.bytes()).sliced(
+        begin, items_.lineStart(last) + items_.lineBytes(last).size() - begin);
+}
+
+QByteArrayView GameData::nameRecordBytes(const NameRecordLines& record) const {
+    const qsizetype begin = names_.lineStart(record.opening);
+    return QByteArrayView(names_.bytes())
+        .sliced(begin, names_.lineStart(record.last) + names_.lineBytes(record.last).size() - begin);
+}
+
+RecordLookup::RecordLookup(const GameData& game) : game_(game) {
+    for (const Category& c : categories())
+        for (qsizetype header : game.itemIndex().headers(c.id))
+            headers_[game.items().lineBytes(header).toByteArray()].push_back(header);
+}
+
+qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
+    const std::optional<QByteArray> id = encodeAnsi(ref.id);
+    if (!id)
+        return game_.headerOf(ref);
+    const auto found = headers_.find(category(ref.category).headerPrefix + *id);
+    return found == headers_.end() || ref.occurrence < 1 || size_t(ref.occurrence) > found->size()
+               ? -1
+               : (*found)[size_t(ref.occurrence) - 1];
 }
 
 ItemRecord GameData::record(CategoryId category, qsizetype header) const {

@@ -10,6 +10,7 @@
 #include "game/change_set.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -103,6 +104,9 @@ class GameData {
     qsizetype recordLast(CategoryId category, qsizetype header) const;
     // The record's lines, header line first; none when there is no such record.
     std::optional<Lines> recordLines(const ItemRef& ref) const;
+    Lines recordLinesAt(CategoryId category, qsizetype header) const;
+    // The bytes of the record's lines, from its header to the end of its last line.
+    QByteArrayView recordBytes(CategoryId category, qsizetype header) const;
     // What the item's record shows in the category's fields.
     ItemRecord record(CategoryId category, qsizetype header) const;
 
@@ -117,6 +121,8 @@ class GameData {
     // The name record of an id; none or an opening of -1 when the name file has none.
     NameRecordLines nameRecord(QStringView id) const;
     std::optional<Lines> nameRecordLines(QStringView id) const;
+    // The bytes of the name record's lines, from "<id>" to the end of its last line.
+    QByteArrayView nameRecordBytes(const NameRecordLines& record) const;
     // The item's name and description, read by the category's layout of name records.
     ItemText itemText(CategoryId category, QStringView id) const;
     // Whether a record of any category but the one at `header` has the id.
@@ -152,6 +158,18 @@ class GameData {
     LineBuffer names_;
     ItemIndex itemIndex_;
     NameIndex nameIndex_;
+};
+
+// Every record's header line by its reference, for many lookups in a row: one pass over the
+// records instead of one per lookup.
+class RecordLookup {
+  public:
+    explicit RecordLookup(const GameData& game);
+    qsizetype headerOf(const ItemRef& ref) const;
+
+  private:
+    const GameData& game_;
+    QHash<QByteArray, std::vector<qsizetype>> headers_; // by header line
 };
 
 // Where a game folder's name file and pictures are, for its weapon.cfg: Text/Weapon.txt and

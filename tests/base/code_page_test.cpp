@@ -26,5 +26,12 @@ TEST(CodePage, CharactersTheCodePageCannotHoldAreRefused) {
     EXPECT_EQ(encodeAnsi(u"").value_or("(refused)"), "");
 }
 
+// A character the bytes end in the middle of is no text of the code page.
+TEST(CodePage, BytesThatEndInsideACharacterDoNotDecodeCleanly) {
+    EXPECT_TRUE(decodesCleanly("Weapon=\xCE\xE4"));
+    EXPECT_FALSE(decodesCleanly("Weapon=\xCE"));
+    EXPECT_TRUE(decodesCleanly("Weapon=\xCE\xE4")) << "an error is not kept for the next bytes";
+}
+
 } // namespace
 } // namespace wed
