@@ -6,7 +6,12 @@
 namespace wed {
 
 bool isRecordEndLine(QByteArrayView line, EndRule endRule) {
-    return endRule == EndRule::SemicolonStars ? line.startsWith(";**") : line == kRecordSeparator;
+    // Most lines are key lines: their first byte rules them out.
+    if (line.isEmpty() || line[0] != ';')
+        return false;
+    return endRule == EndRule::SemicolonStars
+               ? line.startsWith(";**")
+               : line == QByteArrayView(kRecordSeparator, sizeof(kRecordSeparator) - 1);
 }
 
 qsizetype findHeaderLine(const LineBuffer& items, const QString& headerLine, int occurrence) {

@@ -308,8 +308,15 @@ class Planner {
     qsizetype headerOf(const ItemRef& item) const {
         if (changes_.size() < 16)
             return game_.headerOf(item);
-        if (!lookup_)
-            lookup_.emplace(game_);
+        if (!lookup_) {
+            std::vector<ItemRef> items;
+            for (const Change& change : changes_) {
+                items.push_back(change.item);
+                if (change.after)
+                    items.push_back(*change.after);
+            }
+            lookup_.emplace(game_, items);
+        }
         return lookup_->headerOf(item);
     }
 

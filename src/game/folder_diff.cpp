@@ -4,6 +4,7 @@
 #include "edit/line_splices.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace wed {
@@ -29,24 +30,57 @@ std::vector<RecordEntry> recordsOf(const GameData& game) {
     return all;
 }
 
-// The first name record of every id, in file order: its opening line and id.
+// The first name record of every id, in file order: its id and lines.
 struct NameEntry {
     QString id;
-    qsizetype opening = -1;
+    NameRecordLines lines;
+    QByteArrayView opening; // the "<id>" line's bytes
 };
 
 std::vector<NameEntry> nameRecordsOf(const GameData& game) {
     std::vector<NameEntry> found;
+    QSet<QByteArrayView> seen;
     const LineBuffer& names = game.names();
+    const qsizetype fileLast = lastLineOf(names);
     for (qsizetype i = 0; i < names.lineCount(); ++i) {
         const QByteArrayView line = names.lineBytes(i);
         if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
             continue;
-        const QString id = decodeAnsi(line.sliced(1, line.size() - 2));
-        if (game.nameRecord(id).opening == i)
-            found.push_back({id, i});
+        if (seen.contains(line))
+            continue;
+        seen.insert(line);
+        QString id = decodeAnsi(line.sliced(1, line.size() - 2));
+        // As the name index finds it: the first "<id>", to the line before an empty one.
+        NameRecordLines record{i, i, false};
+        while (record.last + 1 < names.lineCount() && !names.lineBytes(record.last + 1).isEmpty())
+            ++record.last;
+        record.last = std::min(record.last, std::max(fileLast, i));
+        record.endedByEmptyLine = record.last < fileLast;
+        found.push_back({std::move(id), record, line});
     }
     return found;
+}
+
+Lines outside(const GameData& game, GameFile file, const std::vector<RecordEntry>& records,
+              const std::vector<NameEntry>& nameRecords) {
+    const LineBuffer& lines = game.buffer(file);
+    std::vector<bool> inside(size_t(lines.lineCount()), false);
+    if (file == GameFile::Items) {
+        for (const RecordEntry& record : records)
+            std::fill(inside.begin() + record.header, inside.begin() + record.last + 1, true);
+    } else {
+        for (const NameEntry& entry : nameRecords) {
+            for (qsizetype i = entry.lines.opening; i <= entry.lines.last; ++i)
+                inside[size_t(i)] = true;
+        }
+    }
+    // The name file's empty lines only end its records: they are no lines of their own.
+    // The empty line a buffer counts after a final line end is no line of the file.
+    Lines outside;
+    for (qsizetype i = 0, last = lastLineOf(lines); i <= last; ++i)
+        if (!inside[size_t(i)] && (file == GameFile::Items || !lines.lineBytes(i).isEmpty()))
+            outside.append(lines.lineBytes(i).toByteArray());
+    return outside;
 }
 
 class Differ {
@@ -55,39 +89,80 @@ class Differ {
         : base_(base), folder_(folder), notes_(notes) {}
 
     ChangeSet run() {
+        baseRecords_ = recordsOf(base_);
+        folderRecords_ = recordsOf(folder_);
+        baseNames_ = nameRecordsOf(base_);
+        folderNames_ = nameRecordsOf(folder_);
         diffRecords();
         diffNames();
         notes_.outsideDiffers[size_t(GameFile::Items)] =
-            outsideLines(base_, GameFile::Items) != outsideLines(folder_, GameFile::Items);
+            outside(base_, GameFile::Items, baseRecords_, baseNames_) !=
+            outside(folder_, GameFile::Items, folderRecords_, folderNames_);
         notes_.outsideDiffers[size_t(GameFile::Names)] =
-            outsideLines(base_, GameFile::Names) != outsideLines(folder_, GameFile::Names);
+            outside(base_, GameFile::Names, baseRecords_, baseNames_) !=
+            outside(folder_, GameFile::Names, folderRecords_, folderNames_);
         return std::move(changes_);
     }
 
   private:
+    // Which folder record each base record is (-1: none): by its header line and occurrence,
+    // in step while both folders keep their records in order, by a lookup after that.
+    std::vector<qsizetype> matchRecords() const {
+        const std::vector<RecordEntry>& before = baseRecords_;
+        const std::vector<RecordEntry>& after = folderRecords_;
+        auto line = [](const GameData& game, const RecordEntry& record) {
+            return game.items().lineBytes(record.header);
+        };
+        std::vector<qsizetype> match(before.size(), -1);
+        size_t i = 0;
+        for (; i < before.size() && i < after.size(); ++i) {
+            if (before[i].ref.occurrence != after[i].ref.occurrence ||
+                line(base_, before[i]) != line(folder_, after[i]))
+                break;
+            match[i] = qsizetype(i);
+        }
+        if (i == before.size())
+            return match;
+        QHash<QByteArrayView, std::vector<qsizetype>> rest;
+        for (size_t j = i; j < after.size(); ++j)
+            rest[line(folder_, after[j])].push_back(qsizetype(j));
+        // The occurrences count from the file's start: a record's K-th is the K-th overall.
+        for (size_t j = 0; j < i; ++j)
+            rest[line(folder_, after[j])].insert(rest[line(folder_, after[j])].begin(), -1);
+        for (size_t k = i; k < before.size(); ++k) {
+            const auto found = rest.constFind(line(base_, before[k]));
+            const size_t at = size_t(before[k].ref.occurrence) - 1;
+            if (found != rest.constEnd() && at < found->size())
+                match[k] = (*found)[at];
+        }
+        return match;
+    }
+
     // Base's records in order, each followed by the records `folder` adds after it.
     void diffRecords() {
-        const std::vector<RecordEntry> before = recordsOf(base_);
-        const std::vector<RecordEntry> after = recordsOf(folder_);
-        QHash<QString, size_t> inBase;
-        for (size_t i = 0; i < before.size(); ++i)
-            inBase.insert(refText(before[i].ref), i);
+        const std::vector<RecordEntry>& before = baseRecords_;
+        const std::vector<RecordEntry>& after = folderRecords_;
+        const std::vector<qsizetype> match = matchRecords();
+        std::vector<qsizetype> baseOf(after.size(), -1);
+        for (size_t i = 0; i < match.size(); ++i)
+            if (match[i] >= 0)
+                baseOf[size_t(match[i])] = qsizetype(i);
         // For each base record (and -1: the start), the folder's records added after it.
         QHash<qsizetype, std::vector<size_t>> addedAfter;
         qsizetype lastKept = -1;
-        for (size_t i = 0; i < after.size(); ++i) {
-            if (const auto kept = inBase.find(refText(after[i].ref)); kept != inBase.end())
-                lastKept = qsizetype(*kept);
+        for (size_t j = 0; j < after.size(); ++j) {
+            if (baseOf[j] >= 0)
+                lastKept = baseOf[j];
             else
-                addedAfter[lastKept].push_back(i);
+                addedAfter[lastKept].push_back(j);
         }
         auto addAll = [&](qsizetype at) {
-            for (size_t i : addedAfter.value(at))
-                add(after[i], placeOf(after, i));
+            for (size_t j : addedAfter.value(at))
+                add(after[j], placeOf(after, j));
         };
         addAll(-1);
         for (size_t i = 0; i < before.size(); ++i) {
-            compare(before[i]);
+            compare(before[i], match[i]);
             addAll(qsizetype(i));
         }
     }
@@ -108,23 +183,25 @@ class Differ {
     }
 
     Lines linesOf(const GameData& game, const RecordEntry& record) const {
-        return *game.recordLines(record.ref);
+        return game.recordLinesAt(record.ref.category, record.header);
     }
 
-    void compare(const RecordEntry& record) {
-        const Lines was = linesOf(base_, record);
-        const std::optional<Lines> now = folder_.recordLines(record.ref);
-        if (!now) {
+    // A base record and the folder's that is it (-1: none).
+    void compare(const RecordEntry& record, qsizetype at) {
+        if (at < 0) {
             Change removed;
             removed.kind = ChangeKind::Remove;
             removed.item = record.ref;
-            removed.baseLines = was;
+            removed.baseLines = linesOf(base_, record);
             changes_.push_back(std::move(removed));
             return;
         }
-        if (was == *now)
+        // Most records are the same: their bytes are compared before any line is made.
+        if (base_.recordBytes(record) == folder_.recordBytes(folderRecords_[size_t(at)]))
             return;
-        const qsizetype header = folder_.headerOf(record.ref);
+        const qsizetype header = folderRecords_[size_t(at)].header;
+        const Lines was = linesOf(base_, record);
+        const std::optional<Lines> now = folder_.recordLinesAt(record.ref.category, header);
         for (qsizetype i = 0; i < now->size(); ++i)
             if (i >= was.size() || was[i] != (*now)[i])
                 if (!decodesCleanly((*now)[i]))
@@ -174,14 +251,16 @@ class Differ {
     }
 
     void diffNames() {
-        const std::vector<NameEntry> before = nameRecordsOf(base_);
-        const std::vector<NameEntry> after = nameRecordsOf(folder_);
-        QHash<QString, qsizetype> inFolder;
+        const std::vector<NameEntry>& before = baseNames_;
+        const std::vector<NameEntry>& after = folderNames_;
+        QHash<QByteArrayView, qsizetype> inFolder;
+        inFolder.reserve(qsizetype(after.size()));
         for (size_t i = 0; i < after.size(); ++i)
-            inFolder.insert(after[i].id, qsizetype(i));
-        QHash<QString, bool> inBase;
+            inFolder.insert(after[i].opening, qsizetype(i));
+        QSet<QByteArrayView> inBase;
+        inBase.reserve(qsizetype(before.size()));
         for (const NameEntry& entry : before)
-            inBase.insert(entry.id, true);
+            inBase.insert(entry.opening);
         auto change = [](const QString& id, std::optional<Lines> was, std::optional<Lines> now) {
             Change names;
             names.kind = ChangeKind::Names;
@@ -193,7 +272,7 @@ class Differ {
         // Base's name records in order, each followed by those the folder adds after it.
         auto addedAfter = [&](qsizetype from) {
             for (qsizetype i = from + 1;
-                 i < qsizetype(after.size()) && !inBase.contains(after[size_t(i)].id); ++i) {
+                 i < qsizetype(after.size()) && !inBase.contains(after[size_t(i)].opening); ++i) {
                 Change added = change(after[size_t(i)].id, std::nullopt,
                                       folder_.nameRecordLines(after[size_t(i)].id));
                 if (i > 0)
@@ -204,6 +283,14 @@ class Differ {
         };
         addedAfter(-1);
         for (const NameEntry& entry : before) {
+            const auto at = inFolder.constFind(entry.opening);
+            // Most name records are the same: their bytes are compared before any line is made.
+            if (at != inFolder.constEnd() &&
+                base_.nameRecordBytes(entry.lines) ==
+                    folder_.nameRecordBytes(after[size_t(*at)].lines)) {
+                addedAfter(*at);
+                continue;
+            }
             const std::optional<Lines> was = base_.nameRecordLines(entry.id);
             const std::optional<Lines> now = folder_.nameRecordLines(entry.id);
             if (was != now) {
@@ -211,7 +298,7 @@ class Differ {
                     noteNames(entry.id);
                 changes_.push_back(change(entry.id, was, now));
             }
-            if (const auto at = inFolder.find(entry.id); at != inFolder.end())
+            if (at != inFolder.constEnd())
                 addedAfter(*at);
         }
     }
@@ -227,33 +314,14 @@ class Differ {
     const GameData& folder_;
     DiffNotes& notes_;
     ChangeSet changes_;
+    std::vector<RecordEntry> baseRecords_, folderRecords_;
+    std::vector<NameEntry> baseNames_, folderNames_;
 };
 
 } // namespace
 
 Lines outsideLines(const GameData& game, GameFile file) {
-    const LineBuffer& lines = game.buffer(file);
-    std::vector<bool> inside(size_t(lines.lineCount()), false);
-    if (file == GameFile::Items) {
-        for (const RecordEntry& record : recordsOf(game))
-            for (qsizetype i = record.header,
-                           last = game.recordLast(record.ref.category, record.header);
-                 i <= last; ++i)
-                inside[size_t(i)] = true;
-    } else {
-        for (const NameEntry& entry : nameRecordsOf(game)) {
-            const NameRecordLines record = game.nameRecord(entry.id);
-            for (qsizetype i = record.opening; i <= record.last; ++i)
-                inside[size_t(i)] = true;
-        }
-    }
-    // The name file's empty lines only end its records: they are no lines of their own.
-    // The empty line a buffer counts after a final line end is no line of the file.
-    Lines outside;
-    for (qsizetype i = 0; i <= lastLineOf(lines); ++i)
-        if (!inside[size_t(i)] && (file == GameFile::Items || !lines.lineBytes(i).isEmpty()))
-            outside.append(lines.lineBytes(i).toByteArray());
-    return outside;
+    return outside(game, file, recordsOf(game), nameRecordsOf(game));
 }
 
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes) {

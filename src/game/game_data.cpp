@@ -77,12 +77,19 @@ ItemList GameData::listed(CategoryId category) const {
 
 std::vector<RecordEntry> GameData::records(CategoryId category) const {
     const QByteArray& prefix = wed::category(category).headerPrefix;
+    const std::vector<qsizetype>& headers = itemIndex_.headers(category);
     std::vector<RecordEntry> found;
-    QHash<QByteArray, int> seen;
-    for (qsizetype header : itemIndex_.headers(category)) {
+    found.reserve(headers.size());
+    QHash<QByteArrayView, int> seen;
+    seen.reserve(qsizetype(headers.size()));
+    const qsizetype fileLast = lastLineOf(items_);
+    const EndRule rule = categoryFields(category).endRule;
+    for (qsizetype header : headers) {
         const QByteArrayView id = items_.lineBytes(header).sliced(prefix.size());
-        const int occurrence = ++seen[id.toByteArray()];
-        found.push_back({{category, decodeAnsi(id), occurrence}, header});
+        const int occurrence = ++seen[id];
+        found.push_back({{category, decodeAnsi(id), occurrence},
+                         header,
+                         std::min(recordLastLine(items_, header, rule), fileLast)});
     }
     return found;
 }
@@ -136,11 +143,10 @@ Lines GameData::recordLinesAt(CategoryId category, qsizetype header) const {
     return lines;
 }
 
-QByteArrayView GameData::recordBytes(CategoryId category, qsizetype header) const {
-    const qsizetype last = recordLast(category, header);
-    const qsizetype begin = items_.lineStart(header);
-    return QByteArrayView(items_.bytes()).sliced(
-        begin, items_.lineStart(last) + items_.lineBytes(last).size() - begin);
+QByteArrayView GameData::recordBytes(const RecordEntry& record) const {
+    const qsizetype begin = items_.lineStart(record.header);
+    return QByteArrayView(items_.bytes())
+        .sliced(begin, items_.lineStart(record.last) + items_.lineBytes(record.last).size() - begin);
 }
 
 QByteArrayView GameData::nameRecordBytes(const NameRecordLines& record) const {
@@ -149,20 +155,52 @@ QByteArrayView GameData::nameRecordBytes(const NameRecordLines& record) const {
         .sliced(begin, names_.lineStart(record.last) + names_.lineBytes(record.last).size() - begin);
 }
 
-RecordLookup::RecordLookup(const GameData& game) : game_(game) {
+namespace {
+
+std::optional<QByteArray> headerLineOf(const ItemRef& ref) {
+    const std::optional<QByteArray> id = encodeAnsi(ref.id);
+    return id ? std::optional(category(ref.category).headerPrefix + *id) : std::nullopt;
+}
+
+std::string_view viewOf(QByteArrayView bytes) {
+    return {bytes.data(), size_t(bytes.size())};
+}
+
+} // namespace
+
+RecordLookup::RecordLookup(const GameData& game, const std::vector<ItemRef>& items) : game_(game) {
+    wanted_.reserve(items.size());
+    for (const ItemRef& item : items)
+        if (std::optional<QByteArray> line = headerLineOf(item))
+            wanted_.push_back(*std::move(line));
+    found_.reserve(wanted_.size());
+    for (const QByteArray& line : wanted_)
+        found_.try_emplace(viewOf(line));
+    // Most header lines have none of the lengths wanted: they need not be hashed.
+    std::vector<bool> lengths;
+    for (const QByteArray& line : wanted_) {
+        if (size_t(line.size()) >= lengths.size())
+            lengths.resize(size_t(line.size()) + 1);
+        lengths[size_t(line.size())] = true;
+    }
     for (const Category& c : categories())
-        for (qsizetype header : game.itemIndex().headers(c.id))
-            headers_[game.items().lineBytes(header).toByteArray()].push_back(header);
+        for (qsizetype header : game.itemIndex().headers(c.id)) {
+            const QByteArrayView line = game.items().lineBytes(header);
+            if (size_t(line.size()) >= lengths.size() || !lengths[size_t(line.size())])
+                continue;
+            if (const auto at = found_.find(viewOf(line)); at != found_.end())
+                at->second.push_back(header);
+        }
 }
 
 qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
-    const std::optional<QByteArray> id = encodeAnsi(ref.id);
-    if (!id)
+    const std::optional<QByteArray> line = headerLineOf(ref);
+    const auto at = line ? found_.find(viewOf(*line)) : found_.end();
+    if (at == found_.end())
         return game_.headerOf(ref);
-    const auto found = headers_.find(category(ref.category).headerPrefix + *id);
-    return found == headers_.end() || ref.occurrence < 1 || size_t(ref.occurrence) > found->size()
+    return ref.occurrence < 1 || size_t(ref.occurrence) > at->second.size()
                ? -1
-               : (*found)[size_t(ref.occurrence) - 1];
+               : at->second[size_t(ref.occurrence) - 1];
 }
 
 ItemRecord GameData::record(CategoryId category, qsizetype header) const {

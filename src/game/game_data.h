@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace wed {
@@ -26,6 +28,7 @@ enum class GameFile { Items, Names };
 struct RecordEntry {
     ItemRef ref;
     qsizetype header = -1;
+    qsizetype last = -1; // the record's last line
 };
 
 // Where a name record stands in the name file: its opening line "<id>", its last line, and
@@ -106,7 +109,7 @@ class GameData {
     std::optional<Lines> recordLines(const ItemRef& ref) const;
     Lines recordLinesAt(CategoryId category, qsizetype header) const;
     // The bytes of the record's lines, from its header to the end of its last line.
-    QByteArrayView recordBytes(CategoryId category, qsizetype header) const;
+    QByteArrayView recordBytes(const RecordEntry& record) const;
     // What the item's record shows in the category's fields.
     ItemRecord record(CategoryId category, qsizetype header) const;
 
@@ -160,16 +163,17 @@ class GameData {
     NameIndex nameIndex_;
 };
 
-// Every record's header line by its reference, for many lookups in a row: one pass over the
-// records instead of one per lookup.
+// The header lines of many items found in one pass over the records instead of one pass per
+// item; any other item is looked up as GameData::headerOf does.
 class RecordLookup {
   public:
-    explicit RecordLookup(const GameData& game);
+    RecordLookup(const GameData& game, const std::vector<ItemRef>& items);
     qsizetype headerOf(const ItemRef& ref) const;
 
   private:
     const GameData& game_;
-    QHash<QByteArray, std::vector<qsizetype>> headers_; // by header line
+    std::vector<QByteArray> wanted_; // the header lines of the items
+    std::unordered_map<std::string_view, std::vector<qsizetype>> found_;
 };
 
 // Where a game folder's name file and pictures are, for its weapon.cfg: Text/Weapon.txt and

@@ -52,13 +52,17 @@ bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change) const
         (end < old.size() && old[end] == '\n'))
         return false;
     const qsizetype line = lines.lineAt(change.offset);
-    const QByteArray before = lines.lineBytes(line).toByteArray();
-    const QByteArray after = applySplice(
-        before, {change.offset - lines.lineStart(line), change.removed, change.inserted});
+    const QByteArrayView before = lines.lineBytes(line);
     auto special = [file](QByteArrayView text) {
         return file == GameFile::Items ? headerCategory(text) != nullptr : text.startsWith('<');
     };
-    return !special(before) && !special(after);
+    if (special(before))
+        return false;
+    // A change of the whole line is the line it leaves; any other is made on a copy.
+    if (change.offset == lines.lineStart(line) && change.removed.size() == before.size())
+        return !special(change.inserted);
+    return !special(applySplice(
+        before, {change.offset - lines.lineStart(line), change.removed, change.inserted}));
 }
 
 // The buffer takes the changes (or, undone, gives them back), and its index follows. One change
