@@ -161,7 +161,7 @@ class Importer {
                                        QStringLiteral("这一行有 %1 格，表头有 %2 格。")
                                            .arg(cells.size())
                                            .arg(columns_.size() + 1)));
-        const std::optional<ItemRef> item = parseRef(cells[0]);
+        const std::optional<ItemRef> item = parseRef(cells[0], 1, true);
         if (!item || item->category != category_)
             return problem(r, 1, Outcome::of(Status::BadItemName, {}, cells[0]));
         const qsizetype header = game_.headerOf(*item);

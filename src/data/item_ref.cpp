@@ -57,7 +57,7 @@ bool ItemPattern::matches(QStringView id) const {
     return matchFrom(*this, 0, id);
 }
 
-std::optional<ItemPattern> parsePattern(QStringView text) {
+std::optional<ItemPattern> parsePattern(QStringView text, bool emptyId) {
     const qsizetype slash = text.indexOf(u'/');
     const Category* c = slash > 0 ? categoryForName(text.first(slash)) : nullptr;
     if (!c)
@@ -81,19 +81,19 @@ std::optional<ItemPattern> parsePattern(QStringView text) {
             pattern.parts.back() += ch;
         }
     }
-    if (pattern.plain() && pattern.id().isEmpty())
+    if (pattern.plain() && pattern.id().isEmpty() && !emptyId)
         return std::nullopt;
     return pattern;
 }
 
-std::optional<ItemRef> parseRef(QStringView text, int occurrence) {
-    const std::optional<ItemPattern> pattern = parsePattern(text);
+std::optional<ItemRef> parseRef(QStringView text, int occurrence, bool emptyId) {
+    const std::optional<ItemPattern> pattern = parsePattern(text, emptyId);
     if (!pattern)
         return std::nullopt;
     QString id = pattern->parts.front();
     for (qsizetype i = 0; i < pattern->wildcards.size(); ++i)
         id += pattern->wildcards[i] + pattern->parts[size_t(i) + 1];
-    if (id.isEmpty())
+    if (id.isEmpty() && !emptyId)
         return std::nullopt;
     return ItemRef{pattern->category, id, pattern->occurrence.value_or(occurrence)};
 }

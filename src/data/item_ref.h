@@ -44,9 +44,9 @@ struct ItemPattern {
     bool matches(QStringView id) const;
 };
 
-std::optional<ItemPattern> parsePattern(QStringView text);
+std::optional<ItemPattern> parsePattern(QStringView text, bool emptyId = false);
 // A reference: a pattern's wildcards taken as characters. `occurrence` is used when the text
-// gives none.
-std::optional<ItemRef> parseRef(QStringView text, int occurrence = 1);
+// gives none. An empty id ("weapon/", which a header line "Weapon=" has) only when allowed.
+std::optional<ItemRef> parseRef(QStringView text, int occurrence = 1, bool emptyId = false);
 
 } // namespace wed

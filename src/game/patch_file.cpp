@@ -250,7 +250,7 @@ class Reader {
             change.item.id = item;
             return true;
         }
-        const std::optional<ItemRef> ref = parseRef(item);
+        const std::optional<ItemRef> ref = parseRef(item, 1, true);
         if (!ref) {
             fail(line_, QStringLiteral("“%1”不是物品的引用（类别/编号）。").arg(item));
             return false;
@@ -291,7 +291,7 @@ class Reader {
             change.after = ItemRef{CategoryId::Weapon, *place, 1};
             return true;
         }
-        const std::optional<ItemRef> ref = parseRef(*place);
+        const std::optional<ItemRef> ref = parseRef(*place, 1, true);
         if (!ref || change.kind != ChangeKind::Add)
             return fail(line_, QStringLiteral("第三列“%1”不是所跟随的物品的引用。").arg(*place)),
                    false;
