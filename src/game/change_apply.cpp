@@ -228,14 +228,21 @@ class Planner {
         if (!threeWay(i, game_.nameRecordLines(change.item.id), change.baseLines, change.nowLines))
             return;
         if (!lines)
-            return add(GameFile::Names,
-                       removeLines(names(), record.opening,
-                                   record.endedByEmptyLine ? record.last + 1 : record.last),
-                       i);
+            return add(GameFile::Names, removeNameRecord(record), i);
         if (record.opening >= 0)
             return add(GameFile::Names, replaceLines(names(), record.opening, record.last, *lines),
                        i);
         add(GameFile::Names, insertNameRecord(change, *lines), i);
+    }
+
+    // A name record's lines with the empty line that parts it from the next record, or, at the
+    // end of the file, from the one before it, which an added record got (insertNameRecord).
+    Splice removeNameRecord(const NameRecordLines& record) const {
+        if (record.endedByEmptyLine)
+            return removeLines(names(), record.opening, record.last + 1);
+        const bool emptyBefore =
+            record.opening > 0 && names().lineBytes(record.opening - 1).isEmpty();
+        return removeLines(names(), record.opening - (emptyBefore ? 1 : 0), record.last);
     }
 
     // A new name record after the one it follows and its empty line (or after where the set
