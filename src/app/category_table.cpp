@@ -29,13 +29,6 @@ bool lessKey(const SortKey& a, const SortKey& b) {
     return a.text < b.text;
 }
 
-QString csvField(QString text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 } // namespace
 
 CategoryTable::CategoryTable(Document& document, CategoryId category, QObject* parent)
@@ -220,21 +213,11 @@ bool TableSortFilter::lessThan(const QModelIndex& left, const QModelIndex& right
     return sortOrder() == Qt::AscendingOrder ? left.row() < right.row() : left.row() > right.row();
 }
 
-QByteArray tableCsv(const QAbstractItemModel& model) {
-    QString text;
-    auto line = [&](auto value, int columns) {
-        for (int column = 0; column < columns; ++column) {
-            if (column > 0)
-                text += u',';
-            text += csvField(value(column));
-        }
-        text += QStringLiteral("\r\n");
-    };
-    const int columns = model.columnCount();
-    line([&](int c) { return model.headerData(c, Qt::Horizontal).toString(); }, columns);
-    for (int row = 0; row < model.rowCount(); ++row)
-        line([&](int c) { return model.data(model.index(row, c)).toString(); }, columns);
-    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+std::vector<ListEntry> TableSortFilter::shownEntries() const {
+    std::vector<ListEntry> shown;
+    for (int row = 0; row < rowCount(); ++row)
+        shown.push_back(table_.entry(mapToSource(index(row, 0)).row()));
+    return shown;
 }
 
 } // namespace wed

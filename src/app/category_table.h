@@ -79,6 +79,8 @@ class TableSortFilter : public QSortFilterProxyModel {
     explicit TableSortFilter(CategoryTable& table, QObject* parent = nullptr);
     void setFind(const QString& text);
     const CategoryTable& table() const { return table_; }
+    // The items of the rows shown, in the order shown.
+    std::vector<ListEntry> shownEntries() const;
 
   protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
@@ -88,10 +90,5 @@ class TableSortFilter : public QSortFilterProxyModel {
     CategoryTable& table_;
     QString find_;
 };
-
-// The rows shown, in the order shown, as CSV in UTF-8 with a byte-order mark (so that
-// spreadsheet programs on Chinese Windows read it): the column captions, then one line per row;
-// a value with a comma, a quote or a line break is quoted.
-QByteArray tableCsv(const QAbstractItemModel& model);
 
 } // namespace wed

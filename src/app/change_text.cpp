@@ -67,6 +67,8 @@ QString describeChange(const Change& change, const GameData& names) {
     const QString item = refText(change.item);
     switch (change.kind) {
     case ChangeKind::Key:
+        if (change.isTyped)
+            return QStringLiteral("%1 %2：%3").arg(item, keyText(change), change.typed);
         return QStringLiteral("%1 %2：%3 → %4")
             .arg(item, keyText(change), valueText(change.base), valueText(change.now));
     case ChangeKind::Record:
@@ -91,6 +93,17 @@ QString describeChange(const Change& change, const GameData& names) {
     }
     }
     return {};
+}
+
+QString sideText(const Change& change, const std::optional<QByteArray>& value,
+                 const std::optional<Lines>& lines, const GameData& names) {
+    if (change.kind == ChangeKind::Key)
+        return value ? decodeAnsi(*value) : kNone;
+    if (!lines)
+        return kNone;
+    if (change.kind == ChangeKind::Names)
+        return nameRecordText(*lines, nameLayout(names, change.item.id));
+    return QStringLiteral("%1 行").arg(lines->size());
 }
 
 QString describeConflict(const Change& change, const ChangeResult& result, const GameData& names) {

@@ -29,6 +29,8 @@ QString what(const Outcome& o) {
         return o.detail.isEmpty()
                    ? QStringLiteral("一条记录至少要有一行。")
                    : QStringLiteral("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
+    case Status::NoBaseFolder:
+        return QStringLiteral("还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。");
     case Status::ChangeConflicts:
         return QStringLiteral("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
     case Status::PatchMalformed:

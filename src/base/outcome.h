@@ -61,6 +61,7 @@ enum class Status {
     NotOwnKey,          // detail: a key that is no key of its own line (empty, "=", a header)
     NotARecord,         // detail: a line that would break the record (or its name record) apart
     ChangeConflicts,    // line: how many changes conflict with what the folder holds now
+    NoBaseFolder,       // a patch of the changes needs the base they are changes against
     PatchMalformed,     // path, line: the patch and its line; detail: what is wrong with it
     PatchCannotCarry,   // detail: the item whose bytes the code page cannot decode
     SheetMalformed,     // detail: what is wrong with the sheet's text at its row and column

@@ -189,10 +189,7 @@ int importSheet(const Request& request, CommandOutput& output) {
     }
     QString report;
     for (const Change& change : imported.changes)
-        report += lineOf(change.isTyped ? QStringLiteral("%1 %2：%3")
-                                              .arg(refText(change.item),
-                                                   QString::fromLatin1(change.key), change.typed)
-                                        : describeChange(change, game));
+        report += lineOf(describeChange(change, game));
     if (!request.has("dry-run")) {
         if (const ApplyPlan applied = game.apply(imported.changes); applied.outcome.refused())
             return refused(applied.outcome, output);

@@ -214,6 +214,7 @@ class Planner {
         // The lines outside records up to the next record the set keeps move before it; the
         // records the set removes on the way go with this change.
         const qsizetype end = beforeNextRecord(last);
+        replacedUntil_.insert(refText(change.item), end);
         Lines moved;
         for (qsizetype k = last + 1; k <= end; ++k) {
             if (std::binary_search(removed_.begin(), removed_.end(), k)) {
@@ -255,6 +256,8 @@ class Planner {
                     first = std::min(first, game_.itemIndex().headers(c.id).front());
             return first < items().lineCount() ? first - 1 : lastLineOf(items());
         }
+        if (replacedUntil_.contains(refText(*change.after)))
+            return replacedUntil_.value(refText(*change.after));
         if (const qsizetype header = headerOf(*change.after); header >= 0)
             return game_.recordLast(change.after->category, header);
         if (addedAfter_.contains(refText(*change.after)))
@@ -272,14 +275,21 @@ class Planner {
         if (!threeWay(i, game_.nameRecordLines(change.item.id), change.baseLines, change.nowLines))
             return;
         if (!lines)
-            return add(GameFile::Names,
-                       removeLines(names(), record.opening,
-                                   record.endedByEmptyLine ? record.last + 1 : record.last),
-                       i);
+            return add(GameFile::Names, removeNameRecord(record), i);
         if (record.opening >= 0)
             return add(GameFile::Names, replaceLines(names(), record.opening, record.last, *lines),
                        i);
         add(GameFile::Names, insertNameRecord(change, *lines), i);
+    }
+
+    // A name record's lines with the empty line that parts it from the next record, or, at the
+    // end of the file, from the one before it, which an added record got (insertNameRecord).
+    Splice removeNameRecord(const NameRecordLines& record) const {
+        if (record.endedByEmptyLine)
+            return removeLines(names(), record.opening, record.last + 1);
+        const bool emptyBefore =
+            record.opening > 0 && names().lineBytes(record.opening - 1).isEmpty();
+        return removeLines(names(), record.opening - (emptyBefore ? 1 : 0), record.last);
     }
 
     // A new name record after the one it follows and its empty line (or after where the set
@@ -423,6 +433,8 @@ class Planner {
     // Where the records and name records the set adds go, for those added after them.
     QHash<QString, qsizetype> addedAfter_;
     QHash<QString, NameRecordLines> namesAfter_;
+    // The records without their end line the set writes, and the line their change reaches.
+    QHash<QString, qsizetype> replacedUntil_;
     mutable std::optional<RecordLookup> lookup_;
     std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };

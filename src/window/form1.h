@@ -28,6 +28,7 @@ class QRadioButton;
 
 namespace wed {
 
+class ComparisonWindow;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
@@ -152,6 +153,7 @@ class Form1 : public QWidget {
     void exportPatch();
     void applyPatch();
     void showComparison();
+    ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
     void showAbout();
     // A note in the menu bar's corner that goes by itself, for what needs no answer.
     void notice(const QString& text);
@@ -258,6 +260,7 @@ class Form1 : public QWidget {
     HistoryWindow* history_ = nullptr;
     std::array<TableWindow*, 3> tables_{};
     ProblemWindow* problems_ = nullptr;
+    ComparisonWindow* comparisonWindow_ = nullptr;
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.

@@ -62,9 +62,14 @@ std::optional<NameRecordText> ModalPrompts::editNames(QWidget* parent, const QSt
 }
 
 std::optional<QString> ModalPrompts::askSavePath(QWidget* parent, const QString& title,
-                                                 const QString& suggested) {
-    const QString path =
-        QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("CSV (*.csv)"));
+                                                 const QString& suggested, const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
+std::optional<QString> ModalPrompts::askOpenPath(QWidget* parent, const QString& title,
+                                                 const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(parent, title, {}, filter);
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 

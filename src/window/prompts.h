@@ -25,9 +25,13 @@ class Prompts {
     // An item's name and description lines, starting from `text`; none when cancelled.
     virtual std::optional<NameRecordText> editNames(QWidget* parent, const QString& title,
                                                     const NameRecordText& text) = 0;
-    // Where to save a file, starting from `suggested`; none when cancelled.
+    // Where to save a file, starting from `suggested`, of the types of the filter ("CSV
+    // (*.csv)"); none when cancelled.
     virtual std::optional<QString> askSavePath(QWidget* parent, const QString& title,
-                                               const QString& suggested) = 0;
+                                               const QString& suggested, const QString& filter) = 0;
+    // A file to open, of the types of the filter; none when cancelled.
+    virtual std::optional<QString> askOpenPath(QWidget* parent, const QString& title,
+                                               const QString& filter) = 0;
     // A folder, such as a game folder; none when cancelled.
     virtual std::optional<QString> askFolder(QWidget* parent, const QString& title) = 0;
 };
@@ -42,7 +46,9 @@ class ModalPrompts final : public Prompts {
     std::optional<NameRecordText> editNames(QWidget* parent, const QString& title,
                                             const NameRecordText& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& title,
-                                       const QString& suggested) override;
+                                       const QString& suggested, const QString& filter) override;
+    std::optional<QString> askOpenPath(QWidget* parent, const QString& title,
+                                       const QString& filter) override;
     std::optional<QString> askFolder(QWidget* parent, const QString& title) override;
 };
 

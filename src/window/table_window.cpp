@@ -1,8 +1,10 @@
 #include "window/table_window.h"
 
+#include "app/category_sheet.h"
 #include "edit/whole_file.h"
 #include "window/editor_keys.h"
 #include "window/field_layout.h"
+#include "window/file_actions.h"
 #include "window/prompts.h"
 
 #include <QAction>
@@ -96,11 +98,17 @@ void TableWindow::installKeys() {
     bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
         emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
     });
-    auto* save = new QAction(QStringLiteral("导出CSV…"), view_);
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    save->setShortcutContext(Qt::WindowShortcut);
-    connect(save, &QAction::triggered, this, &TableWindow::exportCsv);
-    view_->addAction(save);
+    const auto menuEntry = [this](const QString& text, QKeySequence keys, auto run) {
+        auto* action = new QAction(text, view_);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, run);
+        view_->addAction(action);
+    };
+    menuEntry(QStringLiteral("导出CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+              &TableWindow::exportCsv);
+    menuEntry(QStringLiteral("导入 CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+              &TableWindow::importCsv);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), find_);
     close->setContext(Qt::WidgetShortcut);
@@ -132,9 +140,15 @@ void TableWindow::commitCells(const QString& typed) {
 void TableWindow::exportCsv() {
     const std::optional<QString> path =
         prompts_.askSavePath(this, QStringLiteral("导出CSV"),
-                             QStringLiteral("%1.csv").arg(wed::category(table_.category()).word));
+                             QStringLiteral("%1.csv").arg(wed::category(table_.category()).word),
+                             QStringLiteral("CSV (*.csv)"));
     if (path)
-        emit outcome(saveWholeFile(*path, tableCsv(rows_)));
+        emit outcome(saveWholeFile(
+            *path, categorySheet(document_.game(), table_.category(), rows_.shownEntries())));
+}
+
+void TableWindow::importCsv() {
+    emit outcome(importSheetFile(this, document_, table_.category(), prompts_));
 }
 
 } // namespace wed

@@ -27,7 +27,8 @@ class TableRows : public TableSortFilter {
 // edited with the field's rules and written on Enter; a value typed over several cells of one
 // column goes to all of them in one save and one step, and "*1.1", "+5" or "-5" change each
 // cell's number. Ctrl+Z and Ctrl+Y reach the document while no cell is being edited;
-// Ctrl+Shift+S exports the rows shown as CSV.
+// Ctrl+Shift+S exports the rows shown as CSV, as the command line's export writes them, and
+// Ctrl+Shift+O imports a CSV file of the category, shown before it is applied.
 class TableWindow : public QWidget {
     Q_OBJECT
   public:
@@ -42,6 +43,7 @@ class TableWindow : public QWidget {
     // The typed text for the selected cells of one column, or for the current cell.
     void commitCells(const QString& typed);
     void exportCsv();
+    void importCsv();
 
   signals:
     void outcome(const wed::Outcome& outcome);

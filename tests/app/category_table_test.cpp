@@ -1,3 +1,4 @@
+#include "app/category_sheet.h"
 #include "app/category_table.h"
 #include "document_fixture.h"
 
@@ -86,9 +87,12 @@ TEST_F(Table, SortsByValueThenTextWithMissingLastAndWritesTheRowsShownAsCsv) {
         rows.sort(column(key), order);
         EXPECT_EQ(shownIn(rows, CategoryTable::kIdColumn), ids) << key;
     }
-    // The rows shown go to CSV, a text that holds a comma quoted.
-    rows.setFind(QStringLiteral("甲"));
-    EXPECT_TRUE(tableCsv(rows).contains(QStringLiteral("\r\na,\"甲,乙\",无,10 20,").toUtf8()));
+    // The rows shown go to CSV in the order shown, a text that holds a comma quoted.
+    rows.sort(column("Cost"), Qt::DescendingOrder);
+    const QString csv =
+        QString::fromUtf8(categorySheet(document.game(), CategoryId::Weapon, rows.shownEntries()));
+    EXPECT_TRUE(csv.contains(QStringLiteral("\r\nweapon/a,\"甲,乙\",无,10 20,")));
+    EXPECT_LT(csv.indexOf("\r\nweapon/c,"), csv.indexOf("\r\nweapon/b,"));
 }
 
 // The table is a view of the document: edits made in the panels, and items added, show at once.

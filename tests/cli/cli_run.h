@@ -28,6 +28,7 @@ inline Ran run(const QStringList& arguments) {
     return {status, QString::fromUtf8(output.out), QString::fromUtf8(output.err)};
 }
 
+#ifdef WED_PROGRAM
 // Runs the program itself (or another of the project's) with no display to open a window on; as
 // the unprivileged user "nobody" when asked (this process must be able to drop its privileges).
 inline Ran runProgram(const QStringList& arguments, bool unprivileged = false,
@@ -54,5 +55,6 @@ inline Ran runProgram(const QStringList& arguments, bool unprivileged = false,
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+#endif
 
 } // namespace wed::test

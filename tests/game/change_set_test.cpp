@@ -62,8 +62,8 @@ TEST_F(ChangeSets, ADiffCarriedAsAPatchMakesTheBaseIntoTheModByteForByte) {
                   "Armor=vest\r\nHp=80\r\n" + kEnd.toLatin1() + "\r\nArmor=new one\r\nHp=1");
     items.replace("Implant=RandItems_1\r\nCost=5\r\n;**\r\n", "");
     mod.writeFile(QStringLiteral("weapon.cfg"), items);
-    mod.writeNames({"<gun>", "x", QStringLiteral("名称：      新枪"), "", "<new one>", "z", "",
-                    "<dup>", "x", "y"});
+    mod.writeNames({"<gun>", "x", QStringLiteral("名称：      新枪"), "", "<dup>", "x", "y", "",
+                    "<new one>", "z"});
     const ChangeSet changes = patch();
     ASSERT_EQ(changes.size(), 10u) << writePatch(changes).text.constData();
     GameData folder = read(target);
@@ -74,6 +74,10 @@ TEST_F(ChangeSets, ADiffCarriedAsAPatchMakesTheBaseIntoTheModByteForByte) {
     const ApplyPlan again = folder.apply(changes);
     EXPECT_TRUE(again.outcome.done());
     EXPECT_FALSE(again.changesBytes());
+    // The diff the other way gives the base's bytes back.
+    ASSERT_TRUE(folder.apply(diffFolders(read(target), read(base))).outcome.done());
+    for (const char* file : {"weapon.cfg", "Text/Weapon.txt"})
+        EXPECT_EQ(target.readFile(file), base.readFile(file)) << file;
 }
 
 // References mean the folder before the set: the second "dup" stays the second.

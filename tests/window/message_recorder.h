@@ -26,13 +26,18 @@ class MessageRecorder final : public Prompts {
         shownNames.push_back(text);
         return next(nameAnswers);
     }
-    std::optional<QString> askSavePath(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> askSavePath(QWidget*, const QString&, const QString&,
+                                       const QString&) override {
         return savePath;
     }
     std::optional<QString> askFolder(QWidget*, const QString&) override { return next(folders); }
+    std::optional<QString> askOpenPath(QWidget*, const QString&, const QString&) override {
+        return next(openPaths);
+    }
 
     QStringList texts;
     std::optional<QString> savePath;
+    std::deque<QString> openPaths;
     QStringList questions;
     std::deque<QString> answers;
     std::deque<QString> folders;

@@ -1,0 +1,140 @@
+#include "window/comparison_window.h"
+
+#include "app/change_text.h"
+#include "app/comparison.h"
+#include "app/document.h"
+#include "base/code_page.h"
+#include "data/item_fields.h"
+#include "window/editor_keys.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+namespace wed {
+namespace {
+
+// What a change concerns within its item: the field's caption for a key of a field of the
+// category, else the key ("#K" for the K-th line of it), or the kind of the change.
+QString fieldText(const Change& change) {
+    switch (change.kind) {
+    case ChangeKind::Key: {
+        const QString key = decodeAnsi(change.key);
+        const int field = fieldOfKey(change.item.category, key);
+        QString text =
+            field >= 0
+                ? categoryFields(change.item.category).fields[size_t(field)].caption.trimmed()
+                : key;
+        if (change.keyOccurrence > 1)
+            text += u'#' + QString::number(change.keyOccurrence);
+        return text;
+    }
+    case ChangeKind::Record:
+        return QStringLiteral("整条记录");
+    case ChangeKind::Add:
+        return QStringLiteral("新增");
+    case ChangeKind::Remove:
+        return QStringLiteral("删除");
+    case ChangeKind::Names:
+        return QStringLiteral("名字记录");
+    }
+    return {};
+}
+
+} // namespace
+
+ComparisonWindow::ComparisonWindow(Document& document, Comparison& comparison, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), comparison_(comparison) {
+    setObjectName(QStringLiteral("ComparisonWindow"));
+    setWindowTitle(QStringLiteral("与原版比较"));
+    table_ = new QTableWidget(0, 4, this);
+    table_->setHorizontalHeaderLabels({QStringLiteral("物品"), QStringLiteral("字段"),
+                                       QStringLiteral("原版"), QStringLiteral("现在")});
+    table_->setAccessibleName(QStringLiteral("与原版不同之处"));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    revert_ = new QPushButton(QStringLiteral("还原"), this);
+    revert_->setObjectName(QStringLiteral("RevertButton"));
+    revert_->setEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(table_);
+    layout->addWidget(revert_, 0, Qt::AlignRight);
+    resize(720, 420);
+    connect(&comparison_, &Comparison::changed, this, &ComparisonWindow::fill);
+    connect(table_, &QTableWidget::activated, this,
+            [this](const QModelIndex& index) { request(index.row()); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { revert_->setEnabled(!selectedRows().empty()); });
+    connect(revert_, &QPushButton::clicked, this, &ComparisonWindow::revertSelected);
+    bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
+        emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
+    });
+    fill();
+}
+
+void ComparisonWindow::fill() {
+    const ChangeSet& changes = comparison_.changes();
+    const GameData& game = document_.game();
+    table_->clearContents();
+    table_->setRowCount(int(changes.size()));
+    for (size_t row = 0; row < changes.size(); ++row) {
+        const Change& change = changes[row];
+        const QString cells[] = {
+            change.kind == ChangeKind::Names ? u'<' + change.item.id + u'>' : refText(change.item),
+            fieldText(change), sideText(change, change.base, change.baseLines, game),
+            sideText(change, change.now, change.nowLines, game)};
+        for (int column = 0; column < 4; ++column)
+            table_->setItem(int(row), column, new QTableWidgetItem(cells[column]));
+    }
+    table_->resizeColumnsToContents();
+    revert_->setEnabled(!selectedRows().empty());
+}
+
+std::optional<ItemRef> ComparisonWindow::itemOf(size_t row) const {
+    const Change& change = comparison_.changes().at(row);
+    const GameData& game = document_.game();
+    if (change.kind != ChangeKind::Names)
+        return game.headerOf(change.item) >= 0 ? std::optional(change.item) : std::nullopt;
+    // A name record belongs to an id: the first item with it, weapons first.
+    for (const Category& c : categories())
+        if (const ItemRef item{c.id, change.item.id, 1}; game.headerOf(item) >= 0)
+            return item;
+    return std::nullopt;
+}
+
+void ComparisonWindow::request(int row) {
+    if (row < 0 || size_t(row) >= comparison_.changes().size())
+        return;
+    if (const std::optional<ItemRef> item = itemOf(size_t(row)))
+        emit itemRequested(*item);
+}
+
+std::vector<size_t> ComparisonWindow::selectedRows() const {
+    std::set<size_t> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.insert(size_t(index.row()));
+    return {rows.begin(), rows.end()};
+}
+
+void ComparisonWindow::revertSelected() {
+    const std::vector<size_t> rows = selectedRows();
+    if (rows.empty())
+        return;
+    Document::StepInfo step{QStringLiteral("还原 %1 处修改").arg(rows.size()), {}, {}, {}, 0};
+    // The step shows the first row's item, on each side that has it.
+    const Change& first = comparison_.changes()[rows.front()];
+    step.before.item = itemOf(rows.front());
+    if (first.kind == ChangeKind::Names)
+        step.after.item = step.before.item;
+    else if (comparison_.baseHas(first.item))
+        step.after.item = first.item;
+    emit outcome(document_.apply(comparison_.revert(rows), std::move(step)));
+}
+
+} // namespace wed

@@ -1,0 +1,90 @@
+#include "window/file_actions.h"
+
+#include "app/category_sheet.h"
+#include "app/comparison.h"
+#include "app/document.h"
+#include "base/file_bytes.h"
+#include "edit/whole_file.h"
+#include "game/patch_file.h"
+#include "window/patch_preview_dialog.h"
+#include "window/prompts.h"
+#include "window/sheet_import_dialog.h"
+
+#include <QFileInfo>
+
+namespace wed {
+namespace {
+
+const QString kPatchFilter = QStringLiteral("补丁 (*.patch);;所有文件 (*)");
+
+// The file's bytes, or why they cannot be read; nothing was written either way.
+FileRead readChosen(const QString& path) {
+    FileRead read = readFile(path);
+    read.outcome.effect = Effect::NothingWritten;
+    return read;
+}
+
+} // namespace
+
+Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
+    if (!document.isOpen())
+        return Outcome::of(Status::NoFileChosen);
+    const std::optional<QString> path =
+        prompts.askOpenPath(parent, QStringLiteral("应用补丁"), kPatchFilter);
+    if (!path)
+        return Outcome::of(Status::Ignored);
+    const FileRead file = readChosen(*path);
+    if (!file.outcome.done())
+        return file.outcome;
+    PatchRead patch = readPatch(file.bytes);
+    if (!patch.outcome.done()) {
+        patch.outcome.path = *path;
+        patch.outcome.effect = Effect::NothingWritten;
+        return patch.outcome;
+    }
+    const ApplyPlan plan = document.game().plan(patch.changes);
+    if (!plan.outcome.done()) {
+        Outcome refusal = plan.outcome;
+        refusal.item = refText(patch.changes[size_t(plan.refusedAt)].item);
+        return refusal;
+    }
+    PatchPreviewDialog preview(document.game(), patch.changes, plan, parent);
+    const int choice = preview.exec();
+    if (choice == PatchPreviewDialog::Cancel)
+        return Outcome::of(Status::Ignored);
+    return document.apply(
+        patch.changes,
+        {QStringLiteral("应用补丁 %1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0}, {},
+        choice == PatchPreviewDialog::ApplySkippingConflicts);
+}
+
+Outcome exportPatchFile(QWidget* parent, const Comparison& comparison, Prompts& prompts) {
+    const std::optional<QString> path = prompts.askSavePath(
+        parent, QStringLiteral("导出补丁"), QStringLiteral("mod.patch"), kPatchFilter);
+    if (!path)
+        return Outcome::of(Status::Ignored);
+    const PatchText patch = writePatch(comparison.changes());
+    if (!patch.refused.done())
+        return patch.refused;
+    return saveWholeFile(*path, patch.text);
+}
+
+Outcome importSheetFile(QWidget* parent, Document& document, CategoryId category,
+                        Prompts& prompts) {
+    const std::optional<QString> path = prompts.askOpenPath(
+        parent, QStringLiteral("导入 CSV"), QStringLiteral("CSV (*.csv);;所有文件 (*)"));
+    if (!path)
+        return Outcome::of(Status::Ignored);
+    const FileRead file = readChosen(*path);
+    if (!file.outcome.done())
+        return file.outcome;
+    const SheetImport imported = importSheet(document.game(), category, file.bytes);
+    SheetImportDialog preview(document.game(), imported, parent);
+    if (preview.exec() != QDialog::Accepted)
+        return Outcome::of(Status::Ignored);
+    return document.apply(
+        imported.changes,
+        {QStringLiteral("导入 CSV：%1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0});
+}
+
+} // namespace wed
