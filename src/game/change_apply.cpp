@@ -198,7 +198,8 @@ class Planner {
             return;
         // A record without its end line ends at the next record: it goes right before that one,
         // after any lines outside records, so that it takes none of them in.
-        const bool open = lines && !isRecordEndLine(lines->back(), categoryFields(category).endRule);
+        const bool open =
+            lines && !isRecordEndLine(lines->back(), categoryFields(category).endRule);
         if (change.kind == ChangeKind::Add) {
             qsizetype place = placeOf(change);
             if (open)
@@ -343,12 +344,14 @@ class Planner {
                 if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
                     insertion.splice.offset == removal.splice.offset + 2 &&
                     insertion.splice.inserted.endsWith("\r\n"))
-                    insertion.splice = {removal.splice.offset, {},
-                                        "\r\n" + insertion.splice.inserted.chopped(2)};
+                    insertion.splice = {
+                        removal.splice.offset, {}, "\r\n" + insertion.splice.inserted.chopped(2)};
         }
     }
 
-    const LineBuffer& buffer(GameFile file) const { return file == GameFile::Items ? items() : names(); }
+    const LineBuffer& buffer(GameFile file) const {
+        return file == GameFile::Items ? items() : names();
+    }
 
     // Two removals that overlap (records that end a file without a line end each take the line
     // end before them) remove the bytes of both, once.

@@ -146,13 +146,15 @@ Lines GameData::recordLinesAt(CategoryId category, qsizetype header) const {
 QByteArrayView GameData::recordBytes(const RecordEntry& record) const {
     const qsizetype begin = items_.lineStart(record.header);
     return QByteArrayView(items_.bytes())
-        .sliced(begin, items_.lineStart(record.last) + items_.lineBytes(record.last).size() - begin);
+        .sliced(begin,
+                items_.lineStart(record.last) + items_.lineBytes(record.last).size() - begin);
 }
 
 QByteArrayView GameData::nameRecordBytes(const NameRecordLines& record) const {
     const qsizetype begin = names_.lineStart(record.opening);
     return QByteArrayView(names_.bytes())
-        .sliced(begin, names_.lineStart(record.last) + names_.lineBytes(record.last).size() - begin);
+        .sliced(begin,
+                names_.lineStart(record.last) + names_.lineBytes(record.last).size() - begin);
 }
 
 namespace {

@@ -156,7 +156,9 @@ void Form1::showComparison() {
     if (!comparisonWindow_) {
         comparisonWindow_ = new ComparisonWindow(document_, comparison_, this);
         connect(comparisonWindow_, &ComparisonWindow::itemRequested, this,
-                [this](const ItemRef& item) { showPlace({item, -1, {}}); });
+                [this](const ItemRef& item) {
+                    showPlace({item, -1, {}});
+                });
         connect(comparisonWindow_, &ComparisonWindow::outcome, this, &Form1::report);
     }
     comparisonWindow_->show();
