@@ -349,6 +349,27 @@ class Planner {
         }
     }
 
+    // Lines added after the file's last line, which a run of removals takes away, go where
+    // that run begins. This runs on the removals merged, so that one is the whole run.
+    void insertBeforeRemovedTail() {
+        for (const Edit& removal : edits_) {
+            const qsizetype end = removal.splice.offset + removal.splice.removed.size();
+            // Only a file without a final line end takes lines after its last one with a line
+            // end in front.
+            const QByteArray& bytes = buffer(removal.file).bytes();
+            if (removal.splice.removed.isEmpty() || !removal.splice.inserted.isEmpty() ||
+                end != bytes.size() || bytes.endsWith(kCrLf))
+                continue;
+            const bool ownLineEnd = removal.splice.removed.startsWith("\r\n");
+            for (Edit& insertion : edits_)
+                if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
+                    insertion.splice.offset == end && insertion.splice.inserted.startsWith("\r\n"))
+                    insertion.splice = {removal.splice.offset, {},
+                                        ownLineEnd ? insertion.splice.inserted
+                                                   : insertion.splice.inserted.sliced(2)};
+        }
+    }
+
     const LineBuffer& buffer(GameFile file) const {
         return file == GameFile::Items ? items() : names();
     }
@@ -390,15 +411,18 @@ class Planner {
     void markOverlaps() {
         insertBeforeRemovedEnd();
         // An insertion where another change's bytes begin stands before them: no overlap.
-        std::stable_sort(edits_.begin(), edits_.end(), [](const Edit& a, const Edit& b) {
+        const auto inFileOrder = [](const Edit& a, const Edit& b) {
             if (a.file != b.file)
                 return a.file < b.file;
             if (a.splice.offset != b.splice.offset)
                 return a.splice.offset < b.splice.offset;
             return a.splice.removed.isEmpty() && !b.splice.removed.isEmpty();
-        });
+        };
+        std::stable_sort(edits_.begin(), edits_.end(), inFileOrder);
         mergeRemovals();
         dropContainedRemovals();
+        insertBeforeRemovedTail();
+        std::stable_sort(edits_.begin(), edits_.end(), inFileOrder);
         std::vector<bool> overlapping(changes_.size(), false);
         for (size_t k = 1; k < edits_.size(); ++k) {
             const Edit& a = edits_[k - 1];
