@@ -360,13 +360,17 @@ class Planner {
             if (removal.splice.removed.isEmpty() || !removal.splice.inserted.isEmpty() ||
                 end != bytes.size() || bytes.endsWith(kCrLf))
                 continue;
-            const bool ownLineEnd = removal.splice.removed.startsWith("\r\n");
-            for (Edit& insertion : edits_)
+            // The first of them (the earliest change) needs no line end in front where the
+            // removal leaves one.
+            bool lineEndLeft = !removal.splice.removed.startsWith("\r\n");
+            for (Edit& insertion : edits_) // in file order, of one place the earliest first
                 if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
-                    insertion.splice.offset == end && insertion.splice.inserted.startsWith("\r\n"))
+                    insertion.splice.offset == end && insertion.splice.inserted.startsWith("\r\n")) {
                     insertion.splice = {removal.splice.offset, {},
-                                        ownLineEnd ? insertion.splice.inserted
-                                                   : insertion.splice.inserted.sliced(2)};
+                                        lineEndLeft ? insertion.splice.inserted.sliced(2)
+                                                    : insertion.splice.inserted};
+                    lineEndLeft = false;
+                }
         }
     }
 
