@@ -1,4 +1,5 @@
 #include "data_property.h"
+#include "fuzz_files.h"
 
 #include "app/document.h"
 #include "app/game_check.h"
@@ -42,18 +43,6 @@ Case parse(QByteArrayView input) {
     c.text = QString::fromUtf8(take(byte(6)));
     c.names = take(input.size());
     return c;
-}
-
-bool write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-QByteArray read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 // The buffer's lines are those of a fresh split of its bytes.

@@ -1,4 +1,5 @@
 #include "patch_property.h"
+#include "fuzz_files.h"
 
 #include "base/code_page.h"
 #include "game/folder_diff.h"
@@ -23,8 +24,8 @@ Case parse(QByteArrayView input) {
     const auto byte = [&](qsizetype i) { return i < input.size() ? uchar(input[i]) : 0; };
     qsizetype at = std::min<qsizetype>(8, input.size());
     for (int i = 0; i < 4; ++i) {
-        const qsizetype length = std::min<qsizetype>(byte(2 * i) | byte(2 * i + 1) << 8,
-                                                     input.size() - at);
+        const qsizetype length =
+            std::min<qsizetype>(byte(2 * i) | byte(2 * i + 1) << 8, input.size() - at);
         c.files[i] = input.sliced(at, length).toByteArray();
         at += length;
     }
@@ -32,21 +33,8 @@ Case parse(QByteArrayView input) {
     return c;
 }
 
-bool write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-QByteArray read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 // A folder of the files given, read into a model.
-bool folder(const QString& path, const QByteArray& items, const QByteArray& names,
-            GameData& game) {
+bool folder(const QString& path, const QByteArray& items, const QByteArray& names, GameData& game) {
     return write(path + QStringLiteral("/weapon.cfg"), items) &&
            write(path + QStringLiteral("/Text/Weapon.txt"), names) &&
            !game.read(path + QStringLiteral("/weapon.cfg")).refused();

@@ -6,8 +6,6 @@
 #include "edit/field_line.h"
 #include "game/item_actions.h"
 
-#include <QStringDecoder>
-
 namespace wed {
 namespace {
 
@@ -112,13 +110,10 @@ class Importer {
     Importer(const GameData& game, CategoryId category) : game_(game), category_(category) {}
 
     SheetImport run(QByteArrayView bytes) {
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8(bytes);
-        if (utf8.hasError())
+        const std::optional<QString> text = utf8Text(bytes);
+        if (!text)
             return fail(1, 0, QStringLiteral("不是 UTF-8 文本。"));
-        const CsvRows csv = parseCsv(text);
+        const CsvRows csv = parseCsv(*text);
         if (csv.malformed) {
             result_.problems.push_back(*csv.malformed);
             return std::move(result_);

@@ -142,4 +142,12 @@ qsizetype ansiBytesOfCharacters(QByteArrayView bytes, qsizetype characters) {
     return bytes.size();
 }
 
+std::optional<QString> utf8Text(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? std::nullopt : std::optional(std::move(text));
+}
+
 } // namespace wed

@@ -23,6 +23,10 @@ std::optional<QByteArray> encodeAnsi(QStringView text);
 // The first character (a surrogate pair counts as one) the code page cannot hold; empty if none.
 QString firstUnencodable(QStringView text);
 
+// The text of UTF-8 bytes (the files the editor reads beside the game's: patches, sheets), a
+// byte-order mark left out; none when they are no UTF-8.
+std::optional<QString> utf8Text(QByteArrayView bytes);
+
 // How many of the bytes make up their first `characters` characters (all, when they are fewer).
 qsizetype ansiBytesOfCharacters(QByteArrayView bytes, qsizetype characters);
 

@@ -2,8 +2,6 @@
 
 #include "base/code_page.h"
 
-#include <QStringDecoder>
-
 namespace wed {
 namespace {
 
@@ -182,13 +180,10 @@ bool unescape(QStringView column, std::optional<QString>& text) {
 class Reader {
   public:
     PatchRead run(QByteArrayView bytes) {
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8(bytes);
-        if (utf8.hasError())
+        const std::optional<QString> text = utf8Text(bytes);
+        if (!text)
             return fail(0, QStringLiteral("不是 UTF-8 文本。"));
-        QStringList lines = text.split(u'\n');
+        QStringList lines = text->split(u'\n');
         if (lines.last().isEmpty())
             lines.removeLast();
         for (QString& line : lines)

@@ -158,12 +158,6 @@ class Form1 : public QWidget {
     // A note in the menu bar's corner that goes by itself, for what needs no answer.
     void notice(const QString& text);
     QLabel* noticeLabel() const { return notice_; }
-    // Marks of the comparison and the check (form1_compare.cpp).
-    void showMarks();
-    void markListRow(int row);
-    std::optional<QString> baseNote(CategoryId category, int field) const;
-    std::optional<QString> checkNote(CategoryId category, int field) const;
-    void decorateField(CategoryId category, int field);
     // F7: the problems of the game folder (form1_keys.cpp).
     void showProblems();
     ProblemWindow* problemWindow() const { return problems_; }
@@ -172,6 +166,13 @@ class Form1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Marks of the comparison and the check (form1_compare.cpp).
+    void showMarks();
+    void markListRow(int row);
+    std::optional<QString> baseNote(CategoryId category, int field) const;
+    std::optional<QString> checkNote(CategoryId category, int field) const;
+    void decorateField(CategoryId category, int field);
+
     // The item list (form1_list.cpp).
     void rebuildList(bool followsChange = false);
     void applyFind();

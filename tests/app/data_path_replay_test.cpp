@@ -1,35 +1,13 @@
-// The data path fuzz target's property (fuzz/data_property.h) on its seed inputs and on
-// variants of them with a few bytes changed, in every build, with or without a fuzzer.
+// The data path fuzz target's property (fuzz/data_property.h) on its seeds and their variants.
 #include "data_property.h"
-#include "support/qt_printers.h"
+#include "support/seed_replay.h"
 
-#include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
-#include <random>
-
-namespace wed::fuzz {
+namespace wed::test {
 namespace {
 
 TEST(DataPath, SeedsAndTheirVariantsKeepTheProperty) {
-    const QDir seeds(QStringLiteral(WED_DATA_SEEDS));
-    const QStringList names = seeds.entryList(QDir::Files);
-    ASSERT_GE(names.size(), 10);
-    std::mt19937 random(11);
-    for (const QString& name : names) {
-        QFile file(seeds.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray seed = file.readAll();
-        for (int variant = 0; variant < 12; ++variant) {
-            QByteArray input = seed;
-            for (int change = 0; variant > 0 && change < 3; ++change)
-                input[qsizetype(random() % input.size())] = char(random() % 256);
-            ASSERT_EQ(checkDataPath(input), QString())
-                << name.toStdString() << " variant " << variant << ": "
-                << input.toHex().constData();
-        }
-    }
+    replaySeeds(QStringLiteral(WED_DATA_SEEDS), 0, 11, fuzz::checkDataPath);
 }
 
 } // namespace
-} // namespace wed::fuzz
+} // namespace wed::test
