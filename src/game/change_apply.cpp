@@ -8,6 +8,7 @@
 #include "edit/line_splices.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace wed {
@@ -210,6 +211,7 @@ class Planner {
         const qsizetype last = game_.recordLast(category, header);
         if (!lines)
             return add(GameFile::Items, removeLines(items(), header, last), i);
+        (open ? openAfter_ : closedAfter_).insert(header);
         if (!open)
             return add(GameFile::Items, replaceLines(items(), header, last, *lines), i);
         // The lines outside records up to the next record the set keeps move before it; the
@@ -224,6 +226,13 @@ class Planner {
             }
             moved.append(items().lineBytes(k).toByteArray());
         }
+        // Where the record before is one without its end line, they go before that one (or
+        // the one before it), which would take them in too.
+        const qsizetype target = outsideTarget(header);
+        if (target != header && !moved.isEmpty()) {
+            add(GameFile::Items, insertLinesAfter(items(), target - 1, moved), i);
+            moved.clear();
+        }
         // Whole lines with their line ends, so that a removal on the way lies within.
         const bool fileEnd = end == lastLineOf(items());
         const qsizetype begin = items().lineStart(header);
@@ -232,6 +241,29 @@ class Planner {
         if (!fileEnd || items().bytes().endsWith(kCrLf))
             text += kCrLf;
         add(GameFile::Items, {begin, items().bytes().sliced(begin, stop - begin), text}, i);
+    }
+
+    // The header line before which lines outside records stand outside them after the set:
+    // that of the record at `header`, or of the one before while that one is left, or made,
+    // without its end line (records the set removes do not count).
+    qsizetype outsideTarget(qsizetype header) const {
+        for (;;) {
+            qsizetype before = -1;
+            for (qsizetype k = header - 1; k >= 0 && before < 0; --k)
+                if (isRecordHeaderLine(items().lineBytes(k)) &&
+                    !std::binary_search(removed_.begin(), removed_.end(), k))
+                    before = k;
+            if (before < 0 || closedAfter_.contains(before))
+                return header;
+            const Category& c = *headerCategory(items().lineBytes(before));
+            const bool open =
+                openAfter_.contains(before) ||
+                !isRecordEndLine(items().lineBytes(game_.recordLast(c.id, before)),
+                                 categoryFields(c.id).endRule);
+            if (!open)
+                return header;
+            header = before;
+        }
     }
 
     // The last line before the next record header after the line (of a record the set keeps),
@@ -466,6 +498,8 @@ class Planner {
     QHash<QString, NameRecordLines> namesAfter_;
     // The records without their end line the set writes, and the line their change reaches.
     QHash<QString, qsizetype> replacedUntil_;
+    // The header lines of records the set writes without, and with, their end line.
+    QSet<qsizetype> openAfter_, closedAfter_;
     mutable std::optional<RecordLookup> lookup_;
     std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };
