@@ -31,6 +31,10 @@ struct Edit {
     GameFile file;
     Splice splice;
     size_t change;
+    bool first = false; // of the insertions at one place, in the file before the others
+
+    // Where an insertion stands among those at its place, in file order.
+    std::pair<int, size_t> rank() const { return {first ? 0 : 1, change}; }
 };
 
 class Planner {
@@ -228,9 +232,11 @@ class Planner {
         }
         // Where the record before is one without its end line, they go before that one (or
         // the one before it), which would take them in too.
-        const qsizetype target = outsideTarget(header);
-        if (target != header && !moved.isEmpty()) {
-            add(GameFile::Items, insertLinesAfter(items(), target - 1, moved), i);
+        // They are an insertion of their own, before any other at its place (a record the set
+        // adds there without its end line would take them in too).
+        if (!moved.isEmpty()) {
+            add(GameFile::Items, insertLinesAfter(items(), outsideTarget(header) - 1, moved), i);
+            edits_.back().first = true;
             moved.clear();
         }
         // Whole lines with their line ends, so that a removal on the way lies within.
@@ -452,7 +458,9 @@ class Planner {
                 return a.file < b.file;
             if (a.splice.offset != b.splice.offset)
                 return a.splice.offset < b.splice.offset;
-            return a.splice.removed.isEmpty() && !b.splice.removed.isEmpty();
+            if (a.splice.removed.isEmpty() != b.splice.removed.isEmpty())
+                return a.splice.removed.isEmpty();
+            return a.rank() < b.rank();
         };
         std::stable_sort(edits_.begin(), edits_.end(), inFileOrder);
         mergeRemovals();
@@ -482,7 +490,7 @@ class Planner {
                 return a.splice.offset > b.splice.offset;
             if (a.splice.removed.isEmpty() != b.splice.removed.isEmpty())
                 return !a.splice.removed.isEmpty();
-            return a.change > b.change;
+            return a.rank() > b.rank();
         });
         for (Edit& edit : edits_)
             plan_.made[size_t(edit.file)].push_back(std::move(edit.splice));
