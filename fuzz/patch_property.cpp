@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace wed::fuzz {
@@ -38,6 +39,21 @@ bool folder(const QString& path, const QByteArray& items, const QByteArray& name
     return write(path + QStringLiteral("/weapon.cfg"), items) &&
            write(path + QStringLiteral("/Text/Weapon.txt"), names) &&
            !game.read(path + QStringLiteral("/weapon.cfg")).refused();
+}
+
+// Whether an id's "<id>" opens more than one record of the name file. Only the first is the
+// id's name record; taking it away makes the next one the record, which no set can avoid.
+bool opensTwice(const GameData& game) {
+    QSet<QByteArrayView> seen;
+    for (qsizetype i = 0; i < game.names().lineCount(); ++i) {
+        const QByteArrayView line = game.names().lineBytes(i);
+        if (!line.startsWith('<') || !line.endsWith('>') || line.size() < 2)
+            continue;
+        if (seen.contains(line))
+            return true;
+        seen.insert(line);
+    }
+    return false;
 }
 
 bool decodes(const GameData& game) {
@@ -85,7 +101,7 @@ QString roundTrip(const QString& path, const Case& c) {
     GameData a, b;
     if (!folder(path + QStringLiteral("/a"), c.files[0], c.files[1], a) ||
         !folder(path + QStringLiteral("/b"), c.files[2], c.files[3], b) || !decodes(a) ||
-        !decodes(b))
+        !decodes(b) || opensTwice(a))
         return {};
     const ChangeSet diff = diffFolders(a, b);
     const PatchText text = writePatch(diff);
