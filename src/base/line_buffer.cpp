@@ -48,10 +48,10 @@ void LineBuffer::findStarts(qsizetype from, qsizetype until, std::vector<qsizety
             starts.push_back(pos + 2);
 }
 
-LineChange LineBuffer::apply(const Splice& splice) {
+LineChange LineBuffer::apply(const Splice& splice, std::optional<QByteArray> result) {
     const qsizetype shift = splice.inserted.size() - splice.removed.size();
     LineChange change{lineAt(splice.offset), lineAt(splice.offset + splice.removed.size()), -1};
-    bytes_ = applySplice(bytes_, splice);
+    bytes_ = result ? *std::move(result) : applySplice(bytes_, splice);
     // The first line after the change whose start is still a line start decides where finding
     // line ends can stop; a change that took a CR or an LF of a line end merges lines.
     const auto survives = [&](qsizetype line) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace wed {
@@ -28,8 +29,9 @@ class LineBuffer {
 
     void setBytes(QByteArray bytes);
     const QByteArray& bytes() const { return bytes_; }
-    // Applies a change that fits the bytes, finding line ends again only around it.
-    LineChange apply(const Splice& splice);
+    // Applies a change that fits the bytes, finding line ends again only around it. `result`,
+    // when given, is the bytes with the change made already (no second copy is made).
+    LineChange apply(const Splice& splice, std::optional<QByteArray> result = std::nullopt);
     // Takes the bytes that changes inside lines gave (no line end made or taken): the lines
     // stay, each start moved by the changes before it. The changes all stand in the old bytes,
     // the last first (see simultaneous()).

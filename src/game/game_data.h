@@ -149,7 +149,8 @@ class GameData {
                     FilesChanged* changed = nullptr);
 
   private:
-    void adopt(GameFile file, const Splices& made, bool undone, FilesChanged& changed);
+    void adopt(GameFile file, const Splices& made, bool undone, QByteArray bytes,
+               FilesChanged& changed);
     bool changesOneOrdinaryLine(GameFile file, const Splice& change) const;
     void checkIndexes() const;
     LineBuffer& mutableBuffer(GameFile file) { return file == GameFile::Items ? items_ : names_; }

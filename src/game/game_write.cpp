@@ -32,9 +32,10 @@ Outcome GameData::write(const std::array<Splices, 2>& made, bool undone, FilesCh
     if (const Outcome saved = commitFiles(writes); !saved.done())
         return saved;
     FilesChanged result;
-    for (GameFile file : {GameFile::Items, GameFile::Names})
-        if (!made[size_t(file)].empty())
-            adopt(file, made[size_t(file)], undone, result);
+    for (FileWrite& write : writes) {
+        const GameFile file = write.path == itemFilePath_ ? GameFile::Items : GameFile::Names;
+        adopt(file, made[size_t(file)], undone, std::move(write.bytes), result);
+    }
     checkIndexes();
     if (changed)
         *changed = std::move(result);
@@ -65,16 +66,18 @@ bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change) const
         before, {change.offset - lines.lineStart(line), change.removed, change.inserted}));
 }
 
-// The buffer takes the changes (or, undone, gives them back), and its index follows. One change
-// is followed by looking again at the lines it replaced; a series of changes inside lines moves
-// the line starts; any other series is read afresh.
-void GameData::adopt(GameFile file, const Splices& made, bool undone, FilesChanged& changed) {
+// The buffer takes the changes (or, undone, gives them back) and the bytes they give, already
+// saved, and its index follows. One change is followed by looking again at the lines it
+// replaced; a series of changes inside lines moves the line starts; any other series is read
+// afresh.
+void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray bytes,
+                     FilesChanged& changed) {
     const Splices changes = undone ? inverseOf(made) : made;
     LineBuffer& lines = mutableBuffer(file);
     bool linesKept = true;
     if (changes.size() == 1) {
         linesKept = changesOneOrdinaryLine(file, changes.front());
-        const LineChange replaced = lines.apply(changes.front());
+        const LineChange replaced = lines.apply(changes.front(), std::move(bytes));
         if (!linesKept && file == GameFile::Items)
             itemIndex_.follow(items_, replaced);
     } else {
