@@ -2,6 +2,8 @@
 #include "fuzz_files.h"
 
 #include "base/code_page.h"
+#include "data/item_fields.h"
+#include "data/record_scan.h"
 #include "game/folder_diff.h"
 #include "game/patch_file.h"
 
@@ -56,6 +58,16 @@ bool opensTwice(const GameData& game) {
     return false;
 }
 
+// Whether a record lacks its end line: it takes in every line up to the next record, lines
+// outside records a set keeps among them (see patch_property.h).
+bool recordWithoutEnd(const GameData& game) {
+    for (const Category& c : categories())
+        for (const RecordEntry& record : game.records(c.id))
+            if (!isRecordEndLine(game.items().lineBytes(record.last), categoryFields(c.id).endRule))
+                return true;
+    return false;
+}
+
 bool decodes(const GameData& game) {
     for (GameFile file : {GameFile::Items, GameFile::Names})
         for (qsizetype i = 0; i < game.buffer(file).lineCount(); ++i)
@@ -101,7 +113,7 @@ QString roundTrip(const QString& path, const Case& c) {
     GameData a, b;
     if (!folder(path + QStringLiteral("/a"), c.files[0], c.files[1], a) ||
         !folder(path + QStringLiteral("/b"), c.files[2], c.files[3], b) || !decodes(a) ||
-        !decodes(b) || opensTwice(a))
+        !decodes(b) || opensTwice(a) || recordWithoutEnd(a) || recordWithoutEnd(b))
         return {};
     const ChangeSet diff = diffFolders(a, b);
     const PatchText text = writePatch(diff);

@@ -10,9 +10,12 @@ namespace wed::fuzz {
 //
 // Holds when: the patch text, read and applied to A, leaves A's files byte-identical unless it
 // was written; and when both folders decode cleanly, apply(diff(A, B)) on a copy of A gives B
-// byte for byte in every record and name record, and keeps A's lines outside records. (Not
-// where A's name file opens an id twice: taking its name record away makes the next "<id>"
-// the record, which no change set can avoid.) Returns
+// byte for byte in every record and name record, and keeps A's lines outside records. Not
+// where A's name file opens an id twice (taking its name record away makes the next "<id>" the
+// record, which no change set can avoid), nor where a record of either folder lacks its end
+// line: such a record takes in every line up to the next record, and a set that keeps A's
+// lines outside records beside it does not yet always keep them out of it (the folder check
+// reports such records as no-end-line). Returns
 // what broke, or nothing. The sanitizers judge the rest.
 QString checkPatchPath(QByteArrayView input);
 
