@@ -1,5 +1,7 @@
 #include "app/outcome_text.h"
 
+#include "base/code_page.h"
+
 #include <QDir>
 
 namespace wed {
@@ -126,6 +128,9 @@ QString what(const Outcome& o) {
         return QStringLiteral("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
     case Status::BadCount:
         return QStringLiteral("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
+    case Status::BadCodePage:
+        return QStringLiteral("--code-page 后面要写代码页的名字（%1），“%2”不是。")
+            .arg(codePageNames().join(QStringLiteral("、")), o.detail);
     case Status::NotStarted:
         return QStringLiteral("无法启动编辑器窗口的程序“%1”（%2）。").arg(path, o.detail);
     case Status::DuplicateId:

@@ -10,46 +10,113 @@
 namespace wed {
 namespace {
 
-#ifdef Q_OS_WIN
-QStringDecoder makeDecoder() {
-    return QStringDecoder(QStringConverter::System);
+// A code page the user may choose: the names it goes by, what Qt's converter (ICU) calls it off
+// Windows, and its number on Windows.
+struct CodePage {
+    const char* names; // blank-separated, the first is the one the usage shows
+    const char* converter;
+    unsigned number;
+};
+
+constexpr CodePage kCodePages[] = {
+    {"gbk cp936", "GBK", 936},
+    {"cp1250 windows-1250", "windows-1250", 1250},
+    {"cp1251 windows-1251", "windows-1251", 1251},
+    {"cp1252 windows-1252", "windows-1252", 1252},
+};
+
+// None: the system's code page. Chosen at the start; the generation tells the converters each
+// thread keeps when it changed (tests choose more than one).
+const CodePage* chosen = nullptr;
+int generation = 0;
+
+QStringList namesOf(const CodePage& page) {
+    return QString::fromLatin1(page.names).split(u' ');
 }
 
-// Qt's system converter puts the code page's default character ('?') in place of what the
-// code page cannot hold and says nothing, and Windows would also replace some characters by
-// look-alikes ("best fit"). So ask Windows itself, with both replacements reported.
+// No ANSI code page holds these as text; a converter that reads the bytes a code page leaves
+// undefined gives them (the single-byte ones), or the replacement character.
+bool holdsNoText(QStringView text) {
+    for (const QChar c : text)
+        if (c == QChar::ReplacementCharacter || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
+            return true;
+    return false;
+}
+
+#ifdef Q_OS_WIN
+unsigned windowsCodePage() {
+    return chosen ? chosen->number : CP_ACP;
+}
+
+QString decodeWithSystem(QByteArrayView bytes) {
+    const UINT page = windowsCodePage();
+    const int size = MultiByteToWideChar(page, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    QString text(qMax(size, 0), Qt::Uninitialized);
+    if (size > 0)
+        MultiByteToWideChar(page, 0, bytes.data(), int(bytes.size()),
+                            reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
+}
+
+// Windows would replace what the code page cannot hold by its default character ('?') or by a
+// look-alike ("best fit"); ask for both replacements to be reported.
 std::optional<QByteArray> encodeStrictly(QStringView text) {
     if (text.isEmpty())
         return QByteArray();
+    const UINT page = windowsCodePage();
     const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
     const int length = int(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, nullptr);
     if (size <= 0)
         return std::nullopt;
     QByteArray bytes(size, Qt::Uninitialized);
     BOOL usedDefault = FALSE;
-    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, bytes.data(), size, nullptr,
+    if (WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide, length, bytes.data(), size, nullptr,
                             &usedDefault) != size ||
         usedDefault)
         return std::nullopt;
     return bytes;
 }
 
-// Qt's system converter gives a character for every byte sequence, wrong or not, without an
-// error; Windows says when the bytes are no text of the code page.
+// Without the flag Windows gives a character for every byte sequence, wrong or not; with it, it
+// says when the bytes are no text of the code page.
 bool decodesStrictly(QByteArrayView bytes) {
-    return bytes.isEmpty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
-                                                  int(bytes.size()), nullptr, 0) > 0;
-}
-#else
-QStringDecoder makeDecoder() {
-    return QStringDecoder("GBK");
+    if (bytes.isEmpty())
+        return true;
+    if (MultiByteToWideChar(windowsCodePage(), MB_ERR_INVALID_CHARS, bytes.data(),
+                            int(bytes.size()), nullptr, 0) <= 0)
+        return false;
+    return !holdsNoText(decodeWithSystem(bytes));
 }
 
-// The GBK converter reports every character it cannot hold.
+#else
+const char* converterName() {
+    return chosen ? chosen->converter : "GBK";
+}
+
+// Opening a converter is costly and scans decode many short lines, so each thread keeps one,
+// opened again when the code page changed.
+QStringDecoder& keptDecoder(QStringDecoder::Flags flags, bool fresh = false) {
+    struct Kept {
+        int generation = -1;
+        QStringDecoder decoder;
+    };
+    thread_local Kept kept[2];
+    Kept& one = kept[flags.testFlag(QStringDecoder::Flag::Stateless) ? 1 : 0];
+    if (fresh || one.generation != generation)
+        one = {generation, QStringDecoder(converterName(), flags)};
+    one.decoder.resetState();
+    return one.decoder;
+}
+
+QString decodeWithSystem(QByteArrayView bytes) {
+    return keptDecoder(QStringDecoder::Flag::Default).decode(bytes);
+}
+
+// The converter reports every character it cannot hold.
 std::optional<QByteArray> encodeStrictly(QStringView text) {
-    QStringEncoder encoder("GBK");
+    QStringEncoder encoder(converterName());
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
@@ -58,22 +125,16 @@ std::optional<QByteArray> encodeStrictly(QStringView text) {
 
 // Stateless: a byte that begins a character the bytes end before is an error, not a state
 // kept for bytes to come.
-QStringDecoder makeStrictDecoder() {
-    return QStringDecoder("GBK", QStringDecoder::Flag::Stateless);
-}
-
 bool decodesStrictly(QByteArrayView bytes) {
-    thread_local QStringDecoder decoder = makeStrictDecoder();
-    decoder.resetState();
+    QStringDecoder& decoder = keptDecoder(QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
-    // A converter that replaces what it cannot decode without saying so still leaves U+FFFD,
-    // which no ANSI code page holds.
-    const bool clean = !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    const bool clean = !decoder.hasError() && !holdsNoText(text);
     // The error mark outlives resetState(): a decoder that has seen an error is replaced.
     if (decoder.hasError())
-        decoder = makeStrictDecoder();
+        keptDecoder(QStringDecoder::Flag::Stateless, true);
     return clean;
 }
+
 #endif
 
 // The ANSI code pages keep ASCII as it is: text of ASCII alone needs no converter, which costs
@@ -97,11 +158,7 @@ bool isAscii(QByteArrayView bytes) {
 QString decodeAnsi(QByteArrayView bytes) {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    // Opening a converter is costly; scans decode many short lines, so keep one. All callers
-    // run on the user-interface thread, one per thread keeps tests and benchmarks safe too.
-    thread_local QStringDecoder decoder = makeDecoder();
-    decoder.resetState();
-    return decoder.decode(bytes);
+    return decodeWithSystem(bytes);
 }
 
 bool decodesCleanly(QByteArrayView bytes) {
@@ -131,15 +188,36 @@ QString firstUnencodable(QStringView text) {
     return {};
 }
 
+// Character by character: the shortest run of bytes that decodes cleanly is one character; a
+// byte that begins none counts as one, as the window shows it.
 qsizetype ansiBytesOfCharacters(QByteArrayView bytes, qsizetype characters) {
-    QStringDecoder decoder = makeDecoder();
-    qsizetype decoded = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (decoded >= characters)
-            return i;
-        decoded += QString(decoder.decode(bytes.sliced(i, 1))).size();
+    qsizetype at = 0;
+    for (qsizetype decoded = 0; decoded < characters && at < bytes.size(); ++decoded) {
+        qsizetype width = 1;
+        while (width < 4 && at + width < bytes.size() && !decodesCleanly(bytes.sliced(at, width)))
+            ++width;
+        at += decodesCleanly(bytes.sliced(at, width)) ? width : 1;
     }
-    return bytes.size();
+    return at;
+}
+
+bool chooseCodePage(QStringView name) {
+    const CodePage* page = nullptr;
+    for (const CodePage& known : kCodePages)
+        if (namesOf(known).contains(name.toString(), Qt::CaseInsensitive))
+            page = &known;
+    if (!page && !name.isEmpty())
+        return false;
+    chosen = page;
+    ++generation;
+    return true;
+}
+
+QStringList codePageNames() {
+    QStringList names;
+    for (const CodePage& page : kCodePages)
+        names += namesOf(page);
+    return names;
 }
 
 std::optional<QString> utf8Text(QByteArrayView bytes) {

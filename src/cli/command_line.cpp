@@ -2,6 +2,7 @@
 
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
+#include "base/code_page.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 
@@ -121,11 +122,40 @@ QString helpText() {
                "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
                "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
                "再 apply 另一个的。\n"
+               "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
+               "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
+               "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
                "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
                "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
                "\n"
                "输出是 UTF-8，消息写到标准错误。\n"
-               "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n");
+               "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n")
+               .arg(codePageNames().join(QStringLiteral("、")));
+}
+
+// The program's own options, found anywhere before "--": the code page chosen (empty for none
+// given), and whether one lacks its value.
+struct ProgramOptions {
+    QString codePage;
+    bool incomplete = false;
+};
+
+ProgramOptions takeOut(QStringList& arguments) {
+    ProgramOptions options;
+    const QString option = QStringLiteral("--code-page");
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--";) {
+        if (arguments[i] == option) {
+            options.incomplete = i + 1 == arguments.size();
+            options.codePage = arguments.value(i + 1);
+            arguments.remove(i, options.incomplete ? 1 : 2);
+        } else if (arguments[i].startsWith(option + u'=')) {
+            options.codePage = arguments.takeAt(i).mid(option.size() + 1);
+            options.incomplete = options.codePage.isEmpty();
+        } else {
+            ++i;
+        }
+    }
+    return options;
 }
 
 int help(const Request&, CommandOutput& output) {
@@ -137,16 +167,30 @@ int help(const Request&, CommandOutput& output) {
 
 QString commandUsage(QStringView name) {
     if (name == u"weapon-editor")
-        return QStringLiteral("  weapon-editor [--base 原版文件夹] [游戏文件夹]\n");
+        return QStringLiteral(
+            "  weapon-editor [--base 原版文件夹] [--code-page 代码页] [游戏文件夹]\n");
     const Command* command = commandNamed(name);
     return usageLine(command ? *command : kCommands[kCommands.size() - 2]);
 }
 
-bool isCommand(int argc, char** argv) {
-    return argc > 1 && commandNamed(QString::fromLocal8Bit(argv[1]));
+bool takeProgramOptions(QStringList& arguments, CommandOutput& output) {
+    const ProgramOptions options = takeOut(arguments);
+    if (options.incomplete || (!options.codePage.isEmpty() && !chooseCodePage(options.codePage)))
+        return misused(Status::BadCodePage, options.codePage, output), false;
+    return true;
 }
 
-int runCommand(const QStringList& arguments, CommandOutput& output) {
+bool isCommand(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    takeOut(arguments);
+    return !arguments.isEmpty() && commandNamed(arguments.first());
+}
+
+int runCommand(QStringList arguments, CommandOutput& output) {
+    if (!takeProgramOptions(arguments, output))
+        return kMisused;
     const Command* command = arguments.isEmpty() ? nullptr : commandNamed(arguments.first());
     if (!command)
         return misused(Status::UnknownCommand, arguments.value(0), output);
@@ -190,8 +234,9 @@ int runCommand(const QStringList& arguments, CommandOutput& output) {
     return command->run(request, output);
 }
 
-std::optional<WindowArguments> windowArguments(const QStringList& arguments,
-                                               CommandOutput& output) {
+std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOutput& output) {
+    if (!takeProgramOptions(arguments, output))
+        return std::nullopt;
     WindowArguments window;
     QStringList folders;
     bool options = true;
@@ -211,8 +256,7 @@ std::optional<WindowArguments> windowArguments(const QStringList& arguments,
         }
     }
     if (folders.size() > 1 || (!window.base.isEmpty() && folders.isEmpty()))
-        return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output),
-               std::nullopt;
+        return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output), std::nullopt;
     window.folder = folders.value(0);
     return window;
 }

@@ -19,24 +19,32 @@ struct CommandOutput {
     QByteArray err;
 };
 
-// True when the program's first argument is a command ("list", "get", "set", "check", "help",
+// The program's own options, which may stand anywhere before "--", in the window's arguments
+// and a command's: --code-page NAME (the game files' code page). Takes them out of the
+// arguments and acts on them; false, with the message written, when one is not as the usage
+// says.
+bool takeProgramOptions(QStringList& arguments, CommandOutput& output);
+
+// True when the program's first argument (its own options left out) is a command ("list", "get",
+// "set", "check", "help",
 // "--help"): the program then runs it and opens no window. A folder of such a name is opened in
 // the window when written as a path ("./list").
 bool isCommand(int argc, char** argv);
 
 // Runs the command the arguments name (without the program's own name) and returns its exit
 // status. Every message is the user's words for an outcome.
-int runCommand(const QStringList& arguments, CommandOutput& output);
+// The program's own options may stand among them.
+int runCommand(QStringList arguments, CommandOutput& output);
 
 // The window's arguments (the program's, without its name, when no command is given): the
 // game folder to open and the base folder to compare it with (--base BASE), each empty for
-// none; none, with the message written, when they are not as the usage says.
+// none; none, with the message written, when they are not as the usage says. The program's own
+// options are acted on.
 struct WindowArguments {
     QString folder;
     QString base;
 };
-std::optional<WindowArguments> windowArguments(const QStringList& arguments,
-                                               CommandOutput& output);
+std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOutput& output);
 
 // One command's usage line ("list", "get", "set", "check", any other: "help").
 QString commandUsage(QStringView command);
@@ -44,6 +52,5 @@ QString commandUsage(QStringView command);
 // A program's way in for a command: a core application (no window, no display needed), the
 // console set up as the program's kind needs, the command run and what it printed written out.
 int runCommandLine(int argc, char** argv, Console console);
-
 
 } // namespace wed::cli

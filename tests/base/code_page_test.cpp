@@ -33,5 +33,34 @@ TEST(CodePage, BytesThatEndInsideACharacterDoNotDecodeCleanly) {
     EXPECT_TRUE(decodesCleanly("Weapon=\xCE\xE4")) << "an error is not kept for the next bytes";
 }
 
+// Another edition's code page, chosen by name: its letters both ways, what it cannot hold
+// refused, and the bytes it leaves undefined (read as C1 controls) no text of it.
+TEST(CodePage, AChosenCodePageReadsWritesAndRefusesInItsOwnTerms) {
+    struct Case {
+        const char* name;
+        QString text;
+        QByteArray bytes;
+        QByteArray undefined;
+    };
+    for (const Case& c :
+         {Case{"CP1252", QStringLiteral("Rüstung €"), "R\xFCstung \x80", "\x81"},
+          Case{"windows-1250", QStringLiteral("Zbraň"), "Zbra\xF2", "\x81"},
+          Case{"cp1251", QStringLiteral("Оружие €"), "\xCE\xF0\xF3\xE6\xE8\xE5 \x88", "\x98"}}) {
+        ASSERT_TRUE(chooseCodePage(QString::fromLatin1(c.name))) << c.name;
+        EXPECT_EQ(encodeAnsi(c.text).value_or("(refused)"), c.bytes) << c.name;
+        EXPECT_EQ(decodeAnsi(c.bytes), c.text) << c.name;
+        EXPECT_TRUE(decodesCleanly(c.bytes)) << c.name;
+        EXPECT_FALSE(decodesCleanly("Cost=" + c.undefined)) << c.name;
+        EXPECT_FALSE(encodeAnsi(QStringLiteral("武器")).has_value()) << c.name;
+        EXPECT_EQ(ansiBytesOfCharacters(c.bytes, 3), 3) << c.name;
+    }
+    EXPECT_FALSE(chooseCodePage(u"koi8-r"));
+    EXPECT_EQ(decodeAnsi("\xC0"), QStringLiteral("А")) << "an unknown name changes nothing";
+    ASSERT_TRUE(chooseCodePage(u"gbk"));
+    EXPECT_EQ(decodeAnsi("\xCE\xE4\xC6\xF7"), QStringLiteral("武器"));
+    EXPECT_EQ(ansiBytesOfCharacters("\xCE\xE4\xC6\xF7", 1), 2);
+    ASSERT_TRUE(chooseCodePage(u""));
+}
+
 } // namespace
 } // namespace wed

@@ -36,16 +36,22 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
     return files;
 }
 
-TEST(SampleFolder, IsExactlyWhatTheGeneratorWrites) {
+void expectWhatTheGeneratorWrites(const QString& folder, sample::Edition edition) {
     QTemporaryDir out;
-    ASSERT_EQ(sample::writeSampleGame(out.path()), QString());
+    ASSERT_EQ(sample::writeSampleGame(out.path(), edition), QString());
     const auto written = filesUnder(out.path());
-    const auto committed = filesUnder(kSample);
-    ASSERT_GT(committed.size(), 100u) << "sample folder missing at " << kSample.toStdString();
+    const auto committed = filesUnder(folder);
+    ASSERT_GT(committed.size(), 100u) << "sample folder missing at " << folder.toStdString();
     for (const auto& [path, bytes] : written)
         EXPECT_TRUE(committed.count(path) && committed.at(path) == bytes)
             << "not committed as the generator writes it: " << path.toStdString();
     EXPECT_EQ(committed.size(), written.size()) << "files the generator does not make";
+}
+
+TEST(SampleFolder, IsExactlyWhatTheGeneratorWrites) {
+    expectWhatTheGeneratorWrites(kSample, sample::Edition::Chinese);
+    expectWhatTheGeneratorWrites(QStringLiteral(WED_CYRILLIC_SAMPLE_DIR),
+                                 sample::Edition::Cyrillic);
 }
 
 // Every listed item shows a value with a line number in every field, a name, and a small and a
@@ -68,7 +74,8 @@ TEST(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
             const ItemRecord record = readItemRecord(items, c.id, id);
             QString vidMenu;
             for (size_t i = 0; i < fields.size(); ++i) {
-                EXPECT_GT(record.fields[i].lineNumber, 0) << where << " " << fields[i].key.constData();
+                EXPECT_GT(record.fields[i].lineNumber, 0)
+                    << where << " " << fields[i].key.constData();
                 if (fields[i].key == "VidMENU=")
                     vidMenu = record.fields[i].value;
             }

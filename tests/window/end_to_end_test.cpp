@@ -1,6 +1,7 @@
 // The whole road of one editing session on a copy of the sample game folder, driven the way a
 // user drives the window; at the end weapon.cfg must differ from the original in exactly the
 // lines that were edited, each holding what the edit wrote.
+#include "base/code_page.h"
 #include "window/form1_fixture.h"
 #include "window/picture_box.h"
 
@@ -20,6 +21,11 @@ void copyFolder(const QString& from, const QString& to) {
         QDir().mkpath(QFileInfo(target).absolutePath());
         ASSERT_TRUE(QFile::copy(source, target)) << target.toStdString();
     }
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray withLine(QByteArray file, int lineNumber, const QByteArray& line) {
@@ -92,6 +98,41 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
     EXPECT_NE(expected, original);
     EXPECT_EQ(game.readFile("weapon.cfg"), expected);
     EXPECT_EQ(form.document().game().items().bytes(), expected);
+}
+
+// Another edition's folder in its own code page: its names shown as they are, a letter of it
+// typed goes in as its byte, and a character it cannot hold is refused with a message.
+class OtherEdition : public EndToEnd {
+  protected:
+    void SetUp() override {
+        copyFolder(WED_CYRILLIC_SAMPLE_DIR, game.folder());
+        original = game.readFile("weapon.cfg");
+        expected = original;
+        ASSERT_TRUE(chooseCodePage(u"cp1251"));
+    }
+    void TearDown() override { chooseCodePage(u""); }
+
+    // Letters no key of the test's keyboard map has, as an input method sends them.
+    void typeLetters(const char* control, const QString& text) {
+        QLineEdit* edit = form.textBox(control);
+        edit->selectAll();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+};
+
+TEST_F(OtherEdition, ShowsAndEditsTheFilesInTheirCodePage) {
+    loadGame();
+    clickItem(1);
+    EXPECT_EQ(form.nameBox()->text(), QStringLiteral("ьоеб"));
+    typeLetters("Text5", QStringLiteral("9Я"));
+    expected = withLine(expected, line("Text5"), "Cost=9\xDF");
+    EXPECT_EQ(game.readFile("weapon.cfg"), expected);
+    typeLetters("Text5", QStringLiteral("拳"));
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(game.readFile("weapon.cfg"), expected);
+    EXPECT_EQ(game.readFile("Text/Weapon.txt"),
+              readBytes(QStringLiteral(WED_CYRILLIC_SAMPLE_DIR "/Text/Weapon.txt")));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Writes the sample game folder: make-sample-game <folder>
+// Writes the sample game folder: make-sample-game [--cyrillic] <folder>
 #include "sample_game.h"
 
 #include <QCoreApplication>
@@ -7,12 +7,15 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool cyrillic = args.removeAll(QStringLiteral("--cyrillic")) > 0;
     if (args.size() != 2) {
-        err << "usage: make-sample-game <folder>\n";
+        err << "usage: make-sample-game [--cyrillic] <folder>\n";
         return 2;
     }
-    const QString error = wed::sample::writeSampleGame(args[1]);
+    using wed::sample::Edition;
+    const QString error =
+        wed::sample::writeSampleGame(args[1], cyrillic ? Edition::Cyrillic : Edition::Chinese);
     if (!error.isEmpty()) {
         err << error << '\n';
         return 1;

@@ -73,8 +73,8 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-std::vector<SampleFile> makeSampleGame() {
-    const SampleText text = makeSampleText();
+std::vector<SampleFile> makeSampleGame(Edition edition) {
+    const SampleText text = makeSampleText(0, edition);
     std::vector<SampleFile> files{{QStringLiteral("weapon.cfg"), text.itemFile},
                                   {QStringLiteral("Text/Weapon.txt"), text.nameFile}};
     for (const SampleItem& item : sampleItems())
@@ -83,8 +83,8 @@ std::vector<SampleFile> makeSampleGame() {
     return files;
 }
 
-QString writeSampleGame(const QString& folder) {
-    for (const SampleFile& file : makeSampleGame()) {
+QString writeSampleGame(const QString& folder, Edition edition) {
+    for (const SampleFile& file : makeSampleGame(edition)) {
         const QString error = writeFile(QDir(folder).filePath(file.path), file.bytes);
         if (!error.isEmpty())
             return error;

@@ -6,6 +6,11 @@
 
 namespace wed::sample {
 
+// Which edition of the game the sample is: its texts' language and its files' code page. The
+// Cyrillic edition holds the same records, its Chinese texts written letter for letter in
+// Cyrillic (so that every line keeps its length in characters), in Windows-1251.
+enum class Edition { Chinese, Cyrillic };
+
 // The two text files of a game folder, as the game stores them: ANSI code page, CR LF.
 struct SampleText {
     QByteArray itemFile;     // weapon.cfg
@@ -17,7 +22,7 @@ struct SampleText {
 // The sample's weapon.cfg and Text/Weapon.txt. When minimumItemLines is above the sample's own
 // size (about 3,000 lines), the listed items are repeated under new ids ("pistol_wasp_2", ...)
 // until weapon.cfg holds at least that many lines; the name file grows with it.
-SampleText makeSampleText(qsizetype minimumItemLines = 0);
+SampleText makeSampleText(qsizetype minimumItemLines = 0, Edition edition = Edition::Chinese);
 
 // One file of the sample game folder, its path relative to the folder with "/" separators.
 struct SampleFile {
@@ -27,10 +32,10 @@ struct SampleFile {
 
 // Every file of the sample game folder: the two text files and, in Images/weapon, a small and
 // a large picture for every listed item. The same bytes on every run and every machine.
-std::vector<SampleFile> makeSampleGame();
+std::vector<SampleFile> makeSampleGame(Edition edition = Edition::Chinese);
 
 // Writes the sample game folder, making the folders it needs. Returns an error text (in
 // Chinese, as the editor's messages are), empty on success.
-QString writeSampleGame(const QString& folder);
+QString writeSampleGame(const QString& folder, Edition edition = Edition::Chinese);
 
 } // namespace wed::sample

@@ -3,6 +3,7 @@
 #include "base/code_page.h"
 #include "item_catalog.h"
 
+#include <QHash>
 #include <QStringList>
 #include <stdexcept>
 
@@ -67,8 +68,29 @@ void writeItem(LineWriter& items, LineWriter& names, const SampleItem& item) {
     names.add(QString());
 }
 
-QByteArray encoded(const QString& text) {
-    std::optional<QByteArray> bytes = encodeAnsi(text);
+// One Cyrillic letter for every Chinese character, and plain punctuation for the full-width
+// kind, so that the name file's fixed-width labels keep their width.
+QString inCyrillic(const QString& text) {
+    static const QHash<QChar, QChar> punctuation{{u'。', u'.'}, {u'，', u','}, {u'、', u','},
+                                                 {u'：', u':'}, {u'！', u'!'}, {u'×', u'x'}};
+    QString letters = text;
+    for (QChar& c : letters) {
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            c = QChar(0x0430 + (c.unicode() * 7) % 32); // а to я
+        else
+            c = punctuation.value(c, c);
+    }
+    return letters;
+}
+
+// The edition's code page is chosen while its text is encoded, the system's again after.
+QByteArray encoded(const QString& text, Edition edition) {
+    const bool cyrillic = edition == Edition::Cyrillic;
+    if (cyrillic)
+        chooseCodePage(u"cp1251");
+    std::optional<QByteArray> bytes = encodeAnsi(cyrillic ? inCyrillic(text) : text);
+    if (cyrillic)
+        chooseCodePage(u"");
     if (!bytes)
         throw std::logic_error("sample text holds a character outside the code page");
     return *bytes;
@@ -76,7 +98,7 @@ QByteArray encoded(const QString& text) {
 
 } // namespace
 
-SampleText makeSampleText(qsizetype minimumItemLines) {
+SampleText makeSampleText(qsizetype minimumItemLines, Edition edition) {
     const std::vector<SampleItem> items = sampleItems();
     LineWriter itemLines, nameLines;
     itemLines.add(kItemFileHeader);
@@ -93,7 +115,8 @@ SampleText makeSampleText(qsizetype minimumItemLines) {
         }
     }
     // The file ends with its last line's CR LF, as the game's editors leave it.
-    return SampleText{encoded(itemLines.text), encoded(nameLines.text), itemLines.lines + 1};
+    return SampleText{encoded(itemLines.text, edition), encoded(nameLines.text, edition),
+                      itemLines.lines + 1};
 }
 
 } // namespace wed::sample
