@@ -86,12 +86,10 @@ Outcome Document::setFields(CategoryId category, int field, const std::vector<Ce
     ChangeSet changes;
     std::vector<StepCell> edited;
     qsizetype skipped = 0;
-    std::vector<ItemRef> items;
-    for (const CellEdit& cell : cells)
-        items.push_back(cell.item);
-    const RecordLookup records(game_, items);
+    const RecordLookup records(game_);
     for (const CellEdit& cell : cells) {
-        const qsizetype line = game_.keyLine(category, records.headerOf(cell.item), column.name(), 0);
+        const qsizetype line =
+            game_.keyLine(category, records.headerOf(cell.item), column.name(), 0);
         if (line < 0) {
             ++skipped;
             continue;

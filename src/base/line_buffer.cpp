@@ -81,13 +81,18 @@ QString LineBuffer::line(qsizetype index) const {
 
 void LineBuffer::changeWithinLines(QByteArray bytes, const Splices& changes) {
     bytes_ = std::move(bytes);
+    // The lines between two changes all move by the same amount: a plain loop over each run.
     qsizetype shift = 0;
-    auto change = changes.rbegin();
-    for (qsizetype& start : starts_) {
-        for (; change != changes.rend() && change->offset < start; ++change)
-            shift += change->inserted.size() - change->removed.size();
-        start += shift;
+    auto from = starts_.begin();
+    for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+        const auto after = std::upper_bound(from, starts_.end(), change->offset);
+        for (auto it = from; it != after; ++it)
+            *it += shift;
+        from = after;
+        shift += change->inserted.size() - change->removed.size();
     }
+    for (auto it = from; it != starts_.end(); ++it)
+        *it += shift;
 }
 
 qsizetype LineBuffer::lineAt(qsizetype offset) const {

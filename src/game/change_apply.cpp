@@ -262,10 +262,9 @@ class Planner {
             if (before < 0 || closedAfter_.contains(before))
                 return header;
             const Category& c = *headerCategory(items().lineBytes(before));
-            const bool open =
-                openAfter_.contains(before) ||
-                !isRecordEndLine(items().lineBytes(game_.recordLast(c.id, before)),
-                                 categoryFields(c.id).endRule);
+            const bool open = openAfter_.contains(before) ||
+                              !isRecordEndLine(items().lineBytes(game_.recordLast(c.id, before)),
+                                               categoryFields(c.id).endRule);
             if (!open)
                 return header;
             header = before;
@@ -352,20 +351,13 @@ class Planner {
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
 
-    // The header line of an item of the folder; a set of many changes looks them up in one
-    // lookup made for it.
+    // The header line of an item of the folder; a set of many changes looks them up in the
+    // folder's header map.
     qsizetype headerOf(const ItemRef& item) const {
         if (changes_.size() < 16)
             return game_.headerOf(item);
-        if (!lookup_) {
-            std::vector<ItemRef> items;
-            for (const Change& change : changes_) {
-                items.push_back(change.item);
-                if (change.after)
-                    items.push_back(*change.after);
-            }
-            lookup_.emplace(game_, items);
-        }
+        if (!lookup_)
+            lookup_.emplace(game_);
         return lookup_->headerOf(item);
     }
 
@@ -403,8 +395,10 @@ class Planner {
             bool lineEndLeft = !removal.splice.removed.startsWith("\r\n");
             for (Edit& insertion : edits_) // in file order, of one place the earliest first
                 if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
-                    insertion.splice.offset == end && insertion.splice.inserted.startsWith("\r\n")) {
-                    insertion.splice = {removal.splice.offset, {},
+                    insertion.splice.offset == end &&
+                    insertion.splice.inserted.startsWith("\r\n")) {
+                    insertion.splice = {removal.splice.offset,
+                                        {},
                                         lineEndLeft ? insertion.splice.inserted.sliced(2)
                                                     : insertion.splice.inserted};
                     lineEndLeft = false;

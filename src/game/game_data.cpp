@@ -60,6 +60,7 @@ Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
     names_.setBytes(std::move(nameFile.bytes));
     itemIndex_.rebuild(items_);
     nameIndex_.rebuild(names_);
+    headerMap_.reset();
     return notice;
 }
 
@@ -164,42 +165,28 @@ std::optional<QByteArray> headerLineOf(const ItemRef& ref) {
     return id ? std::optional(category(ref.category).headerPrefix + *id) : std::nullopt;
 }
 
-std::string_view viewOf(QByteArrayView bytes) {
-    return {bytes.data(), size_t(bytes.size())};
-}
-
 } // namespace
 
-RecordLookup::RecordLookup(const GameData& game, const std::vector<ItemRef>& items) : game_(game) {
-    wanted_.reserve(items.size());
-    for (const ItemRef& item : items)
-        if (std::optional<QByteArray> line = headerLineOf(item))
-            wanted_.push_back(*std::move(line));
-    found_.reserve(wanted_.size());
-    for (const QByteArray& line : wanted_)
-        found_.try_emplace(viewOf(line));
-    // Most header lines have none of the lengths wanted: they need not be hashed.
-    std::vector<bool> lengths;
-    for (const QByteArray& line : wanted_) {
-        if (size_t(line.size()) >= lengths.size())
-            lengths.resize(size_t(line.size()) + 1);
-        lengths[size_t(line.size())] = true;
+const GameData::HeaderMap& GameData::headerMap() const {
+    if (!headerMap_) {
+        auto made = std::make_shared<HeaderMap>();
+        for (const Category& c : categories())
+            for (qsizetype header : itemIndex_.headers(c.id)) {
+                const QByteArrayView line = items_.lineBytes(header);
+                (*made)[std::string(line.data(), size_t(line.size()))].push_back(header);
+            }
+        headerMap_ = std::move(made);
     }
-    for (const Category& c : categories())
-        for (qsizetype header : game.itemIndex().headers(c.id)) {
-            const QByteArrayView line = game.items().lineBytes(header);
-            if (size_t(line.size()) >= lengths.size() || !lengths[size_t(line.size())])
-                continue;
-            if (const auto at = found_.find(viewOf(line)); at != found_.end())
-                at->second.push_back(header);
-        }
+    return *headerMap_;
 }
 
 qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
     const std::optional<QByteArray> line = headerLineOf(ref);
-    const auto at = line ? found_.find(viewOf(*line)) : found_.end();
-    if (at == found_.end())
+    if (!line)
         return game_.headerOf(ref);
+    const auto at = headers_.find(std::string_view(line->data(), size_t(line->size())));
+    if (at == headers_.end())
+        return -1;
     return ref.occurrence < 1 || size_t(ref.occurrence) > at->second.size()
                ? -1
                : at->second[size_t(ref.occurrence) - 1];

@@ -85,8 +85,6 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray
         linesKept = once && std::all_of(once->begin(), once->end(), [&](const Splice& change) {
                         return changesOneOrdinaryLine(file, change);
                     });
-        QByteArray bytes =
-            *(undone ? revertSplices(lines.bytes(), made) : applySplices(lines.bytes(), made));
         if (linesKept)
             lines.changeWithinLines(std::move(bytes), *once);
         else
@@ -96,6 +94,8 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray
     }
     if (!linesKept && file == GameFile::Names)
         nameIndex_.rebuild(names_);
+    if (!linesKept && file == GameFile::Items)
+        headerMap_.reset();
     changed.changed[size_t(file)] = true;
     changed.linesMoved[size_t(file)] = !linesKept;
     changed.made[size_t(file)] = changes;
@@ -109,6 +109,11 @@ void GameData::checkIndexes() const {
     items.rebuild(items_);
     Q_ASSERT(items_ == LineBuffer(items_.bytes()) && names_ == LineBuffer(names_.bytes()));
     Q_ASSERT(items == itemIndex_);
+    if (headerMap_) {
+        const auto kept = headerMap_;
+        headerMap_.reset();
+        Q_ASSERT(headerMap() == *kept);
+    }
 #endif
 }
 

@@ -25,10 +25,7 @@ QStringList problemsIn(const QString& folder) {
 }
 
 // A picture that decodes.
-const QByteArray kPicture = [] {
-    QFile file(QStringLiteral(WED_SAMPLE_DIR "/Images/weapon/1598.tga"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}();
+const QByteArray kPicture = readBytes(QStringLiteral(WED_SAMPLE_DIR "/Images/weapon/1598.tga"));
 
 TEST(GameCheck, FindsEachProblemAtItsLine) {
     TempGame game;
@@ -54,13 +51,12 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
     // as a number, though its field writes it as typed; 1.5e3 is a number.
     EXPECT_EQ(problemsIn(game.folder()),
               QStringList({"weapon.cfg:2 class-not-digit", "weapon.cfg:3 not-a-number",
-                           "weapon.cfg:4 not-a-number",
-                           "weapon.cfg:5 pair-without-blank", "weapon.cfg:6 picture-broken",
-                           "weapon.cfg:8 duplicate-id", "weapon.cfg:11 picture-missing",
-                           "weapon.cfg:11 picture-unnamed", "weapon.cfg:13 no-end-line",
-                           "weapon.cfg:13 no-name", "weapon.cfg:14 not-a-number",
-                           "weapon.cfg:15 undecodable", "weapon.cfg:19 picture-truncated",
-                           "Weapon.txt:6 undecodable"}));
+                           "weapon.cfg:4 not-a-number", "weapon.cfg:5 pair-without-blank",
+                           "weapon.cfg:6 picture-broken", "weapon.cfg:8 duplicate-id",
+                           "weapon.cfg:11 picture-missing", "weapon.cfg:11 picture-unnamed",
+                           "weapon.cfg:13 no-end-line", "weapon.cfg:13 no-name",
+                           "weapon.cfg:14 not-a-number", "weapon.cfg:15 undecodable",
+                           "weapon.cfg:19 picture-truncated", "Weapon.txt:6 undecodable"}));
 }
 
 // A name file that cannot be used is one problem; no item is then said to lack its name.

@@ -12,11 +12,6 @@ namespace {
 
 const QString kCyrillic = QStringLiteral(WED_CYRILLIC_SAMPLE_DIR);
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The bytes with the first `from` after `after` replaced.
 QByteArray replacedAfter(QByteArray bytes, const QByteArray& after, const QByteArray& from,
                          const QByteArray& to) {

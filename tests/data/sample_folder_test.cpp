@@ -6,6 +6,7 @@
 #include "picture/picture_name.h"
 #include "picture/tga_decoder.h"
 #include "sample_game.h"
+#include "support/temp_game.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,12 +19,9 @@
 namespace wed {
 namespace {
 
-const QString kSample = QStringLiteral(WED_SAMPLE_DIR);
+using test::readBytes;
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QString kSample = QStringLiteral(WED_SAMPLE_DIR);
 
 // Every file under the folder, by its path relative to the folder.
 std::map<QString, QByteArray> filesUnder(const QString& folder) {

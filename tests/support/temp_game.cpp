@@ -9,6 +9,11 @@
 
 namespace wed::test {
 
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QByteArray ansiLines(const QStringList& lines) {
     const std::optional<QByteArray> bytes = encodeAnsi(lines.join(QStringLiteral("\r\n")));
     if (!bytes)

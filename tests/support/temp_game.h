@@ -12,6 +12,9 @@ namespace wed::test {
 // The lines joined by CR LF (no line end after the last one), in the ANSI code page.
 QByteArray ansiLines(const QStringList& lines);
 
+// A file's bytes; none when it cannot be read.
+QByteArray readBytes(const QString& path);
+
 // A game folder of the test's own in a temporary directory, removed with the object.
 class TempGame {
   public:
@@ -33,10 +36,7 @@ class TempGame {
         QDir().mkpath(path(relative));
         return path(relative);
     }
-    QByteArray readFile(const QString& relative) const {
-        QFile in(path(relative));
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString& relative) const { return readBytes(path(relative)); }
 
   private:
     QTemporaryDir dir_;

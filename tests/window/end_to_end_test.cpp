@@ -23,11 +23,6 @@ void copyFolder(const QString& from, const QString& to) {
     }
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray withLine(QByteArray file, int lineNumber, const QByteArray& line) {
     QList<QByteArray> lines = file.split('\n');
     lines[lineNumber - 1] = line + '\r';
