@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <optional>
+#include <string_view>
 
 namespace wed {
 
@@ -147,6 +148,43 @@ qsizetype NameIndex::opening(const LineBuffer& names, QStringView id) const {
     const size_t mask = slots_.size() - 1;
     for (size_t at = hash & mask; slots_[at].line >= 0; at = (at + 1) & mask)
         if (slots_[at].hash == hash && openingIs(names.lineBytes(slots_[at].line), id))
+            return slots_[at].line;
+    return -1;
+}
+
+namespace {
+
+size_t hashOfLine(QByteArrayView line) {
+    return std::hash<std::string_view>{}(std::string_view(line.data(), size_t(line.size())));
+}
+
+} // namespace
+
+HeaderTable::HeaderTable(const LineBuffer& items, const ItemIndex& index) {
+    size_t records = 0;
+    for (const Category& c : categories())
+        records += index.headers(c.id).size();
+    slots_.assign(std::bit_ceil(std::max<size_t>(16, records * 2)), Slot{});
+    const size_t mask = slots_.size() - 1;
+    // Lines of one category's records; a header line of another category is another line.
+    for (const Category& c : categories())
+        for (const qsizetype header : index.headers(c.id)) {
+            const size_t hash = hashOfLine(items.lineBytes(header));
+            size_t at = hash & mask;
+            while (slots_[at].line >= 0)
+                at = (at + 1) & mask;
+            slots_[at] = {hash, header};
+        }
+}
+
+qsizetype HeaderTable::find(const LineBuffer& items, QByteArrayView line, int occurrence) const {
+    if (occurrence < 1)
+        return -1;
+    const size_t hash = hashOfLine(line);
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask; slots_[at].line >= 0; at = (at + 1) & mask)
+        if (slots_[at].hash == hash && items.lineBytes(slots_[at].line) == line &&
+            --occurrence == 0)
             return slots_[at].line;
     return -1;
 }

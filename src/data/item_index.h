@@ -46,6 +46,29 @@ class NameIndex {
     std::vector<Slot> slots_;
 };
 
+// Every record's header line, to find the records a header line opens with a probe or two
+// instead of a pass over the records. It keeps line indexes: it is asked with the buffer it was
+// made from, or one whose header lines stand where they stood.
+class HeaderTable {
+  public:
+    HeaderTable(const LineBuffer& items, const ItemIndex& index);
+    // The line index of the occurrence-th record (from 1, in file order) that the line opens;
+    // -1 for none.
+    qsizetype find(const LineBuffer& items, QByteArrayView line, int occurrence) const;
+
+    bool operator==(const HeaderTable&) const = default;
+
+  private:
+    struct Slot {
+        size_t hash = 0;
+        qsizetype line = -1; // -1: an empty slot
+        bool operator==(const Slot&) const = default;
+    };
+    // Open addressing by the hash of the line; a power of two, at most half full. Records of
+    // one header line are put in file order, so a probe meets them in that order.
+    std::vector<Slot> slots_;
+};
+
 // The category whose record header line this is, or none.
 const Category* headerCategory(QByteArrayView line);
 

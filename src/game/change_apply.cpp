@@ -37,6 +37,17 @@ struct Edit {
     std::pair<int, size_t> rank() const { return {first ? 0 : 1, change}; }
 };
 
+// A stable sort of the edits that costs one pass when they are in order already, or in the
+// reverse of it with no two alike: a set's changes come in the order of the file.
+template <typename Less> void sortEdits(std::vector<Edit>& edits, Less less) {
+    if (std::is_sorted(edits.begin(), edits.end(), less))
+        return;
+    const auto notBefore = [&](const Edit& a, const Edit& b) { return !less(b, a); };
+    if (std::adjacent_find(edits.begin(), edits.end(), notBefore) == edits.end())
+        return std::reverse(edits.begin(), edits.end());
+    std::stable_sort(edits.begin(), edits.end(), less);
+}
+
 class Planner {
   public:
     Planner(const GameData& game, const ChangeSet& changes) : game_(game), changes_(changes) {}
@@ -456,11 +467,11 @@ class Planner {
                 return a.splice.removed.isEmpty();
             return a.rank() < b.rank();
         };
-        std::stable_sort(edits_.begin(), edits_.end(), inFileOrder);
+        sortEdits(edits_, inFileOrder);
         mergeRemovals();
         dropContainedRemovals();
         insertBeforeRemovedTail();
-        std::stable_sort(edits_.begin(), edits_.end(), inFileOrder);
+        sortEdits(edits_, inFileOrder);
         std::vector<bool> overlapping(changes_.size(), false);
         for (size_t k = 1; k < edits_.size(); ++k) {
             const Edit& a = edits_[k - 1];
@@ -479,7 +490,7 @@ class Planner {
     // one that removes bytes first, then the later change of the set, so that the earlier
     // comes first in the file.
     void order() {
-        std::stable_sort(edits_.begin(), edits_.end(), [](const Edit& a, const Edit& b) {
+        sortEdits(edits_, [](const Edit& a, const Edit& b) {
             if (a.splice.offset != b.splice.offset)
                 return a.splice.offset > b.splice.offset;
             if (a.splice.removed.isEmpty() != b.splice.removed.isEmpty())

@@ -60,7 +60,7 @@ Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
     names_.setBytes(std::move(nameFile.bytes));
     itemIndex_.rebuild(items_);
     nameIndex_.rebuild(names_);
-    headerMap_.reset();
+    headerTable_.reset();
     return notice;
 }
 
@@ -167,29 +167,15 @@ std::optional<QByteArray> headerLineOf(const ItemRef& ref) {
 
 } // namespace
 
-const GameData::HeaderMap& GameData::headerMap() const {
-    if (!headerMap_) {
-        auto made = std::make_shared<HeaderMap>();
-        for (const Category& c : categories())
-            for (qsizetype header : itemIndex_.headers(c.id)) {
-                const QByteArrayView line = items_.lineBytes(header);
-                (*made)[std::string(line.data(), size_t(line.size()))].push_back(header);
-            }
-        headerMap_ = std::move(made);
-    }
-    return *headerMap_;
+const HeaderTable& GameData::headerTable() const {
+    if (!headerTable_)
+        headerTable_ = std::make_shared<const HeaderTable>(items_, itemIndex_);
+    return *headerTable_;
 }
 
 qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
     const std::optional<QByteArray> line = headerLineOf(ref);
-    if (!line)
-        return game_.headerOf(ref);
-    const auto at = headers_.find(std::string_view(line->data(), size_t(line->size())));
-    if (at == headers_.end())
-        return -1;
-    return ref.occurrence < 1 || size_t(ref.occurrence) > at->second.size()
-               ? -1
-               : at->second[size_t(ref.occurrence) - 1];
+    return line ? headers_.find(game_.items(), *line, ref.occurrence) : game_.headerOf(ref);
 }
 
 ItemRecord GameData::record(CategoryId category, qsizetype header) const {

@@ -16,9 +16,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace wed {
@@ -133,18 +130,10 @@ class GameData {
     // Whether a record of any category but the one at `header` has the id.
     bool idUsedElsewhere(QStringView id, CategoryId category, qsizetype header) const;
 
-    // Every record's header line to the line indexes of the records it opens, in file order.
-    // Made at the first lookup of many items, and kept while no header line moves: sets that
-    // change values alone, one after another, find their items without a pass over the file.
-    struct LineHash {
-        using is_transparent = void; // found by a view of the line, without a copy
-        size_t operator()(std::string_view line) const {
-            return std::hash<std::string_view>{}(line);
-        }
-    };
-    using HeaderMap =
-        std::unordered_map<std::string, std::vector<qsizetype>, LineHash, std::equal_to<>>;
-    const HeaderMap& headerMap() const;
+    // The table of every record's header line. Made at the first lookup of many items, and
+    // kept while no header line moves: sets that change values alone, one after another, find
+    // their items without a pass over the file.
+    const HeaderTable& headerTable() const;
 
     // Writes byte changes to the files (or, undone, takes them back): each file is checked to
     // still hold what the model holds, saved atomically (weapon.cfg first; it gets its bytes
@@ -177,18 +166,18 @@ class GameData {
     LineBuffer names_;
     ItemIndex itemIndex_;
     NameIndex nameIndex_;
-    mutable std::shared_ptr<const HeaderMap> headerMap_; // shared by copies: it never changes
+    mutable std::shared_ptr<const HeaderTable> headerTable_; // shared by copies: never changed
 };
 
 // The header lines of many items, found in the folder's header map.
 class RecordLookup {
   public:
-    explicit RecordLookup(const GameData& game) : game_(game), headers_(game.headerMap()) {}
+    explicit RecordLookup(const GameData& game) : game_(game), headers_(game.headerTable()) {}
     qsizetype headerOf(const ItemRef& ref) const;
 
   private:
     const GameData& game_;
-    const GameData::HeaderMap& headers_;
+    const HeaderTable& headers_;
 };
 
 // Where a game folder's name file and pictures are, for its weapon.cfg: Text/Weapon.txt and

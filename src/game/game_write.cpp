@@ -95,7 +95,7 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray
     if (!linesKept && file == GameFile::Names)
         nameIndex_.rebuild(names_);
     if (!linesKept && file == GameFile::Items)
-        headerMap_.reset();
+        headerTable_.reset();
     changed.changed[size_t(file)] = true;
     changed.linesMoved[size_t(file)] = !linesKept;
     changed.made[size_t(file)] = changes;
@@ -111,7 +111,7 @@ void GameData::checkIndexes() const {
     Q_ASSERT(items == itemIndex_);
     if (headerMap_) {
         const auto kept = headerMap_;
-        headerMap_.reset();
+        headerTable_.reset();
         Q_ASSERT(headerMap() == *kept);
     }
 #endif
