@@ -68,6 +68,37 @@ bool recordWithoutEnd(const GameData& game) {
     return false;
 }
 
+// The id of a line "<id>".
+QString openedId(QByteArrayView line) {
+    return decodeAnsi(line.sliced(1, line.size() - 2));
+}
+
+// The name records' openings: the lines "<id>" that open their id's name record.
+QList<qsizetype> nameOpenings(const GameData& game) {
+    QList<qsizetype> openings;
+    const LineBuffer& names = game.names();
+    for (qsizetype i = 0; i < names.lineCount(); ++i) {
+        const QByteArrayView line = names.lineBytes(i);
+        if (line.size() >= 2 && line.startsWith('<') && line.endsWith('>') &&
+            game.nameRecord(openedId(line)).opening == i)
+            openings.append(i);
+    }
+    return openings;
+}
+
+// Whether a name record without its empty end line runs on over the next one's "<id>": the two
+// share lines, which no set can change apart (see patch_property.h).
+bool nameRecordsOverlap(const GameData& game) {
+    const QList<qsizetype> openings = nameOpenings(game);
+    for (const qsizetype opening : openings) {
+        const qsizetype last = game.nameRecord(openedId(game.names().lineBytes(opening))).last;
+        for (const qsizetype other : openings)
+            if (other > opening && other <= last)
+                return true;
+    }
+    return false;
+}
+
 bool decodes(const GameData& game) {
     for (GameFile file : {GameFile::Items, GameFile::Names})
         for (qsizetype i = 0; i < game.buffer(file).lineCount(); ++i)
@@ -82,14 +113,9 @@ QMap<QString, Lines> recordsOf(const GameData& game) {
     for (const Category& c : categories())
         for (const RecordEntry& record : game.records(c.id))
             records.insert(refText(record.ref), *game.recordLines(record.ref));
-    const LineBuffer& names = game.names();
-    for (qsizetype i = 0; i < names.lineCount(); ++i) {
-        const QByteArrayView line = names.lineBytes(i);
-        if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
-            continue;
-        const QString id = decodeAnsi(line.sliced(1, line.size() - 2));
-        if (game.nameRecord(id).opening == i)
-            records.insert(u'<' + id + u'>', *game.nameRecordLines(id));
+    for (const qsizetype opening : nameOpenings(game)) {
+        const QString id = openedId(game.names().lineBytes(opening));
+        records.insert(u'<' + id + u'>', *game.nameRecordLines(id));
     }
     return records;
 }
@@ -113,7 +139,8 @@ QString roundTrip(const QString& path, const Case& c) {
     GameData a, b;
     if (!folder(path + QStringLiteral("/a"), c.files[0], c.files[1], a) ||
         !folder(path + QStringLiteral("/b"), c.files[2], c.files[3], b) || !decodes(a) ||
-        !decodes(b) || opensTwice(a) || recordWithoutEnd(a) || recordWithoutEnd(b))
+        !decodes(b) || opensTwice(a) || recordWithoutEnd(a) || recordWithoutEnd(b) ||
+        nameRecordsOverlap(a) || nameRecordsOverlap(b))
         return {};
     const ChangeSet diff = diffFolders(a, b);
     const PatchText text = writePatch(diff);

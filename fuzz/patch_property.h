@@ -15,7 +15,8 @@ namespace wed::fuzz {
 // record, which no change set can avoid), nor where a record of either folder lacks its end
 // line: such a record takes in every line up to the next record, and a set that keeps A's
 // lines outside records beside it does not yet always keep them out of it (the folder check
-// reports such records as no-end-line). Returns
+// reports such records as no-end-line); the same goes for a name record without its empty end
+// line that runs on over the next one's "<id>". Returns
 // what broke, or nothing. The sanitizers judge the rest.
 QString checkPatchPath(QByteArrayView input);
 
