@@ -217,7 +217,7 @@ class Planner {
         const bool open =
             lines && !isRecordEndLine(lines->back(), categoryFields(category).endRule);
         if (change.kind == ChangeKind::Add) {
-            qsizetype place = placeOf(change);
+            qsizetype place = std::max(placeOf(change), afterEarlierOccurrence(change.item));
             if (open)
                 place = beforeNextRecord(place);
             addedAfter_.insert(refText(change.item), place);
@@ -291,6 +291,24 @@ class Planner {
                 !std::binary_search(removed_.begin(), removed_.end(), k))
                 return k - 1;
         return last;
+    }
+
+    // An item added as the K-th record of its id goes after the (K-1)-th that the set keeps,
+    // so that its reference names it after the set too: a folder whose records came in another
+    // order gives places that would put it before. -1 when nothing holds it back.
+    qsizetype afterEarlierOccurrence(const ItemRef& item) const {
+        qsizetype earlier = -1;
+        int kept = 0;
+        for (int k = 1; kept < item.occurrence - 1; ++k) {
+            const qsizetype header = game_.headerOf({item.category, item.id, k});
+            if (header < 0)
+                break;
+            if (std::binary_search(removed_.begin(), removed_.end(), header))
+                continue;
+            earlier = header;
+            ++kept;
+        }
+        return earlier < 0 ? -1 : game_.recordLast(item.category, earlier);
     }
 
     // The line an added record goes after: the end of the record it follows (or, for a record
