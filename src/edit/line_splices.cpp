@@ -24,8 +24,10 @@ qsizetype lastLineOf(const LineBuffer& buffer) {
 
 Splice insertLinesAfter(const LineBuffer& buffer, qsizetype after, const QList<QByteArray>& lines) {
     const QByteArray text = lines.join(kCrLf);
+    // Before the first line; into an empty file the lines come with their line end too, so
+    // that more lines inserted there stay lines of their own.
     if (after < 0)
-        return {0, {}, buffer.bytes().isEmpty() ? text : text + kCrLf};
+        return {0, {}, text + kCrLf};
     // After the last line of a file without a final line end: that line gets one first.
     if (after == lastLineOf(buffer) && !closed(buffer))
         return {buffer.bytes().size(), {}, kCrLf + text};

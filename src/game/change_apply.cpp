@@ -365,7 +365,9 @@ class Planner {
     Splice insertNameRecord(const Change& change, Lines lines) {
         NameRecordLines after =
             change.after ? game_.nameRecord(change.after->id) : NameRecordLines{};
-        if (after.opening < 0 && change.after && namesAfter_.contains(change.after->id))
+        const bool followsAdded =
+            after.opening < 0 && change.after && namesAfter_.contains(change.after->id);
+        if (followsAdded)
             after = namesAfter_.value(change.after->id);
         namesAfter_.insert(change.item.id, after);
         if (after.opening >= 0 && after.endedByEmptyLine) {
@@ -373,7 +375,8 @@ class Planner {
             return insertLinesAfter(names(), after.last + 1, lines);
         }
         const qsizetype last = after.opening >= 0 ? after.last : lastLineOf(names());
-        if (last >= 0 && !names().lineBytes(last).isEmpty())
+        // In an empty file a record that follows one the set adds there is parted from it too.
+        if (last >= 0 ? !names().lineBytes(last).isEmpty() : followsAdded)
             lines.prepend(QByteArray());
         return insertLinesAfter(names(), last, lines);
     }

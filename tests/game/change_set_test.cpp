@@ -92,6 +92,20 @@ TEST_F(ChangeSets, ReferencesMeanTheFolderBeforeTheSet) {
     expectTargetIsMod();
 }
 
+// Records and name records added to empty files stay lines of their own, each parted from the
+// next as the files part them.
+TEST_F(ChangeSets, RecordsAddedToEmptyFilesKeepTheirLinesApart) {
+    for (TempGame* game : {&base, &target}) {
+        game->writeFile(QStringLiteral("weapon.cfg"), {});
+        game->writeFile(QStringLiteral("Text/Weapon.txt"), {});
+    }
+    mod.writeItems({"Weapon=a", "Cost=1", kEnd, "Weapon=b", "Cost=2", kEnd});
+    mod.writeNames({"<a>", "x", "", "<b>", "y"});
+    ASSERT_TRUE(read(target).apply(patch()).outcome.done());
+    EXPECT_EQ(target.readFile("weapon.cfg"), mod.readFile("weapon.cfg") + "\r\n");
+    EXPECT_EQ(target.readFile("Text/Weapon.txt"), mod.readFile("Text/Weapon.txt") + "\r\n");
+}
+
 TEST_F(ChangeSets, AConflictWritesNothingUnlessTheRestIsToBeWritten) {
     QByteArray items = baseItems();
     mod.writeFile(QStringLiteral("weapon.cfg"),
