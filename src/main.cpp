@@ -1,5 +1,6 @@
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
+#include "base/language.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "window/form1.h"
@@ -27,16 +28,18 @@ int main(int argc, char** argv) {
         return wed::cli::kMisused;
     }
     QApplication app(argc, argv);
-    // Before any window or dialog, and before the help text, which Qt writes in part.
-    const auto qtChinese = wed::installQtChinese();
+    // Before any window or dialog, and before the help text, which Qt writes in part. In
+    // English, Qt's own texts are its source texts.
+    wed::installLanguage();
+    const auto qtChinese =
+        wed::chosenLanguage() == wed::Language::Chinese ? wed::installQtChinese() : nullptr;
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));
 
     wed::Form1 window;
     window.show();
-    for (const auto& [folder, open] :
-         {std::pair{start->folder, &wed::Form1::openGameFolder},
-          std::pair{start->base, &wed::Form1::compareWith}}) {
+    for (const auto& [folder, open] : {std::pair{start->folder, &wed::Form1::openGameFolder},
+                                       std::pair{start->base, &wed::Form1::compareWith}}) {
         if (folder.isEmpty())
             continue;
         const wed::Outcome started = (window.*open)(folder);

@@ -3,12 +3,20 @@
 #include "base/code_page.h"
 #include "data/item_fields.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace wed {
 namespace {
 
-const QString kNone = QStringLiteral("（无）");
+struct ChangeWords {
+    Q_DECLARE_TR_FUNCTIONS(ChangeWords)
+};
+
+// Read when a text is made, so that it is in the language chosen by then.
+QString none() {
+    return ChangeWords::tr("（无）");
+}
 
 QString keyText(const Change& change) {
     QString key = decodeAnsi(change.key);
@@ -37,7 +45,7 @@ QString nameRecordText(const Lines& lines, CategoryId category) {
         if (i - 1 >= layout.firstDescriptionLine)
             description.append(line);
     }
-    return QStringLiteral("名字“%1”，说明“%2”").arg(name, description.join(u'/'));
+    return ChangeWords::tr("名字“%1”，说明“%2”").arg(name, description.join(u'/'));
 }
 
 QString linesCount(const std::optional<Lines>& lines) {
@@ -60,7 +68,7 @@ QJsonValue valueJson(const std::optional<QByteArray>& value) {
 } // namespace
 
 QString valueText(const std::optional<QByteArray>& value) {
-    return value ? QStringLiteral("“%1”").arg(decodeAnsi(*value)) : kNone;
+    return value ? ChangeWords::tr("“%1”").arg(decodeAnsi(*value)) : none();
 }
 
 QString describeChange(const Change& change, const GameData& names) {
@@ -68,26 +76,26 @@ QString describeChange(const Change& change, const GameData& names) {
     switch (change.kind) {
     case ChangeKind::Key:
         if (change.isTyped)
-            return QStringLiteral("%1 %2：%3").arg(item, keyText(change), change.typed);
-        return QStringLiteral("%1 %2：%3 → %4")
+            return ChangeWords::tr("%1 %2：%3").arg(item, keyText(change), change.typed);
+        return ChangeWords::tr("%1 %2：%3 → %4")
             .arg(item, keyText(change), valueText(change.base), valueText(change.now));
     case ChangeKind::Record:
-        return QStringLiteral("%1：整条记录改变（%2 行 → %3 行）")
+        return ChangeWords::tr("%1：整条记录改变（%2 行 → %3 行）")
             .arg(item, linesCount(change.baseLines), linesCount(change.nowLines));
     case ChangeKind::Add:
         return change.after
-                   ? QStringLiteral("新增 %1，在 %2 之后").arg(item, refText(*change.after))
-                   : QStringLiteral("新增 %1，在文件开头").arg(item);
+                   ? ChangeWords::tr("新增 %1，在 %2 之后").arg(item, refText(*change.after))
+                   : ChangeWords::tr("新增 %1，在文件开头").arg(item);
     case ChangeKind::Remove:
-        return QStringLiteral("删除 %1").arg(item);
+        return ChangeWords::tr("删除 %1").arg(item);
     case ChangeKind::Names: {
         const CategoryId layout = nameLayout(names, change.item.id);
         if (!change.baseLines)
-            return QStringLiteral("新增名字记录 <%1>：%2")
+            return ChangeWords::tr("新增名字记录 <%1>：%2")
                 .arg(change.item.id, nameRecordText(*change.nowLines, layout));
         if (!change.nowLines)
-            return QStringLiteral("删除名字记录 <%1>").arg(change.item.id);
-        return QStringLiteral("名字记录 <%1>：%2 → %3")
+            return ChangeWords::tr("删除名字记录 <%1>").arg(change.item.id);
+        return ChangeWords::tr("名字记录 <%1>：%2 → %3")
             .arg(change.item.id, nameRecordText(*change.baseLines, layout),
                  nameRecordText(*change.nowLines, layout));
     }
@@ -98,12 +106,12 @@ QString describeChange(const Change& change, const GameData& names) {
 QString sideText(const Change& change, const std::optional<QByteArray>& value,
                  const std::optional<Lines>& lines, const GameData& names) {
     if (change.kind == ChangeKind::Key)
-        return value ? decodeAnsi(*value) : kNone;
+        return value ? decodeAnsi(*value) : none();
     if (!lines)
-        return kNone;
+        return none();
     if (change.kind == ChangeKind::Names)
         return nameRecordText(*lines, nameLayout(names, change.item.id));
-    return QStringLiteral("%1 行").arg(lines->size());
+    return ChangeWords::tr("%1 行").arg(lines->size());
 }
 
 QString describeConflict(const Change& change, const ChangeResult& result, const GameData& names) {
@@ -111,12 +119,12 @@ QString describeConflict(const Change& change, const ChangeResult& result, const
     if (change.kind == ChangeKind::Key)
         now = valueText(result.current);
     else if (!result.currentLines)
-        now = kNone;
+        now = none();
     else if (change.kind == ChangeKind::Names)
         now = nameRecordText(*result.currentLines, nameLayout(names, change.item.id));
     else
-        now = QStringLiteral("%1 行").arg(result.currentLines->size());
-    return QStringLiteral("冲突：%1；文件中现在是 %2").arg(describeChange(change, names), now);
+        now = ChangeWords::tr("%1 行").arg(result.currentLines->size());
+    return ChangeWords::tr("冲突：%1；文件中现在是 %2").arg(describeChange(change, names), now);
 }
 
 QJsonObject changeJson(const Change& change) {

@@ -2,12 +2,15 @@
 
 #include "base/code_page.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace wed {
 namespace {
 
-const QString kSeeHelp = QStringLiteral("运行 weapon-editor help 查看用法。");
+struct Message {
+    Q_DECLARE_TR_FUNCTIONS(Message)
+};
 
 QString what(const Outcome& o) {
     const QString path = QDir::toNativeSeparators(o.path);
@@ -16,148 +19,149 @@ QString what(const Outcome& o) {
     case Status::Ignored:
         return {};
     case Status::ClassOutOfRange:
-        return QStringLiteral("数据错误！");
+        return Message::tr("数据错误！");
     case Status::NumberTooLarge:
-        return QStringLiteral("数值太大，无法写入。");
+        return Message::tr("数值太大，无法写入。");
     case Status::LineBreakInValue:
-        return QStringLiteral("内容中不能有换行符。");
+        return Message::tr("内容中不能有换行符。");
     case Status::ControlCharacter:
-        return QStringLiteral("内容中不能有控制字符（%1）。").arg(o.detail);
+        return Message::tr("内容中不能有控制字符（%1）。").arg(o.detail);
     case Status::NotOwnKey:
-        return QStringLiteral("“%1”不能作为键：键不能是空的，不能有“=”或换行符，"
-                              "也不能是记录的开头（Weapon、Armor、Implant）。")
+        return Message::tr("“%1”不能作为键：键不能是空的，不能有“=”或换行符，"
+                           "也不能是记录的开头（Weapon、Armor、Implant）。")
             .arg(o.detail);
     case Status::NotARecord:
-        return o.detail.isEmpty()
-                   ? QStringLiteral("一条记录至少要有一行。")
-                   : QStringLiteral("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
+        return o.detail.isEmpty() ? Message::tr("一条记录至少要有一行。")
+                                  : Message::tr("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
     case Status::NoBaseFolder:
-        return QStringLiteral("还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。");
+        return Message::tr("还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。");
     case Status::ChangeConflicts:
-        return QStringLiteral("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
+        return Message::tr("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
     case Status::PatchMalformed:
         return QStringLiteral("%1:%2: %3").arg(path).arg(o.line).arg(o.detail);
     case Status::PatchCannotCarry:
-        return QStringLiteral("“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），"
-                              "补丁无法带上它。")
+        return Message::tr("“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），"
+                           "补丁无法带上它。")
             .arg(o.detail);
     case Status::SheetMalformed:
         return o.detail;
     case Status::SheetUnknownColumn:
-        return QStringLiteral("“%1”不是这一类物品的字段（标题要写字段的名字或键）。").arg(o.detail);
+        return Message::tr("“%1”不是这一类物品的字段（标题要写字段的名字或键）。").arg(o.detail);
     case Status::Unencodable:
-        return QStringLiteral("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
+        return Message::tr("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
     case Status::FolderMissing:
-        return QStringLiteral("文件夹“%1”不存在。").arg(path);
+        return Message::tr("文件夹“%1”不存在。").arg(path);
     case Status::NoItemFile:
-        return QStringLiteral("文件夹“%1”中没有 weapon.cfg。").arg(path);
+        return Message::tr("文件夹“%1”中没有 weapon.cfg。").arg(path);
     case Status::FolderUnreadable:
-        return QStringLiteral("无法打开文件夹“%1”。").arg(path);
+        return Message::tr("无法打开文件夹“%1”。").arg(path);
     case Status::DriveNotReady:
-        return QStringLiteral("驱动器“%1”没有准备好，无法读取。").arg(path);
+        return Message::tr("驱动器“%1”没有准备好，无法读取。").arg(path);
     case Status::NoFileChosen:
-        return QStringLiteral("当前文件夹中没有选中的 weapon.cfg。");
+        return Message::tr("当前文件夹中没有选中的 weapon.cfg。");
     case Status::UnknownCategory:
-        return QStringLiteral("类别必须是“武器”、“装甲”或“晶体”之一。");
+        return Message::tr("类别必须是“武器”、“装甲”或“晶体”之一。");
     case Status::NoSuchLine:
-        return QStringLiteral("文件“%1”中没有第%2行。").arg(path).arg(o.line);
+        return Message::tr("文件“%1”中没有第%2行。").arg(path).arg(o.line);
     case Status::EmptyFile:
-        return QStringLiteral("文件“%1”是空的。").arg(path);
+        return Message::tr("文件“%1”是空的。").arg(path);
     case Status::FileMissing:
-        return QStringLiteral("找不到文件“%1”。").arg(path);
+        return Message::tr("找不到文件“%1”。").arg(path);
     case Status::IsFolder:
-        return QStringLiteral("“%1”是一个文件夹，不是文件。").arg(path);
+        return Message::tr("“%1”是一个文件夹，不是文件。").arg(path);
     case Status::NotReadable:
-        return QStringLiteral("没有读取文件“%1”的权限。").arg(path);
+        return Message::tr("没有读取文件“%1”的权限。").arg(path);
     case Status::ReadFailed:
-        return QStringLiteral("无法读取文件“%1”（%2）。").arg(path, o.detail);
+        return Message::tr("无法读取文件“%1”（%2）。").arg(path, o.detail);
     case Status::ReadOnly:
-        return QStringLiteral("文件“%1”是只读的。").arg(path);
+        return Message::tr("文件“%1”是只读的。").arg(path);
     case Status::TemporaryFailed:
-        return QStringLiteral(
-                   "无法在文件“%1”所在的文件夹中建立临时文件（文件夹可能没有写入权限）。")
+        return Message::tr("无法在文件“%1”所在的文件夹中建立临时文件（文件夹可能没有写入权限）。")
             .arg(path);
     case Status::DiskFull:
-        return QStringLiteral("保存文件“%1”时磁盘空间不足。").arg(path);
+        return Message::tr("保存文件“%1”时磁盘空间不足。").arg(path);
     case Status::RenameFailed:
-        return QStringLiteral("无法用新内容替换文件“%1”（文件可能被其他程序占用）。").arg(path);
+        return Message::tr("无法用新内容替换文件“%1”（文件可能被其他程序占用）。").arg(path);
     case Status::WriteFailed:
-        return QStringLiteral("无法保存文件“%1”（%2）。").arg(path, o.detail);
+        return Message::tr("无法保存文件“%1”（%2）。").arg(path, o.detail);
     case Status::ExternalChange:
-        return QStringLiteral("文件“%1”已被其他程序修改。").arg(path);
+        return Message::tr("文件“%1”已被其他程序修改。").arg(path);
     case Status::IdEmpty:
-        return QStringLiteral("编号不能为空。");
+        return Message::tr("编号不能为空。");
     case Status::IdBlankEdge:
-        return QStringLiteral("编号的开头和结尾不能是空格。");
+        return Message::tr("编号的开头和结尾不能是空格。");
     case Status::IdLineBreak:
-        return QStringLiteral("编号中不能有换行符。");
+        return Message::tr("编号中不能有换行符。");
     case Status::IdTaken:
-        return QStringLiteral("这个类别中已经有编号为“%1”的物品。").arg(o.detail);
+        return Message::tr("这个类别中已经有编号为“%1”的物品。").arg(o.detail);
     case Status::IdReserved:
-        return QStringLiteral("编号“%1”留给游戏的特殊记录，不能使用。").arg(o.detail);
+        return Message::tr("编号“%1”留给游戏的特殊记录，不能使用。").arg(o.detail);
     case Status::EmptyDescriptionLine:
-        return QStringLiteral("说明中不能有空行（空行会结束名字记录）。");
+        return Message::tr("说明中不能有空行（空行会结束名字记录）。");
     case Status::NoNameRecord:
-        return QStringLiteral("名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”："
-                              "复制一件有名字的物品，再修改它的名字和说明。")
+        return Message::tr("名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”："
+                           "复制一件有名字的物品，再修改它的名字和说明。")
             .arg(o.detail);
     case Status::ColumnsMixed:
-        return QStringLiteral("一次只能修改一列：请只选择同一列中的格子。");
+        return Message::tr("一次只能修改一列：请只选择同一列中的格子。");
     case Status::CellNotANumber:
-        return QStringLiteral("“%1”不是数字，无法计算。").arg(o.detail);
+        return Message::tr("“%1”不是数字，无法计算。").arg(o.detail);
     case Status::CellsSkipped:
-        return QStringLiteral("有 %1 个格子显示“无”（物品没有这一项），没有修改。").arg(o.line);
+        return Message::tr("有 %1 个格子显示“无”（物品没有这一项），没有修改。").arg(o.line);
     case Status::NameRecordShared:
-        return QStringLiteral("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
+        return Message::tr("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
             .arg(o.detail);
     case Status::NoSuchItem:
-        return QStringLiteral("文件“%1”中没有物品“%2”。").arg(path, o.detail);
+        return Message::tr("文件“%1”中没有物品“%2”。").arg(path, o.detail);
     case Status::NoSuchKey:
-        return QStringLiteral("物品的记录中没有“%1=”这一行。").arg(o.detail);
+        return Message::tr("物品的记录中没有“%1=”这一行。").arg(o.detail);
     case Status::NotAField:
-        return QStringLiteral("“%1”不是这一类物品在编辑器中可以修改的键。").arg(o.detail);
+        return Message::tr("“%1”不是这一类物品在编辑器中可以修改的键。").arg(o.detail);
     case Status::UnknownCommand:
-        return QStringLiteral("没有“%1”这个命令。").arg(o.detail) + kSeeHelp;
+        return Message::tr("没有“%1”这个命令。").arg(o.detail) +
+               Message::tr("运行 weapon-editor help 查看用法。");
     case Status::BadArguments:
-        return QStringLiteral("命令 %1 的参数不对。用法：").arg(o.detail);
+        return Message::tr("命令 %1 的参数不对。用法：").arg(o.detail);
     case Status::BadItemName:
-        return QStringLiteral("“%1”不是物品的名字：物品要写成“类别/编号”，"
-                              "类别是 weapon、armor 或 implant，例如 weapon/heand。")
+        return Message::tr("“%1”不是物品的名字：物品要写成“类别/编号”，"
+                           "类别是 weapon、armor 或 implant，例如 weapon/heand。")
             .arg(o.detail);
     case Status::BadCategory:
-        return QStringLiteral("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
+        return Message::tr("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
     case Status::BadCount:
-        return QStringLiteral("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
+        return Message::tr("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
     case Status::BadCodePage:
-        return QStringLiteral("--code-page 后面要写代码页的名字（%1），“%2”不是。")
-            .arg(codePageNames().join(QStringLiteral("、")), o.detail);
+        return Message::tr("--code-page 后面要写代码页的名字（%1），“%2”不是。")
+            .arg(codePageNames().join(Message::tr("、")), o.detail);
+    case Status::BadLanguage:
+        return Message::tr("--lang 后面要写 zh（中文）或 en（英文），“%1”不是。").arg(o.detail);
     case Status::NotStarted:
-        return QStringLiteral("无法启动编辑器窗口的程序“%1”（%2）。").arg(path, o.detail);
+        return Message::tr("无法启动编辑器窗口的程序“%1”（%2）。").arg(path, o.detail);
     case Status::DuplicateId:
-        return QStringLiteral("编号“%1”在这一类物品中重复：前面已有编号相同的记录。").arg(o.detail);
+        return Message::tr("编号“%1”在这一类物品中重复：前面已有编号相同的记录。").arg(o.detail);
     case Status::ClassNotDigit:
-        return QStringLiteral("“%1”：武器类别必须是 0 到 5 中的一个数字。").arg(o.detail);
+        return Message::tr("“%1”：武器类别必须是 0 到 5 中的一个数字。").arg(o.detail);
     case Status::NotANumber:
-        return QStringLiteral("“%1”：这个键的值必须是数字。").arg(o.detail);
+        return Message::tr("“%1”：这个键的值必须是数字。").arg(o.detail);
     case Status::PairWithoutBlank:
-        return QStringLiteral("“%1”：两个数之间必须有空格。").arg(o.detail);
+        return Message::tr("“%1”：两个数之间必须有空格。").arg(o.detail);
     case Status::NoEndLine:
-        return QStringLiteral("物品“%1”的记录没有结束行。").arg(o.detail);
+        return Message::tr("物品“%1”的记录没有结束行。").arg(o.detail);
     case Status::NoName:
-        return QStringLiteral("物品“%1”在名字文件中没有名字。").arg(o.detail);
+        return Message::tr("物品“%1”在名字文件中没有名字。").arg(o.detail);
     case Status::PictureMissing:
-        return QStringLiteral("找不到物品的图片“%1”。").arg(QDir::toNativeSeparators(o.detail));
+        return Message::tr("找不到物品的图片“%1”。").arg(QDir::toNativeSeparators(o.detail));
     case Status::PictureUnnamed:
         return o.detail.isEmpty()
-                   ? QStringLiteral("物品的记录中没有 VidMENU 行，无法知道它的图片。")
-                   : QStringLiteral("由 VidMENU 的值“%1”得不出图片的文件名。").arg(o.detail);
+                   ? Message::tr("物品的记录中没有 VidMENU 行，无法知道它的图片。")
+                   : Message::tr("由 VidMENU 的值“%1”得不出图片的文件名。").arg(o.detail);
     case Status::PictureBroken:
-        return QStringLiteral("图片“%1”无法解码。").arg(QDir::toNativeSeparators(o.detail));
+        return Message::tr("图片“%1”无法解码。").arg(QDir::toNativeSeparators(o.detail));
     case Status::PictureTruncated:
-        return QStringLiteral("图片“%1”不完整：文件比图片需要的短。")
+        return Message::tr("图片“%1”不完整：文件比图片需要的短。")
             .arg(QDir::toNativeSeparators(o.detail));
     case Status::Undecodable:
-        return QStringLiteral("这一行有游戏文件的编码无法识别的字节。");
+        return Message::tr("这一行有游戏文件的编码无法识别的字节。");
     }
     return {};
 }
@@ -165,15 +169,15 @@ QString what(const Outcome& o) {
 QString meaning(const Outcome& o) {
     switch (o.effect) {
     case Effect::NothingWritten:
-        return QStringLiteral("没有写入任何内容，文件保持原样。");
+        return Message::tr("没有写入任何内容，文件保持原样。");
     case Effect::ListKept:
-        return QStringLiteral("物品列表没有改变。");
+        return Message::tr("物品列表没有改变。");
     case Effect::NamesEmpty:
-        return QStringLiteral("物品的名字和说明将显示为空。");
+        return Message::tr("物品的名字和说明将显示为空。");
     case Effect::Reloaded:
-        return QStringLiteral("没有写入任何内容。编辑器已重新读取文件，撤销记录已清除。");
+        return Message::tr("没有写入任何内容。编辑器已重新读取文件，撤销记录已清除。");
     case Effect::FirstRestored:
-        return QStringLiteral("weapon.cfg 已恢复原样，两个文件都没有改变。");
+        return Message::tr("weapon.cfg 已恢复原样，两个文件都没有改变。");
     case Effect::Noted:
         return {};
     }
@@ -188,7 +192,7 @@ QString describe(const Outcome& outcome) {
     if (!outcome.item.isEmpty()) {
         Outcome about = outcome;
         about.item.clear();
-        return QStringLiteral("物品“%1”：").arg(outcome.item) + describe(about);
+        return Message::tr("物品“%1”：").arg(outcome.item) + describe(about);
     }
     // The class check's message is the one the program has always shown, word for word; the
     // folder and drive messages concern no file.

@@ -77,6 +77,7 @@ enum class Status {
     BadCategory,    // detail: the text given, which is no category name
     BadCount,       // detail: the text given for --nth, which is no number from 1 up
     BadCodePage,    // detail: the text given for --code-page, which names no code page it knows
+    BadLanguage,    // detail: the text given for --lang, which is neither "zh" nor "en"
     NotStarted,     // path: the window's program, which could not start; detail: the reason
 
     // Problems a check of the game folder finds; path and line say where.

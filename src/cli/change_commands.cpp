@@ -10,12 +10,17 @@
 #include "game/folder_diff.h"
 #include "game/patch_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace wed::cli {
 namespace {
+
+struct CommandWords {
+    Q_DECLARE_TR_FUNCTIONS(CommandWords)
+};
 
 // Reads a folder for a comparison or a patch: a name file that is missing or empty holds no
 // name records; one that cannot be read is refused.
@@ -39,14 +44,15 @@ QString notesText(const GameData& folder, const DiffNotes& notes) {
     QString text;
     for (const DiffNotes::Undecodable& line : notes.undecodable)
         text +=
-            lineOf(QStringLiteral("%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。")
+            lineOf(CommandWords::tr("%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。")
                        .arg(QDir::toNativeSeparators(folder.path(line.file)))
                        .arg(line.line));
     for (GameFile file : {GameFile::Items, GameFile::Names})
         if (notes.outsideDiffers[size_t(file)])
-            text += lineOf(QStringLiteral("%1: 记录之外的行（注释、空行）不同；它们不属于任何物品，"
-                                          "补丁不带这些行。")
-                               .arg(QDir::toNativeSeparators(folder.path(file))));
+            text +=
+                lineOf(CommandWords::tr("%1: 记录之外的行（注释、空行）不同；它们不属于任何物品，"
+                                        "补丁不带这些行。")
+                           .arg(QDir::toNativeSeparators(folder.path(file))));
     return text;
 }
 
@@ -124,9 +130,9 @@ int applyPatch(const Request& request, CommandOutput& output) {
             conflicts += lineOf(describeConflict(change, result, game));
             rejected.push_back(change);
         } else if (result.state == ChangeState::AlreadyThere) {
-            report += lineOf(QStringLiteral("已是新的值：") + describeChange(change, game));
+            report += lineOf(CommandWords::tr("已是新的值：") + describeChange(change, game));
         } else {
-            report += lineOf((dryRun ? QStringLiteral("将修改：") : QStringLiteral("修改：")) +
+            report += lineOf((dryRun ? CommandWords::tr("将修改：") : CommandWords::tr("修改：")) +
                              describeChange(change, game));
         }
     }
@@ -184,7 +190,7 @@ int importSheet(const Request& request, CommandOutput& output) {
         for (const SheetProblem& problem : imported.problems)
             text += lineOf(QDir::toNativeSeparators(request.arguments[2]) + u':' +
                            describeProblem(problem));
-        output.err += (text + QStringLiteral("没有写入任何内容，文件保持原样。\n")).toUtf8();
+        output.err += (text + CommandWords::tr("没有写入任何内容，文件保持原样。\n")).toUtf8();
         return kRefused;
     }
     QString report;

@@ -3,6 +3,7 @@
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
 #include "base/code_page.h"
+#include "base/language.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 
@@ -11,6 +12,10 @@
 
 namespace wed::cli {
 namespace {
+
+struct Help {
+    Q_DECLARE_TR_FUNCTIONS(Help)
+};
 
 int help(const Request&, CommandOutput& output);
 
@@ -34,41 +39,49 @@ struct Command {
 };
 
 constexpr std::array<Command, 10> kCommands{{
-    {"list", "list 游戏文件夹 [类别]",
-     "按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
-     "类别、编号、名字，用制表符分开。",
+    {"list", QT_TRANSLATE_NOOP("Help", "list 游戏文件夹 [类别]"),
+     QT_TRANSLATE_NOOP("Help", "按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
+                               "类别、编号、名字，用制表符分开。"),
      1, 2, "", listItems},
-    {"get", "get 游戏文件夹 物品 键 [--nth K]", "显示物品记录中这个键的完整的值。", 3, 3,
-     "nth=", getValue},
-    {"set", "set 游戏文件夹 物品 键 (值 | --calc 算式) [--nth K] [--dry-run]",
-     "修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；\n"
-     "物品可以是模式：* 和 ? 匹配编号中的任意几个和任意一个字符（weapon/shotgun_*）。\n"
-     "--calc 对值中的每个数做表格的算术：*1.1、+5 或 -5，保留原来的小数位数。\n"
-     "所有修改一次原子地保存；每个修改输出一行：物品、键、旧值、新值。\n"
-     "--dry-run 把修改作为补丁输出，不写入。",
+    {"get", QT_TRANSLATE_NOOP("Help", "get 游戏文件夹 物品 键 [--nth K]"),
+     QT_TRANSLATE_NOOP("Help", "显示物品记录中这个键的完整的值。"), 3, 3, "nth=", getValue},
+    {"set",
+     QT_TRANSLATE_NOOP("Help", "set 游戏文件夹 物品 键 (值 | --calc 算式) [--nth K] [--dry-run]"),
+     QT_TRANSLATE_NOOP(
+         "Help", "修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；\n"
+                 "物品可以是模式：* 和 ? 匹配编号中的任意几个和任意一个字符（weapon/shotgun_*）。\n"
+                 "--calc 对值中的每个数做表格的算术：*1.1、+5 或 -5，保留原来的小数位数。\n"
+                 "所有修改一次原子地保存；每个修改输出一行：物品、键、旧值、新值。\n"
+                 "--dry-run 把修改作为补丁输出，不写入。"),
      3, 4, "nth= calc= dry-run", setValue},
-    {"check", "check 游戏文件夹 [--json]",
-     "检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
-     "--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。",
+    {"check", QT_TRANSLATE_NOOP("Help", "check 游戏文件夹 [--json]"),
+     QT_TRANSLATE_NOOP(
+         "Help", "检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
+                 "--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。"),
      1, 1, "json", checkFolder},
-    {"diff", "diff 原版文件夹 文件夹 [--json | --patch]",
-     "列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，\n"
-     "--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。",
+    {"diff", QT_TRANSLATE_NOOP("Help", "diff 原版文件夹 文件夹 [--json | --patch]"),
+     QT_TRANSLATE_NOOP(
+         "Help", "列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，\n"
+                 "--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。"),
      2, 2, "json patch", diffFolders},
-    {"apply", "apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]",
-     "把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。\n"
-     "有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改\n"
-     "写成补丁文件。--dry-run 只列出将要做的修改。",
+    {"apply",
+     QT_TRANSLATE_NOOP("Help", "apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]"),
+     QT_TRANSLATE_NOOP(
+         "Help", "把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。\n"
+                 "有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改\n"
+                 "写成补丁文件。--dry-run 只列出将要做的修改。"),
      2, 2, "dry-run skip-conflicts rejects=", applyPatch},
-    {"export", "export 文件夹 类别 [文件.csv]",
-     "把一个类别的物品写成 CSV 表格（UTF-8，带 BOM）；不给文件时写到标准输出。", 2, 3, "",
-     exportSheet},
-    {"import", "import 文件夹 类别 文件.csv [--dry-run]",
-     "按 CSV 表格修改物品：按引用对行，按标题或键对列，规则与在表格中输入相同；\n"
-     "有任何问题时什么都不写。--dry-run 只列出将要做的修改。",
+    {"export", QT_TRANSLATE_NOOP("Help", "export 文件夹 类别 [文件.csv]"),
+     QT_TRANSLATE_NOOP("Help",
+                       "把一个类别的物品写成 CSV 表格（UTF-8，带 BOM）；不给文件时写到标准输出。"),
+     2, 3, "", exportSheet},
+    {"import", QT_TRANSLATE_NOOP("Help", "import 文件夹 类别 文件.csv [--dry-run]"),
+     QT_TRANSLATE_NOOP("Help",
+                       "按 CSV 表格修改物品：按引用对行，按标题或键对列，规则与在表格中输入相同；\n"
+                       "有任何问题时什么都不写。--dry-run 只列出将要做的修改。"),
      3, 3, "dry-run", importSheet},
-    {"help", "help", "显示本帮助。", 0, 1, "", help},
-    {"--version", "--version", "显示版本。", 0, 0, "", version},
+    {"help", "help", QT_TRANSLATE_NOOP("Help", "显示本帮助。"), 0, 1, "", help},
+    {"--version", "--version", QT_TRANSLATE_NOOP("Help", "显示版本。"), 0, 0, "", version},
 }};
 
 // Whether the command takes the option, and whether the option takes a value.
@@ -92,28 +105,27 @@ const Command* commandNamed(QStringView name) {
 }
 
 QString usageLine(const Command& command) {
-    return QStringLiteral("  weapon-editor ") + QString::fromUtf8(command.usage) + u'\n';
+    return QStringLiteral("  weapon-editor ") + Help::tr(command.usage) + u'\n';
 }
 
 QString described(const Command& command) {
     QString text = usageLine(command);
-    for (const QString& line : QString::fromUtf8(command.does).split(u'\n'))
+    for (const QString& line : Help::tr(command.does).split(u'\n'))
         text += QStringLiteral("      ") + line + u'\n';
     return text;
 }
 
 // The help: the window's ways in, then the commands as their table has them.
 QString helpText() {
-    QString text =
-        QStringLiteral("  weapon-editor [游戏文件夹]\n"
-                       "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
+    QString text = Help::tr("  weapon-editor [游戏文件夹]\n"
+                            "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
     text += described(kCommands.back());
-    text += QStringLiteral("\n第一个参数是下面的命令时，不开窗口，在命令行完成：\n\n");
+    text += Help::tr("\n第一个参数是下面的命令时，不开窗口，在命令行完成：\n\n");
     for (const Command& command : kCommands)
         if (&command != &kCommands.back())
             text += described(command);
     return text +
-           QStringLiteral(
+           Help::tr(
                "\n"
                "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
                "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
@@ -125,35 +137,49 @@ QString helpText() {
                "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
                "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
                "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
+               "--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在\n"
+               "任何位置。\n"
                "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
                "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
                "\n"
                "输出是 UTF-8，消息写到标准错误。\n"
                "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n")
-               .arg(codePageNames().join(QStringLiteral("、")));
+               .arg(codePageNames().join(Help::tr("、")));
 }
 
-// The program's own options, found anywhere before "--": the code page chosen (empty for none
-// given), and whether one lacks its value.
+// The program's own options, found anywhere before "--": each one's value (empty for none
+// given), and the one that lacks its value, if any.
 struct ProgramOptions {
-    QString codePage;
-    bool incomplete = false;
+    QString codePage; // --code-page
+    QString language; // --lang
+    QString lacking;
 };
 
 ProgramOptions takeOut(QStringList& arguments) {
     ProgramOptions options;
-    const QString option = QStringLiteral("--code-page");
+    const std::pair<QString, QString ProgramOptions::*> known[] = {
+        {QStringLiteral("--code-page"), &ProgramOptions::codePage},
+        {QStringLiteral("--lang"), &ProgramOptions::language}};
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--";) {
-        if (arguments[i] == option) {
-            options.incomplete = i + 1 == arguments.size();
-            options.codePage = arguments.value(i + 1);
-            arguments.remove(i, options.incomplete ? 1 : 2);
-        } else if (arguments[i].startsWith(option + u'=')) {
-            options.codePage = arguments.takeAt(i).mid(option.size() + 1);
-            options.incomplete = options.codePage.isEmpty();
-        } else {
-            ++i;
+        bool taken = false;
+        for (const auto& [option, value] : known) {
+            if (arguments[i] == option) {
+                if (i + 1 == arguments.size())
+                    options.lacking = option;
+                options.*value = arguments.value(i + 1);
+                arguments.remove(i, i + 1 == arguments.size() ? 1 : 2);
+                taken = true;
+            } else if (arguments[i].startsWith(option + u'=')) {
+                options.*value = arguments.takeAt(i).mid(option.size() + 1);
+                if ((options.*value).isEmpty())
+                    options.lacking = option;
+                taken = true;
+            }
+            if (taken)
+                break;
         }
+        if (!taken)
+            ++i;
     }
     return options;
 }
@@ -167,15 +193,20 @@ int help(const Request&, CommandOutput& output) {
 
 QString commandUsage(QStringView name) {
     if (name == u"weapon-editor")
-        return QStringLiteral(
-            "  weapon-editor [--base 原版文件夹] [--code-page 代码页] [游戏文件夹]\n");
+        return Help::tr(
+            "  weapon-editor [--base 原版文件夹] [--code-page 代码页] [--lang en] [游戏文件夹]\n");
     const Command* command = commandNamed(name);
     return usageLine(command ? *command : kCommands[kCommands.size() - 2]);
 }
 
 bool takeProgramOptions(QStringList& arguments, CommandOutput& output) {
     const ProgramOptions options = takeOut(arguments);
-    if (options.incomplete || (!options.codePage.isEmpty() && !chooseCodePage(options.codePage)))
+    // The language first, so that a message about the code page is in it.
+    if (options.lacking == u"--lang" ||
+        (!options.language.isEmpty() && !chooseLanguage(options.language)))
+        return misused(Status::BadLanguage, options.language, output), false;
+    if (options.lacking == u"--code-page" ||
+        (!options.codePage.isEmpty() && !chooseCodePage(options.codePage)))
         return misused(Status::BadCodePage, options.codePage, output), false;
     return true;
 }

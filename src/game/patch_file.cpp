@@ -2,8 +2,14 @@
 
 #include "base/code_page.h"
 
+#include <QCoreApplication>
+
 namespace wed {
 namespace {
+
+struct PatchWords {
+    Q_DECLARE_TR_FUNCTIONS(PatchWords)
+};
 
 const QByteArray kFirstLine = QByteArrayLiteral("weapon-editor patch 1");
 
@@ -182,7 +188,7 @@ class Reader {
     PatchRead run(QByteArrayView bytes) {
         const std::optional<QString> text = utf8Text(bytes);
         if (!text)
-            return fail(0, QStringLiteral("不是 UTF-8 文本。"));
+            return fail(0, PatchWords::tr("不是 UTF-8 文本。"));
         QStringList lines = text->split(u'\n');
         if (lines.last().isEmpty())
             lines.removeLast();
@@ -190,7 +196,7 @@ class Reader {
             if (line.endsWith(u'\r'))
                 line.chop(1);
         if (lines.isEmpty() || lines.first() != QLatin1StringView(kFirstLine))
-            return fail(1, QStringLiteral("第一行必须是“weapon-editor patch 1”。"));
+            return fail(1, PatchWords::tr("第一行必须是“weapon-editor patch 1”。"));
         for (qsizetype i = 1; i < lines.size() && read_.outcome.done(); ++i) {
             line_ = i + 1;
             if (!lines[i].isEmpty() && !lines[i].startsWith(u'#'))
@@ -210,7 +216,7 @@ class Reader {
     void readChange(const QString& line) {
         const QStringList columns = line.split(u'\t');
         if (columns.size() != 5)
-            return void(fail(line_, QStringLiteral("一行要有五列，用制表符分开；这一行有 %1 列。")
+            return void(fail(line_, PatchWords::tr("一行要有五列，用制表符分开；这一行有 %1 列。")
                                         .arg(columns.size())));
         Change change;
         const QString kind = columns[0];
@@ -220,7 +226,7 @@ class Reader {
             return kind == QLatin1StringView(kindName(k));
         });
         if (found == kinds.end())
-            return void(fail(line_, QStringLiteral("不认识的种类“%1”：种类是 key、record、add、"
+            return void(fail(line_, PatchWords::tr("不认识的种类“%1”：种类是 key、record、add、"
                                                    "remove 或 names。")
                                         .arg(kind)));
         change.kind = *found;
@@ -228,7 +234,7 @@ class Reader {
         if (!unescape(columns[1], item) || !unescape(columns[3], base) ||
             !unescape(columns[4], now) ||
             (change.kind != ChangeKind::Key && !unescape(columns[2], place)))
-            return void(fail(line_, QStringLiteral("有不认识的转义：只有 \\\\、\\t、\\n、\\r、"
+            return void(fail(line_, PatchWords::tr("有不认识的转义：只有 \\\\、\\t、\\n、\\r、"
                                                    "\\e 和 \\-。")));
         if (!item || !readItem(change, *item))
             return;
@@ -247,7 +253,7 @@ class Reader {
         }
         const std::optional<ItemRef> ref = parseRef(item, 1, true);
         if (!ref) {
-            fail(line_, QStringLiteral("“%1”不是物品的引用（类别/编号）。").arg(item));
+            fail(line_, PatchWords::tr("“%1”不是物品的引用（类别/编号）。").arg(item));
             return false;
         }
         change.item = *ref;
@@ -269,13 +275,13 @@ class Reader {
             change.keyOccurrence = column.sliced(hash + 1).toInt(&number);
             if (!number || change.keyOccurrence < 1)
                 return fail(line_,
-                            QStringLiteral("“%1”：# 后面要写一个从 1 起的整数。").arg(column)),
+                            PatchWords::tr("“%1”：# 后面要写一个从 1 起的整数。").arg(column)),
                        false;
             keyPart = column.first(hash);
         }
         std::optional<QString> key;
         if (!unescape(keyPart, key) || !key || key->isEmpty())
-            return fail(line_, QStringLiteral("key 这一种修改的第三列要写键。")), false;
+            return fail(line_, PatchWords::tr("key 这一种修改的第三列要写键。")), false;
         return bytesOf(*key, change.key);
     }
 
@@ -288,7 +294,7 @@ class Reader {
         }
         const std::optional<ItemRef> ref = parseRef(*place, 1, true);
         if (!ref || change.kind != ChangeKind::Add)
-            return fail(line_, QStringLiteral("第三列“%1”不是所跟随的物品的引用。").arg(*place)),
+            return fail(line_, PatchWords::tr("第三列“%1”不是所跟随的物品的引用。").arg(*place)),
                    false;
         change.after = *ref;
         return true;
@@ -300,14 +306,14 @@ class Reader {
         const bool nowWanted = change.kind != ChangeKind::Remove;
         if (change.kind != ChangeKind::Key && change.kind != ChangeKind::Names &&
             (bool(base) != baseWanted || bool(now) != nowWanted))
-            return fail(line_, QStringLiteral("%1 这一种修改要写%2。")
+            return fail(line_, PatchWords::tr("%1 这一种修改要写%2。")
                                    .arg(QLatin1StringView(kindName(change.kind)),
-                                        baseWanted && nowWanted ? QStringLiteral("旧的和新的行")
-                                        : baseWanted ? QStringLiteral("旧的行，新的写 -")
-                                                     : QStringLiteral("新的行，旧的写 -"))),
+                                        baseWanted && nowWanted ? PatchWords::tr("旧的和新的行")
+                                        : baseWanted ? PatchWords::tr("旧的行，新的写 -")
+                                                     : PatchWords::tr("新的行，旧的写 -"))),
                    false;
         if (change.kind == ChangeKind::Names && !base && !now)
-            return fail(line_, QStringLiteral("names 这一种修改至少要写旧的或新的行。")), false;
+            return fail(line_, PatchWords::tr("names 这一种修改至少要写旧的或新的行。")), false;
         if (change.kind == ChangeKind::Key) {
             if (base && !bytesOf(*base, change.base.emplace()))
                 return false;
@@ -331,7 +337,7 @@ class Reader {
     bool bytesOf(const QString& text, QByteArray& bytes) {
         const std::optional<QByteArray> encoded = encodeAnsi(text);
         if (!encoded)
-            return fail(line_, QStringLiteral("字符“%1”无法保存在游戏文件的编码中。")
+            return fail(line_, PatchWords::tr("字符“%1”无法保存在游戏文件的编码中。")
                                    .arg(firstUnencodable(text))),
                    false;
         bytes = *encoded;

@@ -76,6 +76,21 @@ TEST(CommandLine, ArgumentsNotAsTheUsageSaysExitWithTwo) {
     EXPECT_EQ(run({"--help"}).status, 0);
 }
 
+// --lang en, before or after the command: the help and the messages in English, and Chinese
+// again with --lang zh.
+TEST(CommandLine, LangChoosesEnglishHelpAndMessagesAnywhereOnTheLine) {
+    const Ran help = run({"--lang", "en", "help"});
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Lists the items in file order")))
+        << help.out.toStdString();
+    const Ran missing = run({"get", kSample + "/nothing", "weapon/heand", "Cost", "--lang=en"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot be found. Nothing was written")))
+        << missing.err.toStdString();
+    EXPECT_EQ(run({"list", kSample, "--lang", "fr"}).status, 2);
+    EXPECT_TRUE(
+        run({"help", "--lang", "zh"}).out.contains(QStringLiteral("按文件中的顺序列出物品")));
+}
+
 TEST(CommandLine, CheckPrintsEachProblemAsFileLineMessageOrJson) {
     TempGame game;
     game.writeItems({"Weapon=gun", "Class=9", kEnd, "Weapon=gun", "Class=1", kEnd});

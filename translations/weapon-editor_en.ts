@@ -1,0 +1,609 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>ChangeWords</name>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>名字“%1”，说明“%2”</source>
+        <translation>name &quot;%1&quot;, description &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 %2：%3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2：%3 → %4</source>
+        <translation>%1 %2: %3 → %4</translation>
+    </message>
+    <message>
+        <source>%1：整条记录改变（%2 行 → %3 行）</source>
+        <translation>%1: the whole record changes (%2 lines → %3 lines)</translation>
+    </message>
+    <message>
+        <source>新增 %1，在 %2 之后</source>
+        <translation>added %1, after %2</translation>
+    </message>
+    <message>
+        <source>新增 %1，在文件开头</source>
+        <translation>added %1, at the start of the file</translation>
+    </message>
+    <message>
+        <source>删除 %1</source>
+        <translation>removed %1</translation>
+    </message>
+    <message>
+        <source>新增名字记录 &lt;%1&gt;：%2</source>
+        <translation>added name record &lt;%1&gt;: %2</translation>
+    </message>
+    <message>
+        <source>删除名字记录 &lt;%1&gt;</source>
+        <translation>removed name record &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>名字记录 &lt;%1&gt;：%2 → %3</source>
+        <translation>name record &lt;%1&gt;: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 行</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>冲突：%1；文件中现在是 %2</source>
+        <translation>conflict: %1; the file now holds %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandWords</name>
+    <message>
+        <source>%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。</source>
+        <translation>%1:%2: this line holds bytes the game files&apos; code page cannot decode; a patch cannot carry it.</translation>
+    </message>
+    <message>
+        <source>%1: 记录之外的行（注释、空行）不同；它们不属于任何物品，补丁不带这些行。</source>
+        <translation>%1: lines outside the records (comments, blank lines) differ; they belong to no item, and no patch carries them.</translation>
+    </message>
+    <message>
+        <source>已是新的值：</source>
+        <translation>already the new value: </translation>
+    </message>
+    <message>
+        <source>将修改：</source>
+        <translation>would change: </translation>
+    </message>
+    <message>
+        <source>修改：</source>
+        <translation>changed: </translation>
+    </message>
+    <message>
+        <source>没有写入任何内容，文件保持原样。
+</source>
+        <translation>Nothing was written; the files are as they were.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>list 游戏文件夹 [类别]</source>
+        <translation>list GAME_FOLDER [CATEGORY]</translation>
+    </message>
+    <message>
+        <source>按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：
+类别、编号、名字，用制表符分开。</source>
+        <translation>Lists the items in file order (as the window&apos;s item list does), one per line:
+category, id and name, separated by tabs.</translation>
+    </message>
+    <message>
+        <source>get 游戏文件夹 物品 键 [--nth K]</source>
+        <translation>get GAME_FOLDER ITEM KEY [--nth K]</translation>
+    </message>
+    <message>
+        <source>显示物品记录中这个键的完整的值。</source>
+        <translation>Prints the whole value of this key in the item&apos;s record.</translation>
+    </message>
+    <message>
+        <source>set 游戏文件夹 物品 键 (值 | --calc 算式) [--nth K] [--dry-run]</source>
+        <translation>set GAME_FOLDER ITEMS KEY (VALUE | --calc EXPRESSION) [--nth K] [--dry-run]</translation>
+    </message>
+    <message>
+        <source>修改物品这个键的值，规则和拒绝与在窗口中输入这个字段时相同；
+物品可以是模式：* 和 ? 匹配编号中的任意几个和任意一个字符（weapon/shotgun_*）。
+--calc 对值中的每个数做表格的算术：*1.1、+5 或 -5，保留原来的小数位数。
+所有修改一次原子地保存；每个修改输出一行：物品、键、旧值、新值。
+--dry-run 把修改作为补丁输出，不写入。</source>
+        <translation>Changes the item&apos;s value of this key, by the rules and refusals of typing into its field;
+ITEMS may be a pattern: * and ? stand for any characters of the id and any one (weapon/shotgun_*).
+--calc does the table&apos;s arithmetic on every number of the value: *1.1, +5 or -5, keeping its decimals.
+All changes are saved at once, atomically; each prints one line: item, key, old value, new value.
+--dry-run prints the changes as a patch and writes nothing.</translation>
+    </message>
+    <message>
+        <source>check 游戏文件夹 [--json]</source>
+        <translation>check GAME_FOLDER [--json]</translation>
+    </message>
+    <message>
+        <source>检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；
+--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。</source>
+        <translation>Checks the game folder, one problem per line: &quot;FILE:LINE: message&quot; (&quot;FILE: message&quot; for the whole file);
+with --json a JSON array whose entries have file, line (0 for the whole file), code and message.</translation>
+    </message>
+    <message>
+        <source>diff 原版文件夹 文件夹 [--json | --patch]</source>
+        <translation>diff BASE_FOLDER FOLDER [--json | --patch]</translation>
+    </message>
+    <message>
+        <source>列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，
+--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。</source>
+        <translation>Lists what FOLDER changes against BASE_FOLDER, one change per line; --json prints a JSON array,
+--patch a patch file. The exit status is 0 when both hold the same records and name records, 1 otherwise.</translation>
+    </message>
+    <message>
+        <source>apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]</source>
+        <translation>apply FOLDER PATCH [--dry-run] [--skip-conflicts] [--rejects FILE]</translation>
+    </message>
+    <message>
+        <source>把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。
+有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改
+写成补丁文件。--dry-run 只列出将要做的修改。</source>
+        <translation>Applies the patch to the folder, three-way: a change is made where the file holds its old value,
+and counts as done where it holds the new one. On a conflict nothing is written; --skip-conflicts
+writes the rest, --rejects also writes the conflicting changes to FILE as a patch. --dry-run only lists the changes.</translation>
+    </message>
+    <message>
+        <source>export 文件夹 类别 [文件.csv]</source>
+        <translation>export FOLDER CATEGORY [FILE.csv]</translation>
+    </message>
+    <message>
+        <source>把一个类别的物品写成 CSV 表格（UTF-8，带 BOM）；不给文件时写到标准输出。</source>
+        <translation>Writes a category&apos;s items as a CSV sheet (UTF-8 with a BOM); to standard output when no file is given.</translation>
+    </message>
+    <message>
+        <source>import 文件夹 类别 文件.csv [--dry-run]</source>
+        <translation>import FOLDER CATEGORY FILE.csv [--dry-run]</translation>
+    </message>
+    <message>
+        <source>按 CSV 表格修改物品：按引用对行，按标题或键对列，规则与在表格中输入相同；
+有任何问题时什么都不写。--dry-run 只列出将要做的修改。</source>
+        <translation>Changes items by a CSV sheet: rows by reference, columns by caption or key, by the rules of typing into the table;
+with any problem nothing is written. --dry-run only lists the changes.</translation>
+    </message>
+    <message>
+        <source>显示本帮助。</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>显示版本。</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>  weapon-editor [游戏文件夹]
+      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。
+</source>
+        <translation>  weapon-editor [GAME_FOLDER]
+      Opens the editor&apos;s window; given a game folder, opens its weapon.cfg.
+</translation>
+    </message>
+    <message>
+        <source>
+第一个参数是下面的命令时，不开窗口，在命令行完成：
+
+</source>
+        <translation>
+With one of these commands as the first argument, no window opens and the command line does the work:
+
+</translation>
+    </message>
+    <message>
+        <source>
+物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。
+几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；
+也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \ 写成
+\#、\*、\? 和 \\。
+键是 weapon.cfg 中的键，例如 Cost、Damage、Class。
+补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，
+再 apply 另一个的。
+--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的
+任何位置，窗口和每个命令都一样。代码页是 %1 之一；
+默认是系统的 ANSI 代码页（Windows 以外是 GBK）。
+--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在
+任何位置。
+以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。
+要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。
+
+输出是 UTF-8，消息写到标准错误。
+退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。
+</source>
+        <translation>
+An item is written CATEGORY/ID, the category one of weapon, armor or implant: weapon/heand.
+Where several records share an id, --nth K picks the K-th in file order (from 1), the first by default;
+so does CATEGORY/ID#K, as in weapon/dup#2. In an id, #, *, ? and \ are written
+\#, \*, \? and \\.
+A key is a key of weapon.cfg: Cost, Damage, Class, ...
+The README describes the patch file and the CSV sheet. To merge two mods, apply the patch of one,
+then the patch of the other.
+--code-page CODE_PAGE: reads and writes weapon.cfg and Weapon.txt in this code page, anywhere on
+the command line, for the window and every command. The code page is one of %1;
+the default is the system&apos;s ANSI code page (GBK off Windows).
+--lang en: the interface, the help and the messages in English (--lang zh: in Chinese, the default),
+anywhere on the command line too.
+A value that begins with - (a negative number) is written as it is; after -- no argument is an option.
+To open a folder named like a command in the window, write it as a path: ./list.
+
+Output is UTF-8; messages go to standard error.
+Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as the usage says.
+</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>  weapon-editor [--base 原版文件夹] [--code-page 代码页] [--lang en] [游戏文件夹]
+</source>
+        <translation>  weapon-editor [--base BASE_FOLDER] [--code-page CODE_PAGE] [--lang en] [GAME_FOLDER]
+</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>数据错误！</source>
+        <translation>Data error!</translation>
+    </message>
+    <message>
+        <source>数值太大，无法写入。</source>
+        <translation>The number is too large to be written.</translation>
+    </message>
+    <message>
+        <source>内容中不能有换行符。</source>
+        <translation>The text cannot hold a line break.</translation>
+    </message>
+    <message>
+        <source>内容中不能有控制字符（%1）。</source>
+        <translation>The text cannot hold a control character (%1).</translation>
+    </message>
+    <message>
+        <source>“%1”不能作为键：键不能是空的，不能有“=”或换行符，也不能是记录的开头（Weapon、Armor、Implant）。</source>
+        <translation>&quot;%1&quot; cannot be a key: a key is not empty, holds no &quot;=&quot; and no line break, and does not open a record (Weapon, Armor, Implant).</translation>
+    </message>
+    <message>
+        <source>一条记录至少要有一行。</source>
+        <translation>A record needs at least one line.</translation>
+    </message>
+    <message>
+        <source>“%1”这一行会把记录分开，不能写入。</source>
+        <translation>The line &quot;%1&quot; would split the record and cannot be written.</translation>
+    </message>
+    <message>
+        <source>还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。</source>
+        <translation>There is no base folder yet: choose the game as shipped with &quot;文件 → 与原版比较…&quot; (File → Compare with the game as shipped) first.</translation>
+    </message>
+    <message>
+        <source>有 %1 处修改与文件现在的内容冲突。</source>
+        <translation>%1 changes conflict with what the files hold now.</translation>
+    </message>
+    <message>
+        <source>“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），补丁无法带上它。</source>
+        <translation>&quot;%1&quot; holds bytes the game files&apos; code page cannot decode (or a lone line break inside a line of a record); a patch cannot carry it.</translation>
+    </message>
+    <message>
+        <source>“%1”不是这一类物品的字段（标题要写字段的名字或键）。</source>
+        <translation>&quot;%1&quot; is no field of this category (a heading is a field&apos;s caption or key).</translation>
+    </message>
+    <message>
+        <source>字符“%1”无法保存在游戏文件的编码中。</source>
+        <translation>The character &quot;%1&quot; cannot be saved in the game files&apos; code page.</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”中没有 weapon.cfg。</source>
+        <translation>The folder &quot;%1&quot; holds no weapon.cfg.</translation>
+    </message>
+    <message>
+        <source>无法打开文件夹“%1”。</source>
+        <translation>The folder &quot;%1&quot; cannot be opened.</translation>
+    </message>
+    <message>
+        <source>驱动器“%1”没有准备好，无法读取。</source>
+        <translation>The drive &quot;%1&quot; is not ready and cannot be read.</translation>
+    </message>
+    <message>
+        <source>当前文件夹中没有选中的 weapon.cfg。</source>
+        <translation>No weapon.cfg of the current folder is chosen.</translation>
+    </message>
+    <message>
+        <source>类别必须是“武器”、“装甲”或“晶体”之一。</source>
+        <translation>The category must be one of &quot;武器&quot; (weapons), &quot;装甲&quot; (armors) or &quot;晶体&quot; (implants).</translation>
+    </message>
+    <message>
+        <source>文件“%1”中没有第%2行。</source>
+        <translation>The file &quot;%1&quot; has no line %2.</translation>
+    </message>
+    <message>
+        <source>文件“%1”是空的。</source>
+        <translation>The file &quot;%1&quot; is empty.</translation>
+    </message>
+    <message>
+        <source>找不到文件“%1”。</source>
+        <translation>The file &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>“%1”是一个文件夹，不是文件。</source>
+        <translation>&quot;%1&quot; is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>没有读取文件“%1”的权限。</source>
+        <translation>There is no permission to read the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>无法读取文件“%1”（%2）。</source>
+        <translation>The file &quot;%1&quot; cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>文件“%1”是只读的。</source>
+        <translation>The file &quot;%1&quot; is read-only.</translation>
+    </message>
+    <message>
+        <source>无法在文件“%1”所在的文件夹中建立临时文件（文件夹可能没有写入权限）。</source>
+        <translation>No temporary file can be made in the folder of the file &quot;%1&quot; (the folder may not be writable).</translation>
+    </message>
+    <message>
+        <source>保存文件“%1”时磁盘空间不足。</source>
+        <translation>The disk ran out of space while saving the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>无法用新内容替换文件“%1”（文件可能被其他程序占用）。</source>
+        <translation>The file &quot;%1&quot; cannot be replaced by its new content (another program may be using it).</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”（%2）。</source>
+        <translation>The file &quot;%1&quot; cannot be saved (%2).</translation>
+    </message>
+    <message>
+        <source>文件“%1”已被其他程序修改。</source>
+        <translation>The file &quot;%1&quot; has been changed by another program.</translation>
+    </message>
+    <message>
+        <source>编号不能为空。</source>
+        <translation>The id cannot be empty.</translation>
+    </message>
+    <message>
+        <source>编号的开头和结尾不能是空格。</source>
+        <translation>The id cannot begin or end with a blank.</translation>
+    </message>
+    <message>
+        <source>编号中不能有换行符。</source>
+        <translation>The id cannot hold a line break.</translation>
+    </message>
+    <message>
+        <source>这个类别中已经有编号为“%1”的物品。</source>
+        <translation>This category has an item with the id &quot;%1&quot; already.</translation>
+    </message>
+    <message>
+        <source>编号“%1”留给游戏的特殊记录，不能使用。</source>
+        <translation>The id &quot;%1&quot; belongs to a special record of the game and cannot be used.</translation>
+    </message>
+    <message>
+        <source>说明中不能有空行（空行会结束名字记录）。</source>
+        <translation>The description cannot hold a blank line (a blank line ends the name record).</translation>
+    </message>
+    <message>
+        <source>名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”：复制一件有名字的物品，再修改它的名字和说明。</source>
+        <translation>The name file has no name record of &quot;%1&quot;. New name records come from copying an item: copy an item that has a name, then change its name and description.</translation>
+    </message>
+    <message>
+        <source>一次只能修改一列：请只选择同一列中的格子。</source>
+        <translation>Only one column can be changed at a time: choose cells of one column only.</translation>
+    </message>
+    <message>
+        <source>“%1”不是数字，无法计算。</source>
+        <translation>&quot;%1&quot; is not a number and cannot be calculated.</translation>
+    </message>
+    <message>
+        <source>有 %1 个格子显示“无”（物品没有这一项），没有修改。</source>
+        <translation>%1 cells show &quot;无&quot; (the item has no such key) and were not changed.</translation>
+    </message>
+    <message>
+        <source>名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。</source>
+        <translation>The name file has a name record of &quot;%1&quot; already; this item shares it.</translation>
+    </message>
+    <message>
+        <source>文件“%1”中没有物品“%2”。</source>
+        <translation>The file &quot;%1&quot; has no item &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>物品的记录中没有“%1=”这一行。</source>
+        <translation>The item&apos;s record has no line &quot;%1=&quot;.</translation>
+    </message>
+    <message>
+        <source>“%1”不是这一类物品在编辑器中可以修改的键。</source>
+        <translation>&quot;%1&quot; is no key of this category that the editor changes.</translation>
+    </message>
+    <message>
+        <source>没有“%1”这个命令。</source>
+        <translation>There is no command &quot;%1&quot;. </translation>
+    </message>
+    <message>
+        <source>运行 weapon-editor help 查看用法。</source>
+        <translation>Run weapon-editor help for the usage.</translation>
+    </message>
+    <message>
+        <source>命令 %1 的参数不对。用法：</source>
+        <translation>The arguments of the command %1 are not as its usage says. Usage:</translation>
+    </message>
+    <message>
+        <source>“%1”不是物品的名字：物品要写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。</source>
+        <translation>&quot;%1&quot; names no item: an item is written CATEGORY/ID, the category one of weapon, armor or implant, as in weapon/heand.</translation>
+    </message>
+    <message>
+        <source>“%1”不是类别：类别是 weapon、armor 或 implant。</source>
+        <translation>&quot;%1&quot; is no category: the categories are weapon, armor and implant.</translation>
+    </message>
+    <message>
+        <source>--nth 后面要写一个从 1 起的整数，“%1”不是。</source>
+        <translation>--nth takes a whole number from 1 up; &quot;%1&quot; is not one.</translation>
+    </message>
+    <message>
+        <source>--code-page 后面要写代码页的名字（%1），“%2”不是。</source>
+        <translation>--code-page takes the name of a code page (%1); &quot;%2&quot; is not one.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>--lang 后面要写 zh（中文）或 en（英文），“%1”不是。</source>
+        <translation>--lang takes zh (Chinese) or en (English); &quot;%1&quot; is neither.</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器窗口的程序“%1”（%2）。</source>
+        <translation>The editor&apos;s window program &quot;%1&quot; cannot be started (%2).</translation>
+    </message>
+    <message>
+        <source>编号“%1”在这一类物品中重复：前面已有编号相同的记录。</source>
+        <translation>The id &quot;%1&quot; is used twice in this category: an earlier record has the same id.</translation>
+    </message>
+    <message>
+        <source>“%1”：武器类别必须是 0 到 5 中的一个数字。</source>
+        <translation>&quot;%1&quot;: a weapon&apos;s class must be one digit from 0 to 5.</translation>
+    </message>
+    <message>
+        <source>“%1”：这个键的值必须是数字。</source>
+        <translation>&quot;%1&quot;: the value of this key must be a number.</translation>
+    </message>
+    <message>
+        <source>“%1”：两个数之间必须有空格。</source>
+        <translation>&quot;%1&quot;: the two numbers need a blank between them.</translation>
+    </message>
+    <message>
+        <source>物品“%1”的记录没有结束行。</source>
+        <translation>The record of the item &quot;%1&quot; has no end line.</translation>
+    </message>
+    <message>
+        <source>物品“%1”在名字文件中没有名字。</source>
+        <translation>The item &quot;%1&quot; has no name in the name file.</translation>
+    </message>
+    <message>
+        <source>找不到物品的图片“%1”。</source>
+        <translation>The item&apos;s picture &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>物品的记录中没有 VidMENU 行，无法知道它的图片。</source>
+        <translation>The item&apos;s record has no VidMENU line, so its picture is unknown.</translation>
+    </message>
+    <message>
+        <source>由 VidMENU 的值“%1”得不出图片的文件名。</source>
+        <translation>The VidMENU value &quot;%1&quot; gives no picture file name.</translation>
+    </message>
+    <message>
+        <source>图片“%1”无法解码。</source>
+        <translation>The picture &quot;%1&quot; cannot be decoded.</translation>
+    </message>
+    <message>
+        <source>图片“%1”不完整：文件比图片需要的短。</source>
+        <translation>The picture &quot;%1&quot; is truncated: the file is shorter than its pixels need.</translation>
+    </message>
+    <message>
+        <source>这一行有游戏文件的编码无法识别的字节。</source>
+        <translation>This line holds bytes the game files&apos; code page cannot decode.</translation>
+    </message>
+    <message>
+        <source>没有写入任何内容，文件保持原样。</source>
+        <translation> Nothing was written; the files are as they were.</translation>
+    </message>
+    <message>
+        <source>物品列表没有改变。</source>
+        <translation> The item list is unchanged.</translation>
+    </message>
+    <message>
+        <source>物品的名字和说明将显示为空。</source>
+        <translation> The items&apos; names and descriptions will show empty.</translation>
+    </message>
+    <message>
+        <source>没有写入任何内容。编辑器已重新读取文件，撤销记录已清除。</source>
+        <translation> Nothing was written. The editor has read the files again, and the undo history is cleared.</translation>
+    </message>
+    <message>
+        <source>weapon.cfg 已恢复原样，两个文件都没有改变。</source>
+        <translation> weapon.cfg has its old bytes back; neither file changed.</translation>
+    </message>
+    <message>
+        <source>物品“%1”：</source>
+        <translation>Item &quot;%1&quot;: </translation>
+    </message>
+</context>
+<context>
+    <name>PatchWords</name>
+    <message>
+        <source>不是 UTF-8 文本。</source>
+        <translation>This is no UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>第一行必须是“weapon-editor patch 1”。</source>
+        <translation>The first line must be &quot;weapon-editor patch 1&quot;.</translation>
+    </message>
+    <message>
+        <source>一行要有五列，用制表符分开；这一行有 %1 列。</source>
+        <translation>A line has five columns separated by tabs; this one has %1.</translation>
+    </message>
+    <message>
+        <source>不认识的种类“%1”：种类是 key、record、add、remove 或 names。</source>
+        <translation>Unknown kind &quot;%1&quot;: the kinds are key, record, add, remove and names.</translation>
+    </message>
+    <message>
+        <source>有不认识的转义：只有 \\、\t、\n、\r、\e 和 \-。</source>
+        <translation>Unknown escape: there are only \\, \t, \n, \r, \e and \-.</translation>
+    </message>
+    <message>
+        <source>“%1”不是物品的引用（类别/编号）。</source>
+        <translation>&quot;%1&quot; is no item reference (CATEGORY/ID).</translation>
+    </message>
+    <message>
+        <source>“%1”：# 后面要写一个从 1 起的整数。</source>
+        <translation>&quot;%1&quot;: # takes a whole number from 1 up.</translation>
+    </message>
+    <message>
+        <source>key 这一种修改的第三列要写键。</source>
+        <translation>A change of the kind key has its key in the third column.</translation>
+    </message>
+    <message>
+        <source>第三列“%1”不是所跟随的物品的引用。</source>
+        <translation>The third column &quot;%1&quot; is no reference of the item it follows.</translation>
+    </message>
+    <message>
+        <source>%1 这一种修改要写%2。</source>
+        <translation>A change of the kind %1 needs %2.</translation>
+    </message>
+    <message>
+        <source>旧的和新的行</source>
+        <translation>the old and the new lines</translation>
+    </message>
+    <message>
+        <source>旧的行，新的写 -</source>
+        <translation>the old lines, and - for the new</translation>
+    </message>
+    <message>
+        <source>新的行，旧的写 -</source>
+        <translation>the new lines, and - for the old</translation>
+    </message>
+    <message>
+        <source>names 这一种修改至少要写旧的或新的行。</source>
+        <translation>A change of the kind names needs the old or the new lines.</translation>
+    </message>
+    <message>
+        <source>字符“%1”无法保存在游戏文件的编码中。</source>
+        <translation>The character &quot;%1&quot; cannot be saved in the game files&apos; code page.</translation>
+    </message>
+</context>
+</TS>
