@@ -394,21 +394,38 @@ class Planner {
     }
 
     // The records that end a file without a line end are removed with the line end before
-    // them, so that the file still ends without one; a record added right there goes in front
-    // of that line end instead, and the file again ends without one.
+    // them (and a name record with the empty line before it), so that the file still ends
+    // without one; a record added right after those line ends goes in front of them instead,
+    // and the file again ends without one.
     void insertBeforeRemovedEnd() {
         for (const Edit& removal : edits_) {
-            if (removal.splice.offset + removal.splice.removed.size() !=
-                    buffer(removal.file).bytes().size() ||
-                !removal.splice.removed.startsWith("\r\n"))
+            const Splice& taken = removal.splice;
+            if (taken.offset + taken.removed.size() != buffer(removal.file).bytes().size() ||
+                !taken.removed.startsWith("\r\n"))
                 continue;
-            for (Edit& insertion : edits_)
+            for (Edit& insertion : edits_) {
+                const qsizetype within = insertion.splice.offset - taken.offset;
                 if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
-                    insertion.splice.offset == removal.splice.offset + 2 &&
+                    within > 0 && within < taken.removed.size() &&
+                    onlyLineEnds(taken.removed.first(within)) &&
                     insertion.splice.inserted.endsWith("\r\n"))
-                    insertion.splice = {
-                        removal.splice.offset, {}, "\r\n" + insertion.splice.inserted.chopped(2)};
+                    insertion.splice = {taken.offset,
+                                        {},
+                                        taken.removed.first(within) +
+                                            withoutEndingLineEnds(insertion.splice.inserted)};
+            }
         }
+    }
+
+    static bool onlyLineEnds(QByteArrayView bytes) {
+        return bytes.size() % 2 == 0 && bytes == QByteArray("\r\n").repeated(bytes.size() / 2);
+    }
+
+    // The bytes without the line ends (and empty lines) they end with.
+    static QByteArray withoutEndingLineEnds(QByteArray bytes) {
+        while (bytes.endsWith("\r\n"))
+            bytes.chop(2);
+        return bytes;
     }
 
     // Lines added after the file's last line, which a run of removals takes away, go where
