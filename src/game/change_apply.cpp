@@ -405,27 +405,20 @@ class Planner {
                 continue;
             for (Edit& insertion : edits_) {
                 const qsizetype within = insertion.splice.offset - taken.offset;
-                if (insertion.file == removal.file && insertion.splice.removed.isEmpty() &&
-                    within > 0 && within < taken.removed.size() &&
-                    onlyLineEnds(taken.removed.first(within)) &&
-                    insertion.splice.inserted.endsWith("\r\n"))
-                    insertion.splice = {taken.offset,
-                                        {},
-                                        taken.removed.first(within) +
-                                            withoutEndingLineEnds(insertion.splice.inserted)};
+                if (insertion.file != removal.file || !insertion.splice.removed.isEmpty() ||
+                    within <= 0 || within >= taken.removed.size())
+                    continue;
+                // The line ends in front come off its end: the same lines, turned round.
+                const QByteArray before = taken.removed.first(within);
+                if (onlyLineEnds(before) && insertion.splice.inserted.endsWith(before))
+                    insertion.splice = {
+                        taken.offset, {}, before + insertion.splice.inserted.chopped(within)};
             }
         }
     }
 
     static bool onlyLineEnds(QByteArrayView bytes) {
         return bytes.size() % 2 == 0 && bytes == QByteArray("\r\n").repeated(bytes.size() / 2);
-    }
-
-    // The bytes without the line ends (and empty lines) they end with.
-    static QByteArray withoutEndingLineEnds(QByteArray bytes) {
-        while (bytes.endsWith("\r\n"))
-            bytes.chop(2);
-        return bytes;
     }
 
     // Lines added after the file's last line, which a run of removals takes away, go where
