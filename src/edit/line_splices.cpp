@@ -37,7 +37,10 @@ Splice insertLinesAfter(const LineBuffer& buffer, qsizetype after, const QList<Q
 Splice removeLines(const LineBuffer& buffer, qsizetype first, qsizetype last) {
     qsizetype start = buffer.lineStart(first);
     const qsizetype end = pastLine(buffer, last);
-    if (last == lastLineOf(buffer) && !closed(buffer) && first > 0)
+    // Lines that end a file without a line end go with the line end before them, so that the
+    // file still ends without one; not when the line before is empty, which would go with it.
+    if (last == lastLineOf(buffer) && !closed(buffer) && first > 0 &&
+        !buffer.lineBytes(first - 1).isEmpty())
         start -= kCrLf.size();
     return {start, buffer.bytes().sliced(start, end - start), {}};
 }
