@@ -375,8 +375,8 @@ class Planner {
             return insertLinesAfter(names(), after.last + 1, lines);
         }
         const qsizetype last = after.opening >= 0 ? after.last : lastLineOf(names());
-        // In an empty file a record that follows one the set adds there is parted from it too.
-        if (last >= 0 ? !names().lineBytes(last).isEmpty() : followsAdded)
+        // A record that follows one the set adds there is parted from it too.
+        if (followsAdded || (last >= 0 && !names().lineBytes(last).isEmpty()))
             lines.prepend(QByteArray());
         return insertLinesAfter(names(), last, lines);
     }
