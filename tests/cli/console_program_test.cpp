@@ -104,7 +104,11 @@ TEST_F(TypedInCmd, WithoutACommandStartsTheWindowsProgram) {
     ASSERT_TRUE(record.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(record.readAll()),
               QStringList({inside, "C:\\我的 游戏\\", "say \"hi\"", "a\\\"b", "end\\"}).join('\n'));
-    QFile::remove(path("weapon-editor.exe"));
+    // The stand-in may still be running after it wrote the record, and a running program
+    // cannot be removed.
+    for (int i = 0; i < 200 && !QFile::remove(path("weapon-editor.exe")); ++i)
+        QThread::msleep(50);
+    ASSERT_FALSE(QFile::exists(path("weapon-editor.exe")));
     const Ran failed = cmd("weapon-editor");
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(failed.err.contains(QStringLiteral("无法启动编辑器窗口的程序")))
