@@ -173,20 +173,20 @@ class Importer {
 
     void readCell(qsizetype r, qsizetype column, const ItemRef& item, qsizetype header, int field,
                   const QString& text) {
-        const FieldSpec& spec = categoryFields(category_).fields[size_t(field)];
-        const qsizetype line = game_.keyLine(category_, header, spec.name(), 0);
+        const FieldSpec& declared = categoryFields(category_).fields[size_t(field)];
+        const qsizetype line = game_.keyLine(category_, header, declared.name(), 0);
         if (line < 0) {
             if (text != kNone)
-                problem(r, column, Outcome::of(Status::NoSuchKey, {}, spec.caption.trimmed()));
+                problem(r, column, Outcome::of(Status::NoSuchKey, {}, declared.caption.trimmed()));
             return;
         }
-        if (text == decodeAnsi(game_.items().lineBytes(line).sliced(spec.key.size())))
+        if (text == decodeAnsi(game_.items().lineBytes(line).sliced(declared.key.size())))
             return;
-        const FieldLine typed = fieldLine(spec, text);
+        const FieldLine typed = fieldLine(declared, text);
         if (!typed.accepted())
             return problem(r, column, typed.outcome);
         if (typed.line != game_.items().lineBytes(line))
-            result_.changes.push_back(typedChange(item, spec.name(), text));
+            result_.changes.push_back(typedChange(item, declared.name(), text));
     }
 
     void readName(qsizetype r, qsizetype column, const ItemRef& item, const QString& name) {

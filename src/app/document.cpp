@@ -63,13 +63,13 @@ Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told, b
 
 Outcome Document::setField(const ItemRef& item, int field, const QString& text,
                            const QString& shown, EditKind kind) {
-    const FieldSpec& spec = categoryFields(item.category).fields[size_t(field)];
+    const FieldSpec& declared = categoryFields(item.category).fields[size_t(field)];
     const int run = kind == EditKind::Typing ? run_ : 0;
     const StepPlace before{item, field, shown};
     const StepPlace after{item, field, text};
     const QByteArray held = game_.items().bytes();
     const Outcome outcome =
-        apply({typedChange(item, spec.name(), text)},
+        apply({typedChange(item, declared.name(), text)},
               {fieldStepText(item, field, shown, text), before, after, {}, run});
     // Nothing on disk changed; a run of typing still ends with this text.
     if (outcome.done() && game_.items().bytes() == held) {

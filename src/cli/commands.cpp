@@ -194,28 +194,29 @@ int setValue(const Request& request, CommandOutput& output) {
     const int field = fieldOfKey(category, key);
     if (field < 0)
         return refused(Outcome::of(Status::NotAField, game.itemFilePath(), key), output);
-    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+    const FieldSpec& declared = categoryFields(category).fields[size_t(field)];
 
     ChangeSet typed, values;
     for (const ListEntry& entry : items) {
         const ItemRef item{category, entry.id, entry.ordinal + 1};
-        const qsizetype line = game.keyLine(category, entry.headerLine, spec.name(), 0);
+        const qsizetype line = game.keyLine(category, entry.headerLine, declared.name(), 0);
         if (line < 0)
             continue; // a pattern's item without the key is left as it is
         const QByteArray current =
-            game.items().lineBytes(line).sliced(spec.key.size()).toByteArray();
+            game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
         const std::optional<QString> text =
             calc ? applyCellInput(decodeAnsi(current), *input) : request.arguments[3];
         Outcome refusal = Outcome::of(Status::CellNotANumber, {}, decodeAnsi(current));
         FieldLine written;
-        if (text && (written = fieldLine(spec, *text)).accepted()) {
-            typed.push_back(typedChange(item, spec.name(), *text));
+        if (text && (written = fieldLine(declared, *text)).accepted()) {
+            typed.push_back(typedChange(item, declared.name(), *text));
             Change value;
             value.item = item;
-            value.key = spec.name().toByteArray();
-            value.keyOccurrence = occurrenceOf(game, category, entry.headerLine, spec.name(), line);
+            value.key = declared.name().toByteArray();
+            value.keyOccurrence =
+                occurrenceOf(game, category, entry.headerLine, declared.name(), line);
             value.base = current;
-            value.now = written.line.sliced(spec.key.size());
+            value.now = written.line.sliced(declared.key.size());
             values.push_back(std::move(value));
             continue;
         }

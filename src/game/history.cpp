@@ -81,8 +81,9 @@ Outcome History::redo(GameData& game, FilesChanged* changed) {
 }
 
 QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after) {
-    const FieldSpec& spec = categoryFields(item.category).fields.at(size_t(field));
-    return QStringLiteral("%1 · %2：%3 → %4").arg(item.id, spec.caption.trimmed(), before, after);
+    const FieldSpec& declared = categoryFields(item.category).fields.at(size_t(field));
+    return QStringLiteral("%1 · %2：%3 → %4")
+        .arg(item.id, declared.caption.trimmed(), before, after);
 }
 
 } // namespace wed

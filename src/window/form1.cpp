@@ -121,9 +121,9 @@ void Form1::buildFields(CategoryId category) {
     const bool weapon = category == CategoryId::Weapon;
     const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
     const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
-    const std::vector<FieldSpec>& specs = categoryFields(category).fields;
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const FieldSpec& f = specs[i];
+    const std::vector<FieldSpec>& declaredFields = categoryFields(category).fields;
+    for (size_t i = 0; i < declaredFields.size(); ++i) {
+        const FieldSpec& f = declaredFields[i];
         const FieldLayout& at = fieldLayouts(category)[i];
         QWidget* parent = container(at.container);
         auto* label = place(new QLabel(f.caption, parent), at.label, twipsToPixels(at.labelRect));

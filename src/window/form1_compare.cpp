@@ -85,16 +85,16 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
     const std::optional<ItemPanel>& panel = panels_[size_t(category)];
     if (!panel || panel->fields[size_t(field)].lineNumber < 1)
         return std::nullopt;
-    const FieldSpec& spec = categoryFields(category).fields[size_t(field)];
+    const FieldSpec& declared = categoryFields(category).fields[size_t(field)];
     const QString text = fieldText(fieldWidgetOf(category, field));
-    const QString line = QString::fromLatin1(spec.key) + text;
-    if (spec.type == ValueType::ClassDigit) {
+    const QString line = QString::fromLatin1(declared.key) + text;
+    if (declared.type == ValueType::ClassDigit) {
         // A pick from the list writes its digit: the class is judged as it is written.
-        if (!fieldLine(spec, text).accepted())
+        if (!fieldLine(declared, text).accepted())
             return describe(problemOf(Status::ClassNotDigit, line));
         return std::nullopt;
     }
-    if (spec.type == ValueType::MenuPicture) {
+    if (declared.type == ValueType::MenuPicture) {
         const bool heand = category == CategoryId::Weapon && panel->item.id == u"heand";
         const std::optional<QString> path = picturePath(text, heand);
         if (!path)
@@ -103,7 +103,7 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
             return describe(problemOf(Status::PictureMissing, *path));
         return std::nullopt;
     }
-    if (const std::optional<Status> problem = valueProblem(spec.type, text))
+    if (const std::optional<Status> problem = valueProblem(declared.type, text))
         return describe(problemOf(*problem, line));
     return std::nullopt;
 }

@@ -31,8 +31,11 @@ QByteArray withLine(QByteArray file, int lineNumber, const QByteArray& line) {
 
 class EndToEnd : public Form1Fixture {
   protected:
-    void SetUp() override {
-        copyFolder(WED_SAMPLE_DIR, game.folder());
+    void SetUp() override { startOn(QStringLiteral(WED_SAMPLE_DIR)); }
+
+    // The game folder a copy of the sample, its weapon.cfg the file expected so far.
+    void startOn(const QString& sample) {
+        copyFolder(sample, game.folder());
         original = game.readFile("weapon.cfg");
         expected = original;
     }
@@ -100,9 +103,7 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
 class OtherEdition : public EndToEnd {
   protected:
     void SetUp() override {
-        copyFolder(WED_CYRILLIC_SAMPLE_DIR, game.folder());
-        original = game.readFile("weapon.cfg");
-        expected = original;
+        startOn(QStringLiteral(WED_CYRILLIC_SAMPLE_DIR));
         ASSERT_TRUE(chooseCodePage(u"cp1251"));
     }
     void TearDown() override { chooseCodePage(u""); }
