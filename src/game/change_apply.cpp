@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <numeric>
 
 namespace wed {
 namespace {
@@ -31,10 +32,11 @@ struct Edit {
     GameFile file;
     Splice splice;
     size_t change;
+    size_t planned;     // the change's turn in planning
     bool first = false; // of the insertions at one place, in the file before the others
 
     // Where an insertion stands among those at its place, in file order.
-    std::pair<int, size_t> rank() const { return {first ? 0 : 1, change}; }
+    std::pair<int, size_t> rank() const { return {first ? 0 : 1, planned}; }
 };
 
 // A stable sort of the edits that costs one pass when they are in order already, or in the
@@ -59,9 +61,10 @@ class Planner {
                 if (const qsizetype header = headerOf(change.item); header >= 0)
                     removed_.push_back(header);
         std::sort(removed_.begin(), removed_.end());
-        for (size_t i = 0; i < changes_.size() && plan_.outcome.done(); ++i) {
-            plan_.refusedAt = qsizetype(i);
-            planChange(i);
+        const std::vector<size_t> turns = planningOrder();
+        for (turn_ = 0; turn_ < turns.size() && plan_.outcome.done(); ++turn_) {
+            plan_.refusedAt = qsizetype(turns[turn_]);
+            planChange(turns[turn_]);
         }
         if (!plan_.outcome.done())
             return std::move(plan_);
@@ -73,6 +76,29 @@ class Planner {
 
   private:
     const LineBuffer& items() const { return game_.items(); }
+
+    // The changes in the set's order, except that the records one id gets added take the turns
+    // of those additions in the order of their occurrences: each then goes after the earlier
+    // ones, so that its reference names it after the set too.
+    std::vector<size_t> planningOrder() const {
+        std::vector<size_t> turns(changes_.size());
+        std::iota(turns.begin(), turns.end(), size_t(0));
+        QHash<QString, std::vector<size_t>> added;
+        for (size_t i = 0; i < changes_.size(); ++i)
+            if (changes_[i].kind == ChangeKind::Add)
+                added[refText({changes_[i].item.category, changes_[i].item.id, 1})].push_back(i);
+        for (const std::vector<size_t>& turnsOfId : std::as_const(added)) {
+            if (turnsOfId.size() < 2)
+                continue;
+            std::vector<size_t> byOccurrence = turnsOfId;
+            std::stable_sort(byOccurrence.begin(), byOccurrence.end(), [&](size_t a, size_t b) {
+                return changes_[a].item.occurrence < changes_[b].item.occurrence;
+            });
+            for (size_t k = 0; k < turnsOfId.size(); ++k)
+                turns[turnsOfId[k]] = byOccurrence[k];
+        }
+        return turns;
+    }
     const LineBuffer& names() const { return game_.names(); }
 
     void planChange(size_t i) {
@@ -107,7 +133,7 @@ class Planner {
 
     void add(GameFile file, Splice splice, size_t change) {
         if (!splice.empty() && splice.removed != splice.inserted)
-            edits_.push_back({file, std::move(splice), change});
+            edits_.push_back({file, std::move(splice), change, turn_});
     }
 
     // A value typed into the field of the key: the field's rules make the line.
@@ -221,6 +247,7 @@ class Planner {
             if (open)
                 place = beforeNextRecord(place);
             addedAfter_.insert(refText(change.item), place);
+            addedOfId_.insert(refText({category, change.item.id, 1}), place);
             return add(GameFile::Items, insertLinesAfter(items(), place, *lines), i);
         }
         const qsizetype last = game_.recordLast(category, header);
@@ -294,9 +321,15 @@ class Planner {
     }
 
     // An item added as the K-th record of its id goes after the (K-1)-th that the set keeps,
-    // so that its reference names it after the set too: a folder whose records came in another
-    // order gives places that would put it before. -1 when nothing holds it back.
+    // and after the earlier ones it adds (planned first, see planningOrder), so that its
+    // reference names it after the set too: a folder whose records came in another order gives
+    // places that would put it before. -1 when nothing holds it back.
     qsizetype afterEarlierOccurrence(const ItemRef& item) const {
+        const qsizetype added = addedOfId_.value(refText({item.category, item.id, 1}), -1);
+        return std::max(added, afterEarlierKept(item));
+    }
+
+    qsizetype afterEarlierKept(const ItemRef& item) const {
         qsizetype earlier = -1;
         int kept = 0;
         for (int k = 1; kept < item.occurrence - 1; ++k) {
@@ -540,6 +573,9 @@ class Planner {
     // Where the records and name records the set adds go, for those added after them.
     QHash<QString, qsizetype> addedAfter_;
     QHash<QString, NameRecordLines> namesAfter_;
+    // Of each id (by its first reference), where the last record the set adds of it goes.
+    QHash<QString, qsizetype> addedOfId_;
+    size_t turn_ = 0; // of the change being planned
     // The records without their end line the set writes, and the line their change reaches.
     QHash<QString, qsizetype> replacedUntil_;
     // The header lines of records the set writes without, and with, their end line.
