@@ -81,22 +81,36 @@ QString LineBuffer::line(qsizetype index) const {
 
 void LineBuffer::changeWithinLines(QByteArray bytes, const Splices& changes) {
     bytes_ = std::move(bytes);
-    // The lines between two changes all move by the same amount: a plain loop over each run.
+    // The lines between two changes all move by the same amount. Every start is visited
+    // once, in order: a search would cost a cold pass over the starts for each change.
     qsizetype shift = 0;
-    auto from = starts_.begin();
+    auto it = starts_.begin();
     for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
-        const auto after = std::upper_bound(from, starts_.end(), change->offset);
-        for (auto it = from; it != after; ++it)
+        for (; it != starts_.end() && *it <= change->offset; ++it)
             *it += shift;
-        from = after;
         shift += change->inserted.size() - change->removed.size();
     }
-    for (auto it = from; it != starts_.end(); ++it)
+    for (; it != starts_.end(); ++it)
         *it += shift;
 }
 
 qsizetype LineBuffer::lineAt(qsizetype offset) const {
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
+    return qsizetype(after - starts_.begin()) - 1;
+}
+
+qsizetype LineBuffer::lineAt(qsizetype offset, qsizetype from) const {
+    // Galloping from the line given: offsets asked in file order lie close together.
+    const auto begin = starts_.begin() + from;
+    size_t step = 1;
+    auto low = begin;
+    while (size_t(starts_.end() - low) > step && low[qsizetype(step)] <= offset) {
+        low += qsizetype(step);
+        step *= 2;
+    }
+    const auto high =
+        size_t(starts_.end() - low) > step ? low + qsizetype(step) : starts_.end();
+    const auto after = std::upper_bound(low, high, offset);
     return qsizetype(after - starts_.begin()) - 1;
 }
 

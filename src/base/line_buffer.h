@@ -51,6 +51,8 @@ class LineBuffer {
     QString line(qsizetype index) const;
     // The index of the line that holds the byte at `offset` (the last line for the end).
     qsizetype lineAt(qsizetype offset) const;
+    // The same, for an offset at or after the start of line `from`.
+    qsizetype lineAt(qsizetype offset, qsizetype from) const;
     qsizetype lineStart(qsizetype index) const { return starts_[size_t(index)]; }
 
     bool operator==(const LineBuffer&) const = default;

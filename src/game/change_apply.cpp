@@ -393,16 +393,22 @@ class Planner {
     }
 
     // A new name record after the one it follows and its empty line (or after where the set
-    // adds that one), or at the end of the file; a record that the end of the file ends gets
-    // the empty line first.
+    // adds that one), or, following none, before the first name record, with an empty line
+    // after it; at the end of a file that has none. A record that the end of the file ends
+    // gets the empty line first.
     Splice insertNameRecord(const Change& change, Lines lines) {
-        NameRecordLines after =
-            change.after ? game_.nameRecord(change.after->id) : NameRecordLines{};
+        NamePlace place{change.after ? game_.nameRecord(change.after->id) : NameRecordLines{},
+                        !change.after};
         const bool followsAdded =
-            after.opening < 0 && change.after && namesAfter_.contains(change.after->id);
+            place.after.opening < 0 && change.after && namesAfter_.contains(change.after->id);
         if (followsAdded)
-            after = namesAfter_.value(change.after->id);
-        namesAfter_.insert(change.item.id, after);
+            place = namesAfter_.value(change.after->id);
+        namesAfter_.insert(change.item.id, place);
+        if (const qsizetype first = firstNameRecord(); place.first && first >= 0) {
+            lines.append(QByteArray());
+            return insertLinesAfter(names(), first - 1, lines);
+        }
+        const NameRecordLines& after = place.after;
         if (after.opening >= 0 && after.endedByEmptyLine) {
             lines.append(QByteArray());
             return insertLinesAfter(names(), after.last + 1, lines);
@@ -412,6 +418,15 @@ class Planner {
         if (followsAdded || (last >= 0 && !names().lineBytes(last).isEmpty()))
             lines.prepend(QByteArray());
         return insertLinesAfter(names(), last, lines);
+    }
+
+    // The opening line of the name file's first record ("<id>"), or -1.
+    qsizetype firstNameRecord() const {
+        for (qsizetype i = 0; i < names().lineCount(); ++i)
+            if (const QByteArrayView line = names().lineBytes(i);
+                line.size() >= 2 && line.startsWith('<') && line.endsWith('>'))
+                return i;
+        return -1;
     }
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
@@ -572,7 +587,11 @@ class Planner {
     bool finalLineEnd_ = false;
     // Where the records and name records the set adds go, for those added after them.
     QHash<QString, qsizetype> addedAfter_;
-    QHash<QString, NameRecordLines> namesAfter_;
+    struct NamePlace {
+        NameRecordLines after; // the record it follows, or none
+        bool first = false;    // following none: before the first record
+    };
+    QHash<QString, NamePlace> namesAfter_;
     // Of each id (by its first reference), where the last record the set adds of it goes.
     QHash<QString, qsizetype> addedOfId_;
     size_t turn_ = 0; // of the change being planned

@@ -155,7 +155,7 @@ class GameData {
   private:
     void adopt(GameFile file, const Splices& made, bool undone, QByteArray bytes,
                FilesChanged& changed);
-    bool changesOneOrdinaryLine(GameFile file, const Splice& change) const;
+    bool changesOneOrdinaryLine(GameFile file, const Splice& change, qsizetype line) const;
     void checkIndexes() const;
     LineBuffer& mutableBuffer(GameFile file) { return file == GameFile::Items ? items_ : names_; }
 

@@ -42,9 +42,10 @@ Outcome GameData::write(const std::array<Splices, 2>& made, bool undone, FilesCh
     return {};
 }
 
-// Whether the change rewrites the inside of one line that is neither a record header line nor
-// a name record's opening line, before or after: then every line stays where it was.
-bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change) const {
+// Whether the change (which begins in `line`) rewrites the inside of one line that is neither a
+// record header line nor a name record's opening line, before or after: then every line stays
+// where it was.
+bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change, qsizetype line) const {
     const LineBuffer& lines = buffer(file);
     const QByteArray& old = lines.bytes();
     const qsizetype end = change.offset + change.removed.size();
@@ -52,7 +53,6 @@ bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change) const
         (change.offset > 0 && old[change.offset - 1] == '\r') ||
         (end < old.size() && old[end] == '\n'))
         return false;
-    const qsizetype line = lines.lineAt(change.offset);
     const QByteArrayView before = lines.lineBytes(line);
     auto special = [file](QByteArrayView text) {
         return file == GameFile::Items ? headerCategory(text) != nullptr : text.startsWith('<');
@@ -76,15 +76,22 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray
     LineBuffer& lines = mutableBuffer(file);
     bool linesKept = true;
     if (changes.size() == 1) {
-        linesKept = changesOneOrdinaryLine(file, changes.front());
+        linesKept =
+            changesOneOrdinaryLine(file, changes.front(), lines.lineAt(changes.front().offset));
         const LineChange replaced = lines.apply(changes.front(), std::move(bytes));
         if (!linesKept && file == GameFile::Items)
             itemIndex_.follow(items_, replaced);
     } else {
         const std::optional<Splices> once = simultaneous(made, undone);
-        linesKept = once && std::all_of(once->begin(), once->end(), [&](const Splice& change) {
-                        return changesOneOrdinaryLine(file, change);
-                    });
+        // In file order (the last of them first), each line found from the one before.
+        const auto inside = [&](const Splices& all) {
+            qsizetype line = 0;
+            return std::all_of(all.rbegin(), all.rend(), [&](const Splice& change) {
+                line = lines.lineAt(change.offset, line);
+                return changesOneOrdinaryLine(file, change, line);
+            });
+        };
+        linesKept = once && inside(*once);
         if (linesKept)
             lines.changeWithinLines(std::move(bytes), *once);
         else

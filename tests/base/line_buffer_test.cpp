@@ -51,5 +51,17 @@ TEST(LineBuffer, FindsEveryCrLfWhereverItStands) {
     }
 }
 
+// The search from a line finds what the search from the start finds, from any line at or before
+// the answer, however far the offset lies.
+TEST(LineBuffer, FindsTheLineOfAnOffsetFromAnEarlierLine) {
+    QByteArray text;
+    for (int i = 0; i < 300; ++i)
+        text += QByteArray(i % 7, 'x') + "\r\n";
+    const LineBuffer buffer(text);
+    for (qsizetype offset = 0; offset <= text.size(); ++offset)
+        for (qsizetype from = 0; from <= buffer.lineAt(offset); ++from)
+            ASSERT_EQ(buffer.lineAt(offset, from), buffer.lineAt(offset)) << offset << ' ' << from;
+}
+
 } // namespace
 } // namespace wed
