@@ -189,4 +189,26 @@ qsizetype HeaderTable::find(const LineBuffer& items, QByteArrayView line, int oc
     return -1;
 }
 
+std::vector<qsizetype> HeaderTable::findAll(const LineBuffer& items,
+                                            const std::vector<Query>& queries) const {
+    // Each query's slot is asked for `kAhead` queries before it is probed, and the line that
+    // slot names half as far before.
+    constexpr size_t kAhead = 16;
+    const size_t mask = slots_.size() - 1;
+    std::vector<size_t> hashes(queries.size());
+    for (size_t i = 0; i < queries.size(); ++i)
+        hashes[i] = hashOfLine(queries[i].line);
+    std::vector<qsizetype> found(queries.size(), -1);
+    for (size_t i = 0; i < queries.size(); ++i) {
+        if (i + kAhead < queries.size())
+            __builtin_prefetch(&slots_[hashes[i + kAhead] & mask]);
+        if (i + kAhead / 2 < queries.size())
+            if (const qsizetype line = slots_[hashes[i + kAhead / 2] & mask].line; line >= 0)
+                __builtin_prefetch(items.bytes().constData() + items.lineStart(line));
+        if (!queries[i].line.isEmpty())
+            found[i] = find(items, queries[i].line, queries[i].occurrence);
+    }
+    return found;
+}
+
 } // namespace wed

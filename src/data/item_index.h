@@ -55,6 +55,15 @@ class HeaderTable {
     // The line index of the occurrence-th record (from 1, in file order) that the line opens;
     // -1 for none.
     qsizetype find(const LineBuffer& items, QByteArrayView line, int occurrence) const;
+    // The same for many lines, each with its occurrence (an empty line finds none). The
+    // table's and the file's bytes are asked for ahead of their use: one lookup at a time
+    // waits for each of them in turn.
+    struct Query {
+        QByteArrayView line;
+        int occurrence = 1;
+    };
+    std::vector<qsizetype> findAll(const LineBuffer& items,
+                                   const std::vector<Query>& queries) const;
 
     bool operator==(const HeaderTable&) const = default;
 

@@ -50,7 +50,9 @@ Splice replaceLines(const LineBuffer& buffer, qsizetype first, qsizetype last,
     const qsizetype start = buffer.lineStart(first);
     const QByteArrayView lastLine = buffer.lineBytes(last);
     const qsizetype end = buffer.lineStart(last) + lastLine.size();
-    return {start, buffer.bytes().sliced(start, end - start), lines.join(kCrLf)};
+    // One line is its own bytes, with no copy made.
+    return {start, buffer.bytes().sliced(start, end - start),
+            lines.size() == 1 ? lines.front() : lines.join(kCrLf)};
 }
 
 } // namespace wed

@@ -56,9 +56,10 @@ class Planner {
 
     ApplyPlan run() {
         plan_.results.resize(changes_.size());
-        for (const Change& change : changes_)
-            if (change.kind == ChangeKind::Remove)
-                if (const qsizetype header = headerOf(change.item); header >= 0)
+        findHeaders();
+        for (size_t i = 0; i < changes_.size(); ++i)
+            if (changes_[i].kind == ChangeKind::Remove)
+                if (const qsizetype header = headerOf(i); header >= 0)
                     removed_.push_back(header);
         std::sort(removed_.begin(), removed_.end());
         const std::vector<size_t> turns = planningOrder();
@@ -139,7 +140,7 @@ class Planner {
     // A value typed into the field of the key: the field's rules make the line.
     void planTyped(size_t i) {
         const Change& change = changes_[i];
-        const qsizetype header = headerOf(change.item);
+        const qsizetype header = headerOf(i);
         if (header < 0)
             return refuse(refusal(Status::NoSuchItem, change.item, refText(change.item)));
         const QString key = QString::fromLatin1(change.key);
@@ -171,7 +172,7 @@ class Planner {
             return refuse(refusal(Status::NotOwnKey, change.item, decodeAnsi(key)));
         if (change.now && holdsLineBreak(*change.now))
             return refuse(refusal(Status::LineBreakInValue, change.item));
-        const qsizetype header = headerOf(change.item);
+        const qsizetype header = headerOf(i);
         if (header < 0) {
             plan_.results[i].state = ChangeState::Conflict;
             return;
@@ -185,7 +186,9 @@ class Planner {
             return;
         if (!change.now)
             return add(GameFile::Items, removeLines(items(), line, line), i);
-        const QByteArray text = key + '=' + *change.now;
+        QByteArray text;
+        text.reserve(key.size() + 1 + change.now->size());
+        text.append(key).append('=').append(*change.now);
         if (line >= 0)
             return add(GameFile::Items, replaceLines(items(), line, line, {text}), i);
         add(GameFile::Items,
@@ -231,7 +234,7 @@ class Planner {
         if (lines && !wholeRecord(change, *lines, false))
             return;
         const CategoryId category = change.item.category;
-        const qsizetype header = headerOf(change.item);
+        const qsizetype header = headerOf(i);
         const std::optional<Lines> current =
             header < 0 ? std::nullopt : std::optional(game_.recordLinesAt(category, header));
         const std::optional<Lines> base =
@@ -432,14 +435,27 @@ class Planner {
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
 
     // The header line of an item of the folder; a set of many changes looks them up in the
-    // folder's header map.
+    // folder's header map, those of its own items all at once.
     qsizetype headerOf(const ItemRef& item) const {
-        if (changes_.size() < 16)
+        if (changes_.size() < kManyChanges)
             return game_.headerOf(item);
         if (!lookup_)
             lookup_.emplace(game_);
         return lookup_->headerOf(item);
     }
+    qsizetype headerOf(size_t change) const {
+        return headers_.empty() ? headerOf(changes_[change].item) : headers_[change];
+    }
+    void findHeaders() {
+        if (changes_.size() < kManyChanges)
+            return;
+        std::vector<const ItemRef*> items(changes_.size());
+        for (size_t i = 0; i < changes_.size(); ++i)
+            items[i] = &changes_[i].item;
+        lookup_.emplace(game_);
+        headers_ = lookup_->headersOf(items);
+    }
+    static constexpr size_t kManyChanges = 16;
 
     // The records that end a file without a line end are removed with the line end before
     // them (and a name record with the empty line before it), so that the file still ends
@@ -600,6 +616,7 @@ class Planner {
     // The header lines of records the set writes without, and with, their end line.
     QSet<qsizetype> openAfter_, closedAfter_;
     mutable std::optional<RecordLookup> lookup_;
+    std::vector<qsizetype> headers_; // of the changes' items, for a set of many
     std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };
 

@@ -178,6 +178,41 @@ qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
     return line ? headers_.find(game_.items(), *line, ref.occurrence) : game_.headerOf(ref);
 }
 
+std::vector<qsizetype> RecordLookup::headersOf(const std::vector<const ItemRef*>& refs) const {
+    // All the header lines in one buffer: a lookup of each costs no allocation of its own.
+    QByteArray lines;
+    std::vector<std::pair<qsizetype, qsizetype>> spans(refs.size(), {0, -1});
+    for (size_t i = 0; i < refs.size(); ++i) {
+        const ItemRef& ref = *refs[i];
+        const qsizetype start = lines.size();
+        lines += category(ref.category).headerPrefix;
+        const qsizetype idStart = lines.size();
+        for (const QChar c : ref.id)
+            if (c.unicode() < 0x80)
+                lines += char(c.unicode());
+        if (lines.size() - idStart < ref.id.size()) { // not all ASCII
+            lines.truncate(idStart);
+            const std::optional<QByteArray> id = encodeAnsi(ref.id);
+            if (!id) {
+                lines.truncate(start);
+                continue;
+            }
+            lines += *id;
+        }
+        spans[i] = {start, lines.size() - start};
+    }
+    std::vector<HeaderTable::Query> queries(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        if (spans[i].second > 0)
+            queries[i] = {QByteArrayView(lines).sliced(spans[i].first, spans[i].second),
+                          refs[i]->occurrence};
+    std::vector<qsizetype> found = headers_.findAll(game_.items(), queries);
+    for (size_t i = 0; i < refs.size(); ++i)
+        if (spans[i].second < 0)
+            found[i] = game_.headerOf(*refs[i]);
+    return found;
+}
+
 ItemRecord GameData::record(CategoryId category, qsizetype header) const {
     return readRecordAt(items_, category, header);
 }

@@ -174,6 +174,8 @@ class RecordLookup {
   public:
     explicit RecordLookup(const GameData& game) : game_(game), headers_(game.headerTable()) {}
     qsizetype headerOf(const ItemRef& ref) const;
+    // The header lines of many items at once, in their order.
+    std::vector<qsizetype> headersOf(const std::vector<const ItemRef*>& refs) const;
 
   private:
     const GameData& game_;
