@@ -32,11 +32,13 @@ struct Edit {
     GameFile file;
     Splice splice;
     size_t change;
-    size_t planned;     // the change's turn in planning
-    bool first = false; // of the insertions at one place, in the file before the others
+    size_t planned; // the change's turn in planning
+    // Of the insertions at one place: before the others, in the order of their turns, or after
+    // them.
+    enum class Among { First, InTurn, Last } among = Among::InTurn;
 
     // Where an insertion stands among those at its place, in file order.
-    std::pair<int, size_t> rank() const { return {first ? 0 : 1, planned}; }
+    std::pair<int, size_t> rank() const { return {int(among), planned}; }
 };
 
 // A stable sort of the edits that costs one pass when they are in order already, or in the
@@ -78,25 +80,81 @@ class Planner {
   private:
     const LineBuffer& items() const { return game_.items(); }
 
-    // The changes in the set's order, except that the records one id gets added take the turns
-    // of those additions in the order of their occurrences: each then goes after the earlier
-    // ones, so that its reference names it after the set too.
+    // The order the changes are planned in: the set's, except that a record (or name record)
+    // the set adds comes after the one it follows, where the set adds that one, and an added
+    // record after the one its id gets added with an earlier occurrence. Each then finds where
+    // those go, and an added record's reference names it after the set too.
     std::vector<size_t> planningOrder() const {
-        std::vector<size_t> turns(changes_.size());
-        std::iota(turns.begin(), turns.end(), size_t(0));
-        QHash<QString, std::vector<size_t>> added;
-        for (size_t i = 0; i < changes_.size(); ++i)
-            if (changes_[i].kind == ChangeKind::Add)
-                added[refText({changes_[i].item.category, changes_[i].item.id, 1})].push_back(i);
-        for (const std::vector<size_t>& turnsOfId : std::as_const(added)) {
-            if (turnsOfId.size() < 2)
-                continue;
-            std::vector<size_t> byOccurrence = turnsOfId;
-            std::stable_sort(byOccurrence.begin(), byOccurrence.end(), [&](size_t a, size_t b) {
+        const size_t n = changes_.size();
+        QHash<QString, qsizetype> added;
+        QHash<QString, std::vector<size_t>> ofId;
+        for (size_t i = 0; i < n; ++i)
+            if (const std::optional<QString> key = addedKey(changes_[i])) {
+                added.insert(*key, qsizetype(i));
+                if (changes_[i].kind == ChangeKind::Add)
+                    ofId[refText({changes_[i].item.category, changes_[i].item.id, 1})].push_back(i);
+            }
+        if (added.isEmpty())
+            return iota(n);
+        std::vector<std::array<qsizetype, 2>> needs(n, {-1, -1});
+        for (size_t i = 0; i < n; ++i)
+            if (const Change& change = changes_[i]; addedKey(change) && change.after)
+                needs[i][0] =
+                    added.value(change.kind == ChangeKind::Names ? nameKey(change.after->id)
+                                                                 : refText(*change.after),
+                                -1);
+        for (std::vector<size_t>& id : ofId) {
+            std::stable_sort(id.begin(), id.end(), [&](size_t a, size_t b) {
                 return changes_[a].item.occurrence < changes_[b].item.occurrence;
             });
-            for (size_t k = 0; k < turnsOfId.size(); ++k)
-                turns[turnsOfId[k]] = byOccurrence[k];
+            for (size_t k = 1; k < id.size(); ++k)
+                needs[id[k]][1] = qsizetype(id[k - 1]);
+        }
+        return afterTheirNeeds(needs);
+    }
+
+    static std::vector<size_t> iota(size_t n) {
+        std::vector<size_t> turns(n);
+        std::iota(turns.begin(), turns.end(), size_t(0));
+        return turns;
+    }
+
+    static QString nameKey(const QString& id) { return u'<' + id + u'>'; }
+
+    // The reference of a record the change adds ("<id>" for a name record), or none.
+    static std::optional<QString> addedKey(const Change& change) {
+        if (change.kind == ChangeKind::Add)
+            return refText(change.item);
+        if (change.kind == ChangeKind::Names && !change.baseLines && change.nowLines)
+            return nameKey(change.item.id);
+        return std::nullopt;
+    }
+
+    // Each change after the changes it needs, otherwise in the set's order (of a set whose needs
+    // go round, one is left unmet). Without recursion: a long chain of additions is no deep
+    // stack.
+    static std::vector<size_t> afterTheirNeeds(const std::vector<std::array<qsizetype, 2>>& needs) {
+        enum : char { Waiting, Visiting, Planned };
+        std::vector<char> state(needs.size(), Waiting);
+        std::vector<size_t> turns, stack;
+        turns.reserve(needs.size());
+        for (size_t i = 0; i < needs.size(); ++i) {
+            stack.push_back(i);
+            while (!stack.empty()) {
+                const size_t top = stack.back();
+                if (state[top] == Waiting) {
+                    state[top] = Visiting;
+                    for (auto need = needs[top].rbegin(); need != needs[top].rend(); ++need)
+                        if (*need >= 0 && state[size_t(*need)] == Waiting)
+                            stack.push_back(size_t(*need));
+                    continue;
+                }
+                stack.pop_back();
+                if (state[top] == Visiting) {
+                    state[top] = Planned;
+                    turns.push_back(top);
+                }
+            }
         }
         return turns;
     }
@@ -277,7 +335,7 @@ class Planner {
         // adds there without its end line would take them in too).
         if (!moved.isEmpty()) {
             add(GameFile::Items, insertLinesAfter(items(), outsideTarget(header) - 1, moved), i);
-            edits_.back().first = true;
+            edits_.back().among = Edit::Among::First;
             moved.clear();
         }
         // Whole lines with their line ends, so that a removal on the way lies within.
@@ -507,6 +565,8 @@ class Planner {
                                         {},
                                         lineEndLeft ? insertion.splice.inserted.sliced(2)
                                                     : insertion.splice.inserted};
+                    // They stay the file's last lines, after those added where the run begins.
+                    insertion.among = Edit::Among::Last;
                     lineEndLeft = false;
                 }
         }
