@@ -1,10 +1,14 @@
 // Opens the editor in the current folder (the sample game folder), clicks weapon.cfg, shows an
 // item of the category given, lets the title run for a moment and saves the window as a PNG;
-// with a base folder, compared with it.
+// with a base folder, compared with it. The program's own options (--lang en, --code-page NAME)
+// may stand among the arguments.
 // Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row] [base folder]
 #include "app/title_animation.h"
+#include "base/language.h"
+#include "cli/command_line.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"
+#include "window/qt_chinese.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,19 +19,24 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(wed::titleText());
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: editor-screenshot OUTPUT.png [category] [row]\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    wed::cli::CommandOutput refused;
+    if (!wed::cli::takeProgramOptions(arguments, refused) || arguments.isEmpty()) {
+        std::fprintf(stderr, "usage: editor-screenshot OUTPUT.png [category] [row] [base]\n");
         return 2;
     }
-    const QString output = QString::fromLocal8Bit(argv[1]);
-    const int categoryIndex = argc > 2 ? std::atoi(argv[2]) : 0;
-    const int row = argc > 3 ? std::atoi(argv[3]) : 0;
+    wed::installLanguage();
+    const auto qtChinese =
+        wed::chosenLanguage() == wed::Language::Chinese ? wed::installQtChinese() : nullptr;
+    QApplication::setApplicationName(wed::titleText());
+    const QString output = arguments[0];
+    const int categoryIndex = arguments.size() > 1 ? arguments[1].toInt() : 0;
+    const int row = arguments.size() > 2 ? arguments[2].toInt() : 0;
 
     wed::Form1 form;
     form.show();
-    if (argc > 4)
-        form.compareWith(QString::fromLocal8Bit(argv[4]));
+    if (arguments.size() > 3)
+        form.compareWith(arguments[3]);
     form.fileList()->setCurrentRow(0);
     form.File2_Click();
     form.itemList()->setCurrentRow(row); // shows the item; its gate opens
