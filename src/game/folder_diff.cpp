@@ -1,6 +1,8 @@
 #include "game/folder_diff.h"
 
 #include "base/code_page.h"
+#include "data/item_fields.h"
+#include "data/record_scan.h"
 #include "edit/line_splices.h"
 
 #include <QHash>
@@ -223,12 +225,19 @@ class Differ {
             return false;
         ChangeSet keys;
         QHash<QByteArray, int> seen;
+        // The record's end line is no key line, whatever it holds: a key change could not
+        // find it.
+        const EndRule rule = categoryFields(item.category).endRule;
+        const auto keyLineKey = [&](const Lines& lines, qsizetype i) {
+            return i == lines.size() - 1 && isRecordEndLine(lines[i], rule) ? std::nullopt
+                                                                            : keyOf(lines[i]);
+        };
         for (qsizetype i = 1; i < was.size(); ++i) {
-            const std::optional<QByteArray> key = keyOf(was[i]);
+            const std::optional<QByteArray> key = keyLineKey(was, i);
             const int occurrence = key ? ++seen[*key] : 0;
             if (was[i] == now[i])
                 continue;
-            if (!key || keyOf(now[i]) != key)
+            if (!key || keyLineKey(now, i) != key)
                 return false;
             Change change;
             change.item = item;
