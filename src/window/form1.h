@@ -164,6 +164,7 @@ class Form1 : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Marks of the comparison and the check (form1_compare.cpp).
@@ -209,6 +210,7 @@ class Form1 : public QWidget {
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
+    void retranslate();
     void buildMenuBar();
     void filesChangedOutside();
     void buildPanels();
