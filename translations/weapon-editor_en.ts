@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>枪声</source>
-        <translation>Shot sound</translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>该武器类别</source>
@@ -1243,11 +1243,11 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
     </message>
     <message>
         <source>小图</source>
-        <translation>Small picture</translation>
+        <translation>Small</translation>
     </message>
     <message>
         <source>大图</source>
-        <translation>Large picture</translation>
+        <translation>Large</translation>
     </message>
     <message>
         <source>物品图片</source>

@@ -2,6 +2,7 @@
 
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
+#include "base/language.h"
 #include "base/path_case.h"
 
 #include "window/dir_list_box.h"
@@ -11,6 +12,7 @@
 #include "window/picture_box.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
+#include "window/text_fit.h"
 #include "window/title_banner.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
@@ -254,6 +256,7 @@ void Form1::retranslate() {
     label("Label32")->setText(tr("名字"));
     text29_->setAccessibleName(tr("名字"));
     text28_->setAccessibleName(tr("说明"));
+    fitTexts();
     retranslateEditorMenus(menuBar_);
     for (QAction* action : list1_->actions()) {
         const EditorKey& key = editorKey(EditorAction(action->data().toInt()));
@@ -262,6 +265,23 @@ void Form1::retranslate() {
                             ? shownText(key)
                             : shownText(key) + u'\t' +
                                   key.keys.front().toString(QKeySequence::PortableText));
+    }
+}
+
+// In English a caption that needs more room than the Chinese one had gets a smaller font; in
+// Chinese every text has the font it was built with, and the window stays as it always was.
+void Form1::fitTexts() {
+    const bool shrink = chosenLanguage() == Language::English;
+    std::vector<QWidget*> texts{findChild<QGroupBox*>(QStringLiteral("Frame2")), command1_,
+                                option1_, option2_, label("Label32")};
+    for (const Category& c : categories())
+        for (const FieldLayout& at : fieldLayouts(c.id))
+            texts.push_back(label(at.label));
+    for (QWidget* widget : texts) {
+        const auto built = builtFonts_.constFind(widget);
+        const QFont base = built != builtFonts_.cend() ? *built : widget->font();
+        builtFonts_.insert(widget, base);
+        fitFont(widget, base, shrink);
     }
 }
 
