@@ -102,11 +102,11 @@ const EditorKey& editorKey(EditorAction action) {
 
 void buildEditorMenus(QMenuBar* bar, const std::function<void(EditorAction)>& run) {
     for (const char* name : kMenus) {
-        QMenu* menu = bar->addMenu(translated(name));
+        QMenu* menu = bar->addMenu(QString::fromUtf8(name));
         for (const EditorKey& key : editorKeys()) {
             if (qstrcmp(key.menu, name) != 0)
                 continue;
-            QAction* action = menu->addAction(shownText(key));
+            QAction* action = menu->addAction(QString::fromUtf8(key.text));
             action->setData(int(key.action));
             action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
             // The item list owns these keys; in the menu they only show.

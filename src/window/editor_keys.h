@@ -56,7 +56,8 @@ const EditorKey& editorKey(EditorAction action);
 QString shownText(const EditorKey& key);
 
 // The menus "文件", "编辑", "物品", "工具", "帮助", each action running `run`; the window's
-// keys are the actions' own.
+// keys are the actions' own. The texts are the Chinese ones, which the window measures its menu
+// bar's height with in every language; retranslateEditorMenus gives them the language chosen.
 void buildEditorMenus(QMenuBar* bar, const std::function<void(EditorAction)>& run);
 
 // Gives the menus and their entries, as buildEditorMenus made them, the texts of the language
