@@ -1123,6 +1123,37 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
     </message>
 </context>
 <context>
+    <name>SheetWords</name>
+    <message>
+        <source>引号之后还有字符。</source>
+        <translation>There are characters after the closing quote.</translation>
+    </message>
+    <message>
+        <source>引号没有结束。</source>
+        <translation>A quote is not closed.</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文本。</source>
+        <translation>This is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>表是空的：第一行要写各列的标题。</source>
+        <translation>The sheet is empty: its first line must hold the column headings.</translation>
+    </message>
+    <message>
+        <source>这一行有 %1 格，表头有 %2 格。</source>
+        <translation>This line has %1 cells; the heading line has %2.</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：</source>
+        <translation>Line %1, column %2: </translation>
+    </message>
+    <message>
+        <source>第 %1 行：</source>
+        <translation>Line %1: </translation>
+    </message>
+</context>
+<context>
     <name>wed::CategoryTable</name>
     <message>
         <source>编号</source>
