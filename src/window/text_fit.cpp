@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace wed {
 namespace {
@@ -19,11 +20,23 @@ bool fitsIn(const QRect& room, const QFont& font, int alignment, const QString& 
     return room.contains(QFontMetrics(font).boundingRect(room, alignment, text));
 }
 
+// A label's room ends where its field begins, when the field stands to its right: some labels
+// reach under their field, where their text would not be seen.
+QRect labelRoom(const QLabel* label) {
+    QRect room = label->contentsRect();
+    const QWidget* field = label->buddy();
+    if (field && field->parentWidget() == label->parentWidget() && field->x() > label->x() &&
+        field->geometry().top() < label->geometry().bottom() &&
+        label->geometry().top() < field->geometry().bottom())
+        room.setRight(std::min(room.right(), field->x() - label->x() - 1));
+    return room;
+}
+
 } // namespace
 
 bool textFits(const QWidget* widget, const QFont& font) {
     if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return fitsIn(label->contentsRect(), font, int(label->alignment()), label->text());
+        return fitsIn(labelRoom(label), font, int(label->alignment()), label->text());
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);

@@ -7,7 +7,7 @@ class QWidget;
 namespace wed {
 
 // Whether the text of a label, a push or radio button or a group box's title fits the room the
-// widget gives it, drawn in that font.
+// widget gives it, drawn in that font; a label's room ends where its field to its right begins.
 bool textFits(const QWidget* widget, const QFont& font);
 
 // Gives the widget its font; when `shrink` and its text does not fit in it, the largest size of

@@ -78,6 +78,18 @@ TEST_F(EnglishLayout, EveryTextFitsItsWidgetAndNoLabelsTextsOverlap) {
             EXPECT_FALSE(labels[i].text.intersects(labels[j].text))
                 << nameOf(labels[i].label) << " and " << nameOf(labels[j].label);
         }
+    // Nor does a label's text reach under a field, a list or a picture beside it.
+    for (const Shown& shown : labels)
+        for (const QWidget* control : form.findChildren<QWidget*>()) {
+            if (qobject_cast<const QLabel*>(control) || qobject_cast<const QGroupBox*>(control) ||
+                control->objectName().isEmpty() || control->objectName().startsWith(u"qt_") ||
+                control->parentWidget() == nullptr ||
+                control->parentWidget() != shown.label->parentWidget())
+                continue;
+            const QRect at(control->mapTo(&form, QPoint()), control->size());
+            EXPECT_FALSE(shown.text.intersects(at))
+                << nameOf(shown.label) << " under " << control->objectName().toStdString();
+        }
 
     for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
         if (button->text().isEmpty())
