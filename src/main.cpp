@@ -30,9 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Before any window or dialog, and before the help text, which Qt writes in part. In
     // English, Qt's own texts are its source texts.
-    wed::installLanguage();
-    const auto qtChinese =
-        wed::chosenLanguage() == wed::Language::Chinese ? wed::installQtChinese() : nullptr;
+    wed::installWindowLanguage();
     QApplication::setApplicationName(wed::titleText());
     QApplication::setApplicationVersion(QStringLiteral(WED_VERSION));
 

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>Category</name>
+    <message>
+        <source>武器</source>
+        <translation>Weapon</translation>
+    </message>
+    <message>
+        <source>装甲</source>
+        <translation>Armor</translation>
+    </message>
+    <message>
+        <source>晶体</source>
+        <translation>Implant</translation>
+    </message>
+</context>
+<context>
     <name>ChangeWords</name>
     <message>
         <source>（无）</source>
@@ -61,6 +76,165 @@
     </message>
 </context>
 <context>
+    <name>Choice</name>
+    <message>
+        <source>0=拳头</source>
+        <translation>0 = fist</translation>
+    </message>
+    <message>
+        <source>1=手枪</source>
+        <translation>1 = pistol</translation>
+    </message>
+    <message>
+        <source>2=散弹</source>
+        <translation>2 = shotgun</translation>
+    </message>
+    <message>
+        <source>3=机枪</source>
+        <translation>3 = machine gun</translation>
+    </message>
+    <message>
+        <source>4=火箭</source>
+        <translation>4 = rocket launcher</translation>
+    </message>
+    <message>
+        <source>5=能量</source>
+        <translation>5 = energy weapon</translation>
+    </message>
+    <message>
+        <source>手枪弹 Ammo_pistol</source>
+        <translation>Pistol rounds (Ammo_pistol)</translation>
+    </message>
+    <message>
+        <source>散弹&#x3000; Ammo_shotgun</source>
+        <translation>Shotgun shells (Ammo_shotgun)</translation>
+    </message>
+    <message>
+        <source>机枪弹 Ammo_minigun</source>
+        <translation>Machine gun rounds (Ammo_minigun)</translation>
+    </message>
+    <message>
+        <source>火箭弹 Ammo_rocket</source>
+        <translation>Rockets (Ammo_rocket)</translation>
+    </message>
+    <message>
+        <source>榴弹&#x3000; Ammo_granate</source>
+        <translation>Grenades (Ammo_granate)</translation>
+    </message>
+    <message>
+        <source>能量罐 Ammo_energy</source>
+        <translation>Energy cells (Ammo_energy)</translation>
+    </message>
+    <message>
+        <source>燃料罐 Ammo_ballon</source>
+        <translation>Fuel canisters (Ammo_ballon)</translation>
+    </message>
+    <message>
+        <source>无限１ Ammo_pistol_infinite</source>
+        <translation>Infinite 1 (Ammo_pistol_infinite)</translation>
+    </message>
+    <message>
+        <source>无限２ Ammo_energy_infinite</source>
+        <translation>Infinite 2 (Ammo_energy_infinite)</translation>
+    </message>
+    <message>
+        <source>手&#x3000;&#x3000; Ammo_hand</source>
+        <translation>Hand (Ammo_hand)</translation>
+    </message>
+    <message>
+        <source>800  子弹（小）</source>
+        <translation>800: bullet (small)</translation>
+    </message>
+    <message>
+        <source>801  子弹（大）</source>
+        <translation>801: bullet (large)</translation>
+    </message>
+    <message>
+        <source>134  榴弹</source>
+        <translation>134: grenade</translation>
+    </message>
+    <message>
+        <source>203  照明弹</source>
+        <translation>203: flare</translation>
+    </message>
+    <message>
+        <source>3027 蓝射线</source>
+        <translation>3027: blue beam</translation>
+    </message>
+    <message>
+        <source>3050 绿射线（小）</source>
+        <translation>3050: green beam (small)</translation>
+    </message>
+    <message>
+        <source>112  绿射线（大）</source>
+        <translation>112: green beam (large)</translation>
+    </message>
+    <message>
+        <source>129  红射线</source>
+        <translation>129: red beam</translation>
+    </message>
+    <message>
+        <source>231  红射线</source>
+        <translation>231: red beam</translation>
+    </message>
+    <message>
+        <source>222  火箭弹（慢）</source>
+        <translation>222: rocket (slow)</translation>
+    </message>
+    <message>
+        <source>113  火箭弹（中）</source>
+        <translation>113: rocket (medium)</translation>
+    </message>
+    <message>
+        <source>236  火箭弹（中快）</source>
+        <translation>236: rocket (medium fast)</translation>
+    </message>
+    <message>
+        <source>238  火箭弹（快）</source>
+        <translation>238: rocket (fast)</translation>
+    </message>
+    <message>
+        <source>139  火箭弹（跟踪）</source>
+        <translation>139: rocket (homing)</translation>
+    </message>
+    <message>
+        <source>214  火箭弹（核弹）</source>
+        <translation>214: rocket (nuclear)</translation>
+    </message>
+    <message>
+        <source>1392 火焰（小）</source>
+        <translation>1392: flame (small)</translation>
+    </message>
+    <message>
+        <source>1343 火焰（大）</source>
+        <translation>1343: flame (large)</translation>
+    </message>
+    <message>
+        <source>1411 离子炮（小）</source>
+        <translation>1411: ion cannon (small)</translation>
+    </message>
+    <message>
+        <source>1376 离子炮（中）</source>
+        <translation>1376: ion cannon (medium)</translation>
+    </message>
+    <message>
+        <source>1375 离子炮（大）</source>
+        <translation>1375: ion cannon (large)</translation>
+    </message>
+    <message>
+        <source>1386 缩小光波</source>
+        <translation>1386: shrinking wave</translation>
+    </message>
+    <message>
+        <source>1395 冷冻气体</source>
+        <translation>1395: freezing gas</translation>
+    </message>
+    <message>
+        <source>200  手</source>
+        <translation>200: hand</translation>
+    </message>
+</context>
+<context>
     <name>CommandWords</name>
     <message>
         <source>%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。</source>
@@ -87,6 +261,320 @@
 </source>
         <translation>Nothing was written; the files are as they were.
 </translation>
+    </message>
+</context>
+<context>
+    <name>DialogWords</name>
+    <message>
+        <source>用户取消了操作。</source>
+        <translation>The user cancelled the operation.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorKey</name>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>物品</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>打开游戏文件夹…</source>
+        <translation>Open game folder…</translation>
+    </message>
+    <message>
+        <source>与原版比较…</source>
+        <translation>Compare with original…</translation>
+    </message>
+    <message>
+        <source>导出补丁…</source>
+        <translation>Export patch…</translation>
+    </message>
+    <message>
+        <source>应用补丁…</source>
+        <translation>Apply patch…</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>修改记录…</source>
+        <translation>Change history…</translation>
+    </message>
+    <message>
+        <source>查找物品…</source>
+        <translation>Find item…</translation>
+    </message>
+    <message>
+        <source>复制为新物品…</source>
+        <translation>Copy as new item…</translation>
+    </message>
+    <message>
+        <source>删除物品…</source>
+        <translation>Delete item…</translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>编辑名字和说明…</source>
+        <translation>Edit name and description…</translation>
+    </message>
+    <message>
+        <source>表格…</source>
+        <translation>Table…</translation>
+    </message>
+    <message>
+        <source>检查游戏文件夹…</source>
+        <translation>Check game folder…</translation>
+    </message>
+    <message>
+        <source>与原版的差异…</source>
+        <translation>Differences from original…</translation>
+    </message>
+    <message>
+        <source>快捷键…</source>
+        <translation>Keyboard shortcuts…</translation>
+    </message>
+    <message>
+        <source>关于…</source>
+        <translation>About…</translation>
+    </message>
+    <message>
+        <source>Language：改用 English</source>
+        <translation>Language: switch to 中文</translation>
+    </message>
+</context>
+<context>
+    <name>Field</name>
+    <message>
+        <source>可购买关卡</source>
+        <translation>Buyable from stage</translation>
+    </message>
+    <message>
+        <source>最小伤害值、最大伤害值</source>
+        <translation>Minimum, maximum damage</translation>
+    </message>
+    <message>
+        <source>发射间隔、换弹时间</source>
+        <translation>Shot interval, reload time</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>该武器的宽度、高度</source>
+        <translation>Width, height of the weapon</translation>
+    </message>
+    <message>
+        <source>要求熟练度</source>
+        <translation>Skill required</translation>
+    </message>
+    <message>
+        <source>退怪距离</source>
+        <translation>Knockback</translation>
+    </message>
+    <message>
+        <source>杀伤半径</source>
+        <translation>Blast radius</translation>
+    </message>
+    <message>
+        <source>弹夹装弹数</source>
+        <translation>Clip size</translation>
+    </message>
+    <message>
+        <source>精确度</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>每枪发出子弹数、减少子弹数<byte value="xd"/>
+</source>
+        <translation>Bullets fired, ammo used per shot</translation>
+    </message>
+    <message>
+        <source>碎尸概率</source>
+        <translation>Gib chance</translation>
+    </message>
+    <message>
+        <source>在地上时的图片</source>
+        <translation>Picture on the ground</translation>
+    </message>
+    <message>
+        <source>在菜单时的图片</source>
+        <translation>Picture in the menu</translation>
+    </message>
+    <message>
+        <source>握枪造型</source>
+        <translation>Holding pose</translation>
+    </message>
+    <message>
+        <source>弹出的弹壳</source>
+        <translation>Ejected shell</translation>
+    </message>
+    <message>
+        <source>枪声</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>该武器类别</source>
+        <translation>Weapon class</translation>
+    </message>
+    <message>
+        <source>使用弹药种类</source>
+        <translation>Ammunition type</translation>
+    </message>
+    <message>
+        <source>发射子弹种类</source>
+        <translation>Projectile type</translation>
+    </message>
+    <message>
+        <source>耐久</source>
+        <translation>Durability</translation>
+    </message>
+    <message>
+        <source>抵消伤害百分比</source>
+        <translation>Damage absorbed (%)</translation>
+    </message>
+    <message>
+        <source>该装甲的宽度、高度</source>
+        <translation>Width, height of the armor</translation>
+    </message>
+    <message>
+        <source>使用时的装甲造型</source>
+        <translation>Look when worn</translation>
+    </message>
+    <message>
+        <source>商店出售个数</source>
+        <translation>Number sold in shop</translation>
+    </message>
+    <message>
+        <source>属性个数</source>
+        <translation>Number of attributes</translation>
+    </message>
+    <message>
+        <source>要求的智力</source>
+        <translation>Intelligence required</translation>
+    </message>
+    <message>
+        <source>属性值随机范围</source>
+        <translation>Attribute value range</translation>
+    </message>
+</context>
+<context>
+    <name>FieldHelp</name>
+    <message>
+        <source>在X关时可以买到，改成2的话第一个商店就能买到</source>
+        <translation>Can be bought from stage X; 2 puts it in the first shop</translation>
+    </message>
+    <message>
+        <source>武器占地，X是横向 Y是纵向 比如2 3就是宽2格高3格</source>
+        <translation>Inventory space, X across and Y down: 2 3 is 2 cells wide and 3 high</translation>
+    </message>
+    <message>
+        <source>需要技能等级</source>
+        <translation>Skill level needed</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>:最小-最大伤害值</source>
+        <translation>: minimum-maximum damage</translation>
+    </message>
+    <message>
+        <source>X=每两发间隔时间 Y=换弹夹所需时间</source>
+        <translation>X = time between two shots, Y = time to change the clip</translation>
+    </message>
+    <message>
+        <source>损伤半径,X越大范围越大</source>
+        <translation>Damage radius: the larger X, the larger the area</translation>
+    </message>
+    <message>
+        <source>一个弹夹装弹数</source>
+        <translation>Rounds in one clip</translation>
+    </message>
+    <message>
+        <source>精度，越大越不准</source>
+        <translation>Spread: the larger, the less accurate</translation>
+    </message>
+    <message>
+        <source>X是每一枪发出子弹数，<byte value="xd"/>
+Y是<byte value="xd"/>
+开一枪减少多少子弹<byte value="xd"/>
+</source>
+        <translation>X is the number of bullets each shot fires,<byte value="xd"/>
+Y is<byte value="xd"/>
+the ammunition one shot uses<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>武器类别，0=拳头，1=手枪 2=散弹 3=机枪 4=火箭 5-能量</source>
+        <translation>Weapon class: 0 = fist, 1 = pistol, 2 = shotgun, 3 = machine gun, 4 = rocket, 5 = energy</translation>
+    </message>
+    <message>
+        <source>使用弹药种类</source>
+        <translation>Ammunition it uses</translation>
+    </message>
+    <message>
+        <source>发射子弹种类</source>
+        <translation>Projectile it fires</translation>
+    </message>
+    <message>
+        <source>减一为大图</source>
+        <translation>One less is the large picture</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>补丁 (*.patch);;所有文件 (*)</source>
+        <translation>Patches (*.patch);;All files (*)</translation>
+    </message>
+    <message>
+        <source>应用补丁</source>
+        <translation>Apply patch</translation>
+    </message>
+    <message>
+        <source>应用补丁 %1</source>
+        <translation>Apply patch %1</translation>
+    </message>
+    <message>
+        <source>导出补丁</source>
+        <translation>Export patch</translation>
+    </message>
+    <message>
+        <source>导入 CSV</source>
+        <translation>Import CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;所有文件 (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>导入 CSV：%1</source>
+        <translation>Import CSV: %1</translation>
     </message>
 </context>
 <context>
@@ -250,6 +738,23 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
 </source>
         <translation>  weapon-editor [--base BASE_FOLDER] [--code-page CODE_PAGE] [--lang en] [GAME_FOLDER]
 </translation>
+    </message>
+</context>
+<context>
+    <name>HelpWords</name>
+    <message>
+        <source>编辑器增加的操作和快捷键（也都在菜单中）：
+</source>
+        <translation>The actions and keys the editor adds (all of them also in the menus):
+</translation>
+    </message>
+    <message>
+        <source> 或 </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>（焦点在物品列表中时，也在列表的右键菜单中）</source>
+        <translation> (while the item list has the focus; also in its context menu)</translation>
     </message>
 </context>
 <context>
@@ -604,6 +1109,395 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
     <message>
         <source>字符“%1”无法保存在游戏文件的编码中。</source>
         <translation>The character &quot;%1&quot; cannot be saved in the game files&apos; code page.</translation>
+    </message>
+</context>
+<context>
+    <name>PromptWords</name>
+    <message>
+        <source>名字</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>SheetWords</name>
+    <message>
+        <source>引号之后还有字符。</source>
+        <translation>There are characters after the closing quote.</translation>
+    </message>
+    <message>
+        <source>引号没有结束。</source>
+        <translation>A quote is not closed.</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文本。</source>
+        <translation>This is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>表是空的：第一行要写各列的标题。</source>
+        <translation>The sheet is empty: its first line must hold the column headings.</translation>
+    </message>
+    <message>
+        <source>这一行有 %1 格，表头有 %2 格。</source>
+        <translation>This line has %1 cells; the heading line has %2.</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：</source>
+        <translation>Line %1, column %2: </translation>
+    </message>
+    <message>
+        <source>第 %1 行：</source>
+        <translation>Line %1: </translation>
+    </message>
+</context>
+<context>
+    <name>wed::CategoryTable</name>
+    <message>
+        <source>编号</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ComparisonWindow</name>
+    <message>
+        <source>整条记录</source>
+        <translation>Whole record</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Deleted</translation>
+    </message>
+    <message>
+        <source>名字记录</source>
+        <translation>Name record</translation>
+    </message>
+    <message>
+        <source>与原版比较</source>
+        <translation>Compare with original</translation>
+    </message>
+    <message>
+        <source>物品</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>字段</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>原版</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>与原版不同之处</source>
+        <translation>Differences from the original</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Revert</translation>
+    </message>
+    <message>
+        <source>还原 %1 处修改</source>
+        <translation>Revert %1 changes</translation>
+    </message>
+</context>
+<context>
+    <name>wed::Document</name>
+    <message>
+        <source>表格：%1 个物品的%2</source>
+        <translation>Table: %2 of %1 items</translation>
+    </message>
+    <message>
+        <source>复制 %1 为 %2</source>
+        <translation>Copy %1 as %2</translation>
+    </message>
+    <message>
+        <source>删除 %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>重命名 %1 为 %2</source>
+        <translation>Rename %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 的名字和说明</source>
+        <translation>Name and description of %1</translation>
+    </message>
+</context>
+<context>
+    <name>wed::Form1</name>
+    <message>
+        <source>★★★ 以下属性注意保留空格！★★★</source>
+        <translation>★★★ Keep the spaces in the values below! ★★★</translation>
+    </message>
+    <message>
+        <source>估计价格</source>
+        <translation>Estimate price</translation>
+    </message>
+    <message>
+        <source>价格范围</source>
+        <translation>Price range</translation>
+    </message>
+    <message>
+        <source>物品列表</source>
+        <translation>Item list</translation>
+    </message>
+    <message>
+        <source>驱动器</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>物品数据文件</source>
+        <translation>Item data file</translation>
+    </message>
+    <message>
+        <source>小图</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>大图</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>物品图片</source>
+        <translation>Item picture</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>已修改</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>原版：%1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>新的编号：</source>
+        <translation>New ID:</translation>
+    </message>
+    <message>
+        <source>复制为新物品</source>
+        <translation>Copy as new item</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。</source>
+        <translation>Delete %1 “%2”%3? Its record in weapon.cfg will be deleted.</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>删除物品</source>
+        <translation>Delete item</translation>
+    </message>
+    <message>
+        <source>%1 的名字和说明</source>
+        <translation>Name and description of %1</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。</source>
+        <translation>Another program changed the file; it has been read again, and the undo history starts over here.</translation>
+    </message>
+    <message>
+        <source>编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。
+每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。</source>
+        <translation>Edits the weapon, armor and implant data in the weapon.cfg of a game folder.
+Every change is written to the file at once, atomically; undo, comparison, patches and tables are in the menus.</translation>
+    </message>
+</context>
+<context>
+    <name>wed::HistoryModel</name>
+    <message>
+        <source>打开文件时</source>
+        <translation>When the file was opened</translation>
+    </message>
+</context>
+<context>
+    <name>wed::HistoryWindow</name>
+    <message>
+        <source>修改记录</source>
+        <translation>Change history</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ItemListBox</name>
+    <message>
+        <source>查找编号或名字</source>
+        <translation>Find ID or name</translation>
+    </message>
+    <message>
+        <source>查找物品</source>
+        <translation>Find item</translation>
+    </message>
+</context>
+<context>
+    <name>wed::PatchPreviewDialog</name>
+    <message>
+        <source>将修改</source>
+        <translation>Will change</translation>
+    </message>
+    <message>
+        <source>已是新的值</source>
+        <translation>Already the new value</translation>
+    </message>
+    <message>
+        <source>冲突</source>
+        <translation>Conflict</translation>
+    </message>
+    <message>
+        <source>应用补丁</source>
+        <translation>Apply patch</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>文件中现在</source>
+        <translation>In the file now</translation>
+    </message>
+    <message>
+        <source>补丁的原值</source>
+        <translation>Patch’s old value</translation>
+    </message>
+    <message>
+        <source>补丁的新值</source>
+        <translation>Patch’s new value</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>应用（跳过冲突）</source>
+        <translation>Apply (skip conflicts)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ProblemWindow</name>
+    <message>
+        <source>没有发现问题。</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>检查游戏文件夹</source>
+        <translation>Check game folder</translation>
+    </message>
+    <message>
+        <source>发现的问题</source>
+        <translation>Problems found</translation>
+    </message>
+</context>
+<context>
+    <name>wed::SheetImportDialog</name>
+    <message>
+        <source>导入 CSV</source>
+        <translation>Import CSV</translation>
+    </message>
+    <message>
+        <source>表中有 %1 处问题，改正之后才能导入：</source>
+        <translation>The sheet has %1 problems; correct them before importing:</translation>
+    </message>
+    <message>
+        <source>表中的值与文件相同，没有要修改的内容。</source>
+        <translation>The sheet’s values are those of the file; there is nothing to change.</translation>
+    </message>
+    <message>
+        <source>导入将做 %1 处修改：</source>
+        <translation>Importing makes %1 changes:</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wed::TableWindow</name>
+    <message>
+        <source>表格: %1</source>
+        <translation>Table: %1</translation>
+    </message>
+    <message>
+        <source>查找编号或名字</source>
+        <translation>Find ID or name</translation>
+    </message>
+    <message>
+        <source>查找物品</source>
+        <translation>Find item</translation>
+    </message>
+    <message>
+        <source>导出CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>导入 CSV…</source>
+        <translation>Import CSV…</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -6,12 +6,19 @@
 #include "edit/field_line.h"
 #include "game/item_actions.h"
 
+#include <QCoreApplication>
+
 namespace wed {
 namespace {
 
+// The headings and the missing value are data: a sheet reads the same in every language.
 const QString kItemColumn = QStringLiteral("物品");
 const QString kNameColumn = QStringLiteral("名字");
 const QString kNone = QStringLiteral("无");
+
+struct SheetWords {
+    Q_DECLARE_TR_FUNCTIONS(SheetWords)
+};
 
 QString csvField(QString text) {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
@@ -75,7 +82,7 @@ CsvRows parseCsv(const QString& text) {
                 ++i;
             endRow();
         } else if (closed) {
-            fail(QStringLiteral("引号之后还有字符。"));
+            fail(SheetWords::tr("引号之后还有字符。"));
             return csv;
         } else if (c == u'"' && field.isEmpty()) {
             quoted = true;
@@ -84,7 +91,7 @@ CsvRows parseCsv(const QString& text) {
         }
     }
     if (quoted && !closed) {
-        fail(QStringLiteral("引号没有结束。"));
+        fail(SheetWords::tr("引号没有结束。"));
         return csv;
     }
     if (any || !field.isEmpty() || !row.isEmpty())
@@ -112,14 +119,14 @@ class Importer {
     SheetImport run(QByteArrayView bytes) {
         const std::optional<QString> text = utf8Text(bytes);
         if (!text)
-            return fail(1, 0, QStringLiteral("不是 UTF-8 文本。"));
+            return fail(1, 0, SheetWords::tr("不是 UTF-8 文本。"));
         const CsvRows csv = parseCsv(*text);
         if (csv.malformed) {
             result_.problems.push_back(*csv.malformed);
             return std::move(result_);
         }
         if (csv.rows.empty())
-            return fail(1, 0, QStringLiteral("表是空的：第一行要写各列的标题。"));
+            return fail(1, 0, SheetWords::tr("表是空的：第一行要写各列的标题。"));
         readHeader(csv.rows.front());
         for (size_t r = 1; r < csv.rows.size(); ++r)
             readRow(qsizetype(r) + 1, csv.rows[r]);
@@ -153,7 +160,7 @@ class Importer {
         if (cells.size() != qsizetype(columns_.size()) + 1)
             return problem(r, 0,
                            Outcome::of(Status::SheetMalformed, {},
-                                       QStringLiteral("这一行有 %1 格，表头有 %2 格。")
+                                       SheetWords::tr("这一行有 %1 格，表头有 %2 格。")
                                            .arg(cells.size())
                                            .arg(columns_.size() + 1)));
         const std::optional<ItemRef> item = parseRef(cells[0], 1, true);
@@ -234,8 +241,8 @@ SheetImport importSheet(const GameData& game, CategoryId category, QByteArrayVie
 QString describeProblem(const SheetProblem& problem) {
     const QString where =
         problem.column > 0
-            ? QStringLiteral("第 %1 行第 %2 列：").arg(problem.row).arg(problem.column)
-            : QStringLiteral("第 %1 行：").arg(problem.row);
+            ? SheetWords::tr("第 %1 行第 %2 列：").arg(problem.row).arg(problem.column)
+            : SheetWords::tr("第 %1 行：").arg(problem.row);
     return where + describe(problem.what);
 }
 

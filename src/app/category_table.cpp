@@ -166,12 +166,12 @@ QVariant CategoryTable::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == kIdColumn)
-        return role == Qt::DisplayRole ? QVariant(QStringLiteral("编号")) : QVariant();
+        return role == Qt::DisplayRole ? QVariant(tr("编号")) : QVariant();
     if (section == kNameColumn)
-        return role == Qt::DisplayRole ? QVariant(QStringLiteral("名字")) : QVariant();
+        return role == Qt::DisplayRole ? QVariant(tr("名字")) : QVariant();
     const FieldSpec& field = categoryFields(category_).fields[size_t(fieldOf(section))];
     if (role == Qt::DisplayRole)
-        return field.caption.trimmed();
+        return shownCaption(field).trimmed();
     if (role == Qt::ToolTipRole)
         return QString::fromLatin1(field.key);
     return {};

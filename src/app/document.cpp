@@ -113,10 +113,9 @@ Outcome Document::setFields(CategoryId category, int field, const std::vector<Ce
     if (changes.empty())
         return told;
     const QString text =
-        edited.size() == 1 ? fieldStepText(edited[0].item, field, edited[0].before, edited[0].after)
-                           : QStringLiteral("表格：%1 个物品的%2")
-                                 .arg(edited.size())
-                                 .arg(column.caption.trimmed());
+        edited.size() == 1
+            ? fieldStepText(edited[0].item, field, edited[0].before, edited[0].after)
+            : tr("表格：%1 个物品的%2").arg(edited.size()).arg(shownCaption(column).trimmed());
     const Outcome outcome = apply(changes, {text, {}, {}, edited, 0}, told);
     if (outcome.done())
         emit stepShown({}, edited, false);
@@ -136,23 +135,22 @@ Outcome Document::runAction(const ItemAction& action, const QString& text,
 }
 
 Outcome Document::copyItem(const ItemRef& source, const QString& newId) {
-    return runAction(wed::copyItem(game_, source, newId),
-                     QStringLiteral("复制 %1 为 %2").arg(source.id, newId), {source, -1, {}});
+    return runAction(wed::copyItem(game_, source, newId), tr("复制 %1 为 %2").arg(source.id, newId),
+                     {source, -1, {}});
 }
 
 Outcome Document::removeItem(const ItemRef& item) {
-    return runAction(wed::removeItem(game_, item), QStringLiteral("删除 %1").arg(item.id),
-                     {item, -1, {}});
+    return runAction(wed::removeItem(game_, item), tr("删除 %1").arg(item.id), {item, -1, {}});
 }
 
 Outcome Document::renameItem(const ItemRef& item, const QString& newId) {
-    return runAction(wed::renameItem(game_, item, newId),
-                     QStringLiteral("重命名 %1 为 %2").arg(item.id, newId), {item, -1, {}});
+    return runAction(wed::renameItem(game_, item, newId), tr("重命名 %1 为 %2").arg(item.id, newId),
+                     {item, -1, {}});
 }
 
 Outcome Document::setNameRecordText(const ItemRef& item, const NameRecordText& text) {
-    return runAction(wed::setNameRecordText(game_, item, text),
-                     QStringLiteral("%1 的名字和说明").arg(item.id), {item, -1, {}});
+    return runAction(wed::setNameRecordText(game_, item, text), tr("%1 的名字和说明").arg(item.id),
+                     {item, -1, {}});
 }
 
 Outcome Document::undo() {

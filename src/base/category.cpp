@@ -1,18 +1,27 @@
 #include "base/category.h"
 
+#include <QCoreApplication>
+
 namespace wed {
 
 const std::array<Category, 3>& categories() {
     static const std::array<Category, 3> table{{
-        {CategoryId::Weapon, QStringLiteral("武器"), QByteArrayLiteral("Weapon="), "weapon"},
-        {CategoryId::Armor, QStringLiteral("装甲"), QByteArrayLiteral("Armor="), "armor"},
-        {CategoryId::Implant, QStringLiteral("晶体"), QByteArrayLiteral("Implant="), "implant"},
+        {CategoryId::Weapon, QString::fromUtf8(QT_TRANSLATE_NOOP("Category", "武器")),
+         QByteArrayLiteral("Weapon="), "weapon"},
+        {CategoryId::Armor, QString::fromUtf8(QT_TRANSLATE_NOOP("Category", "装甲")),
+         QByteArrayLiteral("Armor="), "armor"},
+        {CategoryId::Implant, QString::fromUtf8(QT_TRANSLATE_NOOP("Category", "晶体")),
+         QByteArrayLiteral("Implant="), "implant"},
     }};
     return table;
 }
 
 const Category& category(CategoryId id) {
     return categories()[size_t(id)];
+}
+
+QString shownWord(const Category& category) {
+    return QCoreApplication::translate("Category", category.word.toUtf8().constData());
 }
 
 const Category* categoryForWord(QStringView word) {

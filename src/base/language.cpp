@@ -39,6 +39,8 @@ Language chosenLanguage() {
 }
 
 void installLanguage() {
+    // Never in twice, or taking it out once would leave it in.
+    QCoreApplication::removeTranslator(&english());
     if (chosen == Language::English)
         QCoreApplication::installTranslator(&english());
     else

@@ -1,5 +1,8 @@
 #include "data/item_fields.h"
 
+#include <QCoreApplication>
+#include <initializer_list>
+
 namespace wed {
 namespace {
 
@@ -8,48 +11,58 @@ FieldSpec field(const char* caption, const char* key, FieldKind kind,
     return {QString::fromUtf8(caption), key, kind, type, {}};
 }
 
+// A choice list's entries: their characters are what a pick writes, so they stay as written
+// in every language; their translations are only shown beside them (shownChoice).
+QStringList choices(std::initializer_list<const char*> entries) {
+    QStringList list;
+    for (const char* entry : entries)
+        list.append(QString::fromUtf8(entry));
+    return list;
+}
+
 QStringList classChoices() {
-    return {QStringLiteral("0=拳头"), QStringLiteral("1=手枪"), QStringLiteral("2=散弹"),
-            QStringLiteral("3=机枪"), QStringLiteral("4=火箭"), QStringLiteral("5=能量")};
+    return choices({QT_TRANSLATE_NOOP("Choice", "0=拳头"), QT_TRANSLATE_NOOP("Choice", "1=手枪"),
+                    QT_TRANSLATE_NOOP("Choice", "2=散弹"), QT_TRANSLATE_NOOP("Choice", "3=机枪"),
+                    QT_TRANSLATE_NOOP("Choice", "4=火箭"), QT_TRANSLATE_NOOP("Choice", "5=能量")});
 }
 
 QStringList ammoChoices() {
-    return {QStringLiteral("手枪弹 Ammo_pistol"),
-            QStringLiteral("散弹　 Ammo_shotgun"),
-            QStringLiteral("机枪弹 Ammo_minigun"),
-            QStringLiteral("火箭弹 Ammo_rocket"),
-            QStringLiteral("榴弹　 Ammo_granate"),
-            QStringLiteral("能量罐 Ammo_energy"),
-            QStringLiteral("燃料罐 Ammo_ballon"),
-            QStringLiteral("无限１ Ammo_pistol_infinite"),
-            QStringLiteral("无限２ Ammo_energy_infinite"),
-            QStringLiteral("手　　 Ammo_hand")};
+    return choices({QT_TRANSLATE_NOOP("Choice", "手枪弹 Ammo_pistol"),
+                    QT_TRANSLATE_NOOP("Choice", "散弹　 Ammo_shotgun"),
+                    QT_TRANSLATE_NOOP("Choice", "机枪弹 Ammo_minigun"),
+                    QT_TRANSLATE_NOOP("Choice", "火箭弹 Ammo_rocket"),
+                    QT_TRANSLATE_NOOP("Choice", "榴弹　 Ammo_granate"),
+                    QT_TRANSLATE_NOOP("Choice", "能量罐 Ammo_energy"),
+                    QT_TRANSLATE_NOOP("Choice", "燃料罐 Ammo_ballon"),
+                    QT_TRANSLATE_NOOP("Choice", "无限１ Ammo_pistol_infinite"),
+                    QT_TRANSLATE_NOOP("Choice", "无限２ Ammo_energy_infinite"),
+                    QT_TRANSLATE_NOOP("Choice", "手　　 Ammo_hand")});
 }
 
 QStringList bulletChoices() {
-    return {QStringLiteral("800  子弹（小）"),
-            QStringLiteral("801  子弹（大）"),
-            QStringLiteral("134  榴弹"),
-            QStringLiteral("203  照明弹"),
-            QStringLiteral("3027 蓝射线"),
-            QStringLiteral("3050 绿射线（小）"),
-            QStringLiteral("112  绿射线（大）"),
-            QStringLiteral("129  红射线"),
-            QStringLiteral("231  红射线"),
-            QStringLiteral("222  火箭弹（慢）"),
-            QStringLiteral("113  火箭弹（中）"),
-            QStringLiteral("236  火箭弹（中快）"),
-            QStringLiteral("238  火箭弹（快）"),
-            QStringLiteral("139  火箭弹（跟踪）"),
-            QStringLiteral("214  火箭弹（核弹）"),
-            QStringLiteral("1392 火焰（小）"),
-            QStringLiteral("1343 火焰（大）"),
-            QStringLiteral("1411 离子炮（小）"),
-            QStringLiteral("1376 离子炮（中）"),
-            QStringLiteral("1375 离子炮（大）"),
-            QStringLiteral("1386 缩小光波"),
-            QStringLiteral("1395 冷冻气体"),
-            QStringLiteral("200  手")};
+    return choices({QT_TRANSLATE_NOOP("Choice", "800  子弹（小）"),
+                    QT_TRANSLATE_NOOP("Choice", "801  子弹（大）"),
+                    QT_TRANSLATE_NOOP("Choice", "134  榴弹"),
+                    QT_TRANSLATE_NOOP("Choice", "203  照明弹"),
+                    QT_TRANSLATE_NOOP("Choice", "3027 蓝射线"),
+                    QT_TRANSLATE_NOOP("Choice", "3050 绿射线（小）"),
+                    QT_TRANSLATE_NOOP("Choice", "112  绿射线（大）"),
+                    QT_TRANSLATE_NOOP("Choice", "129  红射线"),
+                    QT_TRANSLATE_NOOP("Choice", "231  红射线"),
+                    QT_TRANSLATE_NOOP("Choice", "222  火箭弹（慢）"),
+                    QT_TRANSLATE_NOOP("Choice", "113  火箭弹（中）"),
+                    QT_TRANSLATE_NOOP("Choice", "236  火箭弹（中快）"),
+                    QT_TRANSLATE_NOOP("Choice", "238  火箭弹（快）"),
+                    QT_TRANSLATE_NOOP("Choice", "139  火箭弹（跟踪）"),
+                    QT_TRANSLATE_NOOP("Choice", "214  火箭弹（核弹）"),
+                    QT_TRANSLATE_NOOP("Choice", "1392 火焰（小）"),
+                    QT_TRANSLATE_NOOP("Choice", "1343 火焰（大）"),
+                    QT_TRANSLATE_NOOP("Choice", "1411 离子炮（小）"),
+                    QT_TRANSLATE_NOOP("Choice", "1376 离子炮（中）"),
+                    QT_TRANSLATE_NOOP("Choice", "1375 离子炮（大）"),
+                    QT_TRANSLATE_NOOP("Choice", "1386 缩小光波"),
+                    QT_TRANSLATE_NOOP("Choice", "1395 冷冻气体"),
+                    QT_TRANSLATE_NOOP("Choice", "200  手")});
 }
 
 CategoryFields weaponFields() {
@@ -57,26 +70,29 @@ CategoryFields weaponFields() {
     using T = ValueType;
     CategoryFields c{CategoryId::Weapon, EndRule::Separator, 1, 7, "VidMENU=", {}};
     c.fields = {
-        field("可购买关卡", "Add_level=", K::Numeric),
-        field("最小伤害值、最大伤害值", "Damage=", K::Verbatim, T::Pair),
-        field("发射间隔、换弹时间", "Reload=", K::Verbatim, T::Pair),
-        field("价格", "Cost=", K::Verbatim),
-        field("该武器的宽度、高度", "Size=", K::Verbatim, T::Pair),
-        field("要求熟练度", "Level=", K::Verbatim),
-        field("退怪距离", "DeathPush=", K::Verbatim),
-        field("杀伤半径", "DamageRadius=", K::Verbatim),
-        field("弹夹装弹数", "Clip=", K::Verbatim),
-        field("精确度", "AimRange=", K::Verbatim),
-        field("每枪发出子弹数、减少子弹数\r\n", "BulletCount=", K::Verbatim, T::Pair),
-        field("碎尸概率", "Explosive=", K::Numeric),
-        field("在地上时的图片", "VidGRND=", K::Numeric),
-        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
-        field("握枪造型", "TypeAnimationTors=", K::Numeric),
-        field("弹出的弹壳", "ShellVid=", K::Numeric),
-        field("枪声", "ShotWAV=", K::Numeric),
-        field("该武器类别", "Class=", K::ClassChoice, T::ClassDigit),
-        field("使用弹药种类", "AmmoName=", K::AmmoChoice, T::Text),
-        field("发射子弹种类", "VIDBullet=", K::BulletChoice),
+        field(QT_TRANSLATE_NOOP("Field", "可购买关卡"), "Add_level=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "最小伤害值、最大伤害值"), "Damage=", K::Verbatim,
+              T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "发射间隔、换弹时间"), "Reload=", K::Verbatim, T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "价格"), "Cost=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "该武器的宽度、高度"), "Size=", K::Verbatim, T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "要求熟练度"), "Level=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "退怪距离"), "DeathPush=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "杀伤半径"), "DamageRadius=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "弹夹装弹数"), "Clip=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "精确度"), "AimRange=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "每枪发出子弹数、减少子弹数\r\n"),
+              "BulletCount=", K::Verbatim, T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "碎尸概率"), "Explosive=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "在地上时的图片"), "VidGRND=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "在菜单时的图片"), "VidMENU=", K::Verbatim,
+              T::MenuPicture),
+        field(QT_TRANSLATE_NOOP("Field", "握枪造型"), "TypeAnimationTors=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "弹出的弹壳"), "ShellVid=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "枪声"), "ShotWAV=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "该武器类别"), "Class=", K::ClassChoice, T::ClassDigit),
+        field(QT_TRANSLATE_NOOP("Field", "使用弹药种类"), "AmmoName=", K::AmmoChoice, T::Text),
+        field(QT_TRANSLATE_NOOP("Field", "发射子弹种类"), "VIDBullet=", K::BulletChoice),
     };
     c.fields[17].choices = classChoices();
     c.fields[18].choices = ammoChoices();
@@ -89,15 +105,17 @@ CategoryFields armorFields() {
     using T = ValueType;
     CategoryFields c{CategoryId::Armor, EndRule::Separator, 2, 5, "VidMENU=", {}};
     c.fields = {
-        field("价格", "Cost=", K::Numeric),
-        field("耐久", "Hp=", K::Verbatim),
-        field("抵消伤害百分比", "Defence=", K::Verbatim),
-        field("可购买关卡", "Add_level=", K::Verbatim),
-        field("要求熟练度", "Level=", K::Verbatim),
-        field("该装甲的宽度、高度", "Size=", K::Verbatim, T::Pair),
-        field("使用时的装甲造型", "TypeAnimationArmor=", K::Verbatim, T::Text),
-        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
-        field("在地上时的图片", "VidGRND=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "价格"), "Cost=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "耐久"), "Hp=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "抵消伤害百分比"), "Defence=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "可购买关卡"), "Add_level=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "要求熟练度"), "Level=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "该装甲的宽度、高度"), "Size=", K::Verbatim, T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "使用时的装甲造型"), "TypeAnimationArmor=", K::Verbatim,
+              T::Text),
+        field(QT_TRANSLATE_NOOP("Field", "在菜单时的图片"), "VidMENU=", K::Verbatim,
+              T::MenuPicture),
+        field(QT_TRANSLATE_NOOP("Field", "在地上时的图片"), "VidGRND=", K::Verbatim),
     };
     return c;
 }
@@ -107,14 +125,15 @@ CategoryFields implantFields() {
     using T = ValueType;
     CategoryFields c{CategoryId::Implant, EndRule::SemicolonStars, 1, 6, "VidMENU=", {}};
     c.fields = {
-        field("在菜单时的图片", "VidMENU=", K::Verbatim, T::MenuPicture),
-        field("在地上时的图片", "VidGRND=", K::Verbatim),
-        field("价格", "Cost=", K::Numeric),
-        field("可购买关卡", "Add_level=", K::Verbatim),
-        field("商店出售个数", "MaxShop=", K::Verbatim),
-        field("属性个数", "NumSkill=", K::Verbatim),
-        field("要求的智力", "Level=", K::Verbatim),
-        field("属性值随机范围", "MinMax=", K::Verbatim, T::Pair),
+        field(QT_TRANSLATE_NOOP("Field", "在菜单时的图片"), "VidMENU=", K::Verbatim,
+              T::MenuPicture),
+        field(QT_TRANSLATE_NOOP("Field", "在地上时的图片"), "VidGRND=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "价格"), "Cost=", K::Numeric),
+        field(QT_TRANSLATE_NOOP("Field", "可购买关卡"), "Add_level=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "商店出售个数"), "MaxShop=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "属性个数"), "NumSkill=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "要求的智力"), "Level=", K::Verbatim),
+        field(QT_TRANSLATE_NOOP("Field", "属性值随机范围"), "MinMax=", K::Verbatim, T::Pair),
     };
     return c;
 }
@@ -124,6 +143,14 @@ CategoryFields implantFields() {
 const CategoryFields& categoryFields(CategoryId id) {
     static const CategoryFields tables[] = {weaponFields(), armorFields(), implantFields()};
     return tables[size_t(id)];
+}
+
+QString shownCaption(const FieldSpec& field) {
+    return QCoreApplication::translate("Field", field.caption.toUtf8().constData());
+}
+
+QString shownChoice(const QString& entry) {
+    return QCoreApplication::translate("Choice", entry.toUtf8().constData());
 }
 
 int fieldOfKey(CategoryId category, QStringView key) {

@@ -34,7 +34,7 @@ enum class ValueType {
 // is the order in which a record view tests a line against the keys. Where the field stands on
 // screen is the window's own table, joined to this one by key.
 struct FieldSpec {
-    QString caption; // the field's name, as its label shows it
+    QString caption; // the field's name in Chinese, the source of what its label shows
     QByteArray key;  // the whole key literal with its "=", e.g. "Add_level="
     FieldKind kind;
     ValueType type = ValueType::Number; // what the game reads; a check goes by it
@@ -64,6 +64,11 @@ struct CategoryFields {
 };
 
 const CategoryFields& categoryFields(CategoryId id);
+// The caption in the interface's language, for labels, headings and history lines. `caption`
+// itself stays the Chinese: a sheet's column headings are those, in every language.
+QString shownCaption(const FieldSpec& field);
+// A choice entry's translation, shown beside it (a tooltip); the entry stays as written.
+QString shownChoice(const QString& entry);
 // The index of the category's field whose key is the text, with or without its "=" ("Cost",
 // "Cost="), letter case as in the file; -1 when the category has no such field.
 int fieldOfKey(CategoryId category, QStringView key);

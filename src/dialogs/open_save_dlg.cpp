@@ -5,8 +5,14 @@
 #include "dialogs/short_path.h"
 #include "dialogs/toolkit_error.h"
 
+#include <QCoreApplication>
+
 namespace wed {
 namespace {
+
+struct DialogWords {
+    Q_DECLARE_TR_FUNCTIONS(DialogWords)
+};
 
 // Only spaces: tabs and other blanks are part of the text.
 QString trimSpaces(const QString& text) {
@@ -59,7 +65,7 @@ Boolean16 OpenSaveDLG::Show(std::int32_t Variante) {
     }
     returnPath_.clear();
     if (result.code == 0 && cancelError_ != 0)
-        throw ToolkitError(ToolkitError::kUserInterrupt, QStringLiteral("用户取消了操作。"));
+        throw ToolkitError(ToolkitError::kUserInterrupt, DialogWords::tr("用户取消了操作。"));
     return kFalse16;
 }
 

@@ -83,7 +83,7 @@ Outcome History::redo(GameData& game, FilesChanged* changed) {
 QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after) {
     const FieldSpec& declared = categoryFields(item.category).fields.at(size_t(field));
     return QStringLiteral("%1 · %2：%3 → %4")
-        .arg(item.id, declared.caption.trimmed(), before, after);
+        .arg(item.id, shownCaption(declared).trimmed(), before, after);
 }
 
 } // namespace wed

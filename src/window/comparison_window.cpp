@@ -7,6 +7,7 @@
 #include "data/item_fields.h"
 #include "window/editor_keys.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -25,20 +26,20 @@ QString fieldText(const Change& change) {
         const int field = fieldOfKey(change.item.category, key);
         QString text =
             field >= 0
-                ? categoryFields(change.item.category).fields[size_t(field)].caption.trimmed()
+                ? shownCaption(categoryFields(change.item.category).fields[size_t(field)]).trimmed()
                 : key;
         if (change.keyOccurrence > 1)
             text += u'#' + QString::number(change.keyOccurrence);
         return text;
     }
     case ChangeKind::Record:
-        return QStringLiteral("整条记录");
+        return ComparisonWindow::tr("整条记录");
     case ChangeKind::Add:
-        return QStringLiteral("新增");
+        return ComparisonWindow::tr("新增");
     case ChangeKind::Remove:
-        return QStringLiteral("删除");
+        return ComparisonWindow::tr("删除");
     case ChangeKind::Names:
-        return QStringLiteral("名字记录");
+        return ComparisonWindow::tr("名字记录");
     }
     return {};
 }
@@ -48,17 +49,13 @@ QString fieldText(const Change& change) {
 ComparisonWindow::ComparisonWindow(Document& document, Comparison& comparison, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document), comparison_(comparison) {
     setObjectName(QStringLiteral("ComparisonWindow"));
-    setWindowTitle(QStringLiteral("与原版比较"));
     table_ = new QTableWidget(0, 4, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("物品"), QStringLiteral("字段"),
-                                       QStringLiteral("原版"), QStringLiteral("现在")});
-    table_->setAccessibleName(QStringLiteral("与原版不同之处"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
-    revert_ = new QPushButton(QStringLiteral("还原"), this);
+    revert_ = new QPushButton(this);
     revert_->setObjectName(QStringLiteral("RevertButton"));
     revert_->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
@@ -75,7 +72,22 @@ ComparisonWindow::ComparisonWindow(Document& document, Comparison& comparison, Q
     bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
         emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
     });
+    retranslate();
+}
+
+// Every text of the window, in the interface's language; again when it changes.
+void ComparisonWindow::retranslate() {
+    setWindowTitle(tr("与原版比较"));
+    table_->setHorizontalHeaderLabels({tr("物品"), tr("字段"), tr("原版"), tr("现在")});
+    table_->setAccessibleName(tr("与原版不同之处"));
+    revert_->setText(tr("还原"));
     fill();
+}
+
+void ComparisonWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ComparisonWindow::fill() {
@@ -126,7 +138,7 @@ void ComparisonWindow::revertSelected() {
     const std::vector<size_t> rows = selectedRows();
     if (rows.empty())
         return;
-    Document::StepInfo step{QStringLiteral("还原 %1 处修改").arg(rows.size()), {}, {}, {}, 0};
+    Document::StepInfo step{tr("还原 %1 处修改").arg(rows.size()), {}, {}, {}, 0};
     // The step shows the first row's item, on each side that has it.
     const Change& first = comparison_.changes()[rows.front()];
     step.before.item = itemOf(rows.front());

@@ -32,7 +32,11 @@ class ComparisonWindow : public QWidget {
     void itemRequested(const wed::ItemRef& item);
     void outcome(const wed::Outcome& outcome);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void fill();
     void request(int row);
     std::vector<size_t> selectedRows() const;

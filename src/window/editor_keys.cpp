@@ -1,6 +1,7 @@
 #include "window/editor_keys.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,48 +12,84 @@
 namespace wed {
 namespace {
 
+struct HelpWords {
+    Q_DECLARE_TR_FUNCTIONS(HelpWords)
+};
+
 QKeySequence keys(QKeyCombination combination) {
     return QKeySequence(combination);
 }
 
-const char* const kMenus[] = {"文件", "编辑", "物品", "工具", "帮助"};
+const char* const kMenus[] = {
+    QT_TRANSLATE_NOOP("EditorKey", "文件"), QT_TRANSLATE_NOOP("EditorKey", "编辑"),
+    QT_TRANSLATE_NOOP("EditorKey", "物品"), QT_TRANSLATE_NOOP("EditorKey", "工具"),
+    QT_TRANSLATE_NOOP("EditorKey", "帮助")};
+
+QString translated(const char* source) {
+    return QCoreApplication::translate("EditorKey", source);
+}
 
 } // namespace
 
 const std::vector<EditorKey>& editorKeys() {
     using A = EditorAction;
     static const std::vector<EditorKey> table{
-        {A::OpenFolder, "文件", QStringLiteral("打开游戏文件夹…"), {keys(Qt::CTRL | Qt::Key_O)}},
-        {A::Compare, "文件", QStringLiteral("与原版比较…"), {keys(Qt::CTRL | Qt::Key_D)}},
-        {A::ExportPatch, "文件", QStringLiteral("导出补丁…"), {}},
-        {A::ApplyPatch, "文件", QStringLiteral("应用补丁…"), {}},
-        {A::Undo, "编辑", QStringLiteral("撤销"), {keys(Qt::CTRL | Qt::Key_Z)}},
+        {A::OpenFolder,
+         "文件",
+         QT_TRANSLATE_NOOP("EditorKey", "打开游戏文件夹…"),
+         {keys(Qt::CTRL | Qt::Key_O)}},
+        {A::Compare,
+         "文件",
+         QT_TRANSLATE_NOOP("EditorKey", "与原版比较…"),
+         {keys(Qt::CTRL | Qt::Key_D)}},
+        {A::ExportPatch, "文件", QT_TRANSLATE_NOOP("EditorKey", "导出补丁…"), {}},
+        {A::ApplyPatch, "文件", QT_TRANSLATE_NOOP("EditorKey", "应用补丁…"), {}},
+        {A::Undo, "编辑", QT_TRANSLATE_NOOP("EditorKey", "撤销"), {keys(Qt::CTRL | Qt::Key_Z)}},
         // Qt's own key set on Linux has no Ctrl+Y for redo; users of Windows expect it.
         {A::Redo,
          "编辑",
-         QStringLiteral("重做"),
+         QT_TRANSLATE_NOOP("EditorKey", "重做"),
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), keys(Qt::CTRL | Qt::Key_Y)}},
-        {A::History, "编辑", QStringLiteral("修改记录…"), {keys(Qt::CTRL | Qt::Key_H)}},
-        {A::Find, "编辑", QStringLiteral("查找物品…"), {keys(Qt::CTRL | Qt::Key_F)}},
+        {A::History,
+         "编辑",
+         QT_TRANSLATE_NOOP("EditorKey", "修改记录…"),
+         {keys(Qt::CTRL | Qt::Key_H)}},
+        {A::Find,
+         "编辑",
+         QT_TRANSLATE_NOOP("EditorKey", "查找物品…"),
+         {keys(Qt::CTRL | Qt::Key_F)}},
         {A::CopyItem,
          "物品",
-         QStringLiteral("复制为新物品…"),
+         QT_TRANSLATE_NOOP("EditorKey", "复制为新物品…"),
          {QKeySequence(Qt::Key_Insert)},
          true},
-        {A::RemoveItem, "物品", QStringLiteral("删除物品…"), {QKeySequence(Qt::Key_Delete)}, true},
-        {A::RenameItem, "物品", QStringLiteral("重命名…"), {QKeySequence(Qt::Key_F2)}, true},
+        {A::RemoveItem,
+         "物品",
+         QT_TRANSLATE_NOOP("EditorKey", "删除物品…"),
+         {QKeySequence(Qt::Key_Delete)},
+         true},
+        {A::RenameItem,
+         "物品",
+         QT_TRANSLATE_NOOP("EditorKey", "重命名…"),
+         {QKeySequence(Qt::Key_F2)},
+         true},
         {A::EditNames,
          "物品",
-         QStringLiteral("编辑名字和说明…"),
+         QT_TRANSLATE_NOOP("EditorKey", "编辑名字和说明…"),
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}},
-        {A::Table, "工具", QStringLiteral("表格…"), {keys(Qt::CTRL | Qt::Key_T)}},
-        {A::Problems, "工具", QStringLiteral("检查游戏文件夹…"), {QKeySequence(Qt::Key_F7)}},
+        {A::Table, "工具", QT_TRANSLATE_NOOP("EditorKey", "表格…"), {keys(Qt::CTRL | Qt::Key_T)}},
+        {A::Problems,
+         "工具",
+         QT_TRANSLATE_NOOP("EditorKey", "检查游戏文件夹…"),
+         {QKeySequence(Qt::Key_F7)}},
         {A::ComparisonWindow,
          "工具",
-         QStringLiteral("与原版的差异…"),
+         QT_TRANSLATE_NOOP("EditorKey", "与原版的差异…"),
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}},
-        {A::Help, "帮助", QStringLiteral("快捷键…"), {QKeySequence(Qt::Key_F1)}},
-        {A::About, "帮助", QStringLiteral("关于…"), {}},
+        {A::Help, "帮助", QT_TRANSLATE_NOOP("EditorKey", "快捷键…"), {QKeySequence(Qt::Key_F1)}},
+        {A::About, "帮助", QT_TRANSLATE_NOOP("EditorKey", "关于…"), {}},
+        // Named in both languages, so that a user who reads only one finds it.
+        {A::Language, "帮助", QT_TRANSLATE_NOOP("EditorKey", "Language：改用 English"), {}},
     };
     return table;
 }
@@ -69,13 +106,28 @@ void buildEditorMenus(QMenuBar* bar, const std::function<void(EditorAction)>& ru
         for (const EditorKey& key : editorKeys()) {
             if (qstrcmp(key.menu, name) != 0)
                 continue;
-            QAction* action = menu->addAction(key.text);
+            QAction* action = menu->addAction(QString::fromUtf8(key.text));
+            action->setData(int(key.action));
             action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
             // The item list owns these keys; in the menu they only show.
             action->setShortcutContext(key.itemListOnly ? Qt::WidgetShortcut : Qt::WindowShortcut);
             QObject::connect(action, &QAction::triggered, bar, [run, a = key.action] { run(a); });
         }
     }
+}
+
+void retranslateEditorMenus(QMenuBar* bar) {
+    const QList<QAction*> menus = bar->actions();
+    for (qsizetype i = 0; i < menus.size() && i < qsizetype(std::size(kMenus)); ++i) {
+        menus[i]->setText(translated(kMenus[i]));
+        if (QMenu* menu = menus[i]->menu())
+            for (QAction* action : menu->actions())
+                action->setText(shownText(editorKey(EditorAction(action->data().toInt()))));
+    }
+}
+
+QString shownText(const EditorKey& key) {
+    return translated(key.text);
 }
 
 void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,
@@ -98,20 +150,20 @@ std::optional<EditorAction> windowAction(const QKeyEvent& event) {
 }
 
 QString helpText() {
-    QString text = QStringLiteral("编辑器增加的操作和快捷键（也都在菜单中）：\n");
+    QString text = HelpWords::tr("编辑器增加的操作和快捷键（也都在菜单中）：\n");
     for (const char* name : kMenus) {
-        text += u'\n' + QString::fromUtf8(name) + u'\n';
+        text += u'\n' + translated(name) + u'\n';
         for (const EditorKey& key : editorKeys()) {
             if (qstrcmp(key.menu, name) != 0)
                 continue;
             QStringList shown;
             for (const QKeySequence& sequence : key.keys)
                 shown.append(sequence.toString(QKeySequence::NativeText));
-            QString line = QStringLiteral("  ") + key.text;
+            QString line = QStringLiteral("  ") + shownText(key);
             if (!shown.isEmpty())
-                line += u'\t' + shown.join(QStringLiteral(" 或 "));
+                line += u'\t' + shown.join(HelpWords::tr(" 或 "));
             if (key.itemListOnly)
-                line += QStringLiteral("（焦点在物品列表中时，也在列表的右键菜单中）");
+                line += HelpWords::tr("（焦点在物品列表中时，也在列表的右键菜单中）");
             text += line + u'\n';
         }
     }

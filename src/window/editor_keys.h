@@ -33,6 +33,7 @@ enum class EditorAction {
     ComparisonWindow,
     Help,
     About,
+    Language,
 };
 
 // One action: the menu that holds it, its text there, and its keys (redo has two). The item
@@ -42,7 +43,7 @@ enum class EditorAction {
 struct EditorKey {
     EditorAction action;
     const char* menu;
-    QString text;
+    const char* text; // in Chinese, the source of shownText
     std::vector<QKeySequence> keys;
     bool itemListOnly = false;
 };
@@ -51,10 +52,17 @@ struct EditorKey {
 // are made from.
 const std::vector<EditorKey>& editorKeys();
 const EditorKey& editorKey(EditorAction action);
+// The action's text in the interface's language.
+QString shownText(const EditorKey& key);
 
 // The menus "文件", "编辑", "物品", "工具", "帮助", each action running `run`; the window's
-// keys are the actions' own.
+// keys are the actions' own. The texts are the Chinese ones, which the window measures its menu
+// bar's height with in every language; retranslateEditorMenus gives them the language chosen.
 void buildEditorMenus(QMenuBar* bar, const std::function<void(EditorAction)>& run);
+
+// Gives the menus and their entries, as buildEditorMenus made them, the texts of the language
+// now chosen.
+void retranslateEditorMenus(QMenuBar* bar);
 
 // Binds the keys of the window-wide actions named, in a window without the menu bar.
 void bindEditorKeys(QWidget* window, std::initializer_list<EditorAction> only,

@@ -2,19 +2,22 @@
 
 #include "data/item_fields.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <stdexcept>
 
 namespace wed {
 namespace {
 
-const QString kStageHelp = QStringLiteral("在X关时可以买到，改成2的话第一个商店就能买到");
-const QString kSizeHelp = QStringLiteral("武器占地，X是横向 Y是纵向 比如2 3就是宽2格高3格");
-const QString kSkillHelp = QStringLiteral("需要技能等级");
-const QString kPriceHelp = QStringLiteral("价格");
+const char* const kStageHelp =
+    QT_TRANSLATE_NOOP("FieldHelp", "在X关时可以买到，改成2的话第一个商店就能买到");
+const char* const kSizeHelp =
+    QT_TRANSLATE_NOOP("FieldHelp", "武器占地，X是横向 Y是纵向 比如2 3就是宽2格高3格");
+const char* const kSkillHelp = QT_TRANSLATE_NOOP("FieldHelp", "需要技能等级");
+const char* const kPriceHelp = QT_TRANSLATE_NOOP("FieldHelp", "价格");
 
 // Weapon panel: labels 375 twips high, text boxes 975 x 375, choice boxes 300 high.
-FieldLayout weapon(const char* key, const char* control, const char* label, QString help,
+FieldLayout weapon(const char* key, const char* control, const char* label, const char* help,
                    int labelLeft, int top, int fieldLeft, int fieldWidth = 975) {
     const bool choice = control[0] == 'C';
     return {key,
@@ -23,83 +26,78 @@ FieldLayout weapon(const char* key, const char* control, const char* label, QStr
             "Frame3",
             {labelLeft, top, fieldLeft - labelLeft, 375},
             {fieldLeft, top, fieldWidth, choice ? 300 : 375},
-            std::move(help),
-            {}};
+            help,
+            nullptr};
 }
 
 // The pair frame inside the weapon panel: two numbers separated by a blank.
-FieldLayout pair(const char* key, const char* control, const char* label, QString help, int top) {
-    return {key,
-            control,
-            label,
-            "Frame2",
-            {120, top, 4440, 375},
-            {4560, top, 975, 375},
-            std::move(help),
-            {}};
+FieldLayout pair(const char* key, const char* control, const char* label, const char* help,
+                 int top) {
+    return {key,  control, label, "Frame2", {120, top, 4440, 375}, {4560, top, 975, 375},
+            help, nullptr};
 }
 
-FieldLayout armor(const char* key, const char* control, const char* label, QString help, int top) {
-    return {key,
-            control,
-            label,
-            "Frame4",
-            {240, top, 3960, 600},
-            {4200, top, 1400, 600},
-            std::move(help),
-            {}};
+FieldLayout armor(const char* key, const char* control, const char* label, const char* help,
+                  int top) {
+    return {key,  control, label, "Frame4", {240, top, 3960, 600}, {4200, top, 1400, 600},
+            help, nullptr};
 }
 
 FieldLayout implant(const char* key, const char* control, const char* label, int top) {
-    return {key, control, label, "Frame5", {240, top, 4000, 800}, {4080, top, 1400, 600}, {}, {}};
+    return {key,     control, label, "Frame5", {240, top, 4000, 800}, {4080, top, 1400, 600},
+            nullptr, nullptr};
 }
 
 std::vector<FieldLayout> weaponLayout() {
     std::vector<FieldLayout> l{
         weapon("Add_level=", "Text2", "Label1", kStageHelp, 120, 120, 2160),
-        pair("Damage=", "Text3", "Label2", QStringLiteral(":最小-最大伤害值"), 600),
-        pair("Reload=", "Text4", "Label3", QStringLiteral("X=每两发间隔时间 Y=换弹夹所需时间"),
-             1200),
+        pair("Damage=", "Text3", "Label2", QT_TRANSLATE_NOOP("FieldHelp", ":最小-最大伤害值"), 600),
+        pair("Reload=", "Text4", "Label3",
+             QT_TRANSLATE_NOOP("FieldHelp", "X=每两发间隔时间 Y=换弹夹所需时间"), 1200),
         weapon("Cost=", "Text5", "Label4", kPriceHelp, 3960, 120, 4680),
         pair("Size=", "Text6", "Label5", kSizeHelp, 1800),
         weapon("Level=", "Text7", "Label6", kSkillHelp, 120, 720, 2160),
-        weapon("DeathPush=", "Text8", "Label16", {}, 3360, 2520, 4680),
-        weapon("DamageRadius=", "Text9", "Label8", QStringLiteral("损伤半径,X越大范围越大"), 3360,
-               1920, 4680),
-        weapon("Clip=", "Text10", "Label9", QStringLiteral("一个弹夹装弹数"), 120, 1320, 2160),
-        weapon("AimRange=", "Text11", "Label11", QStringLiteral("精度，越大越不准"), 3600, 1320,
-               4680),
+        weapon("DeathPush=", "Text8", "Label16", nullptr, 3360, 2520, 4680),
+        weapon("DamageRadius=", "Text9", "Label8",
+               QT_TRANSLATE_NOOP("FieldHelp", "损伤半径,X越大范围越大"), 3360, 1920, 4680),
+        weapon("Clip=", "Text10", "Label9", QT_TRANSLATE_NOOP("FieldHelp", "一个弹夹装弹数"), 120,
+               1320, 2160),
+        weapon("AimRange=", "Text11", "Label11", QT_TRANSLATE_NOOP("FieldHelp", "精度，越大越不准"),
+               3600, 1320, 4680),
         pair("BulletCount=", "Text12", "Label12",
-             QStringLiteral("X是每一枪发出子弹数，\r\nY是\r\n开一枪减少多少子弹\r\n"), 2400),
-        weapon("Explosive=", "Text13", "Label17", {}, 3360, 3120, 4680),
-        weapon("VidGRND=", "Text14", "Label18", {}, 120, 5160, 2400),
-        weapon("VidMENU=", "Text15", "Label10", {}, 120, 4680, 2400),
-        weapon("TypeAnimationTors=", "Text16", "Label19", {}, 120, 3120, 2160),
-        weapon("ShellVid=", "Text17", "Label20", {}, 120, 1920, 2160),
-        weapon("ShotWAV=", "Text18", "Label21", {}, 3960, 720, 4680),
-        weapon("Class=", "Combo1", "Label7",
-               QStringLiteral("武器类别，0=拳头，1=手枪 2=散弹 3=机枪 4=火箭 5-能量"), 120, 2520,
-               2160),
-        weapon("AmmoName=", "Combo2", "Label13", QStringLiteral("使用弹药种类"), 120, 3720, 2160,
-               3495),
-        weapon("VIDBullet=", "Combo3", "Label14", QStringLiteral("发射子弹种类"), 120, 4200, 2160,
-               3495),
+             QT_TRANSLATE_NOOP("FieldHelp",
+                               "X是每一枪发出子弹数，\r\nY是\r\n开一枪减少多少子弹\r\n"),
+             2400),
+        weapon("Explosive=", "Text13", "Label17", nullptr, 3360, 3120, 4680),
+        weapon("VidGRND=", "Text14", "Label18", nullptr, 120, 5160, 2400),
+        weapon("VidMENU=", "Text15", "Label10", nullptr, 120, 4680, 2400),
+        weapon("TypeAnimationTors=", "Text16", "Label19", nullptr, 120, 3120, 2160),
+        weapon("ShellVid=", "Text17", "Label20", nullptr, 120, 1920, 2160),
+        weapon("ShotWAV=", "Text18", "Label21", nullptr, 3960, 720, 4680),
+        weapon(
+            "Class=", "Combo1", "Label7",
+            QT_TRANSLATE_NOOP("FieldHelp", "武器类别，0=拳头，1=手枪 2=散弹 3=机枪 4=火箭 5-能量"),
+            120, 2520, 2160),
+        weapon("AmmoName=", "Combo2", "Label13", QT_TRANSLATE_NOOP("FieldHelp", "使用弹药种类"),
+               120, 3720, 2160, 3495),
+        weapon("VIDBullet=", "Combo3", "Label14", QT_TRANSLATE_NOOP("FieldHelp", "发射子弹种类"),
+               120, 4200, 2160, 3495),
     };
-    l[13].fieldHelp = QStringLiteral("减一为大图");
+    l[13].fieldHelp = QT_TRANSLATE_NOOP("FieldHelp", "减一为大图");
     return l;
 }
 
 std::vector<FieldLayout> armorLayout() {
     return {
         armor("Cost=", "Text19", "Label24", kPriceHelp, 240),
-        armor("Hp=", "Text20", "Label31", {}, 1080),
-        armor("Defence=", "Text21", "Label30", {}, 1920),
+        armor("Hp=", "Text20", "Label31", nullptr, 1080),
+        armor("Defence=", "Text21", "Label30", nullptr, 1920),
         armor("Add_level=", "Text22", "Label22", kStageHelp, 2880),
         armor("Level=", "Text23", "Label23", kSkillHelp, 3840),
         armor("Size=", "Text24", "Label26", kSizeHelp, 4800),
-        armor("TypeAnimationArmor=", "Text25", "Label27", {}, 5760),
-        armor("VidMENU=", "Text26", "Label28", {}, 6720),
-        armor("VidGRND=", "Text27", "Label29", {}, 7680),
+        armor("TypeAnimationArmor=", "Text25", "Label27", nullptr, 5760),
+        armor("VidMENU=", "Text26", "Label28", nullptr, 6720),
+        armor("VidGRND=", "Text27", "Label29", nullptr, 7680),
     };
 }
 
@@ -138,6 +136,10 @@ const std::vector<FieldLayout>& fieldLayouts(CategoryId category) {
         joined(CategoryId::Implant, implantLayout()),
     };
     return tables[size_t(category)];
+}
+
+QString shownHelp(const char* help) {
+    return help ? QCoreApplication::translate("FieldHelp", help) : QString();
 }
 
 const char* panelOf(CategoryId category) {

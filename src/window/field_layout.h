@@ -22,12 +22,14 @@ struct FieldLayout {
     const char* container; // "Frame3", "Frame2" (the weapon pair frame), "Frame4", "Frame5"
     TwipsRect labelRect;
     TwipsRect fieldRect;
-    QString labelHelp; // hover help of the label (may be empty)
-    QString fieldHelp; // hover help of the field itself (may be empty)
+    const char* labelHelp; // hover help of the label (null for none), source text of shownHelp
+    const char* fieldHelp; // hover help of the field itself (null for none)
 };
 
 // The layout of each field of the category, in the order of the format's field table.
 const std::vector<FieldLayout>& fieldLayouts(CategoryId category);
+// A hover help in the interface's language; empty for none.
+QString shownHelp(const char* help);
 // The frame that shows the category's fields.
 const char* panelOf(CategoryId category);
 // The category and field index of the control of that object name; false when none.

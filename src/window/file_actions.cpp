@@ -10,12 +10,19 @@
 #include "window/prompts.h"
 #include "window/sheet_import_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace wed {
 namespace {
 
-const QString kPatchFilter = QStringLiteral("补丁 (*.patch);;所有文件 (*)");
+struct FileWords {
+    Q_DECLARE_TR_FUNCTIONS(FileWords)
+};
+
+QString patchFilter() {
+    return FileWords::tr("补丁 (*.patch);;所有文件 (*)");
+}
 
 // The file's bytes, or why they cannot be read; nothing was written either way.
 FileRead readChosen(const QString& path) {
@@ -30,7 +37,7 @@ Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
     if (!document.isOpen())
         return Outcome::of(Status::NoFileChosen);
     const std::optional<QString> path =
-        prompts.askOpenPath(parent, QStringLiteral("应用补丁"), kPatchFilter);
+        prompts.askOpenPath(parent, FileWords::tr("应用补丁"), patchFilter());
     if (!path)
         return Outcome::of(Status::Ignored);
     const FileRead file = readChosen(*path);
@@ -54,13 +61,13 @@ Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
         return Outcome::of(Status::Ignored);
     return document.apply(
         patch.changes,
-        {QStringLiteral("应用补丁 %1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0}, {},
+        {FileWords::tr("应用补丁 %1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0}, {},
         choice == PatchPreviewDialog::ApplySkippingConflicts);
 }
 
 Outcome exportPatchFile(QWidget* parent, const Comparison& comparison, Prompts& prompts) {
     const std::optional<QString> path = prompts.askSavePath(
-        parent, QStringLiteral("导出补丁"), QStringLiteral("mod.patch"), kPatchFilter);
+        parent, FileWords::tr("导出补丁"), QStringLiteral("mod.patch"), patchFilter());
     if (!path)
         return Outcome::of(Status::Ignored);
     const PatchText patch = writePatch(comparison.changes());
@@ -72,7 +79,7 @@ Outcome exportPatchFile(QWidget* parent, const Comparison& comparison, Prompts& 
 Outcome importSheetFile(QWidget* parent, Document& document, CategoryId category,
                         Prompts& prompts) {
     const std::optional<QString> path = prompts.askOpenPath(
-        parent, QStringLiteral("导入 CSV"), QStringLiteral("CSV (*.csv);;所有文件 (*)"));
+        parent, FileWords::tr("导入 CSV"), FileWords::tr("CSV (*.csv);;所有文件 (*)"));
     if (!path)
         return Outcome::of(Status::Ignored);
     const FileRead file = readChosen(*path);
@@ -84,7 +91,7 @@ Outcome importSheetFile(QWidget* parent, Document& document, CategoryId category
         return Outcome::of(Status::Ignored);
     return document.apply(
         imported.changes,
-        {QStringLiteral("导入 CSV：%1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0});
+        {FileWords::tr("导入 CSV：%1").arg(QFileInfo(*path).fileName()), {}, {}, {}, 0});
 }
 
 } // namespace wed

@@ -2,6 +2,7 @@
 
 #include "app/outcome_text.h"
 #include "app/title_animation.h"
+#include "base/language.h"
 #include "base/path_case.h"
 
 #include "window/dir_list_box.h"
@@ -11,12 +12,15 @@
 #include "window/picture_box.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
+#include "window/text_fit.h"
 #include "window/title_banner.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +61,14 @@ QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
     return combo;
 }
 
+// An entry's translation, as its tooltip and what a screen reader adds to it; nothing where it
+// reads as the entry itself (in Chinese).
+void describeEntry(QComboBox* box, int entry, const QString& translation) {
+    const QVariant shown = translation == box->itemText(entry) ? QVariant() : QVariant(translation);
+    box->setItemData(entry, shown, Qt::ToolTipRole);
+    box->setItemData(entry, shown, Qt::AccessibleDescriptionRole);
+}
+
 // A screen reader reads the caption without the line break that ends one of them.
 QString accessibleCaption(const QString& caption) {
     return caption.trimmed();
@@ -89,6 +101,7 @@ Form1::Form1(QWidget* parent)
     connectDocument();
     installKeys();
     applyTabOrder();
+    retranslate();
 }
 
 Form1::~Form1() = default;
@@ -100,16 +113,13 @@ void Form1::buildPanels() {
     QGroupBox* implants = makeFrame(client_, "Frame5", {}, twipsToPixels(2520, 960, 5775, 8535));
     implants->hide();
     QGroupBox* pairs =
-        makeFrame(container("Frame3"), "Frame2", QStringLiteral("★★★ 以下属性注意保留空格！★★★"),
-                  twipsToPixels(0, 5640, 5655, 2895));
+        makeFrame(container("Frame3"), "Frame2", {}, twipsToPixels(0, 5640, 5655, 2895));
     pairs->setFont(songFont(kCaptionPoints));
 
-    command1_ = place(new QPushButton(QStringLiteral("估计价格"), implants), "Command1",
-                      twipsToPixels(360, 360, 1215, 375));
+    command1_ = place(new QPushButton(implants), "Command1", twipsToPixels(360, 360, 1215, 375));
     command1_->setFont(ownDefaultFont());
     text38_ = place(new QLineEdit(implants), "Text38", twipsToPixels(1920, 360, 3615, 375));
     text38_->setFont(songFont(kLargePanelPoints));
-    text38_->setAccessibleName(QStringLiteral("价格范围"));
 
     for (const Category& c : categories())
         buildFields(c.id);
@@ -126,15 +136,12 @@ void Form1::buildFields(CategoryId category) {
         const FieldSpec& f = declaredFields[i];
         const FieldLayout& at = fieldLayouts(category)[i];
         QWidget* parent = container(at.container);
-        auto* label = place(new QLabel(f.caption, parent), at.label, twipsToPixels(at.labelRect));
+        auto* label = place(new QLabel(parent), at.label, twipsToPixels(at.labelRect));
         label->setFont(labelFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setToolTip(at.labelHelp);
 
         QWidget* field = place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
         field->setFont(fieldFont);
-        field->setToolTip(at.fieldHelp);
-        field->setAccessibleName(accessibleCaption(f.caption));
         label->setBuddy(field);
         fields_[size_t(category)].push_back(field);
     }
@@ -151,11 +158,6 @@ void Form1::buildNavigation() {
     combo4_->setCurrentIndex(0);
     file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), client_), "File2",
                    twipsToPixels(8400, 3960, 1380, 810));
-    list1_->setAccessibleName(QStringLiteral("物品列表"));
-    drive1_->setAccessibleName(QStringLiteral("驱动器"));
-    dir1_->setAccessibleName(QStringLiteral("文件夹"));
-    combo4_->setAccessibleName(QStringLiteral("类别"));
-    file2_->setAccessibleName(QStringLiteral("物品数据文件"));
 
     showStartFolder();
 
@@ -186,10 +188,8 @@ void Form1::showStartFolder() {
 void Form1::buildItemArea() {
     auto* options = makeFrame(client_, "Frame1", QStringLiteral("Frame1"),
                               twipsToPixels(9840, 3960, 1815, 855));
-    option1_ = place(new QRadioButton(QStringLiteral("小图"), options), "Option1",
-                     twipsToPixels(0, 0, 1335, 375));
-    option2_ = place(new QRadioButton(QStringLiteral("大图"), options), "Option2",
-                     twipsToPixels(0, 480, 1335, 375));
+    option1_ = place(new QRadioButton(options), "Option1", twipsToPixels(0, 0, 1335, 375));
+    option2_ = place(new QRadioButton(options), "Option2", twipsToPixels(0, 480, 1335, 375));
     for (QRadioButton* option : {option1_, option2_}) {
         option->setFont(songFont(kWeaponLabelPoints));
         // Like the option buttons they stand for, they cover the frame's caption.
@@ -207,20 +207,88 @@ void Form1::buildItemArea() {
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     pic1_ = place(new PictureBox(client_), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
-    pic1_->setAccessibleName(QStringLiteral("物品图片"));
 
-    auto* nameLabel = place(new QLabel(QStringLiteral("名字"), client_), "Label32",
-                            twipsToPixels(8280, 7560, 1935, 375));
+    auto* nameLabel = place(new QLabel(client_), "Label32", twipsToPixels(8280, 7560, 1935, 375));
     nameLabel->setFont(songFont(kCaptionPoints));
     nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text29_ = place(new QLineEdit(client_), "Text29", twipsToPixels(8880, 7560, 2295, 270));
-    text29_->setAccessibleName(QStringLiteral("名字"));
     nameLabel->setBuddy(text29_);
     text28_ = place(new QPlainTextEdit(client_), "Text28", twipsToPixels(8280, 7920, 2895, 1575));
     text28_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text28_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text28_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text28_->setAccessibleName(QStringLiteral("说明"));
+}
+
+// Every text of the window, in the interface's language: at construction, and again whenever
+// the language changes. The category box's words and the choice lists' entries are data (the
+// handlers compare them, a pick writes them) and stay; their translations are their tooltips.
+void Form1::retranslate() {
+    findChild<QGroupBox*>(QStringLiteral("Frame2"))->setTitle(tr("★★★ 以下属性注意保留空格！★★★"));
+    command1_->setText(tr("估计价格"));
+    text38_->setAccessibleName(tr("价格范围"));
+    for (const Category& c : categories()) {
+        const std::vector<FieldSpec>& declaredFields = categoryFields(c.id).fields;
+        for (size_t i = 0; i < declaredFields.size(); ++i) {
+            const FieldSpec& f = declaredFields[i];
+            const FieldLayout& at = fieldLayouts(c.id)[i];
+            const QString caption = shownCaption(f);
+            QLabel* shown = label(at.label);
+            shown->setText(caption);
+            shown->setToolTip(shownHelp(at.labelHelp));
+            QWidget* field = fieldWidgetOf(c.id, int(i));
+            field->setAccessibleName(accessibleCaption(caption));
+            if (auto* combo = qobject_cast<QComboBox*>(field))
+                for (int entry = 0; entry < combo->count(); ++entry)
+                    describeEntry(combo, entry, shownChoice(f.choices.value(entry)));
+            decorateField(c.id, int(i));
+        }
+    }
+    for (const Category& c : categories())
+        describeEntry(combo4_, combo4_->findText(c.word), shownWord(c));
+    list1_->setAccessibleName(tr("物品列表"));
+    drive1_->setAccessibleName(tr("驱动器"));
+    dir1_->setAccessibleName(tr("文件夹"));
+    combo4_->setAccessibleName(tr("类别"));
+    file2_->setAccessibleName(tr("物品数据文件"));
+    option1_->setText(tr("小图"));
+    option2_->setText(tr("大图"));
+    pic1_->setAccessibleName(tr("物品图片"));
+    label("Label32")->setText(tr("名字"));
+    text29_->setAccessibleName(tr("名字"));
+    text28_->setAccessibleName(tr("说明"));
+    fitTexts();
+    retranslateEditorMenus(menuBar_);
+    for (QAction* action : list1_->actions()) {
+        const EditorKey& key = editorKey(EditorAction(action->data().toInt()));
+        // The names editor's keys work in the whole window; the entry shows them.
+        action->setText(key.itemListOnly
+                            ? shownText(key)
+                            : shownText(key) + u'\t' +
+                                  key.keys.front().toString(QKeySequence::PortableText));
+    }
+}
+
+// In English a caption that needs more room than the Chinese one had gets a smaller font; in
+// Chinese every text has the font it was built with, and the window stays as it always was.
+void Form1::fitTexts() {
+    const bool shrink = chosenLanguage() == Language::English;
+    std::vector<QWidget*> texts{findChild<QGroupBox*>(QStringLiteral("Frame2")), command1_,
+                                option1_, option2_, label("Label32")};
+    for (const Category& c : categories())
+        for (const FieldLayout& at : fieldLayouts(c.id))
+            texts.push_back(label(at.label));
+    for (QWidget* widget : texts) {
+        const auto built = builtFonts_.constFind(widget);
+        const QFont base = built != builtFonts_.cend() ? *built : widget->font();
+        builtFonts_.insert(widget, base);
+        fitFont(widget, base, shrink);
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 // Every change of a field's text goes to the document; its edit gate tells whose it is. A

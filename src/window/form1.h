@@ -8,6 +8,7 @@
 #include "window/editor_keys.h"
 #include "window/item_panel.h"
 
+#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -164,6 +165,7 @@ class Form1 : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Marks of the comparison and the check (form1_compare.cpp).
@@ -209,6 +211,8 @@ class Form1 : public QWidget {
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
+    void retranslate();
+    void fitTexts();
     void buildMenuBar();
     void filesChangedOutside();
     void buildPanels();
@@ -266,6 +270,8 @@ class Form1 : public QWidget {
     std::array<std::vector<QWidget*>, 3> fields_;
     // The folder last shown on each drive, so that picking a drive returns to it.
     QHash<QString, QString> driveFolders_;
+    // The font each caption was built with, which fitTexts starts from.
+    QHash<const QWidget*, QFont> builtFonts_;
 
     std::unique_ptr<Prompts> defaultPrompts_;
     Prompts* prompts_ = nullptr;

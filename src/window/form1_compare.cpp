@@ -59,10 +59,9 @@ void Form1::markListRow(int row) {
     item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAdded)
                                       : mark == Comparison::Mark::Modified ? QVariant(kModified)
                                                                            : QVariant());
-    item->setData(Qt::AccessibleDescriptionRole,
-                  mark == Comparison::Mark::Added      ? QStringLiteral("新增")
-                  : mark == Comparison::Mark::Modified ? QStringLiteral("已修改")
-                                                       : QString());
+    item->setData(Qt::AccessibleDescriptionRole, mark == Comparison::Mark::Added      ? tr("新增")
+                                                 : mark == Comparison::Mark::Modified ? tr("已修改")
+                                                                                      : QString());
 }
 
 // The base's value of a field shown, when it differs from the field's own; none otherwise.
@@ -76,7 +75,7 @@ std::optional<QString> Form1::baseNote(CategoryId category, int field) const {
     const std::optional<QByteArray> now = document_.game().value(panel->item, key, 0);
     if (base == now)
         return std::nullopt;
-    return QStringLiteral("原版：") + (base ? decodeAnsi(*base) : QStringLiteral("无"));
+    return tr("原版：%1").arg(base ? decodeAnsi(*base) : tr("无"));
 }
 
 // What the folder check would say of the text in a field's box, judged as typed; none when
@@ -120,7 +119,8 @@ void Form1::decorateField(CategoryId category, int field) {
         if (note)
             notes.append(*note);
     QStringList tooltip;
-    if (const QString& help = fieldLayouts(category)[size_t(field)].fieldHelp; !help.isEmpty())
+    if (const QString help = shownHelp(fieldLayouts(category)[size_t(field)].fieldHelp);
+        !help.isEmpty())
         tooltip.append(help);
     tooltip.append(notes);
     widget->setToolTip(tooltip.join(u'\n'));

@@ -21,8 +21,7 @@ void Form1::askIdAndRun(const QString& title, const QString& start,
                         const std::function<Outcome(const QString&)>& action) {
     QString id = start;
     for (;;) {
-        const std::optional<QString> answer =
-            prompts_->askText(this, title, QStringLiteral("新的编号："), id);
+        const std::optional<QString> answer = prompts_->askText(this, title, tr("新的编号："), id);
         if (!answer)
             return;
         const Outcome outcome = action(*answer);
@@ -38,7 +37,7 @@ void Form1::copyItem() {
     if (entry < 0)
         return;
     askIdAndRun(
-        QStringLiteral("复制为新物品"), entries_[size_t(entry)].id,
+        tr("复制为新物品"), entries_[size_t(entry)].id,
         [this, item = itemOf(entry)](const QString& id) { return document_.copyItem(item, id); });
 }
 
@@ -47,7 +46,7 @@ void Form1::renameItem() {
     if (entry < 0)
         return;
     askIdAndRun(
-        QStringLiteral("重命名"), entries_[size_t(entry)].id,
+        tr("重命名"), entries_[size_t(entry)].id,
         [this, item = itemOf(entry)](const QString& id) { return document_.renameItem(item, id); });
 }
 
@@ -57,11 +56,10 @@ void Form1::removeItem() {
         return;
     const QString& id = entries_[size_t(entry)].id;
     const QString& name = nameOf(entry);
-    const QString question =
-        QStringLiteral("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
-            .arg(listCategory_->word, id,
-                 name.isEmpty() ? QString() : QStringLiteral("（%1）").arg(name));
-    if (prompts_->confirm(this, question, QStringLiteral("删除物品")))
+    const QString question = tr("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
+                                 .arg(shownWord(*listCategory_), id,
+                                      name.isEmpty() ? QString() : tr("（%1）").arg(name));
+    if (prompts_->confirm(this, question, tr("删除物品")))
         report(document_.removeItem(itemOf(entry)));
 }
 
@@ -74,7 +72,7 @@ void Form1::editNames() {
     std::optional<NameRecordText> text = nameRecordText(document_.game(), item);
     if (!text)
         return report(Outcome::of(Status::NoNameRecord, {}, item.id));
-    const QString title = QStringLiteral("%1 的名字和说明").arg(item.id);
+    const QString title = tr("%1 的名字和说明").arg(item.id);
     while ((text = prompts_->editNames(this, title, *text))) {
         const Outcome outcome = document_.setNameRecordText(item, *text);
         report(outcome);

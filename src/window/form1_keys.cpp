@@ -5,6 +5,7 @@
 #include "window/history_window.h"
 #include "window/item_list_box.h"
 #include "window/problem_window.h"
+#include "window/qt_chinese.h"
 #include "window/table_window.h"
 #include "window/text_box_menus.h"
 
@@ -51,6 +52,8 @@ void Form1::run(EditorAction action) {
         return showComparison();
     case EditorAction::About:
         return showAbout();
+    case EditorAction::Language:
+        return switchLanguage();
     }
 }
 
@@ -59,15 +62,16 @@ void Form1::installKeys() {
         if (!key.itemListOnly)
             continue;
         // Acts only while the item list has the focus; also in its context menu.
-        auto* action = new QAction(key.text, list1_);
+        auto* action = new QAction(list1_);
+        action->setData(int(key.action));
         action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
         action->setShortcutContext(Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
         list1_->addAction(action);
     }
     // The menu shows the names editor's keys too, which work in the whole window.
-    auto* names = new QAction(
-        editorKey(EditorAction::EditNames).text + QStringLiteral("\tCtrl+Shift+E"), list1_);
+    auto* names = new QAction(list1_);
+    names->setData(int(EditorAction::EditNames));
     connect(names, &QAction::triggered, this, &Form1::editNames);
     list1_->addAction(names);
     list1_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -152,7 +156,7 @@ void Form1::showProblems() {
 }
 
 void Form1::showHelp() {
-    message(helpText(), QStringLiteral("帮助"));
+    message(helpText(), tr("帮助"));
 }
 
 } // namespace wed

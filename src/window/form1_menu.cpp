@@ -46,27 +46,27 @@ void Form1::filesChangedOutside() {
     const Outcome read = document_.reload();
     if (read.refused())
         return report(read);
-    notice(QStringLiteral("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
+    notice(tr("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
 }
 
 // A game folder chosen in a dialog, opened as the command line's folder is.
 void Form1::askGameFolder() {
     if (const std::optional<QString> folder =
-            prompts_->askFolder(this, editorKey(EditorAction::OpenFolder).text))
+            prompts_->askFolder(this, shownText(editorKey(EditorAction::OpenFolder))))
         report(openGameFolder(*folder));
 }
 
 void Form1::askBaseFolder() {
     if (const std::optional<QString> folder =
-            prompts_->askFolder(this, editorKey(EditorAction::Compare).text))
+            prompts_->askFolder(this, shownText(editorKey(EditorAction::Compare))))
         report(compareWith(*folder));
 }
 
 void Form1::showAbout() {
-    message(windowCaption() +
-                QStringLiteral("\n\n编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。\n"
-                               "每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。"),
-            editorKey(EditorAction::About).text);
+    message(windowCaption() + QStringLiteral("\n\n") +
+                tr("编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。\n"
+                   "每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。"),
+            shownText(editorKey(EditorAction::About)));
 }
 
 } // namespace wed

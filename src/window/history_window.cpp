@@ -3,6 +3,7 @@
 #include "app/document.h"
 #include "window/editor_keys.h"
 
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QVBoxLayout>
@@ -12,12 +13,10 @@ namespace wed {
 HistoryWindow::HistoryWindow(Document& document, QWidget* parent)
     : QWidget(parent, Qt::Tool), document_(document), model_(document) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("修改记录"));
     view_ = new QListView(this);
     view_->setModel(&model_);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setAccessibleName(QStringLiteral("修改记录"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -28,7 +27,22 @@ HistoryWindow::HistoryWindow(Document& document, QWidget* parent)
     bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
         emit moved(action == EditorAction::Undo ? document_.undo() : document_.redo());
     });
+    retranslate();
     showCurrent();
+}
+
+// Every text of the window, in the interface's language; again when it changes. The steps
+// keep the words they were made with.
+void HistoryWindow::retranslate() {
+    setWindowTitle(tr("修改记录"));
+    view_->setAccessibleName(tr("修改记录"));
+    view_->viewport()->update();
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 // The view selects the history's position; this moves nothing.

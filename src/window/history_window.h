@@ -26,7 +26,11 @@ class HistoryWindow : public QWidget {
     // What became of a move the user asked for, or of an undo or redo here.
     void moved(const wed::Outcome& outcome);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void showCurrent();
     void chosen(int row);
 

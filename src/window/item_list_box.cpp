@@ -1,5 +1,6 @@
 #include "window/item_list_box.h"
 
+#include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,12 +14,22 @@ ItemListBox::ItemListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     findBox_ = new QLineEdit(this);
     findBox_->setObjectName(QStringLiteral("FindBox"));
-    findBox_->setPlaceholderText(QStringLiteral("查找编号或名字"));
-    findBox_->setAccessibleName(QStringLiteral("查找物品"));
     findBox_->setClearButtonEnabled(true);
     findBox_->hide();
     findBox_->installEventFilter(this);
     connect(findBox_, &QLineEdit::textChanged, this, &ItemListBox::findChanged);
+    retranslate();
+}
+
+void ItemListBox::retranslate() {
+    findBox_->setPlaceholderText(tr("查找编号或名字"));
+    findBox_->setAccessibleName(tr("查找物品"));
+}
+
+void ItemListBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QListWidget::changeEvent(event);
 }
 
 void ItemListBox::selectQuietly(int row) {

@@ -35,6 +35,7 @@ class ItemListBox : public QListWidget {
     void findChanged(const QString& text);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -44,6 +45,7 @@ class ItemListBox : public QListWidget {
 
   private:
     void placeFindBox();
+    void retranslate();
 
     QLineEdit* findBox_ = nullptr;
     std::function<QString(int)> toolTipOf_;

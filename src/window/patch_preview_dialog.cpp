@@ -14,11 +14,11 @@ namespace {
 QString stateText(ChangeState state) {
     switch (state) {
     case ChangeState::Made:
-        return QStringLiteral("将修改");
+        return PatchPreviewDialog::tr("将修改");
     case ChangeState::AlreadyThere:
-        return QStringLiteral("已是新的值");
+        return PatchPreviewDialog::tr("已是新的值");
     case ChangeState::Conflict:
-        return QStringLiteral("冲突");
+        return PatchPreviewDialog::tr("冲突");
     }
     return {};
 }
@@ -29,11 +29,10 @@ PatchPreviewDialog::PatchPreviewDialog(const GameData& game, const ChangeSet& ch
                                        const ApplyPlan& plan, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("PatchPreview"));
-    setWindowTitle(QStringLiteral("应用补丁"));
+    setWindowTitle(tr("应用补丁"));
     table_ = new QTableWidget(int(changes.size()), 5, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("状态"), QStringLiteral("修改"),
-                                       QStringLiteral("文件中现在"), QStringLiteral("补丁的原值"),
-                                       QStringLiteral("补丁的新值")});
+    table_->setHorizontalHeaderLabels(
+        {tr("状态"), tr("修改"), tr("文件中现在"), tr("补丁的原值"), tr("补丁的新值")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -52,9 +51,9 @@ PatchPreviewDialog::PatchPreviewDialog(const GameData& game, const ChangeSet& ch
 
     const bool conflicts = plan.conflicts() > 0;
     auto* buttons = new QDialogButtonBox(this);
-    apply_ = buttons->addButton(QStringLiteral("应用"), QDialogButtonBox::AcceptRole);
-    skip_ = buttons->addButton(QStringLiteral("应用（跳过冲突）"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    apply_ = buttons->addButton(tr("应用"), QDialogButtonBox::AcceptRole);
+    skip_ = buttons->addButton(tr("应用（跳过冲突）"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     apply_->setEnabled(!conflicts);
     skip_->setEnabled(conflicts);
     // Enter applies only what goes in whole; with conflicts it cancels.

@@ -2,6 +2,7 @@
 
 #include "app/outcome_text.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -10,13 +11,12 @@ namespace wed {
 
 ProblemWindow::ProblemWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("ProblemWindow"));
-    setWindowTitle(QStringLiteral("检查游戏文件夹"));
     list_ = new QListWidget(this);
-    list_->setAccessibleName(QStringLiteral("发现的问题"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
     resize(640, 360);
+    retranslate();
     connect(list_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { request(list_->row(item)); });
 }
@@ -31,7 +31,21 @@ void ProblemWindow::setProblems(std::vector<Problem> problems) {
         list_->addItem(place + QStringLiteral(": ") + describe(problem.what));
     }
     if (problems_.empty())
-        list_->addItem(QStringLiteral("没有发现问题。"));
+        list_->addItem(tr("没有发现问题。"));
+}
+
+// Every text of the window, in the interface's language; again when it changes.
+void ProblemWindow::retranslate() {
+    setWindowTitle(tr("检查游戏文件夹"));
+    list_->setAccessibleName(tr("发现的问题"));
+    if (list_->count() > 0)
+        setProblems(std::move(problems_));
+}
+
+void ProblemWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ProblemWindow::request(int row) {

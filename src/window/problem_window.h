@@ -22,7 +22,11 @@ class ProblemWindow : public QWidget {
   signals:
     void itemRequested(const wed::ItemRef& item);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void request(int row);
 
     QListWidget* list_ = nullptr;

@@ -13,6 +13,10 @@
 namespace wed {
 namespace {
 
+struct PromptWords {
+    Q_DECLARE_TR_FUNCTIONS(PromptWords)
+};
+
 QString titleOr(const QString& title) {
     return title.isEmpty() ? QCoreApplication::applicationName() : title;
 }
@@ -49,8 +53,8 @@ std::optional<NameRecordText> ModalPrompts::editNames(QWidget* parent, const QSt
     description->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("名字"), name);
-    form->addRow(QStringLiteral("说明"), description);
+    form->addRow(PromptWords::tr("名字"), name);
+    form->addRow(PromptWords::tr("说明"), description);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

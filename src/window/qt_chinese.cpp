@@ -1,5 +1,7 @@
 #include "window/qt_chinese.h"
 
+#include "base/language.h"
+
 #include <QCoreApplication>
 
 namespace wed {
@@ -12,6 +14,30 @@ std::unique_ptr<QTranslator> installQtChinese() {
         !QCoreApplication::installTranslator(translator.get()))
         return nullptr;
     return translator;
+}
+
+namespace {
+
+// Qt's Chinese while Chinese is chosen; a translator takes itself out when it goes.
+void followWithQtTexts() {
+    static std::unique_ptr<QTranslator> qtChinese;
+    if (chosenLanguage() == Language::Chinese && !qtChinese)
+        qtChinese = installQtChinese();
+    else if (chosenLanguage() == Language::English)
+        qtChinese.reset();
+}
+
+} // namespace
+
+void installWindowLanguage() {
+    installLanguage();
+    followWithQtTexts();
+}
+
+// Choosing puts the editor's translation in or out at once.
+void switchLanguage() {
+    chooseLanguage(chosenLanguage() == Language::Chinese ? u"en" : u"zh");
+    followWithQtTexts();
 }
 
 } // namespace wed

@@ -11,4 +11,11 @@ namespace wed {
 // be read, and Qt's texts stay English.
 std::unique_ptr<QTranslator> installQtChinese();
 
+// Puts the language chosen (base/language.h) into the application: the editor's texts, and Qt's
+// own in Chinese while Chinese is chosen (in English they are Qt's source texts). Every widget
+// then gets a QEvent::LanguageChange.
+void installWindowLanguage();
+// Switches the running program from Chinese to English or back.
+void switchLanguage();
+
 } // namespace wed

@@ -14,16 +14,15 @@ SheetImportDialog::SheetImportDialog(const GameData& game, const SheetImport& im
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SheetImport"));
-    setWindowTitle(QStringLiteral("导入 CSV"));
+    setWindowTitle(tr("导入 CSV"));
     const bool problems = !imported.problems.empty();
     QString summary;
     if (problems)
-        summary =
-            QStringLiteral("表中有 %1 处问题，改正之后才能导入：").arg(imported.problems.size());
+        summary = tr("表中有 %1 处问题，改正之后才能导入：").arg(imported.problems.size());
     else if (imported.changes.empty())
-        summary = QStringLiteral("表中的值与文件相同，没有要修改的内容。");
+        summary = tr("表中的值与文件相同，没有要修改的内容。");
     else
-        summary = QStringLiteral("导入将做 %1 处修改：").arg(imported.changes.size());
+        summary = tr("导入将做 %1 处修改：").arg(imported.changes.size());
     list_ = new QListWidget(this);
     list_->setAccessibleName(summary);
     for (const SheetProblem& problem : imported.problems)
@@ -33,8 +32,8 @@ SheetImportDialog::SheetImportDialog(const GameData& game, const SheetImport& im
             list_->addItem(describeChange(change, game));
 
     auto* buttons = new QDialogButtonBox(this);
-    apply_ = buttons->addButton(QStringLiteral("应用"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    apply_ = buttons->addButton(tr("应用"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     apply_->setEnabled(!problems && !imported.changes.empty());
     (apply_->isEnabled() ? apply_ : cancel)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

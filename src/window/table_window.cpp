@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,7 +52,7 @@ QVariant TableRows::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::ToolTipRole || orientation != Qt::Horizontal || field < 0)
         return heading;
     const FieldLayout& layout = fieldLayouts(table().category())[size_t(field)];
-    const QString help = layout.labelHelp.isEmpty() ? layout.fieldHelp : layout.labelHelp;
+    const QString help = shownHelp(layout.labelHelp ? layout.labelHelp : layout.fieldHelp);
     return help.isEmpty() ? heading : heading.toString() + u'\n' + help.trimmed();
 }
 
@@ -59,11 +60,8 @@ TableWindow::TableWindow(Document& document, CategoryId category, Prompts& promp
     : QWidget(parent, Qt::Window), document_(document), prompts_(prompts),
       table_(document, category), rows_(table_) {
     setObjectName(QStringLiteral("TableWindow"));
-    setWindowTitle(QStringLiteral("表格: %1").arg(wed::category(category).word));
     rows_.setDynamicSortFilter(false); // an edited row stays where it is until sorted again
     find_ = new QLineEdit(this);
-    find_->setPlaceholderText(QStringLiteral("查找编号或名字"));
-    find_->setAccessibleName(QStringLiteral("查找物品"));
     find_->setClearButtonEnabled(true);
     find_->hide();
     connect(find_, &QLineEdit::textChanged, &rows_, &TableSortFilter::setFind);
@@ -84,6 +82,25 @@ TableWindow::TableWindow(Document& document, CategoryId category, Prompts& promp
     layout->addWidget(view_);
     resize(900, 600);
     installKeys();
+    retranslate();
+}
+
+// Every text of the window, in the interface's language; again when it changes.
+void TableWindow::retranslate() {
+    setWindowTitle(tr("表格: %1").arg(shownWord(wed::category(table_.category()))));
+    find_->setPlaceholderText(tr("查找编号或名字"));
+    find_->setAccessibleName(tr("查找物品"));
+    exportAction_->setText(tr("导出CSV…"));
+    importAction_->setText(tr("导入 CSV…"));
+    const int columns = table_.columnCount();
+    if (columns > 0)
+        emit table_.headerDataChanged(Qt::Horizontal, 0, columns - 1);
+}
+
+void TableWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TableWindow::installKeys() {
@@ -98,17 +115,18 @@ void TableWindow::installKeys() {
     bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
         emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
     });
-    const auto menuEntry = [this](const QString& text, QKeySequence keys, auto run) {
-        auto* action = new QAction(text, view_);
+    const auto menuEntry = [this](QKeySequence keys, auto run) {
+        auto* action = new QAction(view_);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, run);
         view_->addAction(action);
+        return action;
     };
-    menuEntry(QStringLiteral("导出CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-              &TableWindow::exportCsv);
-    menuEntry(QStringLiteral("导入 CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-              &TableWindow::importCsv);
+    exportAction_ =
+        menuEntry(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TableWindow::exportCsv);
+    importAction_ =
+        menuEntry(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TableWindow::importCsv);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), find_);
     close->setContext(Qt::WidgetShortcut);
@@ -138,10 +156,9 @@ void TableWindow::commitCells(const QString& typed) {
 }
 
 void TableWindow::exportCsv() {
-    const std::optional<QString> path =
-        prompts_.askSavePath(this, QStringLiteral("导出CSV"),
-                             QStringLiteral("%1.csv").arg(wed::category(table_.category()).word),
-                             QStringLiteral("CSV (*.csv)"));
+    const std::optional<QString> path = prompts_.askSavePath(
+        this, tr("导出CSV"), QStringLiteral("%1.csv").arg(wed::category(table_.category()).word),
+        tr("CSV (*.csv)"));
     if (path)
         emit outcome(saveWholeFile(
             *path, categorySheet(document_.game(), table_.category(), rows_.shownEntries())));

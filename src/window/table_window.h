@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLineEdit;
 class QTableView;
 
@@ -48,8 +49,12 @@ class TableWindow : public QWidget {
   signals:
     void outcome(const wed::Outcome& outcome);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void installKeys();
+    void retranslate();
 
     Document& document_;
     Prompts& prompts_;
@@ -57,6 +62,8 @@ class TableWindow : public QWidget {
     TableRows rows_;
     QTableView* view_ = nullptr;
     QLineEdit* find_ = nullptr;
+    QAction* exportAction_ = nullptr;
+    QAction* importAction_ = nullptr;
 };
 
 } // namespace wed
