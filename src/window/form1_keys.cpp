@@ -10,6 +10,7 @@
 #include "window/text_box_menus.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -80,6 +81,9 @@ void Form1::installKeys() {
     for (QWidget* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
     for (QWidget* box : findChildren<QPlainTextEdit*>())
+        box->installEventFilter(this);
+    // An editable choice box hands the keys to its line box itself, past that box's filter.
+    for (QWidget* box : findChildren<QComboBox*>())
         box->installEventFilter(this);
     // Their context menus likewise: undo and redo there are the history's.
     useHistoryInTextMenus(this, {[this] { return document_.history().canUndo(); },

@@ -2,10 +2,12 @@
 // user drives the window; at the end weapon.cfg must differ from the original in exactly the
 // lines that were edited, each holding what the edit wrote.
 #include "base/code_page.h"
+#include "base/language.h"
 #include "window/form1_fixture.h"
 #include "window/picture_box.h"
 
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,7 +108,10 @@ class OtherEdition : public EndToEnd {
         startOn(QStringLiteral(WED_CYRILLIC_SAMPLE_DIR));
         ASSERT_TRUE(chooseCodePage(u"cp1251"));
     }
-    void TearDown() override { chooseCodePage(u""); }
+    void TearDown() override {
+        chooseCodePage(u"");
+        chooseLanguage(u"zh");
+    }
 
     // Letters no key of the test's keyboard map has, as an input method sends them.
     void typeLetters(const char* control, const QString& text) {
@@ -129,6 +134,24 @@ TEST_F(OtherEdition, ShowsAndEditsTheFilesInTheirCodePage) {
     EXPECT_EQ(game.readFile("weapon.cfg"), expected);
     EXPECT_EQ(game.readFile("Text/Weapon.txt"),
               readBytes(QStringLiteral(WED_CYRILLIC_SAMPLE_DIR "/Text/Weapon.txt")));
+}
+
+// As `weapon-editor --lang en --code-page cp1251 FOLDER` starts it: the English window edits the
+// Cyrillic files byte for byte.
+TEST_F(OtherEdition, TheEnglishWindowEditsTheFilesInTheirCodePage) {
+    ASSERT_TRUE(chooseLanguage(u"en"));
+    QCoreApplication::processEvents(); // the window follows the language change
+    loadGame();
+    clickItem(1);
+    QStringList labels;
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Price"))) << labels.join(u'|').toStdString();
+    EXPECT_EQ(form.nameBox()->text(), QStringLiteral("ьоеб"));
+    typeLetters("Text5", QStringLiteral("7Ж"));
+    expected = withLine(expected, line("Text5"), "Cost=7\xC6");
+    EXPECT_EQ(game.readFile("weapon.cfg"), expected);
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 } // namespace
