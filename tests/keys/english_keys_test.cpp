@@ -55,18 +55,21 @@ class LanguageKeys : public KeysFixture {
         press(Qt::CTRL | Qt::Key_Z);
         return items();
     }
+    void editAndUndoWritesTheSameBytes() {
+        const QByteArray original = items();
+        std::vector<QByteArray> written;
+        EXPECT_EQ(editAndUndo(written), original);
+        ASSERT_EQ(written.size(), 2u);
+        EXPECT_EQ(written[0], QByteArray(original).replace("Cost=700", "Cost=15"));
+        EXPECT_EQ(written[1], QByteArray(written[0]).replace("VIDBullet=800", "VIDBullet=801"));
+    }
 };
 
 using ChineseKeys = LanguageKeys;
 class EnglishKeys : EnglishChosen, public LanguageKeys {};
 
 TEST_F(ChineseKeys, EditsWriteTheBytesTheEnglishWindowWrites) {
-    const QByteArray original = items();
-    std::vector<QByteArray> written;
-    EXPECT_EQ(editAndUndo(written), original);
-    ASSERT_EQ(written.size(), 2u);
-    EXPECT_EQ(written[0], QByteArray(original).replace("Cost=700", "Cost=15"));
-    EXPECT_EQ(written[1], QByteArray(written[0]).replace("VIDBullet=800", "VIDBullet=801"));
+    editAndUndoWritesTheSameBytes();
 }
 
 // Started in English: captions, menus and help are English; the category words and the choice
@@ -84,12 +87,7 @@ TEST_F(EnglishKeys, StartsInEnglishAndWritesWhatTheChineseWindowWrites) {
     EXPECT_EQ(ammo->itemData(2, Qt::AccessibleDescriptionRole).toString(),
               QStringLiteral("Machine gun rounds (Ammo_minigun)"));
 
-    const QByteArray original = items();
-    std::vector<QByteArray> written;
-    EXPECT_EQ(editAndUndo(written), original);
-    ASSERT_EQ(written.size(), 2u);
-    EXPECT_EQ(written[0], QByteArray(original).replace("Cost=700", "Cost=15"));
-    EXPECT_EQ(written[1], QByteArray(written[0]).replace("VIDBullet=800", "VIDBullet=801"));
+    editAndUndoWritesTheSameBytes();
     EXPECT_EQ(form.comboBox("Combo3")->currentText(), QStringLiteral("800  子弹（小）"));
 
     press(Qt::Key_F1);

@@ -4,7 +4,6 @@
 // may stand among the arguments.
 // Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row] [base folder]
 #include "app/title_animation.h"
-#include "base/language.h"
 #include "cli/command_line.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"
@@ -25,9 +24,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: editor-screenshot OUTPUT.png [category] [row] [base]\n");
         return 2;
     }
-    wed::installLanguage();
-    const auto qtChinese =
-        wed::chosenLanguage() == wed::Language::Chinese ? wed::installQtChinese() : nullptr;
+    wed::installWindowLanguage();
     QApplication::setApplicationName(wed::titleText());
     const QString output = arguments[0];
     const int categoryIndex = arguments.size() > 1 ? arguments[1].toInt() : 0;
