@@ -104,7 +104,15 @@ Form1::Form1(QWidget* parent)
     retranslate();
 }
 
-Form1::~Form1() = default;
+// The base's destructor deletes the widgets after the window's own members are gone; nothing
+// they send on the way (an edited choice box that loses the focus reports a pick) may reach
+// the window.
+Form1::~Form1() {
+    for (QObject* child : findChildren<QObject*>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 void Form1::buildPanels() {
     makeFrame(client_, "Frame3", {}, twipsToPixels(2520, 960, 5775, 8655));
