@@ -46,9 +46,20 @@ const QWidget* panelOf(const QWidget* widget, const QWidget* client) {
                                                                                       : client;
 }
 
+// Whether the widget's font draws Latin letters each as wide as it needs: not the stand-in a
+// Wine prefix without the window's fonts gives, which draws every letter as wide as a Chinese
+// character, so that no English caption can be given its room.
+bool proportional(const QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    return metrics.horizontalAdvance(QStringLiteral("iiii")) <
+           metrics.horizontalAdvance(QStringLiteral("WWWW"));
+}
+
 TEST_F(EnglishLayout, EveryTextFitsItsWidgetAndNoLabelsTextsOverlap) {
     Form1 form;
     form.show();
+    if (!proportional(form.label("Label1")))
+        GTEST_SKIP() << "no font here draws Latin letters narrower than Chinese characters";
     ASSERT_NE(form.label("Label1")->text(), categoryFields(CategoryId::Weapon).fields[0].caption);
 
     struct Shown {
