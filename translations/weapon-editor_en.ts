@@ -1141,6 +1141,10 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
         <translation>The sheet is empty: its first line must hold the column headings.</translation>
     </message>
     <message>
+        <source>这一列与第 %1 列是同一个字段，一个字段只能有一列。</source>
+        <translation>This column is the same field as column %1: a field may have one column only.</translation>
+    </message>
+    <message>
         <source>这一行有 %1 格，表头有 %2 格。</source>
         <translation>This line has %1 cells; the heading line has %2.</translation>
     </message>

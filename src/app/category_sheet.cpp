@@ -3,10 +3,13 @@
 #include "app/outcome_text.h"
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/numeric_value.h"
+#include "data/value_check.h"
 #include "edit/field_line.h"
 #include "game/item_actions.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace wed {
 namespace {
@@ -20,11 +23,29 @@ struct SheetWords {
     Q_DECLARE_TR_FUNCTIONS(SheetWords)
 };
 
+// Whether a spreadsheet could run the cell as a formula: it begins with '=', '+', '-', '@', a
+// tab or a line break, and it is not a plain number ("-5", "+3" are numbers, not formulas).
+bool formulaLike(const QString& text) {
+    static const QString starts = QStringLiteral("=+-@\t\r\n");
+    return !text.isEmpty() && starts.contains(text[0]) && !isNumber(text);
+}
+
+// A value as a CSV field. A formula-like value is written after a single quote, in quotes, so
+// that spreadsheets take it as text; a value that itself begins with a single quote gets one
+// more. Reading drops exactly one leading single quote (cellValue): every value reads back.
 QString csvField(QString text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+    const bool guarded = formulaLike(text) || text.startsWith(u'\'');
+    if (guarded)
+        text.prepend(u'\'');
+    if (!guarded && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
         !text.contains(u'\r'))
         return text;
     return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// The value a field read from a sheet stands for: without the one single quote that guards it.
+QString cellValue(const QString& field) {
+    return field.startsWith(u'\'') ? field.sliced(1) : field;
 }
 
 void appendLine(QString& text, const QStringList& cells) {
@@ -49,7 +70,7 @@ CsvRows parseCsv(const QString& text) {
     QString field;
     bool quoted = false, closed = false, any = false;
     auto endField = [&] {
-        row.append(field);
+        row.append(cellValue(field));
         field.clear();
         quoted = closed = false;
     };
@@ -145,11 +166,20 @@ class Importer {
         result_.problems.push_back({row, column, std::move(what)});
     }
 
+    // Two columns of one field (by caption or key) or two name columns are refused, whatever
+    // their cells hold: which of them would count is no guess to make.
     void readHeader(const QStringList& header) {
         for (qsizetype c = 1; c < header.size(); ++c) {
             const int field = columnField(category_, header[c]);
+            const auto same = std::find(columns_.begin(), columns_.end(), field);
             if (field == -1)
                 problem(1, c + 1, Outcome::of(Status::SheetUnknownColumn, {}, header[c]));
+            else if (same != columns_.end())
+                problem(
+                    1, c + 1,
+                    Outcome::of(Status::SheetMalformed, {},
+                                SheetWords::tr("这一列与第 %1 列是同一个字段，一个字段只能有一列。")
+                                    .arg(same - columns_.begin() + 2)));
             columns_.push_back(field);
         }
     }
@@ -187,7 +217,10 @@ class Importer {
                 problem(r, column, Outcome::of(Status::NoSuchKey, {}, declared.caption.trimmed()));
             return;
         }
-        if (text == decodeAnsi(game_.items().lineBytes(line).sliced(declared.key.size())))
+        // A spreadsheet writes a number-like cell in its own form ("070" as "70"): a cell whose
+        // numbers are the file's, as the game reads them, changes nothing and keeps the bytes.
+        const QString now = decodeAnsi(game_.items().lineBytes(line).sliced(declared.key.size()));
+        if (text == now || sameNumbers(declared.type, now, text))
             return;
         const FieldLine typed = fieldLine(declared, text);
         if (!typed.accepted())

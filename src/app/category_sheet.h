@@ -11,7 +11,10 @@ namespace wed {
 // programs on Chinese Windows read it), lines ended by CR LF. The header is "物品", "名字" and
 // each field's caption; then one line per item: its reference (with "#K" where ids repeat),
 // its name, and each field's value ("无" where the record lacks the key). A value with a
-// comma, a quote or a line break is quoted. The rows are the entries given, in their order.
+// comma, a quote or a line break is quoted. A value a spreadsheet could run as a formula
+// (beginning with '=', '+', '-', '@', a tab or a line break, and no plain number), or one that
+// begins with a single quote, is written quoted after one more single quote, which reading
+// drops. The rows are the entries given, in their order.
 QByteArray categorySheet(const GameData& game, CategoryId category,
                          const std::vector<ListEntry>& rows);
 
@@ -24,8 +27,10 @@ struct SheetProblem {
 
 // The changes a sheet makes to the category: each cell that differs from the folder is a
 // change, checked by the same rules as typing into the table (a name cell changes the name
-// line of the item's name record). Rows are matched by reference, columns by caption or key.
-// With any problem (a malformed row, an unknown column or item, a value for a key the record
+// line of the item's name record); a cell of a field read as numbers whose numbers equal the
+// file's is none. A cell that begins with a single quote stands for its text without that
+// quote. Rows are matched by reference, columns by caption or key. With any problem (a
+// malformed row, an unknown or repeated column, an unknown item, a value for a key the record
 // lacks, a value its field refuses), there are no changes.
 struct SheetImport {
     ChangeSet changes;

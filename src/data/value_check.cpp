@@ -2,7 +2,19 @@
 
 #include "data/numeric_value.h"
 
+#include <cmath>
+
 namespace wed {
+namespace {
+
+// The texts of the numbers the game reads from a value: a pair's parts between blanks, or the
+// whole value.
+QList<QStringView> numberTexts(ValueType type, QStringView value) {
+    return type == ValueType::Pair ? value.split(u' ', Qt::SkipEmptyParts)
+                                   : QList<QStringView>{value};
+}
+
+} // namespace
 
 std::optional<Status> valueProblem(ValueType type, QStringView value) {
     switch (type) {
@@ -11,7 +23,7 @@ std::optional<Status> valueProblem(ValueType type, QStringView value) {
     case ValueType::Pair:
         if (!value.contains(u' '))
             return Status::PairWithoutBlank;
-        for (QStringView part : value.split(u' ', Qt::SkipEmptyParts))
+        for (QStringView part : numberTexts(type, value))
             if (!isNumber(part))
                 return Status::NotANumber;
         return std::nullopt;
@@ -24,6 +36,21 @@ std::optional<Status> valueProblem(ValueType type, QStringView value) {
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool sameNumbers(ValueType type, QStringView a, QStringView b) {
+    if (type == ValueType::Text)
+        return false;
+    const QList<QStringView> first = numberTexts(type, a), second = numberTexts(type, b);
+    if (first.size() != second.size())
+        return false;
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        // A number too large for a double reads as infinite: two of them are not known equal.
+        if (!isNumber(first[i]) || !isNumber(second[i]) || !std::isfinite(numericValue(first[i])) ||
+            numericValue(first[i]) != numericValue(second[i]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace wed

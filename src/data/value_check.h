@@ -15,4 +15,10 @@ namespace wed {
 // judged by the pictures it names.
 std::optional<Status> valueProblem(ValueType type, QStringView value);
 
+// True when the game reads both texts as the same numbers: the type is read as numbers (a
+// number, a pair, the menu picture number, the class) and each text is that many numbers
+// whose values are equal ("070" and "70", "1.50" and "1.5", "01000012" and "1000012"). A
+// spreadsheet writes a number-like cell back in its own form; such a cell changes nothing.
+bool sameNumbers(ValueType type, QStringView a, QStringView b);
+
 } // namespace wed

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace wed::test {
 namespace {
@@ -104,6 +105,76 @@ TEST_F(ChangeCommands, ASheetExportedAndEditedImportsAsOneSetOrNotAtAll) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("第 3 行第 1 列")))
         << refused.err.toStdString();
     EXPECT_EQ(mod.readFile("weapon.cfg"), before);
+}
+
+// A value a spreadsheet would run as a formula goes out as text, a plain number as it is; every
+// value, random ones from the characters that matter included, reads back as no change.
+TEST(Sheet, FormulaLikeValuesGoOutAsTextAndEveryValueReadsBackUnchanged) {
+    QStringList values{"=1+1", "-5", "'quoted", "@x", "\t=1", "-5 3"};
+    std::mt19937 random(29);
+    const QString alphabet = QStringLiteral("=+-@'\t\", a5.e中");
+    for (int i = 0; i < 400; ++i) {
+        QString value;
+        for (int n = int(random() % 6); n >= 0; --n)
+            value += alphabet[qsizetype(random() % alphabet.size())];
+        values.append(value);
+    }
+    QStringList lines;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        lines << QStringLiteral("Weapon=w%1").arg(i) << "AmmoName=" + values[i] << kEnd << "";
+    TempGame game;
+    game.writeItems(lines);
+    game.writeNames({""});
+    const QString sheet = game.path(QStringLiteral("w.csv"));
+    ASSERT_EQ(run({"export", game.folder(), "weapon", sheet}).status, 0);
+    const QString text = QString::fromUtf8(game.readFile(QStringLiteral("w.csv")));
+    // AmmoName is the last column but one.
+    for (const char* cell :
+         {",\"'=1+1\",", ",-5,", ",\"''quoted\",", ",\"'@x\",", ",\"'\t=1\",", ",\"'-5 3\","})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(cell))) << cell;
+    const QByteArray before = game.readFile("weapon.cfg");
+    const Ran imported = run({"import", game.folder(), "weapon", sheet});
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QString());
+    EXPECT_EQ(game.readFile("weapon.cfg"), before);
+}
+
+TEST_F(ChangeCommands, ASheetWithTwoColumnsOfOneFieldIsRefusedWhateverTheyHold) {
+    const QByteArray before = mod.readFile("weapon.cfg");
+    const std::pair<const char*, int> sheets[] = {
+        {"物品,价格,Cost\r\nweapon/pistol,50,50\r\n", 3},
+        {"物品,名字,Clip,名字\r\nweapon/pistol,手枪,8,手枪\r\n", 4}};
+    for (const auto& [sheet, column] : sheets) {
+        const Ran refused =
+            run({"import", mod.folder(), "weapon", mod.writeFile("d.csv", QByteArray(sheet))});
+        EXPECT_EQ(refused.status, 1) << sheet;
+        EXPECT_TRUE(
+            refused.err.contains(QStringLiteral("第 1 行第 %1 列：这一列与第 2 列").arg(column)))
+            << refused.err.toStdString();
+    }
+    EXPECT_EQ(mod.readFile("weapon.cfg"), before);
+}
+
+// A spreadsheet writes number-like cells in its own form: numbers equal to the file's keep the
+// file's bytes, and only a cell whose numbers differ is a change.
+TEST(Sheet, ACellWhoseNumbersAreTheFilesIsNoChange) {
+    TempGame game;
+    game.writeItems({"Weapon=w", "Cost=070", "Explosive=1.50", "VidMENU=01000012", "Damage=05  13",
+                     "AmmoName=070", kEnd, ""});
+    game.writeNames({""});
+    const QByteArray before = game.readFile("weapon.cfg");
+    const auto import = [&](const char* row) {
+        const QByteArray sheet =
+            QByteArray("物品,Cost,Explosive,VidMENU,Damage,AmmoName\r\n") + row;
+        return run({"import", game.folder(), "weapon", game.writeFile("n.csv", sheet)});
+    };
+    EXPECT_EQ(import("weapon/w,70,1.5,1000012,5 13,070\r\n").out, QString());
+    EXPECT_EQ(game.readFile("weapon.cfg"), before);
+    const Ran changed = import("weapon/w,71,1.5,1000012,5 14,70\r\n");
+    EXPECT_EQ(changed.out.count(u'\n'), 3) << changed.out.toStdString();
+    EXPECT_EQ(game.readFile("weapon.cfg"),
+              ansiLines({"Weapon=w", "Cost=71", "Explosive=1.50", "VidMENU=01000012", "Damage=5 14",
+                         "AmmoName=70", kEnd, ""}));
 }
 
 } // namespace
