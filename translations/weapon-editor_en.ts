@@ -758,6 +758,83 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
     </message>
 </context>
 <context>
+    <name>Manual</name>
+    <message>
+        <source>用法</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>命令</source>
+        <translation>COMMANDS</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>游戏文件夹中的 weapon.cfg：武器、装甲和晶体的数据。
+游戏文件夹中的 Text/Weapon.txt：物品的名字和说明。
+游戏文件夹中的 Images/weapon/*.tga：物品的图片。
+两个数据文件按游戏的代码页读写（--code-page），每次修改原子地保存。</source>
+        <translation>weapon.cfg in the game folder: the data of the weapons, armors and implants.
+Text/Weapon.txt in the game folder: the items&apos; names and descriptions.
+Images/weapon/*.tga in the game folder: the items&apos; pictures.
+Both data files are read and written in the game&apos;s code page (--code-page); every change is saved atomically.</translation>
+    </message>
+    <message>
+        <source>列出一个游戏文件夹的武器：
+    weapon-editor list ~/game weapon
+把所有霰弹枪的价格提高 10%，先看将要做的修改：
+    weapon-editor set ~/game &apos;weapon/shotgun_*&apos; Cost --calc &apos;*1.1&apos; --dry-run
+把模组和原版的差异写成补丁，再应用到另一个文件夹：
+    weapon-editor diff ~/original ~/mod --patch &gt; mod.patch
+    weapon-editor apply ~/game mod.patch
+用英文界面打开编辑器窗口，与原版比较：
+    weapon-editor --lang en --base ~/original ~/game</source>
+        <translation>List the weapons of a game folder:
+    weapon-editor list ~/game weapon
+Raise the price of every shotgun by 10%, seeing the changes first:
+    weapon-editor set ~/game &apos;weapon/shotgun_*&apos; Cost --calc &apos;*1.1&apos; --dry-run
+Write what a mod changes against the game as shipped as a patch, and apply it to another folder:
+    weapon-editor diff ~/original ~/mod --patch &gt; mod.patch
+    weapon-editor apply ~/game mod.patch
+Open the editor&apos;s window in English, compared with the game as shipped:
+    weapon-editor --lang en --base ~/original ~/game</translation>
+    </message>
+    <message>
+        <source>例子</source>
+        <translation>EXAMPLES</translation>
+    </message>
+    <message>
+        <source>用户命令</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>weapon\-editor \- 编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据
+</source>
+        <translation>weapon\-editor \- edit the weapons, armors and implants of a game folder&apos;s weapon.cfg
+</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>不给命令时打开编辑器窗口：每个字段的修改立刻原子地保存到游戏文件中，
+文件中其余的字节保持原样。给出命令时，不开窗口，在命令行完成。</source>
+        <translation>Without a command, opens the editor&apos;s window: every change of a field is saved at once, atomically,
+into the game&apos;s files, every other byte of them kept. With a command, no window opens and the command line does the work.</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>DETAILS</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>数据错误！</source>

@@ -128,7 +128,7 @@ QString titleText() {
 }
 
 QString windowCaption() {
-    return titleText() + QStringLiteral(" v1.31");
+    return titleText() + QStringLiteral(" v" WED_VERSION);
 }
 
 } // namespace wed

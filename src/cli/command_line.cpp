@@ -5,10 +5,13 @@
 #include "base/code_page.h"
 #include "base/language.h"
 #include "cli/commands.h"
+#include "cli/completion.h"
 #include "cli/console.h"
+#include "cli/manual_page.h"
 
 #include <QCoreApplication>
 #include <array>
+#include <span>
 
 namespace wed::cli {
 namespace {
@@ -84,6 +87,13 @@ constexpr std::array<Command, 10> kCommands{{
     {"--version", "--version", QT_TRANSLATE_NOOP("Help", "显示版本。"), 0, 0, "", version},
 }};
 
+// Commands the help leaves out: the shell's completion asks for item references, and the
+// build makes the manual page from the help's own table.
+constexpr std::array<Command, 2> kHiddenCommands{{
+    {"complete", "complete [FOLDER PREFIX]", "", 0, 2, "", completeWords},
+    {"manual", "manual", "", 0, 0, "", printManual},
+}};
+
 // Whether the command takes the option, and whether the option takes a value.
 bool takes(const Command& command, QStringView option, bool& withValue) {
     for (const QString& name :
@@ -98,53 +108,37 @@ bool takes(const Command& command, QStringView option, bool& withValue) {
 const Command* commandNamed(QStringView name) {
     if (name == u"--help" || name == u"-h")
         name = u"help";
-    for (const Command& command : kCommands)
-        if (name == QLatin1StringView(command.name))
-            return &command;
+    for (const std::span<const Command> table :
+         {std::span<const Command>(kCommands), std::span<const Command>(kHiddenCommands)})
+        for (const Command& command : table)
+            if (name == QLatin1StringView(command.name))
+                return &command;
     return nullptr;
+}
+
+HelpEntry entryOf(const Command& command) {
+    return {Help::tr(command.usage), Help::tr(command.does).split(u'\n')};
 }
 
 QString usageLine(const Command& command) {
     return QStringLiteral("  weapon-editor ") + Help::tr(command.usage) + u'\n';
 }
 
-QString described(const Command& command) {
-    QString text = usageLine(command);
-    for (const QString& line : Help::tr(command.does).split(u'\n'))
+QString described(const HelpEntry& entry) {
+    QString text = QStringLiteral("  weapon-editor ") + entry.usage + u'\n';
+    for (const QString& line : entry.lines)
         text += QStringLiteral("      ") + line + u'\n';
     return text;
 }
 
 // The help: the window's ways in, then the commands as their table has them.
 QString helpText() {
-    QString text = Help::tr("  weapon-editor [游戏文件夹]\n"
-                            "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
-    text += described(kCommands.back());
+    const HelpParts parts = helpParts();
+    QString text = parts.window + described(parts.version);
     text += Help::tr("\n第一个参数是下面的命令时，不开窗口，在命令行完成：\n\n");
-    for (const Command& command : kCommands)
-        if (&command != &kCommands.back())
-            text += described(command);
-    return text +
-           Help::tr(
-               "\n"
-               "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
-               "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
-               "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
-               "\\#、\\*、\\? 和 \\\\。\n"
-               "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
-               "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
-               "再 apply 另一个的。\n"
-               "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
-               "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
-               "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
-               "--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在\n"
-               "任何位置。\n"
-               "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
-               "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
-               "\n"
-               "输出是 UTF-8，消息写到标准错误。\n"
-               "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n")
-               .arg(codePageNames().join(Help::tr("、")));
+    for (const HelpEntry& entry : parts.commands)
+        text += described(entry);
+    return text + parts.notes;
 }
 
 // The program's own options, found anywhere before "--": each one's value (empty for none
@@ -190,6 +184,47 @@ int help(const Request&, CommandOutput& output) {
 }
 
 } // namespace
+
+HelpParts helpParts() {
+    HelpParts parts;
+    parts.window = Help::tr("  weapon-editor [游戏文件夹]\n"
+                            "      打开编辑器窗口；给出游戏文件夹时，打开其中的 weapon.cfg。\n");
+    parts.version = entryOf(kCommands.back());
+    for (const Command& command : std::span(kCommands).first(kCommands.size() - 1))
+        parts.commands.push_back(entryOf(command));
+    parts.notes =
+        Help::tr("\n"
+                 "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
+                 "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
+                 "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
+                 "\\#、\\*、\\? 和 \\\\。\n"
+                 "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
+                 "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
+                 "再 apply 另一个的。\n"
+                 "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
+                 "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
+                 "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
+                 "--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在\n"
+                 "任何位置。\n"
+                 "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
+                 "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
+                 "\n"
+                 "输出是 UTF-8，消息写到标准错误。\n"
+                 "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n")
+            .arg(codePageNames().join(Help::tr("、")));
+    return parts;
+}
+
+QStringList commandWords() {
+    QStringList words;
+    for (const Command& command : std::span(kCommands).first(kCommands.size() - 1)) {
+        QString line = QLatin1StringView(command.name);
+        for (QString option : QString::fromLatin1(command.options).split(u' ', Qt::SkipEmptyParts))
+            line += QStringLiteral(" --") + option.remove(u'=');
+        words.append(line);
+    }
+    return words;
+}
 
 QString commandUsage(QStringView name) {
     if (name == u"weapon-editor")

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace wed::cli {
 
@@ -45,6 +46,24 @@ struct WindowArguments {
     QString base;
 };
 std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOutput& output);
+
+// The help's parts, in the interface's language: the window's way in, the version's entry, each
+// command's usage and lines, and the notes after them. The help and the manual page are made
+// from them.
+struct HelpEntry {
+    QString usage; // after "weapon-editor "
+    QStringList lines;
+};
+struct HelpParts {
+    QString window;
+    HelpEntry version;
+    std::vector<HelpEntry> commands;
+    QString notes;
+};
+HelpParts helpParts();
+
+// Each command the help lists but "help" and "--version": its name, then its options ("--nth").
+QStringList commandWords();
 
 // One command's usage line ("list", "get", "set", "check", any other: "help").
 QString commandUsage(QStringView command);
