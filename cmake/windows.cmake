@@ -56,7 +56,10 @@ install(TARGETS weapon-editor weapon-editor-cli RUNTIME DESTINATION .)
 install(FILES "${qt_plugins}/platforms/qwindows.dll" DESTINATION platforms)
 install(FILES "${qt_plugins}/styles/qwindowsvistastyle.dll" DESTINATION styles)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/sample/game/" DESTINATION sample-game)
-install(FILES "${PROJECT_SOURCE_DIR}/packaging/README-windows.txt" DESTINATION . RENAME README.txt)
+configure_file("${PROJECT_SOURCE_DIR}/packaging/README-windows.txt.in"
+               "${CMAKE_BINARY_DIR}/packaging/README.txt" @ONLY)
+install(FILES "${CMAKE_BINARY_DIR}/packaging/README.txt" DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME LICENSE.txt)
 # Every DLL the programs and the plugins load that is not part of Windows.
 install(CODE "
     set(WED_PROGRAMS \"$<TARGET_FILE:weapon-editor>;$<TARGET_FILE:weapon-editor-cli>\")
@@ -71,3 +74,21 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_SYSTEM_NAME windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
+
+# The installer, from the same installed files as the zip: `cmake --build build-windows --target
+# installer` makes build-windows/weapon-editor-VERSION-setup.exe with NSIS (makensis).
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+    set(setup "${CMAKE_BINARY_DIR}/weapon-editor-${PROJECT_VERSION}-setup.exe")
+    file(GLOB_RECURSE sample_files "${PROJECT_SOURCE_DIR}/sample/game/*")
+    add_custom_command(OUTPUT "${setup}"
+        COMMAND "${CMAKE_COMMAND}" -DBUILD=${CMAKE_BINARY_DIR} -DSOURCE=${PROJECT_SOURCE_DIR}
+                -DVERSION=${PROJECT_VERSION} -DMAKENSIS=${MAKENSIS}
+                -P "${PROJECT_SOURCE_DIR}/cmake/windows-installer.cmake"
+        DEPENDS weapon-editor weapon-editor-cli "${icon}" "${PROJECT_SOURCE_DIR}/LICENSE"
+                "${PROJECT_SOURCE_DIR}/packaging/installer.nsi"
+                "${PROJECT_SOURCE_DIR}/packaging/README-windows.txt.in"
+                "${PROJECT_SOURCE_DIR}/cmake/windows-installer.cmake" ${sample_files}
+        VERBATIM)
+    add_custom_target(installer DEPENDS "${setup}")
+endif()
