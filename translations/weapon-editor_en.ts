@@ -1431,6 +1431,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>Edits the weapon, armor and implant data in the weapon.cfg of a game folder.
 Every change is written to the file at once, atomically; undo, comparison, patches and tables are in the menus.</translation>
     </message>
+    <message>
+        <source>本程序是自由软件，按 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
+        <translation>This program is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
+    </message>
 </context>
 <context>
     <name>wed::HistoryModel</name>

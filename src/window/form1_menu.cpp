@@ -65,7 +65,10 @@ void Form1::askBaseFolder() {
 void Form1::showAbout() {
     message(windowCaption() + QStringLiteral("\n\n") +
                 tr("编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。\n"
-                   "每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。"),
+                   "每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。") +
+                QStringLiteral("\n\n") +
+                tr("本程序是自由软件，按 GNU 通用公共许可证第 3 版或更新版本"
+                   "（GPL-3.0-or-later）发布。"),
             shownText(editorKey(EditorAction::About)));
 }
 
