@@ -276,12 +276,15 @@ void Form1::retranslate() {
     }
 }
 
-// In English the captions ask for a Latin font first, and the captions of one panel that need
-// more room than the Chinese ones had get one smaller size together; in Chinese every text has
-// the font it was built with, and the window stays as it always was.
+// In English the captions and the menu bar ask for a Latin font first (the one the system puts
+// in for the Chinese family may draw Latin letters so wide or tall that the menus leave the
+// bar), and the captions of one panel that need more room than the Chinese ones had get one
+// smaller size together; in Chinese every text has the font it was built with, and the window
+// stays as it always was.
 void Form1::fitTexts() {
     const bool english = chosenLanguage() == Language::English;
     std::vector<std::vector<QWidget*>> groups{{findChild<QGroupBox*>(QStringLiteral("Frame2"))},
+                                              {menuBar_},
                                               {command1_},
                                               {option1_, option2_},
                                               {label("Label32")}};
