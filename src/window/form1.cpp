@@ -276,20 +276,29 @@ void Form1::retranslate() {
     }
 }
 
-// In English a caption that needs more room than the Chinese one had gets a smaller font; in
-// Chinese every text has the font it was built with, and the window stays as it always was.
+// In English the captions and the menu bar ask for a Latin font first (the one the system puts
+// in for the Chinese family may draw Latin letters so wide or tall that the menus leave the
+// bar), and the captions of one panel that need more room than the Chinese ones had get one
+// smaller size together; in Chinese every text has the font it was built with, and the window
+// stays as it always was.
 void Form1::fitTexts() {
-    const bool shrink = chosenLanguage() == Language::English;
-    std::vector<QWidget*> texts{findChild<QGroupBox*>(QStringLiteral("Frame2")), command1_,
-                                option1_, option2_, label("Label32")};
-    for (const Category& c : categories())
+    const bool english = chosenLanguage() == Language::English;
+    std::vector<std::vector<QWidget*>> groups{{findChild<QGroupBox*>(QStringLiteral("Frame2"))},
+                                              {menuBar_},
+                                              {command1_},
+                                              {option1_, option2_},
+                                              {label("Label32")}};
+    for (const Category& c : categories()) {
+        groups.emplace_back();
         for (const FieldLayout& at : fieldLayouts(c.id))
-            texts.push_back(label(at.label));
-    for (QWidget* widget : texts) {
-        const auto built = builtFonts_.constFind(widget);
-        const QFont base = built != builtFonts_.cend() ? *built : widget->font();
-        builtFonts_.insert(widget, base);
-        fitFont(widget, base, shrink);
+            groups.back().push_back(label(at.label));
+    }
+    for (const std::vector<QWidget*>& group : groups) {
+        for (QWidget* widget : group)
+            if (!builtFonts_.contains(widget))
+                builtFonts_.insert(widget, widget->font());
+        const QFont built = builtFonts_.value(group.front());
+        fitFont(group, english ? latinFirst(built) : built, english);
     }
 }
 

@@ -63,11 +63,16 @@ bool textFits(const QWidget* widget, const QFont& font) {
     return true;
 }
 
-void fitFont(QWidget* widget, const QFont& base, bool shrink) {
+void fitFont(const std::vector<QWidget*>& group, const QFont& base, bool shrink) {
     QFont font = base;
-    while (shrink && !textFits(widget, font) && font.pointSizeF() - kStepPoints >= kSmallestPoints)
+    const auto allFit = [&] {
+        return std::all_of(group.begin(), group.end(),
+                           [&](const QWidget* widget) { return textFits(widget, font); });
+    };
+    while (shrink && !allFit() && font.pointSizeF() - kStepPoints >= kSmallestPoints)
         font.setPointSizeF(font.pointSizeF() - kStepPoints);
-    widget->setFont(font);
+    for (QWidget* widget : group)
+        widget->setFont(font);
 }
 
 } // namespace wed

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <vector>
 
 class QWidget;
 
@@ -10,9 +11,10 @@ namespace wed {
 // widget gives it, drawn in that font; a label's room ends where its field to its right begins.
 bool textFits(const QWidget* widget, const QFont& font);
 
-// Gives the widget its font; when `shrink` and its text does not fit in it, the largest size of
-// that font, in steps of a quarter point, that fits (and never less than 6 points). The
-// widget's place stays: a translated text takes the room the Chinese one had.
-void fitFont(QWidget* widget, const QFont& base, bool shrink);
+// Gives each widget of a group (the captions of one panel) the font; when `shrink` and a text
+// does not fit in it, all of them the largest size of that font, in steps of a quarter point,
+// at which every text fits (and never less than 6 points), so that one panel's captions stand
+// in one size. The widgets' places stay: a translated text takes the room the Chinese one had.
+void fitFont(const std::vector<QWidget*>& group, const QFont& base, bool shrink);
 
 } // namespace wed

@@ -17,4 +17,14 @@ QFont ownDefaultFont() {
     return font;
 }
 
+QFont latinFirst(const QFont& font) {
+    QStringList families{QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
+                         QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("DejaVu Sans")};
+    families += font.families();
+    QFont latin = font;
+    latin.setFamilies(families);
+    return latin;
+}
+
 } // namespace wed

@@ -12,4 +12,10 @@ QFont songFont(qreal points);
 // pair frame's caption size) does not pass to it.
 QFont ownDefaultFont();
 
+// A font for English texts: the same size and style, with proportional Latin families asked
+// for first (those a Windows system has, then free ones a Linux system or a Wine prefix may
+// have) and the font's own families after them, which draw the Chinese characters. The
+// families a Chinese font asks for may draw Latin letters as wide as Chinese ones.
+QFont latinFirst(const QFont& font);
+
 } // namespace wed

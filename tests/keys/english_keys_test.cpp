@@ -77,6 +77,10 @@ TEST_F(ChineseKeys, EditsWriteTheBytesTheEnglishWindowWrites) {
 // write what the Chinese window writes.
 TEST_F(EnglishKeys, StartsInEnglishAndWritesWhatTheChineseWindowWrites) {
     EXPECT_EQ(menus(), (QStringList{"File", "Edit", "Item", "Tools", "Help"}));
+    // Each menu has its place in the bar, not only in the list behind its overflow button.
+    for (QAction* menu : form.menuBar()->actions())
+        EXPECT_TRUE(form.menuBar()->rect().contains(form.menuBar()->actionGeometry(menu)))
+            << menu->text().toStdString();
     EXPECT_EQ(form.label("Label1")->text(), QStringLiteral("Buyable from stage"));
     EXPECT_EQ(form.label("Label32")->text(), QStringLiteral("Name"));
     QComboBox* category = form.categoryBox();

@@ -2,6 +2,7 @@
 // overlap, in the window's fixed size. Run at Qt scale factors 1 and 2 (CMakeLists.txt).
 #include "base/language.h"
 #include "data/item_fields.h"
+#include "window/field_layout.h"
 #include "window/form1.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace wed {
 namespace {
@@ -47,8 +49,8 @@ const QWidget* panelOf(const QWidget* widget, const QWidget* client) {
 }
 
 // Whether the widget's font draws Latin letters each as wide as it needs: not the stand-in a
-// Wine prefix without the window's fonts gives, which draws every letter as wide as a Chinese
-// character, so that no English caption can be given its room.
+// Wine prefix gives for the window's Chinese fonts, which draws every letter as wide as a
+// Chinese character, so that no English caption can be given its room.
 bool proportional(const QWidget* widget) {
     const QFontMetrics metrics(widget->font());
     return metrics.horizontalAdvance(QStringLiteral("iiii")) <
@@ -58,8 +60,9 @@ bool proportional(const QWidget* widget) {
 TEST_F(EnglishLayout, EveryTextFitsItsWidgetAndNoLabelsTextsOverlap) {
     Form1 form;
     form.show();
-    if (!proportional(form.label("Label1")))
-        GTEST_SKIP() << "no font here draws Latin letters narrower than Chinese characters";
+    ASSERT_TRUE(proportional(form.label("Label1")))
+        << form.label("Label1")->font().family().toStdString()
+        << " draws Latin letters as wide as Chinese characters";
     ASSERT_NE(form.label("Label1")->text(), categoryFields(CategoryId::Weapon).fields[0].caption);
 
     struct Shown {
@@ -139,6 +142,19 @@ TEST_F(EnglishLayout, EveryTextFitsItsWidgetAndNoLabelsTextsOverlap) {
     for (QAction* menu : bar->actions())
         EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu)))
             << menu->text().toStdString() << ": " << shown(bar->actionGeometry(menu));
+}
+
+// Where some captions of a panel need a smaller size than the Chinese ones had, the panel's
+// captions all take it, not each its own.
+TEST_F(EnglishLayout, CaptionsOfOnePanelStandInOneSize) {
+    Form1 form;
+    for (const Category& c : categories()) {
+        std::set<qreal> sizes;
+        for (const FieldLayout& at : fieldLayouts(c.id))
+            sizes.insert(form.label(at.label)->font().pointSizeF());
+        EXPECT_EQ(sizes.size(), size_t(1)) << c.word.toStdString() << ": " << *sizes.begin()
+                                           << " to " << *sizes.rbegin() << " points";
+    }
 }
 
 } // namespace
