@@ -36,6 +36,7 @@ struct Edit {
     // Of the insertions at one place: before the others, in the order of their turns, or after
     // them.
     enum class Among { First, InTurn, Last } among = Among::InTurn;
+    bool moved = false; // made on the lines of a record the set moves, which take it along
 
     // Where an insertion stands among those at its place, in file order.
     std::pair<int, size_t> rank() const { return {int(among), planned}; }
@@ -72,6 +73,7 @@ class Planner {
         if (!plan_.outcome.done())
             return std::move(plan_);
         plan_.refusedAt = -1;
+        std::erase_if(edits_, [](const Edit& edit) { return edit.moved; });
         markOverlaps();
         order();
         return std::move(plan_);
@@ -577,33 +579,45 @@ class Planner {
         const qsizetype end =
             last + 1 < items().lineCount() ? items().lineStart(last + 1) : items().bytes().size();
         QByteArray bytes = items().bytes().sliced(begin, end - begin);
-        std::vector<size_t> taken;
-        for (size_t k = 0; k < edits_.size(); ++k) {
+        findEarlierEdits();
+        std::vector<size_t> taken = editsOfRecord_.value(header);
+        for (const size_t k : taken) {
             const Edit& edit = edits_[k];
-            if (edit.file != GameFile::Items || isMove(changes_[edit.change]) ||
-                headerOf(edit.change) != header)
-                continue;
             const ChangeKind kind = changes_[edit.change].kind;
             if ((kind != ChangeKind::Key && kind != ChangeKind::Record) ||
                 edit.splice.offset < begin || edit.splice.offset + edit.splice.removed.size() > end)
                 return std::nullopt;
-            taken.push_back(k);
         }
         // From the end of the record towards its start, so that each offset still holds.
         std::stable_sort(taken.begin(), taken.end(), [&](size_t a, size_t b) {
             return edits_[a].splice.offset > edits_[b].splice.offset;
         });
-        for (const size_t k : taken)
+        for (const size_t k : taken) {
             bytes.replace(edits_[k].splice.offset - begin, edits_[k].splice.removed.size(),
                           edits_[k].splice.inserted);
-        std::sort(taken.begin(), taken.end());
-        for (auto k = taken.rbegin(); k != taken.rend(); ++k)
-            edits_.erase(edits_.begin() + qsizetype(*k));
+            edits_[k].moved = true;
+        }
         const LineBuffer moved(std::move(bytes));
         Lines lines;
         for (qsizetype k = 0, end = lastLineOf(moved); k <= end; ++k)
             lines.append(moved.lineBytes(k).toByteArray());
         return lines.isEmpty() ? std::nullopt : std::optional(lines);
+    }
+
+    // The byte changes made so far of each record and name record, by their index. Every
+    // change that moves or adds nothing is planned before the moves: the first move finds them
+    // all, once.
+    void findEarlierEdits() {
+        if (editsFound_)
+            return;
+        editsFound_ = true;
+        for (size_t k = 0; k < edits_.size(); ++k) {
+            const Change& change = changes_[edits_[k].change];
+            if (edits_[k].file == GameFile::Items)
+                editsOfRecord_[headerOf(edits_[k].change)].push_back(k);
+            else if (change.kind == ChangeKind::Names && change.nowLines && change.baseLines)
+                nameEdits_.insert(change.item.id, qsizetype(k));
+        }
     }
 
     void planNameMove(size_t i) {
@@ -618,14 +632,11 @@ class Planner {
             return;
         std::optional<Lines> lines = game_.nameRecordLines(change.item.id);
         // A change of the record's lines the set made goes with it.
-        for (size_t k = 0; k < edits_.size(); ++k)
-            if (const Change& other = changes_[edits_[k].change];
-                other.kind == ChangeKind::Names && other.item.id == change.item.id &&
-                other.nowLines && edits_[k].file == GameFile::Names) {
-                lines = other.nowLines;
-                edits_.erase(edits_.begin() + qsizetype(k));
-                break;
-            }
+        findEarlierEdits();
+        if (const qsizetype k = nameEdits_.value(change.item.id, -1); k >= 0) {
+            lines = changes_[edits_[size_t(k)].change].nowLines;
+            edits_[size_t(k)].moved = true;
+        }
         add(GameFile::Names, removeNameRecord(record), i);
         add(GameFile::Names, insertNameRecord(change, *lines), i);
     }
@@ -825,6 +836,11 @@ class Planner {
         bool first = false;    // following none: before the first record
     };
     QHash<QString, NamePlace> namesAfter_;
+    // The byte changes made before the moves, by the header of their record or the id of their
+    // name record (a name record's change is one replacement).
+    bool editsFound_ = false;
+    QHash<qsizetype, std::vector<size_t>> editsOfRecord_;
+    QHash<QString, qsizetype> nameEdits_;
     // Where the records the set moves go, by their reference.
     QHash<QString, qsizetype> movedTo_;
     mutable std::vector<RecordEntry> inFileOrder_;                 // every record, for the moves
