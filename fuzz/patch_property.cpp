@@ -4,6 +4,7 @@
 #include "base/code_page.h"
 #include "data/item_fields.h"
 #include "data/record_scan.h"
+#include "edit/line_splices.h"
 #include "game/folder_diff.h"
 #include "game/patch_file.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <random>
 
 namespace wed::fuzz {
 namespace {
@@ -120,6 +122,21 @@ QMap<QString, Lines> recordsOf(const GameData& game) {
     return records;
 }
 
+// Every record's reference in file order, then every name record's "<id>" in file order.
+QStringList orderOf(const GameData& game) {
+    std::vector<std::pair<qsizetype, QString>> records;
+    for (const Category& c : categories())
+        for (const RecordEntry& record : game.records(c.id))
+            records.emplace_back(record.header, refText(record.ref));
+    std::sort(records.begin(), records.end());
+    QStringList order;
+    for (const auto& record : records)
+        order.append(record.second);
+    for (const qsizetype opening : nameOpenings(game))
+        order.append(decodeAnsi(game.names().lineBytes(opening)));
+    return order;
+}
+
 QString applyPatchText(const QString& path, const Case& c) {
     GameData a;
     if (!folder(path, c.files[0], c.files[1], a))
@@ -133,6 +150,86 @@ QString applyPatchText(const QString& path, const Case& c) {
                      read(path + QStringLiteral("/Text/Weapon.txt")) != c.files[1]))
         return QStringLiteral("a set that was not written changed the files");
     return {};
+}
+
+// A file's lines in pieces: what comes before the first piece, then each piece from a line that
+// opens one to the line before the next; and whether the file ended with a line end.
+struct Pieces {
+    Lines before;
+    std::vector<Lines> pieces;
+    bool lineEnd = false;
+};
+
+template <typename Opens> Pieces piecesOf(const QByteArray& bytes, Opens opens) {
+    Pieces split;
+    const LineBuffer lines(bytes);
+    split.lineEnd = bytes.endsWith("\r\n");
+    for (qsizetype i = 0, last = lastLineOf(lines); i <= last; ++i) {
+        const QByteArray line = lines.lineBytes(i).toByteArray();
+        if (opens(line))
+            split.pieces.emplace_back();
+        (split.pieces.empty() ? split.before : split.pieces.back()).append(line);
+    }
+    return split;
+}
+
+QByteArray bytesOf(const Pieces& split) {
+    Lines lines = split.before;
+    for (const Lines& piece : split.pieces)
+        lines += piece;
+    const QByteArray bytes = lines.join("\r\n");
+    return split.lineEnd ? bytes + "\r\n" : bytes;
+}
+
+// The pieces of `a` with some of them dropped, some taken from `b` (one that opens with the same
+// line in its place, the others put in anywhere), and a few moved elsewhere.
+Pieces shuffled(Pieces a, const Pieces& b, std::mt19937& random) {
+    std::vector<Lines> pieces;
+    std::vector<bool> used(b.pieces.size(), false);
+    for (Lines& piece : a.pieces) {
+        if (random() % 8 == 0)
+            continue;
+        for (size_t k = 0; k < b.pieces.size(); ++k)
+            if (!used[k] && b.pieces[k].front() == piece.front() && random() % 2 == 0) {
+                piece = b.pieces[k];
+                used[k] = true;
+                break;
+            }
+        pieces.push_back(std::move(piece));
+    }
+    const auto anywhere = [&] {
+        return pieces.begin() + qsizetype(random() % (pieces.size() + 1));
+    };
+    for (size_t k = 0; k < b.pieces.size(); ++k)
+        if (!used[k] && random() % 2 == 0)
+            pieces.insert(anywhere(), b.pieces[k]);
+    for (int moves = int(random() % 4); moves > 0 && !pieces.empty(); --moves) {
+        const auto from = pieces.begin() + qsizetype(random() % pieces.size());
+        Lines piece = std::move(*from);
+        pieces.erase(from);
+        pieces.insert(anywhere(), std::move(piece));
+    }
+    a.pieces = std::move(pieces);
+    return a;
+}
+
+// B made from A: its records and name records, some changed, dropped or added as B has them,
+// a few of them moved.
+Case reordered(const Case& c, QByteArrayView input) {
+    std::mt19937 random(uint(qHash(input, 0)));
+    const auto opening = [](QByteArrayView line) {
+        return line.size() >= 2 && line.startsWith('<') && line.endsWith('>');
+    };
+    Case moved = c;
+    moved.files[2] = bytesOf(shuffled(piecesOf(c.files[0], isRecordHeaderLine),
+                                      piecesOf(c.files[2], isRecordHeaderLine), random));
+    Pieces names = shuffled(piecesOf(c.files[1], opening), piecesOf(c.files[3], opening), random);
+    // Each name record but the last ends with its empty line, as the file parts them.
+    for (size_t k = 0; k + 1 < names.pieces.size(); ++k)
+        if (!names.pieces[k].back().isEmpty())
+            names.pieces[k].append(QByteArray());
+    moved.files[3] = bytesOf(names);
+    return moved;
 }
 
 QString roundTrip(const QString& path, const Case& c) {
@@ -169,9 +266,14 @@ QString roundTrip(const QString& path, const Case& c) {
         return QStringLiteral("a diff applied to its base does not give the folder's records: ") +
                differing.join(u' ');
     }
+    if (orderOf(a) != orderOf(b))
+        return QStringLiteral("a diff applied to its base does not give the folder's order: ") +
+               orderOf(a).join(u' ') + QStringLiteral(" against ") + orderOf(b).join(u' ');
     if (outsideLines(a, GameFile::Items) != outside[0] ||
         outsideLines(a, GameFile::Names) != outside[1])
         return QStringLiteral("a diff applied to its base changed lines outside the records");
+    if (a.plan(back.changes).changesBytes())
+        return QStringLiteral("a diff applied twice changed the files again");
     return {};
 }
 
@@ -183,7 +285,9 @@ QString checkPatchPath(QByteArrayView input) {
     if (const QString broken = applyPatchText(dir.filePath(QStringLiteral("patched")), c);
         !broken.isEmpty())
         return broken;
-    return roundTrip(dir.path(), c);
+    if (const QString broken = roundTrip(dir.path(), c); !broken.isEmpty())
+        return broken;
+    return roundTrip(dir.path(), reordered(c, input));
 }
 
 } // namespace wed::fuzz

@@ -10,7 +10,9 @@ namespace wed::fuzz {
 //
 // Holds when: the patch text, read and applied to A, leaves A's files byte-identical unless it
 // was written; and when both folders decode cleanly, apply(diff(A, B)) on a copy of A gives B
-// byte for byte in every record and name record, and keeps A's lines outside records. Not
+// byte for byte in every record and name record, in B's order, keeps A's lines outside records,
+// and applied once more changes nothing; the same for a B made of A's records and name records
+// with a few moved elsewhere, some dropped and some changed or added as B has them. Not
 // where A's name file opens an id twice (taking its name record away makes the next "<id>" the
 // record, which no change set can avoid), nor where a record of either folder lacks its end
 // line: such a record takes in every line up to the next record, and a set that keeps A's

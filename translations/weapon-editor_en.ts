@@ -31,6 +31,18 @@
         <translation>&quot;%1&quot;</translation>
     </message>
     <message>
+        <source>移动 %1：从 %2 之后 → 到 %3 之后</source>
+        <translation>%1 moved: from after %2 → to after %3</translation>
+    </message>
+    <message>
+        <source>在 %1 之后</source>
+        <translation>after %1</translation>
+    </message>
+    <message>
+        <source>最前面</source>
+        <translation>the start</translation>
+    </message>
+    <message>
         <source>%1 %2：%3</source>
         <translation>%1 %2: %3</translation>
     </message>
@@ -1140,8 +1152,12 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>A line has five columns separated by tabs; this one has %1.</translation>
     </message>
     <message>
-        <source>不认识的种类“%1”：种类是 key、record、add、remove 或 names。</source>
-        <translation>Unknown kind &quot;%1&quot;: the kinds are key, record, add, remove and names.</translation>
+        <source>不认识的种类“%1”：种类是 key、record、add、remove、names 或 move。</source>
+        <translation>Unknown kind &quot;%1&quot;: the kinds are key, record, add, remove, names and move.</translation>
+    </message>
+    <message>
+        <source>move 这一种修改要写物品（名字记录写 &lt;编号&gt;），第三列写 -，然后是它原来和现在跟随的记录（最前面写 -）。</source>
+        <translation>A move takes the item (&lt;id&gt; for a name record), - in the third column, then the records it followed before and follows now (- for first).</translation>
     </message>
     <message>
         <source>有不认识的转义：只有 \\、\t、\n、\r、\e 和 \-。</source>
@@ -1262,6 +1278,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>名字记录</source>
         <translation>Name record</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Place</translation>
     </message>
     <message>
         <source>与原版比较</source>

@@ -61,11 +61,23 @@ QJsonValue linesJson(const std::optional<Lines>& lines) {
     return array;
 }
 
+QJsonValue placeJson(const Change& change, const std::optional<ItemRef>& after) {
+    if (!after)
+        return QJsonValue::Null;
+    return change.kind == ChangeKind::NameMove ? after->id : refText(*after);
+}
+
 QJsonValue valueJson(const std::optional<QByteArray>& value) {
     return value ? QJsonValue(decodeAnsi(*value)) : QJsonValue::Null;
 }
 
 } // namespace
+
+QString placeText(const Change& change, const std::optional<ItemRef>& after) {
+    if (!after)
+        return ChangeWords::tr("最前面");
+    return change.kind == ChangeKind::NameMove ? u'<' + after->id + u'>' : refText(*after);
+}
 
 QString valueText(const std::optional<QByteArray>& value) {
     return value ? ChangeWords::tr("“%1”").arg(decodeAnsi(*value)) : none();
@@ -99,6 +111,11 @@ QString describeChange(const Change& change, const GameData& names) {
             .arg(change.item.id, nameRecordText(*change.baseLines, layout),
                  nameRecordText(*change.nowLines, layout));
     }
+    case ChangeKind::Move:
+    case ChangeKind::NameMove:
+        return ChangeWords::tr("移动 %1：从 %2 之后 → 到 %3 之后")
+            .arg(change.kind == ChangeKind::Move ? item : u'<' + change.item.id + u'>',
+                 placeText(change, change.baseAfter), placeText(change, change.after));
     }
     return {};
 }
@@ -118,6 +135,8 @@ QString describeConflict(const Change& change, const ChangeResult& result, const
     QString now;
     if (change.kind == ChangeKind::Key)
         now = valueText(result.current);
+    else if (isMove(change))
+        now = ChangeWords::tr("在 %1 之后").arg(placeText(change, result.currentAfter));
     else if (!result.currentLines)
         now = none();
     else if (change.kind == ChangeKind::Names)
@@ -128,9 +147,9 @@ QString describeConflict(const Change& change, const ChangeResult& result, const
 }
 
 QJsonObject changeJson(const Change& change) {
-    static const char* const kinds[] = {"key", "record", "add", "remove", "names"};
+    static const char* const kinds[] = {"key", "record", "add", "remove", "names", "move", "move"};
     QJsonObject object{{"kind", kinds[int(change.kind)]}};
-    if (change.kind == ChangeKind::Names)
+    if (change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove)
         object.insert("id", change.item.id);
     else
         object.insert("item", refText(change.item));
@@ -139,6 +158,11 @@ QJsonObject changeJson(const Change& change) {
         object.insert("occurrence", change.keyOccurrence);
         object.insert("base", valueJson(change.base));
         object.insert("new", valueJson(change.now));
+        return object;
+    }
+    if (isMove(change)) {
+        object.insert("base", placeJson(change, change.baseAfter));
+        object.insert("new", placeJson(change, change.after));
         return object;
     }
     if (change.after)

@@ -23,8 +23,11 @@ QString sideText(const Change& change, const std::optional<QByteArray>& value,
 QString describeConflict(const Change& change, const ChangeResult& result, const GameData& names);
 
 // A change as JSON: kind, item (or id), key and occurrence or place, base and new (a value, a
-// record's lines, or null).
+// record's lines, for a move the record it follows, or null).
 QJsonObject changeJson(const Change& change);
+
+// Where a moved record stands: after the record (or "<id>" name record) named, or "最前面".
+QString placeText(const Change& change, const std::optional<ItemRef>& after);
 
 // A value or lines as the user reads them: the text, or "（无）" for none.
 QString valueText(const std::optional<QByteArray>& value);

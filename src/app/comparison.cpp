@@ -64,7 +64,7 @@ void Comparison::recompute() {
     for (const Change& change : changes_) {
         if (change.kind == ChangeKind::Add) {
             added_.push_back(refText(change.item));
-        } else if (change.kind == ChangeKind::Names) {
+        } else if (change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove) {
             // A name record belongs to an id: every item with the id changes with it.
             for (const Category& c : categories())
                 for (const RecordEntry& record : game.records(c.id))
@@ -96,6 +96,11 @@ ChangeSet Comparison::revert(const std::vector<size_t>& rows) const {
         Change change = changes_.at(row);
         std::swap(change.base, change.now);
         std::swap(change.baseLines, change.nowLines);
+        if (isMove(change)) {
+            std::swap(change.baseAfter, change.after);
+            back.push_back(std::move(change));
+            continue;
+        }
         change.after.reset();
         if (change.kind == ChangeKind::Add) {
             change.kind = ChangeKind::Remove;

@@ -36,6 +36,7 @@ struct Edit {
     // Of the insertions at one place: before the others, in the order of their turns, or after
     // them.
     enum class Among { First, InTurn, Last } among = Among::InTurn;
+    bool moved = false; // made on the lines of a record the set moves, which take it along
 
     // Where an insertion stands among those at its place, in file order.
     std::pair<int, size_t> rank() const { return {int(among), planned}; }
@@ -72,6 +73,7 @@ class Planner {
         if (!plan_.outcome.done())
             return std::move(plan_);
         plan_.refusedAt = -1;
+        std::erase_if(edits_, [](const Edit& edit) { return edit.moved; });
         markOverlaps();
         order();
         return std::move(plan_);
@@ -81,9 +83,10 @@ class Planner {
     const LineBuffer& items() const { return game_.items(); }
 
     // The order the changes are planned in: the set's, except that a record (or name record)
-    // the set adds comes after the one it follows, where the set adds that one, and an added
-    // record after the one its id gets added with an earlier occurrence. Each then finds where
-    // those go, and an added record's reference names it after the set too.
+    // the set adds or moves comes after the one it follows, where the set adds or moves that
+    // one, and an added record after those of its id added or moved with an earlier
+    // occurrence; with moves, after every change that adds or moves nothing. Each then finds
+    // where those go, and an added record's reference names it after the set too.
     std::vector<size_t> planningOrder() const {
         const size_t n = changes_.size();
         QHash<QString, qsizetype> added;
@@ -91,26 +94,40 @@ class Planner {
         for (size_t i = 0; i < n; ++i)
             if (const std::optional<QString> key = addedKey(changes_[i])) {
                 added.insert(*key, qsizetype(i));
-                if (changes_[i].kind == ChangeKind::Add)
+                if (changes_[i].kind == ChangeKind::Add || changes_[i].kind == ChangeKind::Move)
                     ofId[refText({changes_[i].item.category, changes_[i].item.id, 1})].push_back(i);
             }
         if (added.isEmpty())
             return iota(n);
-        std::vector<std::array<qsizetype, 2>> needs(n, {-1, -1});
+        std::vector<std::array<qsizetype, 3>> needs(n, {-1, -1, -1});
         for (size_t i = 0; i < n; ++i)
             if (const Change& change = changes_[i]; addedKey(change) && change.after)
-                needs[i][0] =
-                    added.value(change.kind == ChangeKind::Names ? nameKey(change.after->id)
-                                                                 : refText(*change.after),
-                                -1);
+                needs[i][0] = added.value(
+                    ofNames(change) ? nameKey(change.after->id) : refText(*change.after), -1);
         for (std::vector<size_t>& id : ofId) {
             std::stable_sort(id.begin(), id.end(), [&](size_t a, size_t b) {
                 return changes_[a].item.occurrence < changes_[b].item.occurrence;
             });
-            for (size_t k = 1; k < id.size(); ++k)
-                needs[id[k]][1] = qsizetype(id[k - 1]);
+            // An added record goes after the earlier ones of its id the set adds or moves.
+            std::array<qsizetype, 2> last{-1, -1};
+            for (const size_t k : id) {
+                const bool move = changes_[k].kind == ChangeKind::Move;
+                if (!move)
+                    std::copy(last.begin(), last.end(), needs[k].begin() + 1);
+                last[move ? 1 : 0] = qsizetype(k);
+            }
         }
-        return afterTheirNeeds(needs);
+        std::vector<size_t> turns = afterTheirNeeds(needs);
+        // A move takes its record as the set's other changes leave it: those come first.
+        const auto moves = [&](size_t i) { return isMove(changes_[i]); };
+        if (std::any_of(turns.begin(), turns.end(), moves))
+            std::stable_partition(turns.begin(), turns.end(),
+                                  [&](size_t i) { return !addedKey(changes_[i]); });
+        return turns;
+    }
+
+    static bool ofNames(const Change& change) {
+        return change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
     }
 
     static std::vector<size_t> iota(size_t n) {
@@ -121,11 +138,12 @@ class Planner {
 
     static QString nameKey(const QString& id) { return u'<' + id + u'>'; }
 
-    // The reference of a record the change adds ("<id>" for a name record), or none.
+    // The reference of a record the change adds or moves ("<id>" for a name record), or none.
     static std::optional<QString> addedKey(const Change& change) {
-        if (change.kind == ChangeKind::Add)
+        if (change.kind == ChangeKind::Add || change.kind == ChangeKind::Move)
             return refText(change.item);
-        if (change.kind == ChangeKind::Names && !change.baseLines && change.nowLines)
+        if ((change.kind == ChangeKind::Names && !change.baseLines && change.nowLines) ||
+            change.kind == ChangeKind::NameMove)
             return nameKey(change.item.id);
         return std::nullopt;
     }
@@ -133,7 +151,7 @@ class Planner {
     // Each change after the changes it needs, otherwise in the set's order (of a set whose needs
     // go round, one is left unmet). Without recursion: a long chain of additions is no deep
     // stack.
-    static std::vector<size_t> afterTheirNeeds(const std::vector<std::array<qsizetype, 2>>& needs) {
+    static std::vector<size_t> afterTheirNeeds(const std::vector<std::array<qsizetype, 3>>& needs) {
         enum : char { Waiting, Visiting, Planned };
         std::vector<char> state(needs.size(), Waiting);
         std::vector<size_t> turns, stack;
@@ -171,6 +189,10 @@ class Planner {
             return planRecord(i);
         case ChangeKind::Names:
             return planNames(i);
+        case ChangeKind::Move:
+            return planMove(i);
+        case ChangeKind::NameMove:
+            return planNameMove(i);
         }
     }
 
@@ -399,10 +421,12 @@ class Planner {
                 break;
             if (std::binary_search(removed_.begin(), removed_.end(), header))
                 continue;
-            earlier = header;
+            // One the set moves stands where it goes.
+            earlier = movedTo_.value(refText({item.category, item.id, k}),
+                                     game_.recordLast(item.category, header));
             ++kept;
         }
-        return earlier < 0 ? -1 : game_.recordLast(item.category, earlier);
+        return earlier;
     }
 
     // The line an added record goes after: the end of the record it follows (or, for a record
@@ -417,6 +441,8 @@ class Planner {
                     first = std::min(first, game_.itemIndex().headers(c.id).front());
             return first < items().lineCount() ? first - 1 : lastLineOf(items());
         }
+        if (movedTo_.contains(refText(*change.after)))
+            return movedTo_.value(refText(*change.after));
         if (replacedUntil_.contains(refText(*change.after)))
             return replacedUntil_.value(refText(*change.after));
         if (const qsizetype header = headerOf(*change.after); header >= 0)
@@ -460,8 +486,8 @@ class Planner {
     Splice insertNameRecord(const Change& change, Lines lines) {
         NamePlace place{change.after ? game_.nameRecord(change.after->id) : NameRecordLines{},
                         !change.after};
-        const bool followsAdded =
-            place.after.opening < 0 && change.after && namesAfter_.contains(change.after->id);
+        // Following one the set adds or moves: where that one goes.
+        const bool followsAdded = change.after && namesAfter_.contains(change.after->id);
         if (followsAdded)
             place = namesAfter_.value(change.after->id);
         namesAfter_.insert(change.item.id, place);
@@ -488,6 +514,148 @@ class Planner {
                 line.size() >= 2 && line.startsWith('<') && line.endsWith('>'))
                 return i;
         return -1;
+    }
+
+    // A move, three-way on the record it follows: where that is the one the move goes after
+    // (and that one stays), nothing to do; where it is the one the base had, the record goes,
+    // with the set's other changes of it, after the new one (or where the set puts that one);
+    // anything else, or a record the folder lacks, is a conflict.
+    bool moveThreeWay(size_t i, const std::optional<ItemRef>& current, bool placed) {
+        const Change& change = changes_[i];
+        ChangeResult& result = plan_.results[i];
+        result.currentAfter = current;
+        if (current == change.after && !placed)
+            return result.state = ChangeState::AlreadyThere, false;
+        if (current != change.baseAfter || change.after == change.item)
+            return result.state = ChangeState::Conflict, false;
+        return true;
+    }
+
+    void planMove(size_t i) {
+        const Change& change = changes_[i];
+        const qsizetype header = headerOf(i);
+        if (header < 0) {
+            plan_.results[i].state = ChangeState::Conflict;
+            return;
+        }
+        const bool placed = change.after && (movedTo_.contains(refText(*change.after)) ||
+                                             addedAfter_.contains(refText(*change.after)));
+        if (!moveThreeWay(i, recordBefore(header), placed))
+            return;
+        const qsizetype last = game_.recordLast(change.item.category, header);
+        const std::optional<Lines> lines = takeChangesOf(header, last);
+        if (!lines) {
+            plan_.results[i].state = ChangeState::Conflict;
+            return;
+        }
+        const qsizetype place = placeOf(change);
+        movedTo_.insert(refText(change.item), place);
+        add(GameFile::Items, removeLines(items(), header, last), i);
+        add(GameFile::Items, insertLinesAfter(items(), place, *lines), i);
+    }
+
+    // The record that stands before the one at `header` in the folder, of any category.
+    std::optional<ItemRef> recordBefore(qsizetype header) const {
+        if (inFileOrder_.empty()) {
+            for (const Category& c : categories()) {
+                const std::vector<RecordEntry> some = game_.records(c.id);
+                inFileOrder_.insert(inFileOrder_.end(), some.begin(), some.end());
+            }
+            std::sort(
+                inFileOrder_.begin(), inFileOrder_.end(),
+                [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
+        }
+        const auto at = std::lower_bound(
+            inFileOrder_.begin(), inFileOrder_.end(), header,
+            [](const RecordEntry& record, qsizetype line) { return record.header < line; });
+        return at == inFileOrder_.begin() ? std::nullopt : std::optional((at - 1)->ref);
+    }
+
+    // The record's lines (header to last) as the set's key and record changes of it leave them,
+    // those changes' bytes then going with the move; none when a change of it reaches beyond
+    // it or removes it.
+    std::optional<Lines> takeChangesOf(qsizetype header, qsizetype last) {
+        const qsizetype begin = items().lineStart(header);
+        const qsizetype end =
+            last + 1 < items().lineCount() ? items().lineStart(last + 1) : items().bytes().size();
+        QByteArray bytes = items().bytes().sliced(begin, end - begin);
+        findEarlierEdits();
+        std::vector<size_t> taken = editsOfRecord_.value(header);
+        for (const size_t k : taken) {
+            const Edit& edit = edits_[k];
+            const ChangeKind kind = changes_[edit.change].kind;
+            if ((kind != ChangeKind::Key && kind != ChangeKind::Record) ||
+                edit.splice.offset < begin || edit.splice.offset + edit.splice.removed.size() > end)
+                return std::nullopt;
+        }
+        // From the end of the record towards its start, so that each offset still holds.
+        std::stable_sort(taken.begin(), taken.end(), [&](size_t a, size_t b) {
+            return edits_[a].splice.offset > edits_[b].splice.offset;
+        });
+        for (const size_t k : taken) {
+            bytes.replace(edits_[k].splice.offset - begin, edits_[k].splice.removed.size(),
+                          edits_[k].splice.inserted);
+            edits_[k].moved = true;
+        }
+        const LineBuffer moved(std::move(bytes));
+        Lines lines;
+        for (qsizetype k = 0, end = lastLineOf(moved); k <= end; ++k)
+            lines.append(moved.lineBytes(k).toByteArray());
+        return lines.isEmpty() ? std::nullopt : std::optional(lines);
+    }
+
+    // The byte changes made so far of each record and name record, by their index. Every
+    // change that moves or adds nothing is planned before the moves: the first move finds them
+    // all, once.
+    void findEarlierEdits() {
+        if (editsFound_)
+            return;
+        editsFound_ = true;
+        for (size_t k = 0; k < edits_.size(); ++k) {
+            const Change& change = changes_[edits_[k].change];
+            if (edits_[k].file == GameFile::Items)
+                editsOfRecord_[headerOf(edits_[k].change)].push_back(k);
+            else if (change.kind == ChangeKind::Names && change.nowLines && change.baseLines)
+                nameEdits_.insert(change.item.id, qsizetype(k));
+        }
+    }
+
+    void planNameMove(size_t i) {
+        const Change& change = changes_[i];
+        const NameRecordLines record = game_.nameRecord(change.item.id);
+        if (record.opening < 0) {
+            plan_.results[i].state = ChangeState::Conflict;
+            return;
+        }
+        const bool placed = change.after && namesAfter_.contains(change.after->id);
+        if (!moveThreeWay(i, nameRecordBefore(record.opening), placed))
+            return;
+        std::optional<Lines> lines = game_.nameRecordLines(change.item.id);
+        // A change of the record's lines the set made goes with it.
+        findEarlierEdits();
+        if (const qsizetype k = nameEdits_.value(change.item.id, -1); k >= 0) {
+            lines = changes_[edits_[size_t(k)].change].nowLines;
+            edits_[size_t(k)].moved = true;
+        }
+        add(GameFile::Names, removeNameRecord(record), i);
+        add(GameFile::Names, insertNameRecord(change, *lines), i);
+    }
+
+    // The name record before the one that opens at `opening`: the first record of each id.
+    std::optional<ItemRef> nameRecordBefore(qsizetype opening) const {
+        if (nameOrder_.empty())
+            for (qsizetype k = 0; k < names().lineCount(); ++k)
+                if (const QByteArrayView line = names().lineBytes(k);
+                    line.size() >= 2 && line.startsWith('<') && line.endsWith('>'))
+                    if (QString id = decodeAnsi(line.sliced(1, line.size() - 2));
+                        game_.nameRecord(id).opening == k)
+                        nameOrder_.emplace_back(k, std::move(id));
+        const auto at = std::lower_bound(nameOrder_.begin(), nameOrder_.end(), opening,
+                                         [](const std::pair<qsizetype, QString>& entry,
+                                            qsizetype line) { return entry.first < line; });
+        if (at == nameOrder_.begin())
+            return std::nullopt;
+        return ItemRef{CategoryId::Weapon, (at - 1)->second, 1};
     }
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
@@ -668,6 +836,15 @@ class Planner {
         bool first = false;    // following none: before the first record
     };
     QHash<QString, NamePlace> namesAfter_;
+    // The byte changes made before the moves, by the header of their record or the id of their
+    // name record (a name record's change is one replacement).
+    bool editsFound_ = false;
+    QHash<qsizetype, std::vector<size_t>> editsOfRecord_;
+    QHash<QString, qsizetype> nameEdits_;
+    // Where the records the set moves go, by their reference.
+    QHash<QString, qsizetype> movedTo_;
+    mutable std::vector<RecordEntry> inFileOrder_;                 // every record, for the moves
+    mutable std::vector<std::pair<qsizetype, QString>> nameOrder_; // name records' openings
     // Of each id (by its first reference), where the last record the set adds of it goes.
     QHash<QString, qsizetype> addedOfId_;
     size_t turn_ = 0; // of the change being planned

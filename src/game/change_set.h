@@ -16,12 +16,14 @@ using Lines = QList<QByteArray>;
 
 // What one change of a change set does to a game folder.
 enum class ChangeKind {
-    Key,    // one key line of an item: its value from base to now (none: no such line)
-    Record, // an item's whole record, its lines from base to now
-    Add,    // an item added: its record `nowLines`, after the record `after` (none: first)
-    Remove, // an item removed: its record `baseLines`
-    Names,  // the name record of an id, from base to now; added (after the name record of
-            // after->id) or removed when one side is none
+    Key,      // one key line of an item: its value from base to now (none: no such line)
+    Record,   // an item's whole record, its lines from base to now
+    Add,      // an item added: its record `nowLines`, after the record `after` (none: first)
+    Remove,   // an item removed: its record `baseLines`
+    Names,    // the name record of an id, from base to now; added (after the name record of
+              // after->id) or removed when one side is none
+    Move,     // an item's record, as it is, from after `baseAfter` to after `after`
+    NameMove, // the name record of an id, likewise, after name records of those ids
 };
 
 // One change. Values are the file's bytes and are written as they stand, unless `typed` says
@@ -41,7 +43,8 @@ struct Change {
     // Record, Add, Remove, Names: the lines, the header line (or "<id>") first.
     std::optional<Lines> baseLines;
     std::optional<Lines> nowLines;
-    std::optional<ItemRef> after; // Add, Names added: the record it follows
+    std::optional<ItemRef> after;     // Add, Names added, the moves: the record it follows
+    std::optional<ItemRef> baseAfter; // the moves: the record it followed in the base
 
     bool operator==(const Change&) const = default;
 };
@@ -55,9 +58,14 @@ enum class ChangeState { Made, AlreadyThere, Conflict };
 
 struct ChangeResult {
     ChangeState state = ChangeState::Made;
-    std::optional<QByteArray> current; // Key: the folder's value
-    std::optional<Lines> currentLines; // the other kinds: the folder's lines
+    std::optional<QByteArray> current;   // Key: the folder's value
+    std::optional<Lines> currentLines;   // the other kinds: the folder's lines
+    std::optional<ItemRef> currentAfter; // the moves: the record it follows (none: first)
 };
+
+inline bool isMove(const Change& change) {
+    return change.kind == ChangeKind::Move || change.kind == ChangeKind::NameMove;
+}
 
 // A typed field value: the change that writes it to the item's key line of that key.
 Change typedChange(const ItemRef& item, QByteArrayView key, const QString& text);

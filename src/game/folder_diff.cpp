@@ -85,6 +85,32 @@ Lines outside(const GameData& game, GameFile file, const std::vector<RecordEntry
     return outside;
 }
 
+// Of the base's records (each with the index of the folder's record it is, -1 for none), those
+// that keep their place: the longest run that stands in the same order in both folders, so that
+// the fewest records move. Of runs as long, the one that ends earliest in the folder at every
+// step, so that the same folders give the same moves.
+std::vector<bool> keptInOrder(const std::vector<qsizetype>& match) {
+    std::vector<size_t> tails;                       // per run length, its last base index
+    std::vector<qsizetype> before(match.size(), -1); // the base index before, in its run
+    for (size_t i = 0; i < match.size(); ++i) {
+        if (match[i] < 0)
+            continue;
+        const auto at = std::lower_bound(
+            tails.begin(), tails.end(), match[i],
+            [&](size_t tail, qsizetype folderIndex) { return match[tail] < folderIndex; });
+        if (at != tails.begin())
+            before[i] = qsizetype(*(at - 1));
+        if (at == tails.end())
+            tails.push_back(i);
+        else
+            *at = i;
+    }
+    std::vector<bool> kept(match.size(), false);
+    for (qsizetype i = tails.empty() ? -1 : qsizetype(tails.back()); i >= 0; i = before[size_t(i)])
+        kept[size_t(i)] = true;
+    return kept;
+}
+
 class Differ {
   public:
     Differ(const GameData& base, const GameData& folder, DiffNotes& notes)
@@ -163,10 +189,26 @@ class Differ {
                 add(after[j], placeOf(after, j));
         };
         addAll(-1);
+        const std::vector<bool> kept = keptInOrder(match);
         for (size_t i = 0; i < before.size(); ++i) {
             compare(before[i], match[i]);
+            if (match[i] >= 0 && !kept[i])
+                changes_.push_back(moveOf(ChangeKind::Move, before[i].ref, placeOf(before, i),
+                                          placeOf(after, size_t(match[i]))));
             addAll(qsizetype(i));
         }
+    }
+
+    // A record that stands elsewhere among the others: where it was and where it is, each
+    // as the record it follows.
+    static Change moveOf(ChangeKind kind, const ItemRef& item, std::optional<ItemRef> was,
+                         std::optional<ItemRef> goes) {
+        Change change;
+        change.kind = kind;
+        change.item = item;
+        change.baseAfter = std::move(was);
+        change.after = std::move(goes);
+        return change;
     }
 
     // The record an added record follows in the folder: the one before it, of any category.
@@ -291,7 +333,21 @@ class Differ {
             }
         };
         addedAfter(-1);
-        for (const NameEntry& entry : before) {
+        std::vector<qsizetype> match(before.size(), -1);
+        for (size_t i = 0; i < before.size(); ++i)
+            match[i] = inFolder.value(before[i].opening, -1);
+        const std::vector<bool> kept = keptInOrder(match);
+        const auto nameBefore = [](const std::vector<NameEntry>& entries, qsizetype i) {
+            return i <= 0
+                       ? std::nullopt
+                       : std::optional(ItemRef{CategoryId::Weapon, entries[size_t(i) - 1].id, 1});
+        };
+        for (size_t i = 0; i < before.size(); ++i) {
+            const NameEntry& entry = before[i];
+            if (match[i] >= 0 && !kept[i])
+                changes_.push_back(moveOf(ChangeKind::NameMove, {CategoryId::Weapon, entry.id, 1},
+                                          nameBefore(before, qsizetype(i)),
+                                          nameBefore(after, match[i])));
             const auto at = inFolder.constFind(entry.opening);
             // Most name records are the same: their bytes are compared before any line is made.
             if (at != inFolder.constEnd() &&

@@ -21,7 +21,9 @@ struct DiffNotes {
 // The change set that makes `base` into `folder`: per record (every record, listed or not),
 // by its reference, the key lines that changed, or the whole record where lines were added,
 // removed or reordered; the records added, each after the record it follows in `folder`, and
-// those removed; per id, its name record changed, added or removed. In base's file order.
+// those removed; per id, its name record changed, added or removed; the records and name
+// records that stand elsewhere among the rest, as the fewest moves that put them there (the
+// longest run in the same order in both stays). In base's file order.
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes = nullptr);
 
 // The lines of a file that belong to no record, in order; in the name file, whose empty lines

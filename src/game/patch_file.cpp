@@ -25,6 +25,9 @@ const char* kindName(ChangeKind kind) {
         return "remove";
     case ChangeKind::Names:
         return "names";
+    case ChangeKind::Move:
+    case ChangeKind::NameMove:
+        return "move";
     }
     return "";
 }
@@ -80,6 +83,8 @@ class Writer {
 
   private:
     QString changeLine(const Change& change) {
+        if (change.kind == ChangeKind::Move || change.kind == ChangeKind::NameMove)
+            return moveLine(change);
         QString place = QStringLiteral("-");
         if (change.kind == ChangeKind::Key) {
             place = keyColumn(change);
@@ -93,6 +98,20 @@ class Writer {
         return QLatin1StringView(kindName(change.kind)) + u'\t' + item + u'\t' + place + u'\t' +
                (key ? value(change.base) : lines(change.baseLines)) + u'\t' +
                (key ? value(change.now) : lines(change.nowLines)) + u'\n';
+    }
+
+    // A move: the record ("<id>" for a name record), then where it stood and where it goes,
+    // each as the record it follows, "-" for first.
+    static QString moveLine(const Change& change) {
+        const bool names = change.kind == ChangeKind::NameMove;
+        const auto name = [&](const ItemRef& ref) {
+            return escaped(names ? u'<' + ref.id + u'>' : refText(ref));
+        };
+        const auto place = [&](const std::optional<ItemRef>& ref) {
+            return ref ? name(*ref) : QStringLiteral("-");
+        };
+        return QStringLiteral("move\t%1\t-\t%2\t%3\n")
+            .arg(name(change.item), place(change.baseAfter), place(change.after));
     }
 
     QString keyColumn(const Change& change) {
@@ -220,14 +239,15 @@ class Reader {
                                         .arg(columns.size())));
         Change change;
         const QString kind = columns[0];
-        const std::array<ChangeKind, 5> kinds{ChangeKind::Key, ChangeKind::Record, ChangeKind::Add,
-                                              ChangeKind::Remove, ChangeKind::Names};
+        const std::array<ChangeKind, 6> kinds{ChangeKind::Key,   ChangeKind::Record,
+                                              ChangeKind::Add,   ChangeKind::Remove,
+                                              ChangeKind::Names, ChangeKind::Move};
         const auto found = std::find_if(kinds.begin(), kinds.end(), [&](ChangeKind k) {
             return kind == QLatin1StringView(kindName(k));
         });
         if (found == kinds.end())
             return void(fail(line_, PatchWords::tr("不认识的种类“%1”：种类是 key、record、add、"
-                                                   "remove 或 names。")
+                                                   "remove、names 或 move。")
                                         .arg(kind)));
         change.kind = *found;
         std::optional<QString> item, place, base, now;
@@ -236,6 +256,8 @@ class Reader {
             (change.kind != ChangeKind::Key && !unescape(columns[2], place)))
             return void(fail(line_, PatchWords::tr("有不认识的转义：只有 \\\\、\\t、\\n、\\r、"
                                                    "\\e 和 \\-。")));
+        if (change.kind == ChangeKind::Move)
+            return readMove(change, item, place, base, now);
         if (!item || !readItem(change, *item))
             return;
         if (change.kind == ChangeKind::Key ? !readKey(change, columns[2])
@@ -243,6 +265,34 @@ class Reader {
             return;
         if (!readValues(change, base, now))
             return;
+        read_.changes.push_back(std::move(change));
+    }
+
+    // "move", the record ("<id>" for a name record), "-", and the records it follows before
+    // and after ("-" for first), named as the record is.
+    void readMove(Change& change, const std::optional<QString>& item,
+                  const std::optional<QString>& third, const std::optional<QString>& base,
+                  const std::optional<QString>& now) {
+        const bool names =
+            item && item->size() >= 2 && item->startsWith(u'<') && item->endsWith(u'>');
+        change.kind = names ? ChangeKind::NameMove : ChangeKind::Move;
+        const auto ref = [&](const QString& text) -> std::optional<ItemRef> {
+            if (!names)
+                return parseRef(text, 1, true);
+            if (text.size() < 2 || !text.startsWith(u'<') || !text.endsWith(u'>'))
+                return std::nullopt;
+            return ItemRef{CategoryId::Weapon, text.sliced(1, text.size() - 2), 1};
+        };
+        const std::optional<ItemRef> moved = item ? ref(*item) : std::nullopt;
+        const std::optional<ItemRef> was = base ? ref(*base) : std::nullopt;
+        const std::optional<ItemRef> goes = now ? ref(*now) : std::nullopt;
+        if (!moved || third || bool(was) != bool(base) || bool(goes) != bool(now))
+            return void(fail(line_, PatchWords::tr("move 这一种修改要写物品（名字记录写 <编号>），"
+                                                   "第三列写 -，然后是它原来和现在跟随的"
+                                                   "记录（最前面写 -）。")));
+        change.item = *moved;
+        change.baseAfter = was;
+        change.after = goes;
         read_.changes.push_back(std::move(change));
     }
 

@@ -40,6 +40,9 @@ QString fieldText(const Change& change) {
         return ComparisonWindow::tr("删除");
     case ChangeKind::Names:
         return ComparisonWindow::tr("名字记录");
+    case ChangeKind::Move:
+    case ChangeKind::NameMove:
+        return ComparisonWindow::tr("位置");
     }
     return {};
 }
@@ -97,10 +100,13 @@ void ComparisonWindow::fill() {
     table_->setRowCount(int(changes.size()));
     for (size_t row = 0; row < changes.size(); ++row) {
         const Change& change = changes[row];
+        const bool names = change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
         const QString cells[] = {
-            change.kind == ChangeKind::Names ? u'<' + change.item.id + u'>' : refText(change.item),
-            fieldText(change), sideText(change, change.base, change.baseLines, game),
-            sideText(change, change.now, change.nowLines, game)};
+            names ? u'<' + change.item.id + u'>' : refText(change.item), fieldText(change),
+            isMove(change) ? placeText(change, change.baseAfter)
+                           : sideText(change, change.base, change.baseLines, game),
+            isMove(change) ? placeText(change, change.after)
+                           : sideText(change, change.now, change.nowLines, game)};
         for (int column = 0; column < 4; ++column)
             table_->setItem(int(row), column, new QTableWidgetItem(cells[column]));
     }
@@ -111,7 +117,7 @@ void ComparisonWindow::fill() {
 std::optional<ItemRef> ComparisonWindow::itemOf(size_t row) const {
     const Change& change = comparison_.changes().at(row);
     const GameData& game = document_.game();
-    if (change.kind != ChangeKind::Names)
+    if (change.kind != ChangeKind::Names && change.kind != ChangeKind::NameMove)
         return game.headerOf(change.item) >= 0 ? std::optional(change.item) : std::nullopt;
     // A name record belongs to an id: the first item with it, weapons first.
     for (const Category& c : categories())
@@ -142,7 +148,7 @@ void ComparisonWindow::revertSelected() {
     // The step shows the first row's item, on each side that has it.
     const Change& first = comparison_.changes()[rows.front()];
     step.before.item = itemOf(rows.front());
-    if (first.kind == ChangeKind::Names)
+    if (first.kind == ChangeKind::Names || first.kind == ChangeKind::NameMove)
         step.after.item = step.before.item;
     else if (comparison_.baseHas(first.item))
         step.after.item = first.item;

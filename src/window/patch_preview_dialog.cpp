@@ -40,7 +40,10 @@ PatchPreviewDialog::PatchPreviewDialog(const GameData& game, const ChangeSet& ch
         const Change& change = changes[row];
         const ChangeResult& result = plan.results[row];
         QStringList cells{stateText(result.state), describeChange(change, game)};
-        if (result.state == ChangeState::Conflict)
+        if (result.state == ChangeState::Conflict && isMove(change))
+            cells << placeText(change, result.currentAfter) << placeText(change, change.baseAfter)
+                  << placeText(change, change.after);
+        else if (result.state == ChangeState::Conflict)
             cells << sideText(change, result.current, result.currentLines, game)
                   << sideText(change, change.base, change.baseLines, game)
                   << sideText(change, change.now, change.nowLines, game);

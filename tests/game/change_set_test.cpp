@@ -124,6 +124,38 @@ TEST_F(ChangeSets, AConflictWritesNothingUnlessTheRestIsToBeWritten) {
     EXPECT_EQ(target.readFile("weapon.cfg"), QByteArray(before).replace("Cost=2", "Cost=4"));
 }
 
+// A record and a name record that stand elsewhere are moves, each after the record it now
+// follows; a record moved and changed gets both. Where the folder has the record in another
+// place than the base had it, the move is a conflict.
+TEST_F(ChangeSets, MovedRecordsAndNameRecordsAreMovesAppliedThreeWay) {
+    const QByteArray gun =
+        "Weapon=gun\r\nCost=700\r\nSound3D=a=b\r\nCost=1\r\n" + kEnd.toLatin1() + "\r\n";
+    const auto movedGun = [&](const QByteArray& before, const QByteArray& record) {
+        QByteArray items = baseItems().replace(gun, "");
+        return items.replace(before, record + before);
+    };
+    mod.writeFile(QStringLiteral("weapon.cfg"),
+                  movedGun("Weapon= a#b", QByteArray(gun).replace("Cost=700", "Cost=750")));
+    mod.writeNames({"<dup>", "x", "y", "", "<gun>", "x", QStringLiteral("名称：      枪")});
+    const ChangeSet changes = patch();
+    ASSERT_EQ(changes.size(), 3u) << writePatch(changes).text.constData();
+    EXPECT_EQ(changes[1].kind, ChangeKind::Move);
+    EXPECT_EQ(changes[1].after, (ItemRef{CategoryId::Weapon, "dup", 2}));
+    EXPECT_EQ(changes[2].kind, ChangeKind::NameMove);
+    GameData folder = read(target);
+    ASSERT_TRUE(folder.apply(changes).outcome.done());
+    expectTargetIsMod();
+    EXPECT_FALSE(folder.apply(changes).changesBytes());
+
+    const QByteArray elsewhere = movedGun("Armor=vest", gun);
+    target.writeFile(QStringLiteral("weapon.cfg"), elsewhere);
+    const ApplyPlan refused = read(target).apply(changes);
+    EXPECT_EQ(refused.outcome.status, Status::ChangeConflicts);
+    EXPECT_EQ(refused.results[1].state, ChangeState::Conflict);
+    EXPECT_EQ(refused.results[1].currentAfter, (ItemRef{CategoryId::Implant, "RandItems_1", 1}));
+    EXPECT_EQ(target.readFile("weapon.cfg"), elsewhere);
+}
+
 TEST_F(ChangeSets, ValuesThatWouldCorruptTheFileAreRefused) {
     const ItemRef gun{CategoryId::Weapon, "gun", 1};
     Change change;
@@ -148,7 +180,9 @@ TEST_F(ChangeSets, AMalformedPatchIsToldByItsLine) {
     const std::pair<QByteArray, qsizetype> cases[] = {
         {"weapon-editor patch 2\n", 1},
         {"weapon-editor patch 1\n# fine\nkey\tweapon/gun\tCost\t1\n", 3},
-        {"weapon-editor patch 1\r\nmove\tweapon/gun\t-\t-\t-\r\n", 2},
+        {"weapon-editor patch 1\r\nswap\tweapon/gun\t-\t-\t-\r\n", 2},
+        {"weapon-editor patch 1\nmove\tweapon/gun\tweapon/dup\t-\t-\n", 2},
+        {"weapon-editor patch 1\nmove\t<gun>\t-\tweapon/dup\t-\n", 2},
         {"weapon-editor patch 1\nkey\tgun\tCost\t1\t2\n", 2},
         {"weapon-editor patch 1\nkey\tweapon/gun\tCost\t\\q\t2\n", 2},
         {"weapon-editor patch 1\nadd\tweapon/x\t-\tWeapon=x\tWeapon=x\n", 2},
