@@ -641,9 +641,11 @@ with --json a JSON array whose entries have file, line (0 for the whole file), c
     </message>
     <message>
         <source>列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，
---patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。</source>
+--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1，
+读不了文件夹时是 3。</source>
         <translation>Lists what FOLDER changes against BASE_FOLDER, one change per line; --json prints a JSON array,
---patch a patch file. The exit status is 0 when both hold the same records and name records, 1 otherwise.</translation>
+--patch a patch file. The exit status is 0 when both hold the same records and name records, 1 otherwise,
+3 when a folder cannot be read.</translation>
     </message>
     <message>
         <source>apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]</source>
@@ -652,10 +654,10 @@ with --json a JSON array whose entries have file, line (0 for the whole file), c
     <message>
         <source>把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。
 有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改
-写成补丁文件。--dry-run 只列出将要做的修改。</source>
+写成补丁文件（没有冲突时是不含修改的补丁）。--dry-run 只列出将要做的修改。</source>
         <translation>Applies the patch to the folder, three-way: a change is made where the file holds its old value,
 and counts as done where it holds the new one. On a conflict nothing is written; --skip-conflicts
-writes the rest, --rejects also writes the conflicting changes to FILE as a patch. --dry-run only lists the changes.</translation>
+writes the rest, --rejects also writes the conflicting changes to FILE as a patch (one without changes when none conflicts). --dry-run only lists the changes.</translation>
     </message>
     <message>
         <source>export 文件夹 类别 [文件.csv]</source>
@@ -719,7 +721,7 @@ With one of these commands as the first argument, no window opens and the comman
 要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。
 
 输出是 UTF-8，消息写到标准错误。
-退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。
+退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误；3 输出无法写出。
 </source>
         <translation>
 An item is written CATEGORY/ID, the category one of weapon, armor or implant: weapon/heand.
@@ -738,7 +740,8 @@ A value that begins with - (a negative number) is written as it is; after -- no 
 To open a folder named like a command in the window, write it as a path: ./list.
 
 Output is UTF-8; messages go to standard error.
-Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as the usage says.
+Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as the usage says;
+3 output that could not be written.
 </translation>
     </message>
     <message>
@@ -855,6 +858,18 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>数值太大，无法写入。</source>
         <translation>The number is too large to be written.</translation>
+    </message>
+    <message>
+        <source>“%1”：其中的数或计算结果的绝对值达到 2^53，无法准确计算，不能写入。</source>
+        <translation>“%1”: a number in it or a result is 2^53 or more in magnitude, which cannot be computed exactly; it is not written.</translation>
+    </message>
+    <message>
+        <source>命令的输出无法写出（%1）。</source>
+        <translation>The command&apos;s output could not be written (%1).</translation>
+    </message>
+    <message>
+        <source>“%1”是游戏文件夹中的游戏文件，输出不能写到它上面。</source>
+        <translation>“%1” is one of the game folder&apos;s files; output is not written over it.</translation>
     </message>
     <message>
         <source>内容中不能有换行符。</source>

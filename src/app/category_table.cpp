@@ -111,19 +111,21 @@ Outcome CategoryTable::editCells(const std::vector<int>& rows, int column, const
     if (field < 0 || rows.empty())
         return Outcome::of(Status::Ignored);
     std::optional<CellInput> input = CellInput{CellInput::Kind::Text, typed, 0};
+    Status unfit = Status::CellNotANumber;
     if (rows.size() > 1)
-        input = readCellInput(typed);
+        input = readCellInput(typed, &unfit);
     if (!input)
-        return Outcome::of(Status::CellNotANumber, {}, typed);
+        return Outcome::of(unfit, {}, typed);
     std::vector<Document::CellEdit> cells;
     for (int row : rows) {
         const KeyHit hit =
             readFieldAt(document_.game().items(), category_, rows_[size_t(row)].headerLine, field);
         // A cell without a key line keeps "无"; the document tells how many there were.
-        const std::optional<QString> text =
-            hit.lineNumber < 1 ? std::optional(QString()) : applyCellInput(hit.value, *input);
+        const std::optional<QString> text = hit.lineNumber < 1
+                                                ? std::optional(QString())
+                                                : applyCellInput(hit.value, *input, &unfit);
         if (!text) {
-            Outcome refused = Outcome::of(Status::CellNotANumber, {}, hit.value);
+            Outcome refused = Outcome::of(unfit, {}, hit.value);
             refused.item = rows_[size_t(row)].id;
             return refused;
         }

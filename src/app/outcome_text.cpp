@@ -21,7 +21,11 @@ QString what(const Outcome& o) {
     case Status::ClassOutOfRange:
         return Message::tr("数据错误！");
     case Status::NumberTooLarge:
-        return Message::tr("数值太大，无法写入。");
+        return o.detail.isEmpty()
+                   ? Message::tr("数值太大，无法写入。")
+                   : Message::tr("“%1”：其中的数或计算结果的绝对值达到 2^53，无法准确计算，"
+                                 "不能写入。")
+                         .arg(o.detail);
     case Status::LineBreakInValue:
         return Message::tr("内容中不能有换行符。");
     case Status::ControlCharacter:
@@ -111,6 +115,10 @@ QString what(const Outcome& o) {
     case Status::NameRecordShared:
         return Message::tr("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
             .arg(o.detail);
+    case Status::OutputFailed:
+        return Message::tr("命令的输出无法写出（%1）。").arg(o.detail);
+    case Status::OutputIsGameFile:
+        return Message::tr("“%1”是游戏文件夹中的游戏文件，输出不能写到它上面。").arg(path);
     case Status::NoSuchItem:
         return Message::tr("文件“%1”中没有物品“%2”。").arg(path, o.detail);
     case Status::NoSuchKey:

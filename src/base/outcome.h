@@ -80,6 +80,10 @@ enum class Status {
     BadLanguage,    // detail: the text given for --lang, which is neither "zh" nor "en"
     NotStarted,     // path: the window's program, which could not start; detail: the reason
 
+    // A command's output; the game's files are not touched.
+    OutputFailed,     // detail: the system's reason; standard output could not be written
+    OutputIsGameFile, // path: an output file that is one of the game folder's own files
+
     // Problems a check of the game folder finds; path and line say where.
     DuplicateId,      // detail: the id, which an earlier record of the category has too
     ClassNotDigit,    // detail: the key line, whose value is not one digit from 0 to 5

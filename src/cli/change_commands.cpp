@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "edit/whole_file.h"
 #include "game/folder_diff.h"
+#include "game/output_file.h"
 #include "game/patch_file.h"
 
 #include <QCoreApplication>
@@ -56,9 +57,22 @@ QString notesText(const GameData& folder, const DiffNotes& notes) {
     return text;
 }
 
+// An output file cannot be written: the command cannot give its answer.
 int writeTo(const QString& path, const QByteArray& bytes, CommandOutput& output) {
     const Outcome saved = saveWholeFile(path, bytes);
-    return saved.done() ? kDone : refused(saved, output);
+    if (saved.done())
+        return kDone;
+    refused(saved, output);
+    return kOutputFailed;
+}
+
+// Whether an output file would overwrite one of the folder's game files: refused, told.
+bool overwritesGame(const GameData& game, const QString& path, CommandOutput& output) {
+    const Outcome refusal = refuseGameFileAsOutput(path, game);
+    if (!refusal.refused())
+        return false;
+    refused(refusal, output);
+    return true;
 }
 
 } // namespace
@@ -70,7 +84,7 @@ int diffFolders(const Request& request, CommandOutput& output) {
     for (auto [game, path] :
          {std::pair{&base, request.arguments[0]}, {&folder, request.arguments[1]}})
         if (const Outcome read = readFolder(*game, path); read.refused())
-            return refused(read, output);
+            return refused(read, output), kOutputFailed; // 1 would say "they differ"
     DiffNotes notes;
     const ChangeSet changes = wed::diffFolders(base, folder, &notes);
     if (request.has("patch")) {
@@ -114,6 +128,9 @@ int applyPatch(const Request& request, CommandOutput& output) {
     if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
         return refused(read, output);
     const bool dryRun = request.has("dry-run");
+    const bool rejects = request.has("rejects") && !dryRun;
+    if (rejects && overwritesGame(game, request.value("rejects"), output))
+        return kRefused;
     const bool skip = request.has("skip-conflicts") || request.has("rejects");
     const ApplyPlan plan = game.plan(patch.changes);
     if (!plan.outcome.done()) {
@@ -142,18 +159,22 @@ int applyPatch(const Request& request, CommandOutput& output) {
         none.line = qsizetype(rejected.size());
         return refused(none, output);
     }
+    // The rejects first, so that a rejects file that cannot be written leaves the folder as it
+    // was. They are written with no conflict too: a patch without changes, where an earlier
+    // run's rejects would otherwise stand as this run's.
+    if (rejects) {
+        const PatchText text = writePatch(rejected);
+        if (!text.refused.done())
+            return refused(text.refused, output);
+        if (const int written = writeTo(request.value("rejects"), text.text, output);
+            written != kDone)
+            return written;
+    }
     if (!dryRun && plan.changesBytes()) {
         if (const ApplyPlan applied = game.apply(patch.changes, true); applied.outcome.refused())
             return refused(applied.outcome, output);
     }
     output.out += report.toUtf8();
-    if (request.has("rejects") && !rejected.empty() && !dryRun) {
-        const PatchText rejects = writePatch(rejected);
-        if (!rejects.refused.done())
-            return refused(rejects.refused, output);
-        if (writeTo(request.value("rejects"), rejects.text, output) != kDone)
-            return kRefused;
-    }
     return rejected.empty() ? kDone : kRefused;
 }
 
@@ -164,8 +185,11 @@ int exportSheet(const Request& request, CommandOutput& output) {
     GameData game;
     if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
         return refused(read, output);
+    const bool toFile = request.arguments.size() > 2;
+    if (toFile && overwritesGame(game, request.arguments[2], output))
+        return kRefused;
     const QByteArray sheet = categorySheet(game, category->id, game.listed(category->id).entries);
-    if (request.arguments.size() > 2)
+    if (toFile)
         return writeTo(request.arguments[2], sheet, output);
     output.out += sheet;
     return kDone;

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <cerrno>
 #include <span>
 
 namespace wed::cli {
@@ -65,14 +66,15 @@ constexpr std::array<Command, 10> kCommands{{
     {"diff", QT_TRANSLATE_NOOP("Help", "diff 原版文件夹 文件夹 [--json | --patch]"),
      QT_TRANSLATE_NOOP(
          "Help", "列出文件夹相对原版文件夹的修改，每个一行；--json 输出 JSON 数组，\n"
-                 "--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1。"),
+                 "--patch 输出补丁文件。两个文件夹的记录和名字记录相同时退出码是 0，不同时是 1，\n"
+                 "读不了文件夹时是 3。"),
      2, 2, "json patch", diffFolders},
     {"apply",
      QT_TRANSLATE_NOOP("Help", "apply 文件夹 补丁 [--dry-run] [--skip-conflicts] [--rejects 文件]"),
      QT_TRANSLATE_NOOP(
          "Help", "把补丁应用到文件夹（三方合并：文件中是旧值才修改，已是新值就算完成）。\n"
                  "有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改\n"
-                 "写成补丁文件。--dry-run 只列出将要做的修改。"),
+                 "写成补丁文件（没有冲突时是不含修改的补丁）。--dry-run 只列出将要做的修改。"),
      2, 2, "dry-run skip-conflicts rejects=", applyPatch},
     {"export", QT_TRANSLATE_NOOP("Help", "export 文件夹 类别 [文件.csv]"),
      QT_TRANSLATE_NOOP("Help",
@@ -158,19 +160,19 @@ ProgramOptions takeOut(QStringList& arguments) {
         bool taken = false;
         for (const auto& [option, value] : known) {
             if (arguments[i] == option) {
-                if (i + 1 == arguments.size())
-                    options.lacking = option;
                 options.*value = arguments.value(i + 1);
                 arguments.remove(i, i + 1 == arguments.size() ? 1 : 2);
                 taken = true;
             } else if (arguments[i].startsWith(option + u'=')) {
                 options.*value = arguments.takeAt(i).mid(option.size() + 1);
-                if ((options.*value).isEmpty())
-                    options.lacking = option;
                 taken = true;
             }
-            if (taken)
+            if (taken) {
+                // Missing, or given as "": no value names a code page or a language.
+                if ((options.*value).isEmpty())
+                    options.lacking = option;
                 break;
+            }
         }
         if (!taken)
             ++i;
@@ -193,24 +195,25 @@ HelpParts helpParts() {
     for (const Command& command : std::span(kCommands).first(kCommands.size() - 1))
         parts.commands.push_back(entryOf(command));
     parts.notes =
-        Help::tr("\n"
-                 "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
-                 "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
-                 "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
-                 "\\#、\\*、\\? 和 \\\\。\n"
-                 "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
-                 "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
-                 "再 apply 另一个的。\n"
-                 "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
-                 "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
-                 "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
-                 "--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在\n"
-                 "任何位置。\n"
-                 "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
-                 "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
-                 "\n"
-                 "输出是 UTF-8，消息写到标准错误。\n"
-                 "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误。\n")
+        Help::tr(
+            "\n"
+            "物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。\n"
+            "几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；\n"
+            "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
+            "\\#、\\*、\\? 和 \\\\。\n"
+            "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
+            "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
+            "再 apply 另一个的。\n"
+            "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
+            "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
+            "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"
+            "--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在\n"
+            "任何位置。\n"
+            "以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。\n"
+            "要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。\n"
+            "\n"
+            "输出是 UTF-8，消息写到标准错误。\n"
+            "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误；3 输出无法写出。\n")
             .arg(codePageNames().join(Help::tr("、")));
     return parts;
 }
@@ -327,16 +330,23 @@ std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOut
     return window;
 }
 
+int deliver(const CommandOutput& output, int status) {
+    if (!writeOut(output.out)) {
+        Outcome failed = Outcome::of(Status::OutputFailed, {}, qt_error_string(errno));
+        failed.effect = Effect::Noted;
+        writeErr(output.err + (describe(failed) + u'\n').toUtf8());
+        return kOutputFailed;
+    }
+    return writeErr(output.err) ? status : kOutputFailed;
+}
+
 int runCommandLine(int argc, char** argv, Console console) {
     QCoreApplication application(argc, argv);
     setUpConsole(console);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     CommandOutput output;
-    const int status = runCommand(arguments, output);
-    writeOut(output.out);
-    writeErr(output.err);
-    return status;
+    return deliver(output, runCommand(arguments, output));
 }
 
 } // namespace wed::cli

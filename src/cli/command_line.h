@@ -13,6 +13,9 @@ namespace wed::cli {
 inline constexpr int kDone = 0;    // done; a check found nothing
 inline constexpr int kRefused = 1; // refused, or a check found problems
 inline constexpr int kMisused = 2; // the arguments are not as the command's usage says
+// The output could not be written (standard output, or a file the command writes), or diff
+// could not read a folder: the command cannot give its answer.
+inline constexpr int kOutputFailed = 3;
 
 // What a command printed: its output and its messages, both UTF-8.
 struct CommandOutput {
@@ -67,6 +70,11 @@ QStringList commandWords();
 
 // One command's usage line ("list", "get", "set", "check", any other: "help").
 QString commandUsage(QStringView command);
+
+// Writes what a command printed, its output then its messages, and returns its exit status:
+// the command's own, or kOutputFailed, with a message where one can still be written, when
+// either could not be written whole. Every command's output goes through here.
+int deliver(const CommandOutput& output, int status);
 
 // A program's way in for a command: a core application (no window, no display needed), the
 // console set up as the program's kind needs, the command run and what it printed written out.

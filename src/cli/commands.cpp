@@ -119,10 +119,15 @@ int listItems(const Request& request, CommandOutput& output) {
             rows.push_back({entry.headerLine, c, std::move(entry.id)});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& a, const Row& b) { return a.header < b.header; });
+    // An id or a name may hold a tab or a lone line break: escaped, each row stays one line of
+    // three columns.
     QString text;
     for (const Row& row : rows)
-        text += QLatin1StringView(row.category->name) + u'\t' + row.id + u'\t' +
-                game.itemText(row.category->id, row.id).name.value_or(QString()) + u'\n';
+        text += QLatin1StringView(row.category->name) + u'\t' + withTabAndBreakEscapes(row.id) +
+                u'\t' +
+                withTabAndBreakEscapes(
+                    game.itemText(row.category->id, row.id).name.value_or(QString())) +
+                u'\n';
     output.out += text.toUtf8();
     return kDone;
 }
@@ -171,10 +176,11 @@ int setValue(const Request& request, CommandOutput& output) {
     const bool calc = request.has("calc");
     if (request.arguments.size() != (calc ? 3 : 4))
         return misused(Status::BadArguments, request.command, output);
+    Status unread = Status::CellNotANumber;
     const std::optional<CellInput> input =
-        calc ? readCellInput(request.value("calc")) : std::optional(CellInput{});
+        calc ? readCellInput(request.value("calc"), &unread) : std::optional(CellInput{});
     if (!input || (calc && input->kind == CellInput::Kind::Text))
-        return misused(Status::CellNotANumber, request.value("calc"), output);
+        return misused(unread, request.value("calc"), output);
     const std::optional<ItemPattern> pattern = parsePattern(request.arguments[1]);
     if (!pattern)
         return misused(Status::BadItemName, request.arguments[1], output);
@@ -204,9 +210,10 @@ int setValue(const Request& request, CommandOutput& output) {
             continue; // a pattern's item without the key is left as it is
         const QByteArray current =
             game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
+        Status unfit = Status::CellNotANumber;
         const std::optional<QString> text =
-            calc ? applyCellInput(decodeAnsi(current), *input) : request.arguments[3];
-        Outcome refusal = Outcome::of(Status::CellNotANumber, {}, decodeAnsi(current));
+            calc ? applyCellInput(decodeAnsi(current), *input, &unfit) : request.arguments[3];
+        Outcome refusal = Outcome::of(unfit, {}, decodeAnsi(current));
         FieldLine written;
         if (text && (written = fieldLine(declared, *text)).accepted()) {
             typed.push_back(typedChange(item, declared.name(), *text));

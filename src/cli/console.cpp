@@ -65,21 +65,22 @@ void setUpConsole(Console) {}
 
 namespace {
 
-void write(std::FILE* stream, QByteArrayView bytes) {
-    if (bytes.isEmpty()) // an empty view may have no data at all
-        return;
-    std::fwrite(bytes.data(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+// A short write sets the stream's error, a full disk's too; the flush finds what the buffer held.
+bool write(std::FILE* stream, QByteArrayView bytes) {
+    if (!bytes.isEmpty() && // an empty view may have no data at all
+        std::fwrite(bytes.data(), 1, size_t(bytes.size()), stream) != size_t(bytes.size()))
+        return false;
+    return std::fflush(stream) == 0 && !std::ferror(stream);
 }
 
 } // namespace
 
-void writeOut(QByteArrayView bytes) {
-    write(stdout, bytes);
+bool writeOut(QByteArrayView bytes) {
+    return write(stdout, bytes);
 }
 
-void writeErr(QByteArrayView bytes) {
-    write(stderr, bytes);
+bool writeErr(QByteArrayView bytes) {
+    return write(stderr, bytes);
 }
 
 } // namespace wed::cli

@@ -15,8 +15,9 @@ enum class Console {
 // switched to UTF-8 until the program ends. Elsewhere there is nothing to do.
 void setUpConsole(Console console);
 
-// Writes bytes (UTF-8) whole to standard output, or to standard error.
-void writeOut(QByteArrayView bytes);
-void writeErr(QByteArrayView bytes);
+// Writes bytes (UTF-8) whole to standard output, or to standard error; false when they could
+// not all be written (a full disk, a closed pipe), with errno saying why.
+bool writeOut(QByteArrayView bytes);
+bool writeErr(QByteArrayView bytes);
 
 } // namespace wed::cli

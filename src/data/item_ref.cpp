@@ -17,20 +17,65 @@ bool digitsFrom(QStringView text, qsizetype at) {
     return true;
 }
 
-// Where a pattern's id may match from `part` on: the pieces after it with their wildcards.
-bool matchFrom(const ItemPattern& p, size_t part, QStringView id) {
-    const QString& piece = p.parts[part];
-    if (!id.startsWith(piece))
+// A run of a pattern between two stars: its characters, each '?' standing for any one.
+struct Segment {
+    QString chars;
+    std::vector<bool> any;
+    qsizetype size() const { return chars.size(); }
+};
+
+std::vector<Segment> segmentsOf(const ItemPattern& p) {
+    std::vector<Segment> segments(1);
+    const auto append = [&](const QString& piece) {
+        segments.back().chars += piece;
+        segments.back().any.resize(size_t(segments.back().size()), false);
+    };
+    append(p.parts.front());
+    for (qsizetype i = 0; i < p.wildcards.size(); ++i) {
+        if (p.wildcards[i] == u'*') {
+            segments.emplace_back();
+        } else {
+            segments.back().chars += u'?';
+            segments.back().any.push_back(true);
+        }
+        append(p.parts[size_t(i) + 1]);
+    }
+    return segments;
+}
+
+// Whether the segment stands in the id at `at`; each character compared is a step.
+bool standsAt(const Segment& segment, QStringView id, qsizetype at, qsizetype& steps) {
+    if (at + segment.size() > id.size())
         return false;
-    id = id.sliced(piece.size());
-    if (part + 1 == p.parts.size())
-        return id.isEmpty();
-    if (p.wildcards[qsizetype(part)] == u'?')
-        return !id.isEmpty() && matchFrom(p, part + 1, id.sliced(1));
-    for (qsizetype skip = 0; skip <= id.size(); ++skip)
-        if (matchFrom(p, part + 1, id.sliced(skip)))
-            return true;
-    return false;
+    for (qsizetype i = 0; i < segment.size(); ++i) {
+        ++steps;
+        if (!segment.any[size_t(i)] && segment.chars[i] != id[at + i])
+            return false;
+    }
+    return true;
+}
+
+// The first segment stands at the start, the last at the end, and each one between at its
+// leftmost place after the one before: a later place leaves the rest less room and gains
+// nothing, so no place is ever tried twice and the steps grow with the id's length times the
+// pattern's, never exponentially.
+bool segmentsMatch(const std::vector<Segment>& segments, QStringView id, qsizetype& steps) {
+    const Segment& first = segments.front();
+    const Segment& last = segments.back();
+    if (segments.size() == 1)
+        return first.size() == id.size() && standsAt(first, id, 0, steps);
+    if (first.size() + last.size() > id.size() || !standsAt(first, id, 0, steps) ||
+        !standsAt(last, id, id.size() - last.size(), steps))
+        return false;
+    const QStringView between = id.first(id.size() - last.size());
+    qsizetype at = first.size();
+    for (size_t k = 1; k + 1 < segments.size(); ++k) {
+        while (!standsAt(segments[k], between, at, steps))
+            if (at++ + segments[k].size() >= between.size())
+                return false;
+        at += segments[k].size();
+    }
+    return true;
 }
 
 } // namespace
@@ -53,8 +98,12 @@ QString refText(const ItemRef& ref) {
     return text;
 }
 
-bool ItemPattern::matches(QStringView id) const {
-    return matchFrom(*this, 0, id);
+bool ItemPattern::matches(QStringView id, qsizetype* steps) const {
+    qsizetype counted = 0;
+    const bool match = segmentsMatch(segmentsOf(*this), id, counted);
+    if (steps)
+        *steps += counted;
+    return match;
 }
 
 std::optional<ItemPattern> parsePattern(QStringView text, bool emptyId) {

@@ -41,7 +41,9 @@ struct ItemPattern {
     bool plain() const { return wildcards.isEmpty(); }
     // The id of a pattern without wildcards.
     QString id() const { return parts.empty() ? QString() : parts.front(); }
-    bool matches(QStringView id) const;
+    // Matched without backtracking; `steps`, when given, is increased by the characters
+    // compared.
+    bool matches(QStringView id, qsizetype* steps = nullptr) const;
 };
 
 std::optional<ItemPattern> parsePattern(QStringView text, bool emptyId = false);

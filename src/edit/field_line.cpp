@@ -26,7 +26,8 @@ FieldLine withValue(const FieldSpec& field, QStringView value) {
 }
 
 FieldLine withNumber(const FieldSpec& field, double value) {
-    if (!std::isfinite(value))
+    // From 2^53 on a double holds only some of the integers: the digits typed would be lost.
+    if (!std::isfinite(value) || std::fabs(value) >= 0x1p53)
         return refused(Status::NumberTooLarge);
     return withValue(field, decimalForm(value));
 }

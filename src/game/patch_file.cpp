@@ -37,27 +37,7 @@ QString escaped(const QString& text) {
         return QStringLiteral("\\e");
     if (text == u"-")
         return QStringLiteral("\\-");
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            out += QStringLiteral("\\t");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    return withTabAndBreakEscapes(text);
 }
 
 // The text of a change's bytes, or none when the code page cannot decode them.
@@ -406,6 +386,30 @@ PatchText writePatch(const ChangeSet& changes) {
 
 PatchRead readPatch(QByteArrayView bytes) {
     return Reader().run(bytes);
+}
+
+QString withTabAndBreakEscapes(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
 }
 
 } // namespace wed

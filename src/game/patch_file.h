@@ -22,6 +22,10 @@ namespace wed {
 // record). In every column "\\", "\t", "\n" and "\r" stand for those characters, "\e" for an
 // empty text and "\-" for a text that is just "-".
 
+// The text with "\\", "\t", "\n" and "\r" for a backslash, a tab, a line feed and a carriage
+// return, as in a patch's columns: one line of tab-separated columns can then hold any text.
+QString withTabAndBreakEscapes(const QString& text);
+
 // The patch text of a set; none when a change holds bytes the code page cannot decode, or a
 // record line with a lone line feed, which a patch cannot carry (`refused` says where).
 struct PatchText {

@@ -5,6 +5,7 @@
 #include "app/document.h"
 #include "base/file_bytes.h"
 #include "edit/whole_file.h"
+#include "game/output_file.h"
 #include "game/patch_file.h"
 #include "window/patch_preview_dialog.h"
 #include "window/prompts.h"
@@ -65,11 +66,16 @@ Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
         choice == PatchPreviewDialog::ApplySkippingConflicts);
 }
 
-Outcome exportPatchFile(QWidget* parent, const Comparison& comparison, Prompts& prompts) {
+Outcome exportPatchFile(QWidget* parent, const GameData& folder, const Comparison& comparison,
+                        Prompts& prompts) {
     const std::optional<QString> path = prompts.askSavePath(
         parent, FileWords::tr("导出补丁"), QStringLiteral("mod.patch"), patchFilter());
     if (!path)
         return Outcome::of(Status::Ignored);
+    // Neither the folder's files nor the base's.
+    for (const GameData* game : {&folder, &comparison.base()})
+        if (Outcome refusal = refuseGameFileAsOutput(*path, *game); refusal.refused())
+            return refusal;
     const PatchText patch = writePatch(comparison.changes());
     if (!patch.refused.done())
         return patch.refused;

@@ -9,6 +9,7 @@ namespace wed {
 
 class Comparison;
 class Document;
+class GameData;
 class Prompts;
 
 // The roads between the document and a file the user picks, each asked through the prompts
@@ -20,8 +21,10 @@ class Prompts;
 Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts);
 
 // The comparison's changes written as a patch to a file the user picks (suggested
-// "mod.patch"); a change a patch cannot carry writes nothing.
-Outcome exportPatchFile(QWidget* parent, const Comparison& comparison, Prompts& prompts);
+// "mod.patch"); a change a patch cannot carry, or a file of the folder's or the base's, writes
+// nothing.
+Outcome exportPatchFile(QWidget* parent, const GameData& folder, const Comparison& comparison,
+                        Prompts& prompts);
 
 // A sheet of the category imported: asks for the CSV file, reads it against the document's
 // folder, shows its changes or problems (SheetImportDialog) and applies the changes as one

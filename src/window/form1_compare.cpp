@@ -139,7 +139,7 @@ void Form1::decorateField(CategoryId category, int field) {
 void Form1::exportPatch() {
     if (!comparison_.active())
         return report(Outcome::of(Status::NoBaseFolder));
-    report(exportPatchFile(this, comparison_, *prompts_));
+    report(exportPatchFile(this, document_.game(), comparison_, *prompts_));
 }
 
 void Form1::applyPatch() {

@@ -2,6 +2,7 @@
 
 #include "app/category_sheet.h"
 #include "edit/whole_file.h"
+#include "game/output_file.h"
 #include "window/editor_keys.h"
 #include "window/field_layout.h"
 #include "window/file_actions.h"
@@ -159,9 +160,12 @@ void TableWindow::exportCsv() {
     const std::optional<QString> path = prompts_.askSavePath(
         this, tr("导出CSV"), QStringLiteral("%1.csv").arg(wed::category(table_.category()).word),
         tr("CSV (*.csv)"));
-    if (path)
-        emit outcome(saveWholeFile(
-            *path, categorySheet(document_.game(), table_.category(), rows_.shownEntries())));
+    if (!path)
+        return;
+    if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
+        return emit outcome(refusal);
+    emit outcome(saveWholeFile(
+        *path, categorySheet(document_.game(), table_.category(), rows_.shownEntries())));
 }
 
 void TableWindow::importCsv() {

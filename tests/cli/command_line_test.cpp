@@ -53,6 +53,8 @@ TEST_F(Commands, SetReplacesOneLineOrRefusesAsTheWindowDoes) {
         {{"weapon/gun", "Weight", "1"}, QStringLiteral("不是这一类物品在编辑器中可以修改的键")},
         {{"weapon/gun", "Clip", "1", "--nth", "2"}, QStringLiteral("没有“Clip=”这一行")},
         {{"armor/gun", "Cost", "1"}, QStringLiteral("中没有物品“armor/gun”")},
+        // 2^53 + 1: a double would write 9007199254740990.
+        {{"armor/vest", "Cost", "9007199254740993"}, QStringLiteral("数值太大")},
     };
     for (const auto& [arguments, message] : refusals) {
         const Ran ran = run(QStringList{"set", game.folder()} + arguments);
@@ -73,7 +75,32 @@ TEST(CommandLine, ArgumentsNotAsTheUsageSaysExitWithTwo) {
             run(QString(misused).replace(u'@', kSample).split(u' ', Qt::SkipEmptyParts));
         EXPECT_TRUE(ran.status == 2 && !ran.err.isEmpty()) << misused;
     }
+    for (const char* option : {"--lang", "--code-page"})
+        EXPECT_EQ(run({"list", kSample, option, ""}).status, 2) << option;
     EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+// From 2^53 on a double loses digits: an operand, an old value or a result that large is
+// refused, not rounded.
+TEST_F(Commands, CalcRefusesNumbersWhoseDigitsADoubleWouldLose) {
+    const Ran operand =
+        run({"set", game.folder(), "weapon/gun", "Cost", "--calc", "+9999999999999999999"});
+    EXPECT_TRUE(operand.status == 2 && operand.err.contains(u"2^53")) << operand.err.toStdString();
+    ASSERT_EQ(run({"set", game.folder(), "weapon/gun", "Cost", "9007199254740990"}).status, 0);
+    const QByteArray before = items();
+    const Ran result = run({"set", game.folder(), "weapon/gun", "Cost", "--calc", "+2"});
+    EXPECT_TRUE(result.status == 1 && result.err.contains(u"2^53")) << result.err.toStdString();
+    EXPECT_EQ(items(), before);
+    EXPECT_EQ(run({"set", game.folder(), "weapon/gun", "Cost", "--calc", "+1"}).out,
+              "weapon/gun\tCost\t9007199254740990\t9007199254740991\n");
+}
+
+// An id or a name holding a tab or a line break stays in its column of its one line.
+TEST(CommandLine, ListEscapesTabsAndLineBreaksInIdsAndNames) {
+    TempGame game;
+    game.writeItems({"Weapon=a\tb", kEnd, "Weapon=c\nd\\", kEnd, ""});
+    game.writeNames({"<a\tb>", "x", "123456789x\ry", ""});
+    EXPECT_EQ(run({"list", game.folder()}).out, "weapon\ta\\tb\tx\\ry\nweapon\tc\\nd\\\\\t\n");
 }
 
 // --lang en, before or after the command: the help and the messages in English, and Chinese

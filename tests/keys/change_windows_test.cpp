@@ -107,8 +107,15 @@ TEST_F(ChangeWindows, RevertGivesTheBasesBytesBackInOneUndoableStep) {
     EXPECT_EQ(table->rowCount(), 3) << "the rows follow the comparison";
 
     // The rest as a patch, as the command line's diff writes it; then all of it back.
+    const QByteArray before = bytes(game) + bytes(base);
+    for (const TempGame* folder : {&game, &base}) {
+        messages.savePath = folder->path("Text/../WEAPON.cfg");
+        EXPECT_EQ(exportPatchFile(&window, document.game(), comparison, messages).status,
+                  Status::OutputIsGameFile);
+    }
+    EXPECT_EQ(bytes(game) + bytes(base), before);
     messages.savePath = game.path("mod.patch");
-    EXPECT_TRUE(exportPatchFile(&window, comparison, messages).done());
+    EXPECT_TRUE(exportPatchFile(&window, document.game(), comparison, messages).done());
     EXPECT_EQ(game.readFile("mod.patch"),
               run({"diff", base.folder(), game.folder(), "--patch"}).out.toUtf8());
     const QByteArray partly = bytes(game);
