@@ -1117,8 +1117,8 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>This line holds bytes the game files&apos; code page cannot decode.</translation>
     </message>
     <message>
-        <source>第 %1 行“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序可能把它当作两行；编辑器不修改这一行。</source>
-        <translation>Line %1 (&quot;%2&quot;) is followed by a lone CR or LF (not CR LF), which other programs may read as two lines; the editor does not change this line.</translation>
+        <source>第 %1 行在“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序可能把它当作两行；编辑器不修改这一行。</source>
+        <translation>Line %1 holds a lone CR or LF (not CR LF) after &quot;%2&quot;, which other programs may read as two lines; the editor does not change this line.</translation>
     </message>
     <message>
         <source>没有写入任何内容，文件保持原样。</source>

@@ -167,7 +167,7 @@ QString what(const Outcome& o) {
     case Status::Undecodable:
         return Message::tr("这一行有游戏文件的编码无法识别的字节。");
     case Status::LoneLineBreak:
-        return Message::tr("第 %1 行“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序"
+        return Message::tr("第 %1 行在“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序"
                            "可能把它当作两行；编辑器不修改这一行。")
             .arg(o.line)
             .arg(o.detail);

@@ -36,10 +36,10 @@ TEST(LineEnds, AKeyLineWithALoneLineBreakIsNeitherTypedOverNorMissedByTheCheck) 
     const QString sheet =
         game.writeFile("w.csv", QStringLiteral("物品,Clip\nweapon/gun,9\n").toUtf8());
     const std::pair<QStringList, QString> refusals[] = {
-        {{"set", f, "weapon/gun", "Cost", "75"}, QStringLiteral("第 2 行“Cost=70”之后")},
+        {{"set", f, "weapon/gun", "Cost", "75"}, QStringLiteral("第 2 行在“Cost=70”之后")},
         {{"set", f, "weapon/gun", "Cost", "75", "--dry-run"}, QStringLiteral("第 2 行")},
-        {{"set", f, "weapon/*", "Clip", "9"}, QStringLiteral("第 3 行“Clip=8”之后")},
-        {{"import", f, "weapon", sheet}, QStringLiteral("第 3 行“Clip=8”之后")},
+        {{"set", f, "weapon/*", "Clip", "9"}, QStringLiteral("第 3 行在“Clip=8”之后")},
+        {{"import", f, "weapon", sheet}, QStringLiteral("第 3 行在“Clip=8”之后")},
     };
     for (const auto& [command, message] : refusals) {
         const Ran ran = run(command);

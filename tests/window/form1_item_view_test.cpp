@@ -93,10 +93,10 @@ TEST_F(ItemView, AFieldWhoseLineHoldsALoneLineBreakIsReadOnlyAndSaysWhy) {
     QComboBox* weaponClass = form.comboBox("Combo1");
     EXPECT_TRUE(cost->isReadOnly());
     EXPECT_TRUE(
-        cost->toolTip().contains(QStringLiteral("第 2 行“Cost=700”之后有单独的回车符或换行符")))
+        cost->toolTip().contains(QStringLiteral("第 2 行在“Cost=700”之后有单独的回车符或换行符")))
         << cost->toolTip().toStdString();
     EXPECT_FALSE(weaponClass->isEnabled());
-    EXPECT_TRUE(weaponClass->toolTip().contains(QStringLiteral("第 5 行“Class=3”之后")));
+    EXPECT_TRUE(weaponClass->toolTip().contains(QStringLiteral("第 5 行在“Class=3”之后")));
     EXPECT_FALSE(form.textBox("Text10")->isReadOnly());
     clickItem(1);
     EXPECT_FALSE(cost->isReadOnly());
