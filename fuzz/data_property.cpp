@@ -84,8 +84,12 @@ QString checkDataPath(QByteArrayView input) {
 
     const Category& category = categories()[size_t(c.category)];
     Document document;
-    if (document.open(itemPath).refused())
-        return QStringLiteral("a readable folder was refused");
+    if (const Outcome opened = document.open(itemPath); opened.refused()) {
+        const bool otherLineEnds = lacksCrLf(c.items) || lacksCrLf(c.names);
+        return opened.status == Status::NotCrLf && otherLineEnds
+                   ? QString()
+                   : QStringLiteral("a readable folder was refused");
+    }
     const GameData& game = document.game();
     checkGame(game);
     const std::vector<ListEntry> entries = game.listed(category.id).entries;
@@ -97,9 +101,13 @@ QString checkDataPath(QByteArrayView input) {
     const qsizetype line =
         game.record(category.id, entry.headerLine).fields[size_t(field)].lineNumber - 1;
 
+    const bool lone = line >= 0 && loneLineBreak(game.items().lineBytes(line)) >= 0;
+
     const Outcome edited =
         document.setField({category.id, entry.id, entry.ordinal + 1}, field, c.text, {}, c.kind);
     const QByteArray after = read(itemPath);
+    if (lone && after != c.items)
+        return QStringLiteral("a key line with a lone line break was typed over");
     if (!edited.done())
         return after == c.items ? QString() : QStringLiteral("a refused edit changed the file");
     if (line < 0)

@@ -984,6 +984,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>The file &quot;%1&quot; has been changed by another program.</translation>
     </message>
     <message>
+        <source>文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF 分行的游戏文件。</source>
+        <translation>The line ends of the file &quot;%1&quot; are not CR LF (only LF or CR): the editor reads and writes only game files whose lines end with CR LF.</translation>
+    </message>
+    <message>
         <source>编号不能为空。</source>
         <translation>The id cannot be empty.</translation>
     </message>
@@ -1126,6 +1130,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>这一行有游戏文件的编码无法识别的字节。</source>
         <translation>This line holds bytes the game files&apos; code page cannot decode.</translation>
+    </message>
+    <message>
+        <source>第 %1 行在“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序可能把它当作两行；编辑器不修改这一行。</source>
+        <translation>Line %1 holds a lone CR or LF (not CR LF) after &quot;%2&quot;, which other programs may read as two lines; the editor does not change this line.</translation>
     </message>
     <message>
         <source>没有写入任何内容，文件保持原样。</source>

@@ -32,9 +32,9 @@ class Checker {
 
     std::vector<Problem> run() {
         const bool names = checkNameFile();
-        checkLines(game_.itemFilePath(), game_.items());
+        checkLines(game_.itemFilePath(), game_.items(), &broken_);
         if (names)
-            checkLines(game_.nameFilePath(), game_.names());
+            checkLines(game_.nameFilePath(), game_.names(), nullptr);
         for (const Category& c : categories())
             checkCategory(c, names);
         // weapon.cfg first, then the name file; each in line order, the whole file first.
@@ -72,10 +72,23 @@ class Checker {
         return true;
     }
 
-    void checkLines(const QString& path, const LineBuffer& lines) {
-        for (qsizetype i = 0, n = lines.lineCount(); i < n; ++i)
+    // Lines the code page cannot decode; the lines with a lone line break, into `broken`.
+    void checkLines(const QString& path, const LineBuffer& lines, std::vector<Outcome>* broken) {
+        for (qsizetype i = 0, n = lines.lineCount(); i < n; ++i) {
             if (!decodesCleanly(lines.lineBytes(i)))
                 add(Status::Undecodable, path, i + 1, {});
+            if (broken)
+                if (Outcome lone = loneLineBreakIn(lines, i, path); !lone.done())
+                    broken->push_back(std::move(lone));
+        }
+    }
+
+    // The lines of the record (after its header) that hold a lone line break.
+    void checkLineBreaks(const Category& c, qsizetype header, qsizetype last) {
+        auto lone = std::partition_point(broken_.begin(), broken_.end(),
+                                         [&](const Outcome& o) { return o.line <= header + 1; });
+        for (; lone != broken_.end() && lone->line <= last + 1; ++lone)
+            add(Status::LoneLineBreak, game_.itemFilePath(), lone->line, lone->detail, &c, header);
     }
 
     void checkCategory(const Category& c, bool names) {
@@ -90,9 +103,11 @@ class Checker {
                 add(Status::DuplicateId, game_.itemFilePath(), header + 1, id, &c, header);
             else
                 firstOf.insert(id, header);
-            if (!isRecordEndLine(items.lineBytes(recordLastLine(items, header, table.endRule)),
-                                 table.endRule))
+            const qsizetype last = recordLastLine(items, header, table.endRule);
+            if (!isRecordEndLine(items.lineBytes(last), table.endRule))
                 add(Status::NoEndLine, game_.itemFilePath(), header + 1, id, &c, header);
+            if (!broken_.empty())
+                checkLineBreaks(c, header, last);
             const ItemRecord record = readRecordAt(items, c.id, header);
             for (size_t i = 0; i < table.fields.size(); ++i)
                 checkValue(table.fields[i], record.fields[i], c, header);
@@ -161,6 +176,7 @@ class Checker {
 
     const GameData& game_;
     std::vector<Problem> problems_;
+    std::vector<Outcome> broken_; // weapon.cfg's lines with a lone line break, in line order
     QHash<QString, Picture> pictures_;
 };
 
@@ -190,6 +206,10 @@ const char* problemCode(Status status) {
         return "picture-truncated";
     case Status::Undecodable:
         return "undecodable";
+    case Status::LoneLineBreak:
+        return "lone-line-break";
+    case Status::NotCrLf:
+        return "not-crlf";
     case Status::FileMissing:
         return "name-file-missing";
     case Status::EmptyFile:

@@ -20,8 +20,9 @@ struct Problem {
 const char* problemCode(Status status);
 
 // Every problem of a game folder's files, weapon.cfg's first, each file's in line order:
-// - a name file that is missing, unreadable or empty;
+// - a name file that is missing, unreadable, empty or whose line ends are not CR LF;
 // - lines the code page cannot decode, in either file;
+// - lines of a record that hold a lone CR or LF, which nothing writes;
 // - per category: an id that an earlier record has too (at the later record), a record without
 //   its end line, a Class that is not one digit from 0 to 5, a numeric field whose value is no
 //   number, a pair field without the blank between its numbers;

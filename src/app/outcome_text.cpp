@@ -90,6 +90,10 @@ QString what(const Outcome& o) {
         return Message::tr("无法保存文件“%1”（%2）。").arg(path, o.detail);
     case Status::ExternalChange:
         return Message::tr("文件“%1”已被其他程序修改。").arg(path);
+    case Status::NotCrLf:
+        return Message::tr("文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF "
+                           "分行的游戏文件。")
+            .arg(path);
     case Status::IdEmpty:
         return Message::tr("编号不能为空。");
     case Status::IdBlankEdge:
@@ -170,6 +174,11 @@ QString what(const Outcome& o) {
             .arg(QDir::toNativeSeparators(o.detail));
     case Status::Undecodable:
         return Message::tr("这一行有游戏文件的编码无法识别的字节。");
+    case Status::LoneLineBreak:
+        return Message::tr("第 %1 行在“%2”之后有单独的回车符或换行符（不是 CR LF），别的程序"
+                           "可能把它当作两行；编辑器不修改这一行。")
+            .arg(o.line)
+            .arg(o.detail);
     }
     return {};
 }

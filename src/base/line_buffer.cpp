@@ -108,10 +108,19 @@ qsizetype LineBuffer::lineAt(qsizetype offset, qsizetype from) const {
         low += qsizetype(step);
         step *= 2;
     }
-    const auto high =
-        size_t(starts_.end() - low) > step ? low + qsizetype(step) : starts_.end();
+    const auto high = size_t(starts_.end() - low) > step ? low + qsizetype(step) : starts_.end();
     const auto after = std::upper_bound(low, high, offset);
     return qsizetype(after - starts_.begin()) - 1;
+}
+
+qsizetype loneLineBreak(QByteArrayView line) {
+    const qsizetype lf = line.indexOf('\n');
+    const qsizetype cr = line.first(lf < 0 ? line.size() : lf).indexOf('\r');
+    return cr >= 0 ? cr : lf;
+}
+
+bool lacksCrLf(QByteArrayView bytes) {
+    return !bytes.contains("\r\n") && (bytes.contains('\n') || bytes.contains('\r'));
 }
 
 QString GetLine(const LineBuffer& buffer, qsizetype lineIndex) {

@@ -66,6 +66,15 @@ class LineBuffer {
     std::vector<qsizetype> starts_; // byte offset of each line's first byte
 };
 
+// Where a line (without its CR LF) holds a CR or an LF of its own: the index of the first one,
+// or -1. Lines end at CR LF only, yet other programs end a line at such a lone break, so a line
+// that holds one is two lines to them.
+qsizetype loneLineBreak(QByteArrayView line);
+
+// Whether a file's bytes hold an LF or a CR and no CR LF at all: its line ends are another
+// system's, and split at CR LF only it would be one line.
+bool lacksCrLf(QByteArrayView bytes);
+
 // Fetches one line of a buffer: the empty text for an empty line or any index past the end.
 QString GetLine(const LineBuffer& buffer, qsizetype lineIndex);
 

@@ -15,7 +15,8 @@ enum class Status {
     ClassOutOfRange,  // the weapon class is not from 0 to 5
     NumberTooLarge,   // the number does not fit a double
     LineBreakInValue, // a CR or LF would split the line
-    ControlCharacter, // detail: the control character typed (U+0000 to U+001F but tab, U+007F)
+    ControlCharacter, // detail: the invisible character typed (U+0000 to U+001F but tab, U+007F,
+                      // U+FEFF)
     Unencodable,      // detail: the first character the code page cannot hold
 
     // The folder or drive cannot be browsed.
@@ -39,6 +40,7 @@ enum class Status {
     RenameFailed,    // the new file could not replace the old one
     WriteFailed,     // detail: the system's reason
     ExternalChange,  // another program changed the file since the editor read or wrote it
+    NotCrLf,         // the file's line ends are LF or CR alone, not CR LF
 
     // An id or a name the item actions cannot take; nothing was written.
     IdEmpty,              // the new id is empty
@@ -96,6 +98,7 @@ enum class Status {
     PictureBroken,    // detail: the picture file, which does not decode
     PictureTruncated, // detail: the picture file, which ends before its last pixel
     Undecodable,      // the line holds bytes the code page cannot decode
+    LoneLineBreak,    // line: a line that holds a lone CR or LF; detail: its text before it
 };
 
 // What the user should know happened as a result, beside what went wrong.

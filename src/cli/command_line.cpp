@@ -10,6 +10,7 @@
 #include "cli/manual_page.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <array>
 #include <cerrno>
 #include <span>
@@ -340,11 +341,31 @@ int deliver(const CommandOutput& output, int status) {
     return writeErr(output.err) ? status : kOutputFailed;
 }
 
+namespace {
+
+// The program's arguments after its name. On Unix they are bytes, and Qt's decoding of them
+// drops a byte-order mark at the start of each: a value typed with one would lose it unseen.
+// Decoded keeping it, it is refused as the other invisible characters are.
+QStringList argumentsAfterName(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments().mid(1);
+#else
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QStringDecoder(QStringConverter::System,
+                                        QStringConverter::Flag::ConvertInitialBom)(argv[i]));
+    return arguments;
+#endif
+}
+
+} // namespace
+
 int runCommandLine(int argc, char** argv, Console console) {
     QCoreApplication application(argc, argv);
     setUpConsole(console);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    const QStringList arguments = argumentsAfterName(argc, argv);
     CommandOutput output;
     return deliver(output, runCommand(arguments, output));
 }

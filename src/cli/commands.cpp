@@ -235,16 +235,22 @@ int setValue(const Request& request, CommandOutput& output) {
     }
     if (typed.empty())
         return refused(Outcome::of(Status::NoSuchKey, game.itemFilePath(), key), output);
-    if (request.has("dry-run")) {
+    // A dry run plans the set as the save would, so that it refuses what the save refuses.
+    const bool dryRun = request.has("dry-run");
+    const ApplyPlan applied = dryRun ? game.plan(typed) : game.apply(typed);
+    if (applied.outcome.refused()) {
+        Outcome refusal = applied.outcome;
+        if (!pattern->plain() && applied.refusedAt >= 0)
+            refusal.item = refText(typed[size_t(applied.refusedAt)].item);
+        return refused(refusal, output);
+    }
+    if (dryRun) {
         const PatchText patch = writePatch(values);
         if (!patch.refused.done())
             return refused(patch.refused, output);
         output.out += patch.text;
         return kDone;
     }
-    const ApplyPlan applied = game.apply(typed);
-    if (applied.outcome.refused())
-        return refused(applied.outcome, output);
     QString text;
     for (const Change& value : values)
         text += refText(value.item) + u'\t' + key + u'\t' + decodeAnsi(*value.base) + u'\t' +
@@ -256,11 +262,12 @@ int setValue(const Request& request, CommandOutput& output) {
 int checkFolder(const Request& request, CommandOutput& output) {
     GameData game;
     Outcome read = game.read(itemFileIn(request.arguments[0]), false);
-    if (read.refused()) {
-        read.effect = Effect::Noted;
+    read.effect = Effect::Noted;
+    // A weapon.cfg whose line ends are not CR LF is a problem of the folder the check reports.
+    if (read.refused() && read.status != Status::NotCrLf)
         return refused(read, output);
-    }
-    const std::vector<Problem> problems = checkGame(game);
+    const std::vector<Problem> problems =
+        read.refused() ? std::vector<Problem>{{read, std::nullopt}} : checkGame(game);
     if (request.json) {
         QJsonArray list;
         for (const Problem& problem : problems)

@@ -1,5 +1,6 @@
 #include "data/value_check.h"
 
+#include "base/code_page.h"
 #include "data/numeric_value.h"
 
 #include <cmath>
@@ -51,6 +52,16 @@ bool sameNumbers(ValueType type, QStringView a, QStringView b) {
             return false;
     }
     return true;
+}
+
+Outcome loneLineBreakIn(const LineBuffer& lines, qsizetype index, const QString& path) {
+    const QByteArrayView line = lines.lineBytes(index);
+    const qsizetype at = loneLineBreak(line);
+    if (at < 0)
+        return {};
+    Outcome problem = Outcome::of(Status::LoneLineBreak, path, decodeAnsi(line.first(at)));
+    problem.line = index + 1;
+    return problem;
 }
 
 } // namespace wed

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/line_buffer.h"
 #include "base/outcome.h"
 #include "data/item_fields.h"
 
@@ -20,5 +21,11 @@ std::optional<Status> valueProblem(ValueType type, QStringView value);
 // whose values are equal ("070" and "70", "1.50" and "1.5", "01000012" and "1000012"). A
 // spreadsheet writes a number-like cell back in its own form; such a cell changes nothing.
 bool sameNumbers(ValueType type, QStringView a, QStringView b);
+
+// LoneLineBreak when the line at the index holds a lone CR or LF (line: its number from 1,
+// detail: its text before the break), else done. Such a key line may be two lines to other
+// programs: a field that rewrote it would take the second with it, so no typed value is
+// written to it (typing, set, the table, import), and the check reports it.
+Outcome loneLineBreakIn(const LineBuffer& lines, qsizetype index, const QString& path);
 
 } // namespace wed

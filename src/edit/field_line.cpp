@@ -63,7 +63,9 @@ FieldLine ammoLine(const FieldSpec& field, QStringView text) {
 Outcome refuseControlCharacters(QStringView text) {
     for (const QChar c : text) {
         const char16_t code = c.unicode();
-        if ((code < 0x20 && code != u'\t' && code != u'\r' && code != u'\n') || code == 0x7f)
+        // U+FEFF is invisible, and a converter drops it at the start of a text.
+        if ((code < 0x20 && code != u'\t' && code != u'\r' && code != u'\n') || code == 0x7f ||
+            code == 0xfeff)
             return Outcome::of(
                 Status::ControlCharacter, {},
                 QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());

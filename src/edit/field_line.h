@@ -24,12 +24,12 @@ struct FieldLine {
 // name and is written whole, uncut. BulletChoice: key + integer part of the numeric value.
 // Refused: a number too large for a double, a line break in the value, a character the file's
 // code page cannot hold.
-// Any typed text holding a control character other than tab (U+0000 to U+001F, U+007F) is
-// refused too; line breaks have their own refusal.
+// Any typed text holding a control character other than tab (U+0000 to U+001F, U+007F) or the
+// invisible U+FEFF is refused too; line breaks have their own refusal.
 FieldLine fieldLine(const FieldSpec& field, QStringView text);
 
-// The refusal of a typed text that holds a control character other than tab, CR and LF
-// (detail: "U+0018"), or done. Bytes already in a file are never judged by it.
+// The refusal of a typed text that holds a control character other than tab, CR and LF, or
+// U+FEFF (detail: "U+0018"), or done. Bytes already in a file are never judged by it.
 Outcome refuseControlCharacters(QStringView text);
 
 } // namespace wed

@@ -4,6 +4,7 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/value_check.h"
 #include "edit/field_line.h"
 #include "edit/line_splices.h"
 
@@ -231,6 +232,8 @@ class Planner {
             game_.keyLine(change.item.category, header, change.key, change.keyOccurrence);
         if (line < 0)
             return refuse(refusal(Status::NoSuchKey, change.item, key));
+        if (Outcome broken = loneLineBreakIn(items(), line, game_.itemFilePath()); !broken.done())
+            return refuse(std::move(broken));
         FieldLine typed =
             fieldLine(categoryFields(change.item.category).fields[size_t(field)], change.typed);
         if (!typed.accepted())

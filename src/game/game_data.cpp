@@ -17,6 +17,16 @@ const QString kItemFile = QStringLiteral("weapon.cfg");
 const QString kNameFile = QStringLiteral("Text/Weapon.txt");
 const QString kPictureFolder = QStringLiteral("Images/weapon");
 
+// A game file's bytes, or why they cannot be read. Lines end at CR LF only: a file whose line
+// ends are another system's would read as one line, so no item would be found in it and a
+// save would add what it has; it is refused.
+FileRead readGameFile(const QString& path) {
+    FileRead file = readFile(path);
+    if (file.outcome.done() && lacksCrLf(file.bytes))
+        file.outcome = Outcome::of(Status::NotCrLf, path);
+    return file;
+}
+
 } // namespace
 
 QString nameFilePathFor(const QString& itemFilePath) {
@@ -36,7 +46,7 @@ GameData::GameData()
     : items_(QByteArrayLiteral("Text00\r\n")), names_(QByteArrayLiteral("Text01\r\n")) {}
 
 Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
-    FileRead itemFile = readFile(itemFilePath);
+    FileRead itemFile = readGameFile(itemFilePath);
     if (!itemFile.outcome.done())
         return itemFile.outcome;
     const QString namePath = nameFilePathFor(itemFilePath);
@@ -45,7 +55,7 @@ Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
     if (!QFileInfo::exists(namePath)) {
         notice = Outcome::noticeOf(Status::FileMissing, namePath);
         notice.effect = Effect::NamesEmpty;
-    } else if (nameFile = readFile(namePath); !nameFile.outcome.done()) {
+    } else if (nameFile = readGameFile(namePath); !nameFile.outcome.done()) {
         if (namesNeeded)
             return nameFile.outcome;
         notice = nameFile.outcome;

@@ -173,6 +173,7 @@ class Form1 : public QWidget {
     void markListRow(int row);
     std::optional<QString> baseNote(CategoryId category, int field) const;
     std::optional<QString> checkNote(CategoryId category, int field) const;
+    std::optional<QString> lockNote(CategoryId category, int field) const;
     void decorateField(CategoryId category, int field);
 
     // The item list (form1_list.cpp).

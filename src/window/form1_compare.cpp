@@ -1,6 +1,7 @@
 // The comparison with a base folder, and what a field's value is worth: the item list marks
 // the items that differ from the base or that it lacks; a field shows the base's value when
-// its own differs, and a red frame while its text is a value the folder check would report.
+// its own differs, and a red frame while its text is a value the folder check would report; a
+// field whose key line holds a lone line break is read-only.
 #include "app/outcome_text.h"
 #include "base/code_page.h"
 #include "base/path_case.h"
@@ -107,15 +108,33 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
     return std::nullopt;
 }
 
-// A field's marks: its background and the base's value when the comparison says it differs,
-// a red frame and the check's words while its text is a value the check would report; the
-// tooltip holds its help, then both, line by line.
+// Why a field is read-only: its key line holds a lone line break, which a rewrite of the line
+// would take with it; none for a field that can be typed into.
+std::optional<QString> Form1::lockNote(CategoryId category, int field) const {
+    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
+    if (!panel || panel->fields[size_t(field)].lineNumber < 1)
+        return std::nullopt;
+    const GameData& game = document_.game();
+    Outcome lone = loneLineBreakIn(game.items(), panel->fields[size_t(field)].lineNumber - 1,
+                                   game.itemFilePath());
+    if (lone.done())
+        return std::nullopt;
+    lone.effect = Effect::Noted;
+    return describe(lone);
+}
+
+// A field's marks: read-only, with the reason, while its key line holds a lone line break;
+// its background and the base's value when the comparison says it differs, a red frame and
+// the check's words while its text is a value the check would report; the tooltip holds its
+// help, then each, line by line.
 void Form1::decorateField(CategoryId category, int field) {
     QWidget* widget = fieldWidgetOf(category, field);
+    const std::optional<QString> locked = lockNote(category, field);
+    setFieldReadOnly(widget, locked.has_value());
     const std::optional<QString> base = baseNote(category, field);
-    const std::optional<QString> check = checkNote(category, field);
+    const std::optional<QString> check = locked ? std::nullopt : checkNote(category, field);
     QStringList notes;
-    for (const std::optional<QString>& note : {base, check})
+    for (const std::optional<QString>& note : {locked, base, check})
         if (note)
             notes.append(*note);
     QStringList tooltip;

@@ -43,6 +43,13 @@ void showFieldText(QWidget* field, const QString& text) {
         putText(combo->lineEdit(), text, combo->hasFocus() || combo->lineEdit()->hasFocus());
 }
 
+void setFieldReadOnly(QWidget* field, bool readOnly) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->setReadOnly(readOnly);
+    else
+        field->setEnabled(!readOnly);
+}
+
 QString fieldText(const QWidget* field) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(field))
         return edit->text();

@@ -19,6 +19,10 @@ void showText(QLineEdit* box, const QString& text);
 // The same for a text box or a choice box's edit part.
 void showFieldText(QWidget* field, const QString& text);
 
+// Lets the user change a text box or a choice box, or not: a read-only text box, a choice box
+// disabled (its list would still pick).
+void setFieldReadOnly(QWidget* field, bool readOnly);
+
 // The text of a text box or of a choice box's edit part.
 QString fieldText(const QWidget* field);
 

@@ -147,6 +147,8 @@ TEST_F(History, AMissingKeyAndARefusedValueWriteNothing) {
     EXPECT_EQ(type(kGun, "Clip", QStringLiteral("한")).status, Status::Unencodable);
     EXPECT_EQ(type(kGun, "Clip", QStringLiteral("1\x18")).status, Status::ControlCharacter);
     EXPECT_EQ(type(kGun, "Clip", QStringLiteral("1\x7f")).status, Status::ControlCharacter);
+    // An invisible byte-order mark at the start would be dropped on its way to the file.
+    EXPECT_EQ(type(kGun, "Clip", QStringLiteral("\uFEFF1")).status, Status::ControlCharacter);
     EXPECT_EQ(items(), kItems);
     EXPECT_EQ(steps(), 0);
 }

@@ -150,5 +150,16 @@ TEST(CommandLine, TheProgramRunsCommandsWithoutADisplay) {
     EXPECT_TRUE(runProgram({"--version"}).out.endsWith(QStringLiteral(" v1.31\n")));
 }
 
+// A byte-order mark at the start of an argument reaches the value's check, which refuses it
+// as it refuses the other invisible characters, instead of being dropped on the way.
+TEST_F(Commands, AnInvisibleByteOrderMarkTypedIsRefusedNotDropped) {
+    const QByteArray before = items();
+    const Ran ran =
+        runProgram({"set", game.folder(), "weapon/gun", "Cost", QStringLiteral("\uFEFF75")});
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_TRUE(ran.err.contains(QStringLiteral("U+FEFF"))) << ran.err.toStdString();
+    EXPECT_EQ(items(), before);
+}
+
 } // namespace
 } // namespace wed::test

@@ -80,5 +80,36 @@ TEST_F(ItemView, AFileChangedByAnotherProgramIsNotOverwrittenAndIsShownAgain) {
     EXPECT_EQ(form.gateOpen(), true);
 }
 
+// A value typed over a key line that holds a lone line break would take the line after the
+// break with it: that field is read-only and its tooltip says why; the next item's is not.
+TEST_F(ItemView, AFieldWhoseLineHoldsALoneLineBreakIsReadOnlyAndSaysWhy) {
+    QByteArray bytes = game.readFile("weapon.cfg");
+    game.writeFile(
+        "weapon.cfg",
+        bytes.replace("Cost=700", "Cost=700\nAdd_level=2").replace("Class=3", "Class=3\r"));
+    clickItemFile();
+    clickItem(0);
+    QLineEdit* cost = form.textBox("Text5");
+    QComboBox* weaponClass = form.comboBox("Combo1");
+    EXPECT_TRUE(cost->isReadOnly());
+    EXPECT_TRUE(
+        cost->toolTip().contains(QStringLiteral("第 2 行在“Cost=700”之后有单独的回车符或换行符")))
+        << cost->toolTip().toStdString();
+    EXPECT_FALSE(weaponClass->isEnabled());
+    EXPECT_TRUE(weaponClass->toolTip().contains(QStringLiteral("第 5 行在“Class=3”之后")));
+    EXPECT_FALSE(form.textBox("Text10")->isReadOnly());
+    clickItem(1);
+    EXPECT_FALSE(cost->isReadOnly());
+    EXPECT_TRUE(weaponClass->isEnabled());
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(ItemView, AFileWhoseLineEndsAreNotCrLfIsRefusedWithWhy) {
+    game.writeFile("weapon.cfg", game.readFile("weapon.cfg").replace("\r\n", "\n"));
+    clickItemFile();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("的行尾不是 CR LF")));
+}
+
 } // namespace
 } // namespace wed::test
