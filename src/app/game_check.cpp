@@ -59,7 +59,7 @@ class Checker {
         what.effect = Effect::Noted;
         std::optional<ItemRef> item;
         if (category)
-            item = game_.refAt(category->id, header);
+            item = header == current_.header ? current_.ref : game_.refAt(category->id, header);
         problems_.push_back({std::move(what), std::move(item)});
     }
 
@@ -88,8 +88,11 @@ class Checker {
         const std::vector<ListEntry> listed = game_.listed(c.id).entries;
         auto nextListed = listed.begin();
         QHash<QString, qsizetype> firstOf;
+        QHash<QByteArrayView, int> seen; // records of each header line so far
         for (const qsizetype header : game_.itemIndex().headers(c.id)) {
-            const QString id = decodeAnsi(items.lineBytes(header).sliced(c.headerPrefix.size()));
+            const QByteArrayView line = items.lineBytes(header);
+            const QString id = decodeAnsi(line.sliced(c.headerPrefix.size()));
+            current_ = {{c.id, id, ++seen[line]}, header};
             if (firstOf.contains(id))
                 add(Status::DuplicateId, game_.itemFilePath(), header + 1, id, &c, header);
             else
@@ -165,6 +168,11 @@ class Checker {
 
     const GameData& game_;
     std::vector<Problem> problems_;
+    // The record being checked: its problems' item, counted in file order, not looked up.
+    struct {
+        ItemRef ref;
+        qsizetype header = -1;
+    } current_;
     QHash<QString, Picture> pictures_;
 };
 
