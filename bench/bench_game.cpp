@@ -7,8 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <QStringList>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace bench {
 
@@ -89,6 +93,20 @@ std::unique_ptr<GameFolder> GameFolder::weapons(int weapons) {
 QByteArray GameFolder::itemBytes() const {
     QFile file(itemFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool bareAtomicSave(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    if (!file.commit())
+        return false;
+    const int handle =
+        open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY);
+    const bool synced = handle >= 0 && fsync(handle) == 0;
+    if (handle >= 0)
+        close(handle);
+    return synced;
 }
 
 int fieldIndex(wed::CategoryId category, const char* key) {

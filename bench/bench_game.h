@@ -35,4 +35,9 @@ class GameFolder {
 // The index of a category's field by its key.
 int fieldIndex(wed::CategoryId category, const char* key);
 
+// The bare minimum of any atomic save that survives a power cut: the bytes written to a
+// temporary file in the file's folder, flushed to disk and renamed, and the folder synced so
+// that the rename is on the disk too. False when any step failed.
+bool bareAtomicSave(const QString& path, const QByteArray& bytes);
+
 } // namespace bench

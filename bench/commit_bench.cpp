@@ -9,12 +9,7 @@
 #include "bench_game.h"
 #include "edit/file_commit.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -90,25 +85,12 @@ void BM_CommitNameFile(benchmark::State& state) {
     }
 }
 
-// The folder's entries forced onto the disk, as POSIX does it.
-bool syncFolder(const QString& folder) {
-    const int handle = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    const bool synced = handle >= 0 && fsync(handle) == 0;
-    if (handle >= 0)
-        close(handle);
-    return synced;
-}
-
 void BM_BareAtomicSave(benchmark::State& state) {
     bench::GameFolder folder(state.range(0));
     const QByteArray bytes = folder.itemBytes();
-    for (auto _ : state) {
-        QSaveFile file(folder.itemFile());
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        if (!file.commit() || !syncFolder(folder.folder()))
+    for (auto _ : state)
+        if (!bench::bareAtomicSave(folder.itemFile(), bytes))
             state.SkipWithError("save failed");
-    }
 }
 
 BENCHMARK(BM_CommitKeystroke)->Arg(0)->Arg(300000)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -86,10 +86,8 @@ Outcome Document::setFields(CategoryId category, int field, const std::vector<Ce
     ChangeSet changes;
     std::vector<StepCell> edited;
     qsizetype skipped = 0;
-    const RecordLookup records(game_);
     for (const CellEdit& cell : cells) {
-        const qsizetype line =
-            game_.keyLine(category, records.headerOf(cell.item), column.name(), 0);
+        const qsizetype line = game_.keyLine(category, game_.headerOf(cell.item), column.name(), 0);
         if (line < 0) {
             ++skipped;
             continue;

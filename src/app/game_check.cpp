@@ -37,13 +37,17 @@ class Checker {
             checkLines(game_.nameFilePath(), game_.names(), nullptr);
         for (const Category& c : categories())
             checkCategory(c, names);
-        // weapon.cfg first, then the name file; each in line order, the whole file first.
-        std::stable_sort(problems_.begin(), problems_.end(),
-                         [&](const Problem& a, const Problem& b) {
-                             const bool aNames = a.what.path != game_.itemFilePath();
-                             const bool bNames = b.what.path != game_.itemFilePath();
-                             return aNames != bNames ? bNames : a.what.line < b.what.line;
-                         });
+        // weapon.cfg first, then the name file; each in line order, the whole file first. Each
+        // problem's path is compared once: in the sort's comparisons it cost more than the check.
+        const auto nameFileProblems =
+            std::stable_partition(problems_.begin(), problems_.end(), [&](const Problem& p) {
+                return p.what.path == game_.itemFilePath();
+            });
+        const auto byLine = [](const Problem& a, const Problem& b) {
+            return a.what.line < b.what.line;
+        };
+        std::stable_sort(problems_.begin(), nameFileProblems, byLine);
+        std::stable_sort(nameFileProblems, problems_.end(), byLine);
         return std::move(problems_);
     }
 
@@ -55,7 +59,7 @@ class Checker {
         what.effect = Effect::Noted;
         std::optional<ItemRef> item;
         if (category)
-            item = game_.refAt(category->id, header);
+            item = header == current_.header ? current_.ref : game_.refAt(category->id, header);
         problems_.push_back({std::move(what), std::move(item)});
     }
 
@@ -97,8 +101,11 @@ class Checker {
         const std::vector<ListEntry> listed = game_.listed(c.id).entries;
         auto nextListed = listed.begin();
         QHash<QString, qsizetype> firstOf;
+        QHash<QByteArrayView, int> seen; // records of each header line so far
         for (const qsizetype header : game_.itemIndex().headers(c.id)) {
-            const QString id = decodeAnsi(items.lineBytes(header).sliced(c.headerPrefix.size()));
+            const QByteArrayView line = items.lineBytes(header);
+            const QString id = decodeAnsi(line.sliced(c.headerPrefix.size()));
+            current_ = {{c.id, id, ++seen[line]}, header};
             if (firstOf.contains(id))
                 add(Status::DuplicateId, game_.itemFilePath(), header + 1, id, &c, header);
             else
@@ -177,6 +184,11 @@ class Checker {
     const GameData& game_;
     std::vector<Problem> problems_;
     std::vector<Outcome> broken_; // weapon.cfg's lines with a lone line break, in line order
+    // The record being checked: its problems' item, counted in file order, not looked up.
+    struct {
+        ItemRef ref;
+        qsizetype header = -1;
+    } current_;
     QHash<QString, Picture> pictures_;
 };
 

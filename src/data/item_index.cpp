@@ -166,27 +166,66 @@ HeaderTable::HeaderTable(const LineBuffer& items, const ItemIndex& index) {
         records += index.headers(c.id).size();
     slots_.assign(std::bit_ceil(std::max<size_t>(16, records * 2)), Slot{});
     const size_t mask = slots_.size() - 1;
-    // Lines of one category's records; a header line of another category is another line.
+    // Each record's group, in the order the records are met; a header line of another
+    // category is another line.
+    std::vector<qsizetype> groupOf;
+    groupOf.reserve(records);
+    groupStart_.push_back(0);
     for (const Category& c : categories())
         for (const qsizetype header : index.headers(c.id)) {
-            const size_t hash = hashOfLine(items.lineBytes(header));
+            const QByteArrayView line = items.lineBytes(header);
+            const size_t hash = hashOfLine(line);
             size_t at = hash & mask;
-            while (slots_[at].line >= 0)
+            while (slots_[at].line >= 0 &&
+                   !(slots_[at].hash == hash && items.lineBytes(slots_[at].line) == line))
                 at = (at + 1) & mask;
-            slots_[at] = {hash, header};
+            if (slots_[at].line < 0) {
+                slots_[at] = {hash, header, qsizetype(groupStart_.size()) - 1};
+                groupStart_.push_back(0);
+            }
+            groupOf.push_back(slots_[at].group);
+            ++groupStart_[size_t(slots_[at].group) + 1];
         }
+    for (size_t g = 1; g < groupStart_.size(); ++g)
+        groupStart_[g] += groupStart_[g - 1];
+    // Filled in the order met: each group's records in file order.
+    std::vector<qsizetype> next(groupStart_.begin(), groupStart_.end() - 1);
+    lines_.resize(records);
+    size_t met = 0;
+    for (const Category& c : categories())
+        for (const qsizetype header : index.headers(c.id))
+            lines_[size_t(next[size_t(groupOf[met++])]++)] = header;
+}
+
+const HeaderTable::Slot* HeaderTable::slotOf(const LineBuffer& items, QByteArrayView line) const {
+    const size_t hash = hashOfLine(line);
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask; slots_[at].line >= 0; at = (at + 1) & mask)
+        if (slots_[at].hash == hash && items.lineBytes(slots_[at].line) == line)
+            return &slots_[at];
+    return nullptr;
 }
 
 qsizetype HeaderTable::find(const LineBuffer& items, QByteArrayView line, int occurrence) const {
     if (occurrence < 1)
         return -1;
-    const size_t hash = hashOfLine(line);
-    const size_t mask = slots_.size() - 1;
-    for (size_t at = hash & mask; slots_[at].line >= 0; at = (at + 1) & mask)
-        if (slots_[at].hash == hash && items.lineBytes(slots_[at].line) == line &&
-            --occurrence == 0)
-            return slots_[at].line;
-    return -1;
+    const Slot* slot = slotOf(items, line);
+    if (!slot)
+        return -1;
+    if (occurrence == 1)
+        return slot->line;
+    const size_t group = size_t(slot->group);
+    const qsizetype at = groupStart_[group] + occurrence - 1;
+    return at < groupStart_[group + 1] ? lines_[size_t(at)] : -1;
+}
+
+int HeaderTable::occurrenceAt(const LineBuffer& items, qsizetype header) const {
+    const Slot* slot = slotOf(items, items.lineBytes(header));
+    if (!slot)
+        return 0;
+    const auto first = lines_.begin() + groupStart_[size_t(slot->group)];
+    const auto end = lines_.begin() + groupStart_[size_t(slot->group) + 1];
+    return int(std::upper_bound(first, end, header) - first);
 }
 
 std::vector<qsizetype> HeaderTable::findAll(const LineBuffer& items,

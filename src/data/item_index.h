@@ -47,14 +47,17 @@ class NameIndex {
 };
 
 // Every record's header line, to find the records a header line opens with a probe or two
-// instead of a pass over the records. It keeps line indexes: it is asked with the buffer it was
-// made from, or one whose header lines stand where they stood.
+// instead of a pass over the records, and which of them a record is. It keeps line indexes: it
+// is asked with the buffer it was made from, or one whose header lines stand where they stood.
 class HeaderTable {
   public:
     HeaderTable(const LineBuffer& items, const ItemIndex& index);
     // The line index of the occurrence-th record (from 1, in file order) that the line opens;
     // -1 for none.
     qsizetype find(const LineBuffer& items, QByteArrayView line, int occurrence) const;
+    // How many records the header line at the index opens, up to and including its own: which
+    // of them it is (from 1); 0 when no record's header line is the same line.
+    int occurrenceAt(const LineBuffer& items, qsizetype header) const;
     // The same for many lines, each with its occurrence (an empty line finds none). The
     // table's and the file's bytes are asked for ahead of their use: one lookup at a time
     // waits for each of them in turn.
@@ -70,12 +73,22 @@ class HeaderTable {
   private:
     struct Slot {
         size_t hash = 0;
-        qsizetype line = -1; // -1: an empty slot
+        qsizetype line = -1; // the first record's header line; -1: an empty slot
+        qsizetype group = 0; // its records in groupStart_ and lines_
         bool operator==(const Slot&) const = default;
     };
-    // Open addressing by the hash of the line; a power of two, at most half full. Records of
-    // one header line are put in file order, so a probe meets them in that order.
+    // The slot of the line, or none.
+    const Slot* slotOf(const LineBuffer& items, QByteArrayView line) const;
+
+    // Open addressing by the hash of the line, one slot for each different header line; a
+    // power of two, at most half full.
     std::vector<Slot> slots_;
+    // The header lines of the records, those of one line together and in file order: the
+    // group-th line's records are lines_[groupStart_[group]] up to lines_[groupStart_[group + 1]].
+    // Many records of one id cost a probe all the same, and finding which of them one is, a
+    // binary search.
+    std::vector<qsizetype> groupStart_;
+    std::vector<qsizetype> lines_;
 };
 
 // The category whose record header line this is, or none.

@@ -663,15 +663,9 @@ class Planner {
 
     void refuse(Outcome outcome) { plan_.outcome = std::move(outcome); }
 
-    // The header line of an item of the folder; a set of many changes looks them up in the
-    // folder's header map, those of its own items all at once.
-    qsizetype headerOf(const ItemRef& item) const {
-        if (changes_.size() < kManyChanges)
-            return game_.headerOf(item);
-        if (!lookup_)
-            lookup_.emplace(game_);
-        return lookup_->headerOf(item);
-    }
+    // The header line of an item of the folder; a set of many changes looks those of its own
+    // items up all at once.
+    qsizetype headerOf(const ItemRef& item) const { return game_.headerOf(item); }
     qsizetype headerOf(size_t change) const {
         return headers_.empty() ? headerOf(changes_[change].item) : headers_[change];
     }
@@ -681,8 +675,7 @@ class Planner {
         std::vector<const ItemRef*> items(changes_.size());
         for (size_t i = 0; i < changes_.size(); ++i)
             items[i] = &changes_[i].item;
-        lookup_.emplace(game_);
-        headers_ = lookup_->headersOf(items);
+        headers_ = RecordLookup(game_).headersOf(items);
     }
     static constexpr size_t kManyChanges = 16;
 
@@ -855,7 +848,6 @@ class Planner {
     QHash<QString, qsizetype> replacedUntil_;
     // The header lines of records the set writes without, and with, their end line.
     QSet<qsizetype> openAfter_, closedAfter_;
-    mutable std::optional<RecordLookup> lookup_;
     std::vector<qsizetype> headers_; // of the changes' items, for a set of many
     std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };

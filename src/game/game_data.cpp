@@ -70,7 +70,7 @@ Outcome GameData::read(const QString& itemFilePath, bool namesNeeded) {
     names_.setBytes(std::move(nameFile.bytes));
     itemIndex_.rebuild(items_);
     nameIndex_.rebuild(names_);
-    headerTable_.reset();
+    headerLinesMoved();
     return notice;
 }
 
@@ -111,10 +111,12 @@ qsizetype GameData::headerOf(const ItemRef& ref) const {
     const QByteArray& prefix = wed::category(ref.category).headerPrefix;
     const std::optional<QByteArray> id = encodeAnsi(ref.id);
     const QByteArray header = prefix + id.value_or(QByteArray());
+    if (const HeaderTable* table = id ? headerTableForLookup() : nullptr)
+        return table->find(items_, header, ref.occurrence);
     int occurrence = ref.occurrence;
     for (qsizetype line : itemIndex_.headers(ref.category)) {
         const QByteArrayView bytes = items_.lineBytes(line);
-        // An id the code page cannot decode is known by its decoded text.
+        // An id the code page cannot encode is known by its decoded text.
         const bool same = id ? bytes == header : decodeAnsi(bytes.sliced(prefix.size())) == ref.id;
         if (same && --occurrence == 0)
             return line;
@@ -125,11 +127,15 @@ qsizetype GameData::headerOf(const ItemRef& ref) const {
 ItemRef GameData::refAt(CategoryId category, qsizetype header) const {
     const QByteArrayView line = items_.lineBytes(header);
     int occurrence = 0;
-    for (qsizetype other : itemIndex_.headers(category)) {
-        if (other > header)
-            break;
-        if (items_.lineBytes(other) == line)
-            ++occurrence;
+    if (const HeaderTable* table = headerTableForLookup()) {
+        occurrence = table->occurrenceAt(items_, header);
+    } else {
+        for (qsizetype other : itemIndex_.headers(category)) {
+            if (other > header)
+                break;
+            if (items_.lineBytes(other) == line)
+                ++occurrence;
+        }
     }
     return {category, decodeAnsi(line.sliced(wed::category(category).headerPrefix.size())),
             occurrence};
@@ -168,24 +174,23 @@ QByteArrayView GameData::nameRecordBytes(const NameRecordLines& record) const {
                 names_.lineStart(record.last) + names_.lineBytes(record.last).size() - begin);
 }
 
-namespace {
-
-std::optional<QByteArray> headerLineOf(const ItemRef& ref) {
-    const std::optional<QByteArray> id = encodeAnsi(ref.id);
-    return id ? std::optional(category(ref.category).headerPrefix + *id) : std::nullopt;
+void GameData::headerLinesMoved() {
+    headerTable_.reset();
+    headersScanned_ = false;
 }
 
-} // namespace
+const HeaderTable* GameData::headerTableForLookup() const {
+    if (!headerTable_ && !headersScanned_) {
+        headersScanned_ = true;
+        return nullptr;
+    }
+    return &headerTable();
+}
 
 const HeaderTable& GameData::headerTable() const {
     if (!headerTable_)
         headerTable_ = std::make_shared<const HeaderTable>(items_, itemIndex_);
     return *headerTable_;
-}
-
-qsizetype RecordLookup::headerOf(const ItemRef& ref) const {
-    const std::optional<QByteArray> line = headerLineOf(ref);
-    return line ? headers_.find(game_.items(), *line, ref.occurrence) : game_.headerOf(ref);
 }
 
 std::vector<qsizetype> RecordLookup::headersOf(const std::vector<const ItemRef*>& refs) const {

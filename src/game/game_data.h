@@ -97,9 +97,11 @@ class GameData {
     // implants), in file order.
     std::vector<RecordEntry> records(CategoryId category) const;
 
-    // The line index of the item's header line, or -1 when the folder has no such record.
+    // The line index of the item's header line, or -1 when the folder has no such record. Found
+    // in the header table: a probe or two, however many records the file has.
     qsizetype headerOf(const ItemRef& ref) const;
-    // The item whose header line stands at the line index.
+    // The item whose header line stands at the line index; which of the records of its id it
+    // is, by a binary search among them.
     ItemRef refAt(CategoryId category, qsizetype header) const;
     // The last line of the record at the header: its end line, or the line before the next
     // record, or the file's last line.
@@ -130,9 +132,11 @@ class GameData {
     // Whether a record of any category but the one at `header` has the id.
     bool idUsedElsewhere(QStringView id, CategoryId category, qsizetype header) const;
 
-    // The table of every record's header line. Made at the first lookup of many items, and
-    // kept while no header line moves: sets that change values alone, one after another, find
-    // their items without a pass over the file.
+    // The table of every record's header line. Made at the second lookup of an item or of which
+    // record a header line opens since the header lines last moved (or at the first lookup of
+    // many items), and kept while no header line moves: sets that change values alone, one
+    // after another, find their items without a pass over the file. One lookup alone is a scan
+    // of the header lines, which costs less than making the table.
     const HeaderTable& headerTable() const;
 
     // Writes byte changes to the files (or, undone, takes them back): each file is checked to
@@ -157,6 +161,9 @@ class GameData {
                FilesChanged& changed);
     bool changesOneOrdinaryLine(GameFile file, const Splice& change, qsizetype line) const;
     void checkIndexes() const;
+    void headerLinesMoved();
+    // The header table for one lookup, or none for the first since the header lines moved.
+    const HeaderTable* headerTableForLookup() const;
     LineBuffer& mutableBuffer(GameFile file) { return file == GameFile::Items ? items_ : names_; }
 
     QString itemFilePath_;
@@ -167,13 +174,13 @@ class GameData {
     ItemIndex itemIndex_;
     NameIndex nameIndex_;
     mutable std::shared_ptr<const HeaderTable> headerTable_; // shared by copies: never changed
+    mutable bool headersScanned_ = false; // a lookup without the table since the lines moved
 };
 
 // The header lines of many items, found in the folder's header map.
 class RecordLookup {
   public:
     explicit RecordLookup(const GameData& game) : game_(game), headers_(game.headerTable()) {}
-    qsizetype headerOf(const ItemRef& ref) const;
     // The header lines of many items at once, in their order.
     std::vector<qsizetype> headersOf(const std::vector<const ItemRef*>& refs) const;
 

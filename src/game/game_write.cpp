@@ -102,7 +102,7 @@ void GameData::adopt(GameFile file, const Splices& made, bool undone, QByteArray
     if (!linesKept && file == GameFile::Names)
         nameIndex_.rebuild(names_);
     if (!linesKept && file == GameFile::Items)
-        headerTable_.reset();
+        headerLinesMoved();
     changed.changed[size_t(file)] = true;
     changed.linesMoved[size_t(file)] = !linesKept;
     changed.made[size_t(file)] = changes;
