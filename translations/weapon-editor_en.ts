@@ -984,6 +984,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>The file &quot;%1&quot; has been changed by another program.</translation>
     </message>
     <message>
+        <source>编辑器的另一个进程正在保存文件“%1”所在的文件夹，等了 %2 秒仍未结束。</source>
+        <translation>Another process of the editor is saving in the folder of the file &quot;%1&quot; and had not finished after %2 seconds.</translation>
+    </message>
+    <message>
         <source>编号不能为空。</source>
         <translation>The id cannot be empty.</translation>
     </message>

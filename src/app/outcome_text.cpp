@@ -90,6 +90,9 @@ QString what(const Outcome& o) {
         return Message::tr("无法保存文件“%1”（%2）。").arg(path, o.detail);
     case Status::ExternalChange:
         return Message::tr("文件“%1”已被其他程序修改。").arg(path);
+    case Status::SaveBusy:
+        return Message::tr("编辑器的另一个进程正在保存文件“%1”所在的文件夹，等了 %2 秒仍未结束。")
+            .arg(path, o.detail);
     case Status::IdEmpty:
         return Message::tr("编号不能为空。");
     case Status::IdBlankEdge:

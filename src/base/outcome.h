@@ -39,6 +39,7 @@ enum class Status {
     RenameFailed,    // the new file could not replace the old one
     WriteFailed,     // detail: the system's reason
     ExternalChange,  // another program changed the file since the editor read or wrote it
+    SaveBusy,        // detail: the seconds waited for another process's save of the folder
 
     // An id or a name the item actions cannot take; nothing was written.
     IdEmpty,              // the new id is empty

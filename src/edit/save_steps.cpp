@@ -7,6 +7,7 @@
 #else
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -76,6 +77,23 @@ bool createFile(QFile& file, bool privately) {
     return file.open(mode);
 #else
     return privately ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode);
+#endif
+}
+
+void keepOwner(QFileDevice& file, const QFileInfo& old) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    Q_UNUSED(old);
+#else
+    struct stat made {};
+    if (::fstat(file.handle(), &made) != 0 ||
+        (made.st_uid == old.ownerId() && made.st_gid == old.groupId()))
+        return;
+    if (::fchown(file.handle(), old.ownerId(), old.groupId()) == 0)
+        return;
+    // A user who may not give the file away may still keep its group; if not, the file is theirs.
+    if (::fchown(file.handle(), uid_t(-1), old.groupId()) != 0)
+        return;
 #endif
 }
 
