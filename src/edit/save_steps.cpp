@@ -20,12 +20,22 @@ bool syncFile(QFileDevice& file) {
 }
 
 // Qt's own rename replaces with a plain MoveFileEx, which may return before the new name is on
-// the disk; written through, the move is there when it returns.
+// the disk; written through, the move is there when it returns. A file another process has
+// open for reading cannot be replaced until it is closed, and the editor's processes read a
+// whole file at once: such a move is tried again for up to a second.
 bool replace(const QString& from, const QString& to) {
     const std::wstring source = QDir::toNativeSeparators(from).toStdWString();
     const std::wstring target = QDir::toNativeSeparators(to).toStdWString();
-    return saveSteps().moveFile(source.c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    for (int attempt = 0;; ++attempt) {
+        if (saveSteps().moveFile(source.c_str(), target.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 50)
+            return false;
+        Sleep(20);
+        SetLastError(error);
+    }
 }
 
 bool syncFolder(const QString&) {
