@@ -984,8 +984,8 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>The file &quot;%1&quot; has been changed by another program.</translation>
     </message>
     <message>
-        <source>文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF 分行的游戏文件。</source>
-        <translation>The line ends of the file &quot;%1&quot; are not CR LF (only LF or CR): the editor reads and writes only game files whose lines end with CR LF.</translation>
+        <source>编辑器的另一个进程正在保存文件“%1”所在的文件夹，等了 %2 秒仍未结束。</source>
+        <translation>Another process of the editor is saving in the folder of the file &quot;%1&quot; and had not finished after %2 seconds.</translation>
     </message>
     <message>
         <source>编号不能为空。</source>
@@ -1158,6 +1158,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>物品“%1”：</source>
         <translation>Item &quot;%1&quot;: </translation>
+    </message>
+    <message>
+        <source>文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF 分行的游戏文件。</source>
+        <translation>The line ends of the file &quot;%1&quot; are not CR LF (only LF or CR): the editor reads and writes only game files whose lines end with CR LF.</translation>
     </message>
 </context>
 <context>

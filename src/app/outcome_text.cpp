@@ -94,6 +94,9 @@ QString what(const Outcome& o) {
         return Message::tr("文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF "
                            "分行的游戏文件。")
             .arg(path);
+    case Status::SaveBusy:
+        return Message::tr("编辑器的另一个进程正在保存文件“%1”所在的文件夹，等了 %2 秒仍未结束。")
+            .arg(path, o.detail);
     case Status::IdEmpty:
         return Message::tr("编号不能为空。");
     case Status::IdBlankEdge:

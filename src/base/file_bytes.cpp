@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace wed {
 namespace {
 
@@ -18,11 +22,26 @@ Outcome failure(const QFile& file) {
     return Outcome::of(Status::ReadFailed, file.fileName(), file.errorString());
 }
 
+// On Windows a file that another process is replacing this moment cannot be opened: the open
+// is tried again for up to a second.
+bool openForReading(QFile& file, QIODevice::OpenMode mode) {
+#ifdef Q_OS_WIN
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (file.open(mode))
+            return true;
+        if (GetLastError() != ERROR_SHARING_VIOLATION)
+            return false;
+        Sleep(20);
+    }
+#endif
+    return file.open(mode);
+}
+
 } // namespace
 
 FileRead readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openForReading(file, QIODevice::ReadOnly))
         return {failure(file), {}};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -32,7 +51,7 @@ FileRead readFile(const QString& path) {
 
 FileMatch fileHolds(const QString& path, QByteArrayView bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!openForReading(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {failure(file), false};
     if (file.size() != bytes.size())
         return {{}, false};

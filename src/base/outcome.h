@@ -41,6 +41,7 @@ enum class Status {
     WriteFailed,     // detail: the system's reason
     ExternalChange,  // another program changed the file since the editor read or wrote it
     NotCrLf,         // the file's line ends are LF or CR alone, not CR LF
+    SaveBusy,        // detail: the seconds waited for another process's save of the folder
 
     // An id or a name the item actions cannot take; nothing was written.
     IdEmpty,              // the new id is empty

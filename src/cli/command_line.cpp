@@ -301,6 +301,13 @@ int runCommand(QStringList arguments, CommandOutput& output) {
     }
     if (request.arguments.size() < command->fewest || request.arguments.size() > command->most)
         return misused(Status::BadArguments, request.command, output);
+    // Another process saved between the command's read and its save: read the folder again and
+    // plan anew on top of that change, once.
+    const CommandOutput before = output;
+    const int status = command->run(request, output);
+    if (!output.changedSinceRead)
+        return status;
+    output = before;
     return command->run(request, output);
 }
 

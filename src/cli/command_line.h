@@ -21,6 +21,7 @@ inline constexpr int kOutputFailed = 3;
 struct CommandOutput {
     QByteArray out;
     QByteArray err;
+    bool changedSinceRead = false; // refused: a game file changed between its read and its save
 };
 
 // The program's own options, which may stand anywhere before "--", in the window's arguments

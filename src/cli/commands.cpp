@@ -79,6 +79,7 @@ int refused(Outcome outcome, CommandOutput& output) {
     if (outcome.status == Status::NoSuchItem || outcome.status == Status::NoSuchKey ||
         outcome.status == Status::NotAField)
         outcome.effect = Effect::Noted;
+    output.changedSinceRead = outcome.status == Status::ExternalChange;
     output.err += (describe(outcome) + u'\n').toUtf8();
     return kRefused;
 }

@@ -1,7 +1,10 @@
 #include "edit/file_commit.h"
 
 #include "base/file_bytes.h"
+#include "edit/save_lock.h"
 #include "edit/whole_file.h"
+
+#include <QStringList>
 
 namespace wed {
 namespace {
@@ -21,6 +24,15 @@ Outcome guard(const FileWrite& write) {
 } // namespace
 
 Outcome commitFiles(std::span<const FileWrite> writes) {
+    // Another of the editor's processes could otherwise save between this one's check and its
+    // rename, and this one's save would silently undo that one's change.
+    QStringList files;
+    for (const FileWrite& write : writes)
+        files.append(write.path);
+    const SaveLock lock(files, savePatience());
+    if (!lock.busy().isEmpty())
+        return Outcome::of(Status::SaveBusy, lock.busy(),
+                           QString::number(double(savePatience().count()) / 1000));
     for (const FileWrite& write : writes)
         if (Outcome checked = guard(write); !checked.done())
             return checked;

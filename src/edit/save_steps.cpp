@@ -7,6 +7,7 @@
 #else
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -19,12 +20,22 @@ bool syncFile(QFileDevice& file) {
 }
 
 // Qt's own rename replaces with a plain MoveFileEx, which may return before the new name is on
-// the disk; written through, the move is there when it returns.
+// the disk; written through, the move is there when it returns. A file another process has
+// open for reading cannot be replaced until it is closed, and the editor's processes read a
+// whole file at once: such a move is tried again for up to a second.
 bool replace(const QString& from, const QString& to) {
     const std::wstring source = QDir::toNativeSeparators(from).toStdWString();
     const std::wstring target = QDir::toNativeSeparators(to).toStdWString();
-    return saveSteps().moveFile(source.c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    for (int attempt = 0;; ++attempt) {
+        if (saveSteps().moveFile(source.c_str(), target.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 50)
+            return false;
+        Sleep(20);
+        SetLastError(error);
+    }
 }
 
 bool syncFolder(const QString&) {
@@ -76,6 +87,23 @@ bool createFile(QFile& file, bool privately) {
     return file.open(mode);
 #else
     return privately ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode);
+#endif
+}
+
+void keepOwner(QFileDevice& file, const QFileInfo& old) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    Q_UNUSED(old);
+#else
+    struct stat made {};
+    if (::fstat(file.handle(), &made) != 0 ||
+        (made.st_uid == old.ownerId() && made.st_gid == old.groupId()))
+        return;
+    if (::fchown(file.handle(), old.ownerId(), old.groupId()) == 0)
+        return;
+    // A user who may not give the file away may still keep its group; if not, the file is theirs.
+    if (::fchown(file.handle(), uid_t(-1), old.groupId()) != 0)
+        return;
 #endif
 }
 

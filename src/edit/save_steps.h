@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <functional>
@@ -31,5 +32,11 @@ SaveSteps& saveSteps();
 // Makes `file`, which must not exist yet, and opens it for writing. A file that will take an
 // existing file's permissions is made readable by its owner alone until then.
 bool createFile(QFile& file, bool privately);
+
+// Gives the open new `file` the owner and group of the file it will replace, as far as the
+// system lets the running user: an administrator keeps both, a member of the file's group keeps
+// the group, anyone else makes the file their own. On Windows a new file is the saver's and
+// takes its folder's access list, as every new file does.
+void keepOwner(QFileDevice& file, const QFileInfo& old);
 
 } // namespace wed

@@ -10,15 +10,6 @@
 namespace wed {
 namespace {
 
-// The file a save replaces: a symbolic link's final target, so that the link stays a link.
-// A loop of links is replaced itself, as nothing else can be.
-QString finalTarget(const QString& path) {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
-}
-
 // The temporary file: a new name beside the target, in its folder, so that the move stays on
 // one disk and is a rename. Only a name that is taken is tried again.
 bool openTemporary(QFile& file, const QString& target, bool replacing) {
@@ -61,6 +52,14 @@ Outcome writeToDisk(QFile& file, QByteArrayView bytes, const QString& path) {
 
 } // namespace
 
+// A loop of links is replaced itself, as nothing else can be.
+QString saveTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
 bool isWriteProtected(const QString& path) {
     const QFileDevice::Permissions permissions = QFile::permissions(path);
     const auto anyWriteBit =
@@ -70,7 +69,7 @@ bool isWriteProtected(const QString& path) {
 }
 
 Outcome saveWholeFile(const QString& path, QByteArrayView bytes) {
-    const QString target = finalTarget(path);
+    const QString target = saveTarget(path);
     const QFileInfo old(target);
     if (old.isDir())
         return Outcome::of(Status::IsFolder, path);
@@ -81,8 +80,11 @@ Outcome saveWholeFile(const QString& path, QByteArrayView bytes) {
     QFile file;
     if (!openTemporary(file, target, old.exists()))
         return Outcome::of(Status::TemporaryFailed, path, file.errorString());
-    if (old.exists())
+    // The owner first: a change of owner clears the set-id bits of the mode.
+    if (old.exists()) {
+        keepOwner(file, old);
         file.setPermissions(old.permissions());
+    }
     Outcome saved = writeToDisk(file, bytes, path);
     if (saved.done() && !saveSteps().replace(file.fileName(), target))
         saved = Outcome::of(Status::RenameFailed, path, qt_error_string());

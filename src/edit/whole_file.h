@@ -11,6 +11,10 @@ namespace wed {
 // The bits are judged themselves so that a read-only file is refused for an administrator too.
 bool isWriteProtected(const QString& path);
 
+// The file a save of `path` replaces: a symbolic link's final target, so that the link stays a
+// link.
+QString saveTarget(const QString& path);
+
 // Replaces the whole file atomically and durably: the bytes go to a temporary file in the same
 // folder, which is synced to disk and renamed over the original, keeping its permissions; then
 // the folder is synced, so that the rename survives a power cut too. A symbolic link stays:
