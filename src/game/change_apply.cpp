@@ -6,6 +6,7 @@
 #include "data/item_fields.h"
 #include "edit/field_line.h"
 #include "edit/line_splices.h"
+#include "game/change_check.h"
 
 #include <QHash>
 #include <QSet>
@@ -59,6 +60,12 @@ class Planner {
 
     ApplyPlan run() {
         plan_.results.resize(changes_.size());
+        if (SetCheck check = checkChangeSet(changes_); !check.outcome.done()) {
+            plan_.outcome = std::move(check.outcome);
+            plan_.refusedAt = check.refusedAt;
+            plan_.contradicts = check.contradicts;
+            return std::move(plan_);
+        }
         findHeaders();
         for (size_t i = 0; i < changes_.size(); ++i)
             if (changes_[i].kind == ChangeKind::Remove)
