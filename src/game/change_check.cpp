@@ -42,10 +42,13 @@ Outcome lineBreakIn(const Change& change) {
     return {};
 }
 
+// The text a change finds is its item's; so is the text an addition writes. A change of a
+// record (or name record) may write another id: that is a rename.
 Outcome otherItemsText(const Change& change) {
-    for (const std::optional<Lines>* lines : {&change.baseLines, &change.nowLines})
-        if (*lines && !(*lines)->isEmpty() && !namesItsItem(change, (*lines)->front()))
-            return Outcome::of(Status::RecordNotItsItem, {}, decodeAnsi((*lines)->front()));
+    const std::optional<Lines>& lines =
+        change.kind == ChangeKind::Add || !change.baseLines ? change.nowLines : change.baseLines;
+    if (lines && !lines->isEmpty() && !namesItsItem(change, lines->front()))
+        return Outcome::of(Status::RecordNotItsItem, {}, decodeAnsi(lines->front()));
     return {};
 }
 
