@@ -146,9 +146,20 @@ QString applyPatchText(const QString& path, const Case& c) {
         return {};
     const ApplyPlan applied = a.apply(patch.changes, c.patch.size() % 2 == 1);
     const bool written = applied.outcome.done() && applied.changesBytes();
-    if (!written && (read(path + QStringLiteral("/weapon.cfg")) != c.files[0] ||
-                     read(path + QStringLiteral("/Text/Weapon.txt")) != c.files[1]))
+    const QByteArray items = read(path + QStringLiteral("/weapon.cfg"));
+    const QByteArray names = read(path + QStringLiteral("/Text/Weapon.txt"));
+    if (!written && (items != c.files[0] || names != c.files[1]))
         return QStringLiteral("a set that was not written changed the files");
+    if (!written)
+        return {};
+    // Applied again, to the folder read anew, the set finds every change made.
+    GameData again;
+    if (again.read(path + QStringLiteral("/weapon.cfg")).refused())
+        return QStringLiteral("a folder a set was written to cannot be read");
+    again.apply(patch.changes, true);
+    if (read(path + QStringLiteral("/weapon.cfg")) != items ||
+        read(path + QStringLiteral("/Text/Weapon.txt")) != names)
+        return QStringLiteral("a set applied twice changed the files the second time");
     return {};
 }
 
@@ -242,7 +253,7 @@ QString roundTrip(const QString& path, const Case& c) {
     const ChangeSet diff = diffFolders(a, b);
     const PatchText text = writePatch(diff);
     if (!text.refused.done())
-        return {}; // a record line with a lone line feed
+        return {}; // a key, value or line holding a lone CR or LF
     const PatchRead back = readPatch(text.text);
     if (!back.outcome.done() || back.changes != diff)
         return QStringLiteral("the patch of a diff does not read back as the diff");

@@ -274,6 +274,10 @@
         <translation>Nothing was written; the files are as they were.
 </translation>
     </message>
+    <message>
+        <source>%1:%2: 这一行中有单独的回车符或换行符，补丁无法带上它。</source>
+        <translation>%1:%2: this line holds a lone carriage return or line feed; a patch cannot carry it.</translation>
+    </message>
 </context>
 <context>
     <name>DialogWords</name>
@@ -900,10 +904,6 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>%1 changes conflict with what the files hold now.</translation>
     </message>
     <message>
-        <source>“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），补丁无法带上它。</source>
-        <translation>&quot;%1&quot; holds bytes the game files&apos; code page cannot decode (or a lone line break inside a line of a record); a patch cannot carry it.</translation>
-    </message>
-    <message>
         <source>“%1”不是这一类物品的字段（标题要写字段的名字或键）。</source>
         <translation>&quot;%1&quot; is no field of this category (a heading is a field&apos;s caption or key).</translation>
     </message>
@@ -1163,16 +1163,33 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>文件“%1”的行尾不是 CR LF（只有 LF 或 CR）：编辑器只读写以 CR LF 分行的游戏文件。</source>
         <translation>The line ends of the file &quot;%1&quot; are not CR LF (only LF or CR): the editor reads and writes only game files whose lines end with CR LF.</translation>
     </message>
-</context>
-<context>
-    <name>PatchWords</name>
     <message>
-        <source>不是 UTF-8 文本。</source>
-        <translation>This is no UTF-8 text.</translation>
+        <source>这组修改把同一处改了两次（同一个键、同一条记录或同一个名字记录，或同一个引用既添加又删除）。</source>
+        <translation>The set changes one thing twice (one key, one record or one name record, or adds and removes one reference).</translation>
+    </message>
+    <message>
+        <source>这一行与第 %1 行改的是同一处（同一个键、同一条记录或同一个名字记录，或同一个引用既添加又删除）。</source>
+        <translation>This line changes what line %1 changes (one key, one record or one name record, or adds and removes one reference).</translation>
+    </message>
+    <message>
+        <source>记录的第一行“%1”不属于这件物品：它要写物品的类别和编号（名字记录写“&lt;编号&gt;”）。</source>
+        <translation>The record&apos;s first line &quot;%1&quot; is not its item&apos;s: it names the item&apos;s category and id (a name record&apos;s, &quot;&lt;id&gt;&quot;).</translation>
+    </message>
+    <message>
+        <source>“%1”有游戏文件的编码无法识别的字节，或有单独的回车符或换行符，补丁无法带上它。</source>
+        <translation>&quot;%1&quot; holds bytes the game files&apos; code page cannot decode, or a lone carriage return or line feed; a patch cannot carry it.</translation>
+    </message>
+    <message>
+        <source>补丁不是 UTF-8 文本。</source>
+        <translation>The patch is no UTF-8 text.</translation>
     </message>
     <message>
         <source>第一行必须是“weapon-editor patch 1”。</source>
         <translation>The first line must be &quot;weapon-editor patch 1&quot;.</translation>
+    </message>
+    <message>
+        <source>最后一行没有换行符：补丁可能不完整（被截断了），不能应用。</source>
+        <translation>The last line has no line feed: the patch may be cut off, and is not applied.</translation>
     </message>
     <message>
         <source>一行要有五列，用制表符分开；这一行有 %1 列。</source>
@@ -1183,52 +1200,52 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>Unknown kind &quot;%1&quot;: the kinds are key, record, add, remove, names and move.</translation>
     </message>
     <message>
-        <source>move 这一种修改要写物品（名字记录写 &lt;编号&gt;），第三列写 -，然后是它原来和现在跟随的记录（最前面写 -）。</source>
-        <translation>A move takes the item (&lt;id&gt; for a name record), - in the third column, then the records it followed before and follows now (- for first).</translation>
+        <source>不认识的转义“%1”：只有 \\、\t、\n、\r、\#、\e 和 \-。</source>
+        <translation>Unknown escape &quot;%1&quot;: there are only \\, \t, \n, \r, \#, \e and \-.</translation>
     </message>
     <message>
-        <source>有不认识的转义：只有 \\、\t、\n、\r、\e 和 \-。</source>
-        <translation>Unknown escape: there are only \\, \t, \n, \r, \e and \-.</translation>
+        <source>列的末尾是单独的反斜杠：反斜杠要和它后面的字符组成转义（反斜杠本身写作 \\）。</source>
+        <translation>A lone backslash ends the column: a backslash makes an escape with the character after it (a backslash itself is written \\).</translation>
     </message>
     <message>
-        <source>“%1”不是物品的引用（类别/编号）。</source>
-        <translation>&quot;%1&quot; is no item reference (CATEGORY/ID).</translation>
-    </message>
-    <message>
-        <source>“%1”：# 后面要写一个从 1 起的整数。</source>
-        <translation>&quot;%1&quot;: # takes a whole number from 1 up.</translation>
+        <source>键后面的 # 要跟一个从 1 起的整数，“%1”不是（键中的 # 写作 \#）。</source>
+        <translation>The # after a key takes a whole number from 1 up; &quot;%1&quot; is not one (a # of the key is written \#).</translation>
     </message>
     <message>
         <source>key 这一种修改的第三列要写键。</source>
         <translation>A change of the kind key has its key in the third column.</translation>
     </message>
     <message>
-        <source>第三列“%1”不是所跟随的物品的引用。</source>
-        <translation>The third column &quot;%1&quot; is no reference of the item it follows.</translation>
+        <source>“%1”不是物品的引用（类别/编号）。</source>
+        <translation>&quot;%1&quot; is no item reference (CATEGORY/ID).</translation>
     </message>
     <message>
-        <source>%1 这一种修改要写%2。</source>
-        <translation>A change of the kind %1 needs %2.</translation>
+        <source>第三列“%1”：只有 add 和 names 写所跟随的记录，其他种类写 -。</source>
+        <translation>Third column &quot;%1&quot;: only add and names name the record they follow; the other kinds have -.</translation>
     </message>
     <message>
-        <source>旧的和新的行</source>
-        <translation>the old and the new lines</translation>
+        <source>%1 这一种修改要写旧的行，新的写 -。</source>
+        <translation>A change of the kind %1 has the old lines, and - for the new.</translation>
     </message>
     <message>
-        <source>旧的行，新的写 -</source>
-        <translation>the old lines, and - for the new</translation>
+        <source>%1 这一种修改要写新的行，旧的写 -。</source>
+        <translation>A change of the kind %1 has the new lines, and - for the old.</translation>
     </message>
     <message>
-        <source>新的行，旧的写 -</source>
-        <translation>the new lines, and - for the old</translation>
+        <source>%1 这一种修改要写旧的和新的行。</source>
+        <translation>A change of the kind %1 has the old and the new lines.</translation>
+    </message>
+    <message>
+        <source>“%1”：move 这一种修改要写物品（名字记录写 &lt;编号&gt;），第三列写 -，然后是它原来和现在跟随的记录（最前面写 -）。</source>
+        <translation>&quot;%1&quot;: a move takes the item (&lt;id&gt; for a name record), - in the third column, then the records it followed before and follows now (- for first).</translation>
     </message>
     <message>
         <source>names 这一种修改至少要写旧的或新的行。</source>
         <translation>A change of the kind names needs the old or the new lines.</translation>
     </message>
     <message>
-        <source>字符“%1”无法保存在游戏文件的编码中。</source>
-        <translation>The character &quot;%1&quot; cannot be saved in the game files&apos; code page.</translation>
+        <source>名字文件再次出现“&lt;%1&gt;”：只有第一条是这个编号的名字记录。</source>
+        <translation>The name file opens &quot;&lt;%1&gt;&quot; again: only the first is the id&apos;s name record.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace wed {
@@ -33,8 +34,10 @@ class Checker {
     std::vector<Problem> run() {
         const bool names = checkNameFile();
         checkLines(game_.itemFilePath(), game_.items(), &broken_);
-        if (names)
+        if (names) {
             checkLines(game_.nameFilePath(), game_.names(), nullptr);
+            checkNameOpenings();
+        }
         for (const Category& c : categories())
             checkCategory(c, names);
         // weapon.cfg first, then the name file; each in line order, the whole file first. Each
@@ -93,6 +96,22 @@ class Checker {
                                          [&](const Outcome& o) { return o.line <= header + 1; });
         for (; lone != broken_.end() && lone->line <= last + 1; ++lone)
             add(Status::LoneLineBreak, game_.itemFilePath(), lone->line, lone->detail, &c, header);
+    }
+
+    // An id's "<id>" opens its name record the first time only: a later one is no record.
+    void checkNameOpenings() {
+        const LineBuffer& names = game_.names();
+        QSet<QByteArrayView> seen;
+        for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
+            const QByteArrayView line = names.lineBytes(i);
+            if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
+                continue;
+            if (seen.contains(line))
+                add(Status::NameRecordTwice, game_.nameFilePath(), i + 1,
+                    decodeAnsi(line.sliced(1, line.size() - 2)));
+            else
+                seen.insert(line);
+        }
     }
 
     void checkCategory(const Category& c, bool names) {
@@ -198,6 +217,8 @@ const char* problemCode(Status status) {
     switch (status) {
     case Status::DuplicateId:
         return "duplicate-id";
+    case Status::NameRecordTwice:
+        return "name-record-twice";
     case Status::ClassNotDigit:
         return "class-not-digit";
     case Status::NotANumber:

@@ -41,12 +41,62 @@ QString what(const Outcome& o) {
         return Message::tr("还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。");
     case Status::ChangeConflicts:
         return Message::tr("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
-    case Status::PatchMalformed:
-        return QStringLiteral("%1:%2: %3").arg(path).arg(o.line).arg(o.detail);
+    case Status::ChangedTwice:
+        return o.detail.isEmpty()
+                   ? Message::tr("这组修改把同一处改了两次（同一个键、同一条记录或同一个名字记录，"
+                                 "或同一个引用既添加又删除）。")
+                   : Message::tr("这一行与第 %1 行改的是同一处（同一个键、同一条记录或同一个"
+                                 "名字记录，或同一个引用既添加又删除）。")
+                         .arg(o.detail);
+    case Status::RecordNotItsItem:
+        return Message::tr("记录的第一行“%1”不属于这件物品：它要写物品的类别和编号"
+                           "（名字记录写“<编号>”）。")
+            .arg(o.detail);
     case Status::PatchCannotCarry:
-        return Message::tr("“%1”有游戏文件的编码无法识别的字节（或记录的一行中有单独的换行符），"
+        return Message::tr("“%1”有游戏文件的编码无法识别的字节，或有单独的回车符或换行符，"
                            "补丁无法带上它。")
             .arg(o.detail);
+    case Status::PatchNotUtf8:
+        return Message::tr("补丁不是 UTF-8 文本。");
+    case Status::PatchFirstLine:
+        return Message::tr("第一行必须是“weapon-editor patch 1”。");
+    case Status::PatchCutOff:
+        return Message::tr("最后一行没有换行符：补丁可能不完整（被截断了），不能应用。");
+    case Status::PatchColumnCount:
+        return Message::tr("一行要有五列，用制表符分开；这一行有 %1 列。").arg(o.detail);
+    case Status::PatchUnknownKind:
+        return Message::tr("不认识的种类“%1”：种类是 key、record、add、remove、names 或 move。")
+            .arg(o.detail);
+    case Status::PatchBadEscape:
+        return Message::tr("不认识的转义“%1”：只有 \\\\、\\t、\\n、\\r、\\#、\\e 和 \\-。")
+            .arg(o.detail);
+    case Status::PatchTrailingBackslash:
+        return Message::tr("列的末尾是单独的反斜杠：反斜杠要和它后面的字符组成转义"
+                           "（反斜杠本身写作 \\\\）。");
+    case Status::PatchBadOccurrence:
+        return Message::tr("键后面的 # 要跟一个从 1 起的整数，“%1”不是（键中的 # 写作 \\#）。")
+            .arg(o.detail);
+    case Status::PatchNoKey:
+        return Message::tr("key 这一种修改的第三列要写键。");
+    case Status::PatchNotAReference:
+        return Message::tr("“%1”不是物品的引用（类别/编号）。").arg(o.detail);
+    case Status::PatchBadPlace:
+        return Message::tr("第三列“%1”：只有 add 和 names 写所跟随的记录，其他种类写 -。")
+            .arg(o.detail);
+    case Status::PatchBaseWanted:
+        return Message::tr("%1 这一种修改要写旧的行，新的写 -。").arg(o.detail);
+    case Status::PatchNewWanted:
+        return Message::tr("%1 这一种修改要写新的行，旧的写 -。").arg(o.detail);
+    case Status::PatchBothWanted:
+        return Message::tr("%1 这一种修改要写旧的和新的行。").arg(o.detail);
+    case Status::PatchBadMove:
+        return Message::tr("“%1”：move 这一种修改要写物品（名字记录写 <编号>），第三列写 -，"
+                           "然后是它原来和现在跟随的记录（最前面写 -）。")
+            .arg(o.detail);
+    case Status::PatchNamesEmpty:
+        return Message::tr("names 这一种修改至少要写旧的或新的行。");
+    case Status::PatchUnencodable:
+        return Message::tr("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
     case Status::SheetMalformed:
         return o.detail;
     case Status::SheetUnknownColumn:
@@ -182,6 +232,9 @@ QString what(const Outcome& o) {
                            "可能把它当作两行；编辑器不修改这一行。")
             .arg(o.line)
             .arg(o.detail);
+    case Status::NameRecordTwice:
+        return Message::tr("名字文件再次出现“<%1>”：只有第一条是这个编号的名字记录。")
+            .arg(o.detail);
     }
     return {};
 }
@@ -209,6 +262,18 @@ QString meaning(const Outcome& o) {
 QString describe(const Outcome& outcome) {
     if (!outcome.tell())
         return {};
+    // A place in a text file (a patch's line and column) comes first, as compilers write it.
+    if (outcome.column > 0) {
+        Outcome about = outcome;
+        about.path.clear();
+        about.line = 0;
+        about.column = 0;
+        return QStringLiteral("%1:%2:%3: ")
+                   .arg(QDir::toNativeSeparators(outcome.path))
+                   .arg(outcome.line)
+                   .arg(outcome.column) +
+               describe(about);
+    }
     if (!outcome.item.isEmpty()) {
         Outcome about = outcome;
         about.item.clear();

@@ -65,7 +65,8 @@ enum class Status {
     NotARecord,         // detail: a line that would break the record (or its name record) apart
     ChangeConflicts,    // line: how many changes conflict with what the folder holds now
     NoBaseFolder,       // a patch of the changes needs the base they are changes against
-    PatchMalformed,     // path, line: the patch and its line; detail: what is wrong with it
+    ChangedTwice,       // two changes of the set change one thing; detail: the earlier's line
+    RecordNotItsItem,   // detail: the first line of a record text that names another item
     PatchCannotCarry,   // detail: the item whose bytes the code page cannot decode
     SheetMalformed,     // detail: what is wrong with the sheet's text at its row and column
     SheetUnknownColumn, // detail: the heading, which names no field of the category
@@ -100,6 +101,26 @@ enum class Status {
     PictureTruncated, // detail: the picture file, which ends before its last pixel
     Undecodable,      // the line holds bytes the code page cannot decode
     LoneLineBreak,    // line: a line that holds a lone CR or LF; detail: its text before it
+    NameRecordTwice,  // detail: the id, whose name record an earlier "<id>" opens already
+
+    // What is wrong with a patch file's text; path, line and column say where.
+    PatchNotUtf8,           // the text is not UTF-8
+    PatchFirstLine,         // the first line is not the patch's own
+    PatchCutOff,            // the last line has no line end: the file may be cut off
+    PatchColumnCount,       // detail: how many columns the line has, where five are wanted
+    PatchUnknownKind,       // detail: the kind
+    PatchBadEscape,         // detail: the escape, a backslash and the character after it
+    PatchTrailingBackslash, // a backslash ends the column
+    PatchBadOccurrence,     // detail: what follows "#" in the key column
+    PatchNoKey,             // a key change without its key
+    PatchNotAReference,     // detail: the text given where an item's reference is wanted
+    PatchBadPlace,          // detail: the third column, which no change of its kind takes
+    PatchBaseWanted,        // detail: the kind, whose change wants a base and no new text
+    PatchNewWanted,         // detail: the kind, whose change wants new text and no base
+    PatchBothWanted,        // detail: the kind, whose change wants a base and new text
+    PatchNamesEmpty,        // a names change with neither a base nor new text
+    PatchBadMove,           // detail: the column that is not as a move change wants it
+    PatchUnencodable,       // detail: the first character the code page cannot hold
 };
 
 // What the user should know happened as a result, beside what went wrong.
@@ -118,8 +139,9 @@ struct Outcome {
     qsizetype line = 0; // the line concerned, when there is one
     QString detail;     // the character refused, or the system's own words
     Effect effect = Effect::NothingWritten;
-    bool notice = false; // carried out, and the status is something the user must know
-    QString item;        // the item the outcome concerns, when one of several refused
+    bool notice = false;  // carried out, and the status is something the user must know
+    QString item;         // the item the outcome concerns, when one of several refused
+    qsizetype column = 0; // the column (from 1) of the line concerned, when there is one
 
     bool done() const { return status == Status::Done || notice; }
     bool refused() const { return !done() && status != Status::Ignored; }
@@ -127,7 +149,8 @@ struct Outcome {
     bool tell() const { return refused() || notice; }
 
     static Outcome of(Status status, QString path = {}, QString detail = {}) {
-        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten, false, {}};
+        return {status, std::move(path), 0, std::move(detail), Effect::NothingWritten, false, {},
+                0};
     }
     static Outcome noticeOf(Status status, QString path = {}, QString detail = {}) {
         Outcome outcome = of(status, std::move(path), std::move(detail));

@@ -44,10 +44,13 @@ QString lineOf(const QString& text) {
 QString notesText(const GameData& folder, const DiffNotes& notes) {
     QString text;
     for (const DiffNotes::Undecodable& line : notes.undecodable)
-        text +=
-            lineOf(CommandWords::tr("%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。")
-                       .arg(QDir::toNativeSeparators(folder.path(line.file)))
-                       .arg(line.line));
+        text += lineOf(
+            (line.lineBreak
+                 ? CommandWords::tr("%1:%2: 这一行中有单独的回车符或换行符，补丁无法带上它。")
+                 : CommandWords::tr(
+                       "%1:%2: 这一行有游戏文件的编码无法识别的字节，补丁无法带上它。"))
+                .arg(QDir::toNativeSeparators(folder.path(line.file)))
+                .arg(line.line));
     for (GameFile file : {GameFile::Items, GameFile::Names})
         if (notes.outsideDiffers[size_t(file)])
             text +=
@@ -133,11 +136,8 @@ int applyPatch(const Request& request, CommandOutput& output) {
         return kRefused;
     const bool skip = request.has("skip-conflicts") || request.has("rejects");
     const ApplyPlan plan = game.plan(patch.changes);
-    if (!plan.outcome.done()) {
-        Outcome refusal = plan.outcome;
-        refusal.item = refText(patch.changes[size_t(plan.refusedAt)].item);
-        return refused(refusal, output);
-    }
+    if (!plan.outcome.done())
+        return refused(patchRefusal(plan, patch, patchPath), output);
     QString report, conflicts;
     ChangeSet rejected;
     for (size_t i = 0; i < patch.changes.size(); ++i) {

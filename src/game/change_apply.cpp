@@ -7,6 +7,7 @@
 #include "data/value_check.h"
 #include "edit/field_line.h"
 #include "edit/line_splices.h"
+#include "game/change_check.h"
 
 #include <QHash>
 #include <QSet>
@@ -60,6 +61,12 @@ class Planner {
 
     ApplyPlan run() {
         plan_.results.resize(changes_.size());
+        if (SetCheck check = checkChangeSet(changes_); !check.outcome.done()) {
+            plan_.outcome = std::move(check.outcome);
+            plan_.refusedAt = check.refusedAt;
+            plan_.contradicts = check.contradicts;
+            return std::move(plan_);
+        }
         findHeaders();
         for (size_t i = 0; i < changes_.size(); ++i)
             if (changes_[i].kind == ChangeKind::Remove)
@@ -265,6 +272,8 @@ class Planner {
         std::optional<QByteArray> current;
         if (line >= 0)
             current = items().lineBytes(line).sliced(key.size() + 1).toByteArray();
+        if (!current && !follows(i, change.item, change.key, change.keyOccurrence, header))
+            return void(plan_.results[i].state = ChangeState::Conflict);
         if (!threeWay(i, current, change.base, change.now))
             return;
         if (!change.now)
@@ -276,6 +285,27 @@ class Planner {
             return add(GameFile::Items, replaceLines(items(), line, line, {text}), i);
         add(GameFile::Items,
             insertLinesAfter(items(), lastKeyLine(change.item.category, header), {text}), i);
+    }
+
+    // Whether a key line added as the key's occurrence-th line in its record would be that:
+    // the record, or a change of the set before it, has the one before. Otherwise it would be
+    // an earlier one, and a second apply would add it again.
+    bool follows(size_t i, const ItemRef& item, const QByteArray& key, int occurrence,
+                 qsizetype header) const {
+        if (occurrence < 2 || game_.keyLine(item.category, header, key, occurrence - 1) >= 0)
+            return true;
+        return std::any_of(changes_.begin(), changes_.begin() + qsizetype(i), [&](const Change& c) {
+            return c.kind == ChangeKind::Key && c.keyOccurrence == occurrence - 1 && c.key == key &&
+                   c.item == item;
+        });
+    }
+
+    // Whether a record added as its id's occurrence-th would be that: the folder has the one
+    // before, or the set adds it.
+    bool follows(const ItemRef& item) const {
+        const ItemRef before{item.category, item.id, item.occurrence - 1};
+        return item.occurrence < 2 || headerOf(before) >= 0 ||
+               addedAfter_.contains(refText(before));
     }
 
     // Where a new key line goes: after the record's last line before its end line.
@@ -322,6 +352,8 @@ class Planner {
             header < 0 ? std::nullopt : std::optional(game_.recordLinesAt(category, header));
         const std::optional<Lines> base =
             change.kind == ChangeKind::Add ? std::nullopt : change.baseLines;
+        if (change.kind == ChangeKind::Add && !current && !follows(change.item))
+            return void(plan_.results[i].state = ChangeState::Conflict);
         if (!threeWay(i, current, base, change.nowLines))
             return;
         // A record without its end line ends at the next record: it goes right before that one,

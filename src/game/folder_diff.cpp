@@ -248,8 +248,7 @@ class Differ {
         const std::optional<Lines> now = folder_.recordLinesAt(record.ref.category, header);
         for (qsizetype i = 0; i < now->size(); ++i)
             if (i >= was.size() || was[i] != (*now)[i])
-                if (!decodesCleanly((*now)[i]))
-                    notes_.undecodable.push_back({GameFile::Items, header + i + 1});
+                note(GameFile::Items, header + i, (*now)[i]);
         if (!keyChanges(record.ref, was, *now)) {
             Change whole;
             whole.kind = ChangeKind::Record;
@@ -293,12 +292,19 @@ class Differ {
         return true;
     }
 
+    // A line of the folder's that a patch cannot carry: bytes the code page cannot decode, or a
+    // lone CR or LF, which a change may not write.
+    void note(GameFile file, qsizetype line, QByteArrayView bytes) {
+        const bool lineBreak = bytes.contains('\n') || bytes.contains('\r');
+        if (lineBreak || !decodesCleanly(bytes))
+            notes_.undecodable.push_back({file, line + 1, lineBreak});
+    }
+
     void noteUndecodable(const GameData& game, const RecordEntry& record) {
         for (qsizetype i = record.header,
                        last = game.recordLast(record.ref.category, record.header);
              i <= last; ++i)
-            if (!decodesCleanly(game.items().lineBytes(i)))
-                notes_.undecodable.push_back({GameFile::Items, i + 1});
+            note(GameFile::Items, i, game.items().lineBytes(i));
     }
 
     void diffNames() {
@@ -371,8 +377,7 @@ class Differ {
     void noteNames(const QString& id) {
         const NameRecordLines record = folder_.nameRecord(id);
         for (qsizetype i = record.opening; i <= record.last; ++i)
-            if (!decodesCleanly(folder_.names().lineBytes(i)))
-                notes_.undecodable.push_back({GameFile::Names, i + 1});
+            note(GameFile::Names, i, folder_.names().lineBytes(i));
     }
 
     const GameData& base_;

@@ -7,12 +7,14 @@
 namespace wed {
 
 // What a comparison of two game folders found beside the change set: the lines of a changed
-// record that hold bytes the code page cannot decode (a patch cannot carry them), and whether
-// the lines outside every record (comments, padding) differ, which belong to no item.
+// record that hold bytes the code page cannot decode or a lone CR or LF (a patch cannot carry
+// them), and whether the lines outside every record (comments, padding) differ, which belong
+// to no item.
 struct DiffNotes {
     struct Undecodable {
         GameFile file;
-        qsizetype line = 0; // 1-based, in the folder compared
+        qsizetype line = 0;     // 1-based, in the folder compared
+        bool lineBreak = false; // it holds a lone CR or LF (else bytes that do not decode)
     };
     std::vector<Undecodable> undecodable;
     std::array<bool, 2> outsideDiffers{false, false};

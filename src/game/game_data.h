@@ -54,6 +54,7 @@ struct ApplyPlan {
     std::vector<ChangeResult> results; // per change, in the set's order
     std::array<Splices, 2> made;       // the byte changes of the changes made, end of file first
     qsizetype refusedAt = -1;          // the change refused, when the outcome is a refusal
+    qsizetype contradicts = -1;        // ChangedTwice: the earlier change the refused one undoes
 
     qsizetype conflicts() const;
     bool changesBytes() const { return !made[0].empty() || !made[1].empty(); }

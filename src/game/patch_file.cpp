@@ -2,14 +2,8 @@
 
 #include "base/code_page.h"
 
-#include <QCoreApplication>
-
 namespace wed {
 namespace {
-
-struct PatchWords {
-    Q_DECLARE_TR_FUNCTIONS(PatchWords)
-};
 
 const QByteArray kFirstLine = QByteArrayLiteral("weapon-editor patch 1");
 
@@ -38,6 +32,12 @@ QString escaped(const QString& text) {
     if (text == u"-")
         return QStringLiteral("\\-");
     return withTabAndBreakEscapes(text);
+}
+
+// Whether bytes hold a CR or an LF, which no line of a change may hold: written into a
+// file, either would end a line where the game reads one.
+bool holdsLineBreak(QByteArrayView bytes) {
+    return bytes.contains('\n') || bytes.contains('\r');
 }
 
 // The text of a change's bytes, or none when the code page cannot decode them.
@@ -96,7 +96,7 @@ class Writer {
 
     QString keyColumn(const Change& change) {
         const std::optional<QString> key = textOf(change.key);
-        if (!key)
+        if (!key || holdsLineBreak(change.key))
             return refuse(), QString();
         QString text = escaped(*key).replace(u'#', QStringLiteral("\\#"));
         if (change.keyOccurrence > 1)
@@ -108,19 +108,20 @@ class Writer {
         if (!bytes)
             return QStringLiteral("-");
         const std::optional<QString> text = textOf(*bytes);
-        if (!text)
+        if (!text || holdsLineBreak(*bytes))
             return refuse(), QString();
         return escaped(*text);
     }
 
-    // A record's lines joined by a line feed; a line that holds one cannot be told apart.
+    // A record's lines joined by a line feed; a line that holds one, or a carriage return,
+    // cannot be applied.
     QString lines(const std::optional<Lines>& lines) {
         if (!lines)
             return QStringLiteral("-");
         QStringList texts;
         for (const QByteArray& line : *lines) {
             const std::optional<QString> text = textOf(line);
-            if (!text || line.contains('\n'))
+            if (!text || holdsLineBreak(line))
                 return refuse(), QString();
             texts.append(*text);
         }
@@ -139,21 +140,40 @@ class Writer {
     Outcome refused_;
 };
 
-// One column read back: its text, or none for "-"; false when an escape is unknown.
-bool unescape(QStringView column, std::optional<QString>& text) {
-    if (column == u"-") {
+// Where a reading went wrong: what, and the column (from 1) of its line.
+struct Fault {
+    Status status = Status::Done;
+    qsizetype column = 0;
+    QString detail;
+};
+
+// One column of a change line: its text and where it begins in the line (from 0).
+struct Column {
+    QStringView text;
+    qsizetype start = 0;
+
+    Fault at(Status status, qsizetype offset = 0, QString detail = {}) const {
+        return {status, start + offset + 1, std::move(detail)};
+    }
+};
+
+// One column read back: its text, or none for "-"; a fault at an unknown escape or a
+// backslash that ends the column.
+Fault unescape(const Column& column, std::optional<QString>& text) {
+    const QStringView raw = column.text;
+    if (raw == u"-") {
         text.reset();
-        return true;
+        return {};
     }
     QString out;
-    for (qsizetype i = 0; i < column.size(); ++i) {
-        if (column[i] != u'\\') {
-            out += column[i];
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != u'\\') {
+            out += raw[i];
             continue;
         }
-        if (++i == column.size())
-            return false;
-        switch (column[i].unicode()) {
+        if (i + 1 == raw.size())
+            return column.at(Status::PatchTrailingBackslash, i);
+        switch (raw[++i].unicode()) {
         case u'\\':
             out += u'\\';
             break;
@@ -175,11 +195,25 @@ bool unescape(QStringView column, std::optional<QString>& text) {
         case u'e':
             break;
         default:
-            return false;
+            return column.at(Status::PatchBadEscape, i - 1, raw.sliced(i - 1, 2).toString());
         }
     }
     text = out;
-    return true;
+    return {};
+}
+
+// The line (from 1) of the first byte that is not UTF-8.
+qsizetype firstNonUtf8Line(QByteArrayView bytes) {
+    qsizetype line = 1;
+    for (qsizetype from = 0; from <= bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0)
+            end = bytes.size();
+        if (!utf8Text(bytes.sliced(from, end - from)))
+            return line;
+        from = end + 1;
+    }
+    return 1;
 }
 
 class Reader {
@@ -187,72 +221,89 @@ class Reader {
     PatchRead run(QByteArrayView bytes) {
         const std::optional<QString> text = utf8Text(bytes);
         if (!text)
-            return fail(0, PatchWords::tr("不是 UTF-8 文本。"));
+            return fail(firstNonUtf8Line(bytes), {Status::PatchNotUtf8, 1, {}});
         QStringList lines = text->split(u'\n');
-        if (lines.last().isEmpty())
+        // The writer ends every line with a line feed: a last line without one is cut off.
+        const bool cutOff = !lines.last().isEmpty();
+        if (!cutOff)
             lines.removeLast();
         for (QString& line : lines)
             if (line.endsWith(u'\r'))
                 line.chop(1);
         if (lines.isEmpty() || lines.first() != QLatin1StringView(kFirstLine))
-            return fail(1, PatchWords::tr("第一行必须是“weapon-editor patch 1”。"));
-        for (qsizetype i = 1; i < lines.size() && read_.outcome.done(); ++i) {
-            line_ = i + 1;
-            if (!lines[i].isEmpty() && !lines[i].startsWith(u'#'))
-                readChange(lines[i]);
+            return fail(1, {Status::PatchFirstLine, 1, {}});
+        if (cutOff)
+            return fail(lines.size(), {Status::PatchCutOff, lines.last().size() + 1, {}});
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (lines[i].isEmpty() || lines[i].startsWith(u'#'))
+                continue;
+            if (const Fault fault = readChange(lines[i]); fault.status != Status::Done)
+                return fail(i + 1, fault);
+            read_.lines.push_back(i + 1);
         }
         return std::move(read_);
     }
 
   private:
-    PatchRead fail(qsizetype line, const QString& reason) {
-        read_.outcome = Outcome::of(Status::PatchMalformed, {}, reason);
-        read_.outcome.line = line;
-        read_.changes.clear();
-        return std::move(read_);
+    PatchRead fail(qsizetype line, const Fault& fault) {
+        PatchRead failed;
+        failed.outcome = Outcome::of(fault.status, {}, fault.detail);
+        failed.outcome.line = line;
+        failed.outcome.column = fault.column;
+        return failed;
     }
 
-    void readChange(const QString& line) {
-        const QStringList columns = line.split(u'\t');
+    static std::vector<Column> columnsOf(const QString& line) {
+        std::vector<Column> columns;
+        qsizetype start = 0;
+        for (const QStringView text : QStringView(line).tokenize(u'\t')) {
+            columns.push_back({text, start});
+            start += text.size() + 1;
+        }
+        return columns;
+    }
+
+    Fault readChange(const QString& line) {
+        const std::vector<Column> columns = columnsOf(line);
         if (columns.size() != 5)
-            return void(fail(line_, PatchWords::tr("一行要有五列，用制表符分开；这一行有 %1 列。")
-                                        .arg(columns.size())));
-        Change change;
-        const QString kind = columns[0];
+            return {Status::PatchColumnCount,
+                    columns.size() > 5 ? columns[5].start + 1 : line.size() + 1,
+                    QString::number(columns.size())};
         const std::array<ChangeKind, 6> kinds{ChangeKind::Key,   ChangeKind::Record,
                                               ChangeKind::Add,   ChangeKind::Remove,
                                               ChangeKind::Names, ChangeKind::Move};
         const auto found = std::find_if(kinds.begin(), kinds.end(), [&](ChangeKind k) {
-            return kind == QLatin1StringView(kindName(k));
+            return columns[0].text == QLatin1StringView(kindName(k));
         });
         if (found == kinds.end())
-            return void(fail(line_, PatchWords::tr("不认识的种类“%1”：种类是 key、record、add、"
-                                                   "remove、names 或 move。")
-                                        .arg(kind)));
+            return columns[0].at(Status::PatchUnknownKind, 0, columns[0].text.toString());
+        Change change;
         change.kind = *found;
         std::optional<QString> item, place, base, now;
-        if (!unescape(columns[1], item) || !unescape(columns[3], base) ||
-            !unescape(columns[4], now) ||
-            (change.kind != ChangeKind::Key && !unescape(columns[2], place)))
-            return void(fail(line_, PatchWords::tr("有不认识的转义：只有 \\\\、\\t、\\n、\\r、"
-                                                   "\\e 和 \\-。")));
+        for (const auto& [column, text] : {std::pair{&columns[1], &item},
+                                           {&columns[3], &base},
+                                           {&columns[4], &now},
+                                           {&columns[2], &place}})
+            if (const Fault fault = unescape(*column, *text); fault.status != Status::Done)
+                return fault;
         if (change.kind == ChangeKind::Move)
-            return readMove(change, item, place, base, now);
-        if (!item || !readItem(change, *item))
-            return;
-        if (change.kind == ChangeKind::Key ? !readKey(change, columns[2])
-                                           : !readPlace(change, place))
-            return;
-        if (!readValues(change, base, now))
-            return;
-        read_.changes.push_back(std::move(change));
+            return readMove(change, columns, item, place, base, now);
+        Fault fault = readItem(change, columns[1], item);
+        if (fault.status == Status::Done)
+            fault = change.kind == ChangeKind::Key ? readKey(change, columns[2])
+                                                   : readPlace(change, columns[2], place);
+        if (fault.status == Status::Done)
+            fault = readValues(change, columns, base, now);
+        if (fault.status == Status::Done)
+            read_.changes.push_back(std::move(change));
+        return fault;
     }
 
     // "move", the record ("<id>" for a name record), "-", and the records it follows before
     // and after ("-" for first), named as the record is.
-    void readMove(Change& change, const std::optional<QString>& item,
-                  const std::optional<QString>& third, const std::optional<QString>& base,
-                  const std::optional<QString>& now) {
+    Fault readMove(Change& change, const std::vector<Column>& columns,
+                   const std::optional<QString>& item, const std::optional<QString>& third,
+                   const std::optional<QString>& base, const std::optional<QString>& now) {
         const bool names =
             item && item->size() >= 2 && item->startsWith(u'<') && item->endsWith(u'>');
         change.kind = names ? ChangeKind::NameMove : ChangeKind::Move;
@@ -266,116 +317,128 @@ class Reader {
         const std::optional<ItemRef> moved = item ? ref(*item) : std::nullopt;
         const std::optional<ItemRef> was = base ? ref(*base) : std::nullopt;
         const std::optional<ItemRef> goes = now ? ref(*now) : std::nullopt;
-        if (!moved || third || bool(was) != bool(base) || bool(goes) != bool(now))
-            return void(fail(line_, PatchWords::tr("move 这一种修改要写物品（名字记录写 <编号>），"
-                                                   "第三列写 -，然后是它原来和现在跟随的"
-                                                   "记录（最前面写 -）。")));
+        const Column* wrong = !moved                    ? &columns[1]
+                              : third                   ? &columns[2]
+                              : bool(was) != bool(base) ? &columns[3]
+                              : bool(goes) != bool(now) ? &columns[4]
+                                                        : nullptr;
+        if (wrong)
+            return wrong->at(Status::PatchBadMove, 0, wrong->text.toString());
         change.item = *moved;
         change.baseAfter = was;
         change.after = goes;
         read_.changes.push_back(std::move(change));
+        return {};
     }
 
-    bool readItem(Change& change, const QString& item) {
-        if (change.kind == ChangeKind::Names) {
-            change.item.id = item;
-            return true;
+    static Fault readItem(Change& change, const Column& column,
+                          const std::optional<QString>& item) {
+        if (item && change.kind == ChangeKind::Names) {
+            change.item.id = *item;
+            return {};
         }
-        const std::optional<ItemRef> ref = parseRef(item, 1, true);
-        if (!ref) {
-            fail(line_, PatchWords::tr("“%1”不是物品的引用（类别/编号）。").arg(item));
-            return false;
-        }
+        const std::optional<ItemRef> ref = item ? parseRef(*item, 1, true) : std::nullopt;
+        if (!ref)
+            return column.at(Status::PatchNotAReference, 0, column.text.toString());
         change.item = *ref;
-        return true;
+        return {};
     }
 
     // "Cost", or "Cost#2" for its second line; "\#" is a "#" of the key.
-    bool readKey(Change& change, const QString& column) {
+    static Fault readKey(Change& change, const Column& column) {
+        const QStringView text = column.text;
         qsizetype hash = -1;
-        for (qsizetype i = 0; i < column.size(); ++i) {
-            if (column[i] == u'\\')
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\\')
                 ++i;
-            else if (column[i] == u'#')
+            else if (text[i] == u'#')
                 hash = i;
         }
-        QString keyPart = column;
+        Column keyPart = column;
         if (hash >= 0) {
             bool number = false;
-            change.keyOccurrence = column.sliced(hash + 1).toInt(&number);
+            change.keyOccurrence = text.sliced(hash + 1).toInt(&number);
             if (!number || change.keyOccurrence < 1)
-                return fail(line_,
-                            PatchWords::tr("“%1”：# 后面要写一个从 1 起的整数。").arg(column)),
-                       false;
-            keyPart = column.first(hash);
+                return column.at(Status::PatchBadOccurrence, hash + 1,
+                                 text.sliced(hash + 1).toString());
+            keyPart.text = text.first(hash);
         }
         std::optional<QString> key;
-        if (!unescape(keyPart, key) || !key || key->isEmpty())
-            return fail(line_, PatchWords::tr("key 这一种修改的第三列要写键。")), false;
-        return bytesOf(*key, change.key);
+        if (const Fault fault = unescape(keyPart, key); fault.status != Status::Done)
+            return fault;
+        if (!key || key->isEmpty())
+            return column.at(Status::PatchNoKey);
+        return bytesOf(*key, keyPart, change.key);
     }
 
-    bool readPlace(Change& change, const std::optional<QString>& place) {
+    static Fault readPlace(Change& change, const Column& column,
+                           const std::optional<QString>& place) {
         if (!place)
-            return true;
+            return {};
         if (change.kind == ChangeKind::Names) {
             change.after = ItemRef{CategoryId::Weapon, *place, 1};
-            return true;
+            return {};
         }
+        if (change.kind != ChangeKind::Add)
+            return column.at(Status::PatchBadPlace, 0, column.text.toString());
         const std::optional<ItemRef> ref = parseRef(*place, 1, true);
-        if (!ref || change.kind != ChangeKind::Add)
-            return fail(line_, PatchWords::tr("第三列“%1”不是所跟随的物品的引用。").arg(*place)),
-                   false;
+        if (!ref)
+            return column.at(Status::PatchNotAReference, 0, column.text.toString());
         change.after = *ref;
-        return true;
+        return {};
     }
 
-    bool readValues(Change& change, const std::optional<QString>& base,
-                    const std::optional<QString>& now) {
+    static Fault readValues(Change& change, const std::vector<Column>& columns,
+                            const std::optional<QString>& base, const std::optional<QString>& now) {
         const bool baseWanted = change.kind != ChangeKind::Add;
         const bool nowWanted = change.kind != ChangeKind::Remove;
         if (change.kind != ChangeKind::Key && change.kind != ChangeKind::Names &&
-            (bool(base) != baseWanted || bool(now) != nowWanted))
-            return fail(line_, PatchWords::tr("%1 这一种修改要写%2。")
-                                   .arg(QLatin1StringView(kindName(change.kind)),
-                                        baseWanted && nowWanted ? PatchWords::tr("旧的和新的行")
-                                        : baseWanted ? PatchWords::tr("旧的行，新的写 -")
-                                                     : PatchWords::tr("新的行，旧的写 -"))),
-                   false;
-        if (change.kind == ChangeKind::Names && !base && !now)
-            return fail(line_, PatchWords::tr("names 这一种修改至少要写旧的或新的行。")), false;
-        if (change.kind == ChangeKind::Key) {
-            if (base && !bytesOf(*base, change.base.emplace()))
-                return false;
-            if (now && !bytesOf(*now, change.now.emplace()))
-                return false;
-            return true;
+            (bool(base) != baseWanted || bool(now) != nowWanted)) {
+            const Status wanted = baseWanted && nowWanted ? Status::PatchBothWanted
+                                  : baseWanted            ? Status::PatchBaseWanted
+                                                          : Status::PatchNewWanted;
+            const Column& wrong = bool(base) != baseWanted ? columns[3] : columns[4];
+            return wrong.at(wanted, 0, QString::fromLatin1(kindName(change.kind)));
         }
-        return linesOf(base, change.baseLines) && linesOf(now, change.nowLines);
+        if (change.kind == ChangeKind::Names && !base && !now)
+            return columns[3].at(Status::PatchNamesEmpty);
+        if (change.kind == ChangeKind::Key) {
+            Fault fault;
+            if (base)
+                fault = bytesOf(*base, columns[3], change.base.emplace());
+            if (now && fault.status == Status::Done)
+                fault = bytesOf(*now, columns[4], change.now.emplace());
+            return fault;
+        }
+        const Fault fault = linesOf(base, columns[3], change.baseLines);
+        return fault.status == Status::Done ? linesOf(now, columns[4], change.nowLines) : fault;
     }
 
-    bool linesOf(const std::optional<QString>& text, std::optional<Lines>& lines) {
+    static Fault linesOf(const std::optional<QString>& text, const Column& column,
+                         std::optional<Lines>& lines) {
         if (!text)
-            return true;
+            return {};
         lines.emplace();
         for (const QString& line : text->split(u'\n'))
-            if (!bytesOf(line, lines->emplace_back()))
-                return false;
-        return true;
+            if (const Fault fault = bytesOf(line, column, lines->emplace_back());
+                fault.status != Status::Done)
+                return fault;
+        return {};
     }
 
-    bool bytesOf(const QString& text, QByteArray& bytes) {
+    // The text in the code page; a fault at the first character it cannot hold.
+    static Fault bytesOf(const QString& text, const Column& column, QByteArray& bytes) {
         const std::optional<QByteArray> encoded = encodeAnsi(text);
-        if (!encoded)
-            return fail(line_, PatchWords::tr("字符“%1”无法保存在游戏文件的编码中。")
-                                   .arg(firstUnencodable(text))),
-                   false;
+        if (!encoded) {
+            const QString character = firstUnencodable(text);
+            return column.at(Status::PatchUnencodable,
+                             std::max<qsizetype>(0, column.text.indexOf(character)), character);
+        }
         bytes = *encoded;
-        return true;
+        return {};
     }
 
     PatchRead read_;
-    qsizetype line_ = 0;
 };
 
 } // namespace
@@ -410,6 +473,23 @@ QString withTabAndBreakEscapes(const QString& text) {
         }
     }
     return out;
+}
+
+Outcome patchRefusal(const ApplyPlan& plan, const PatchRead& patch, const QString& path) {
+    Outcome refusal = plan.outcome;
+    if (plan.refusedAt < 0 || size_t(plan.refusedAt) >= patch.lines.size())
+        return refusal;
+    const size_t at = size_t(plan.refusedAt);
+    refusal.path = path;
+    refusal.line = patch.lines[at];
+    refusal.column = 1;
+    if (plan.contradicts >= 0)
+        refusal.detail = QString::number(patch.lines[size_t(plan.contradicts)]);
+    else
+        refusal.item = patch.changes[at].kind == ChangeKind::Names
+                           ? patch.changes[at].item.id
+                           : refText(patch.changes[at].item);
+    return refusal;
 }
 
 } // namespace wed

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/change_set.h"
+#include "game/game_data.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,13 +34,18 @@ struct PatchText {
 };
 PatchText writePatch(const ChangeSet& changes);
 
-// A patch read back: its change set, or why it cannot be read (Status::PatchMalformed, with
-// the line and the reason) when it is not a patch of this form or holds a value the code page
-// cannot hold.
+// A patch read back: its change set and the line (from 1) of each change, or why it cannot be
+// read (a Patch… status with the line and column) when it is not a patch of this form, is cut
+// off (its last line has no line feed) or holds a value the code page cannot hold.
 struct PatchRead {
     ChangeSet changes;
+    std::vector<qsizetype> lines;
     Outcome outcome;
 };
 PatchRead readPatch(QByteArrayView bytes);
+
+// Why the folder refused the patch read: the plan's refusal at the line of the change refused,
+// with the line of the change it contradicts as the detail (ChangedTwice), or else the item.
+Outcome patchRefusal(const ApplyPlan& plan, const PatchRead& patch, const QString& path);
 
 } // namespace wed

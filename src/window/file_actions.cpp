@@ -51,11 +51,8 @@ Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
         return patch.outcome;
     }
     const ApplyPlan plan = document.game().plan(patch.changes);
-    if (!plan.outcome.done()) {
-        Outcome refusal = plan.outcome;
-        refusal.item = refText(patch.changes[size_t(plan.refusedAt)].item);
-        return refusal;
-    }
+    if (!plan.outcome.done())
+        return patchRefusal(plan, patch, *path);
     PatchPreviewDialog preview(document.game(), patch.changes, plan, parent);
     const int choice = preview.exec();
     if (choice == PatchPreviewDialog::Cancel)

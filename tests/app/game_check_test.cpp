@@ -37,9 +37,10 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
                    "VidMENU=abcd0001|;**************************|Armor=vest|Cost=|"
                    "Bad=\x81 |VidMENU=12340002|Implant=chip|Cost=12|VidMENU=12340003|;**")
             .replace('|', "\r\n"));
-    game.writeFile(QStringLiteral("Text/Weapon.txt"),
-                   QByteArray("<gun>|x|123456789gun||<vest>|bad\x81 ||<chip>|x|123456789chip")
-                       .replace('|', "\r\n"));
+    game.writeFile(
+        QStringLiteral("Text/Weapon.txt"),
+        QByteArray("<gun>|x|123456789gun||<vest>|bad\x81 ||<chip>|x|123456789chip||<gun>|y")
+            .replace('|', "\r\n"));
     for (const char* picture : {"1234_0001", "1233_0002", "1234_0002", "1233_0003"})
         game.writeFile(QStringLiteral("Images/weapon/%1.TGA").arg(picture), kPicture);
     game.writeFile(QStringLiteral("Images/weapon/1233_0001.tga"), "not a picture");
@@ -47,8 +48,9 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
     game.writeFile(QStringLiteral("Images/weapon/1234_0003.tga"),
                    kPicture.first(kPicture.size() / 2));
 
-    // Weapon.txt line 6 cannot be decoded, so vest has no name line; a weapon's Cost is read
-    // as a number, though its field writes it as typed; 1.5e3 is a number.
+    // Weapon.txt line 6 cannot be decoded, so vest has no name line; line 12 opens gun's
+    // record again, which is no record; a weapon's Cost is read as a number, though its field
+    // writes it as typed; 1.5e3 is a number.
     EXPECT_EQ(problemsIn(game.folder()),
               QStringList({"weapon.cfg:2 class-not-digit", "weapon.cfg:3 not-a-number",
                            "weapon.cfg:4 not-a-number", "weapon.cfg:5 pair-without-blank",
@@ -56,7 +58,8 @@ TEST(GameCheck, FindsEachProblemAtItsLine) {
                            "weapon.cfg:11 picture-missing", "weapon.cfg:11 picture-unnamed",
                            "weapon.cfg:13 no-end-line", "weapon.cfg:13 no-name",
                            "weapon.cfg:14 not-a-number", "weapon.cfg:15 undecodable",
-                           "weapon.cfg:19 picture-truncated", "Weapon.txt:6 undecodable"}));
+                           "weapon.cfg:19 picture-truncated", "Weapon.txt:6 undecodable",
+                           "Weapon.txt:12 name-record-twice"}));
 }
 
 // A name file that cannot be used is one problem; no item is then said to lack its name.

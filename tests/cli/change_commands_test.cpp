@@ -80,7 +80,37 @@ TEST_F(ChangeCommands, DiffAndApplyCarryAModOntoAnotherCopy) {
         base.writeFile(QStringLiteral("broken.patch"), "weapon-editor patch 1\nkey\n");
     const Ran malformed = run({"apply", base.folder(), broken});
     EXPECT_EQ(malformed.status, 2);
-    EXPECT_TRUE(malformed.err.startsWith(QDir::toNativeSeparators(broken) + ":2: "));
+    EXPECT_TRUE(malformed.err.startsWith(QDir::toNativeSeparators(broken) + ":2:4: "));
+}
+
+// A patch that would split a line, or is cut off, writes nothing; a malformed one says what is
+// wrong at its line and column, in either language; a diff cannot carry a lone line feed.
+TEST_F(ChangeCommands, AHostilePatchIsRefusedSayingWhereAndWhy) {
+    const QByteArray before = base.readFile("weapon.cfg");
+    const QString evil =
+        base.writeFile(QStringLiteral("evil.patch"),
+                       "weapon-editor patch 1\nkey\tweapon/pistol\tClip\t8\tx\\nWeapon=evil\n");
+    EXPECT_EQ(run({"apply", base.folder(), evil}).status, 1);
+    const QString cut = base.writeFile(QStringLiteral("cut.patch"),
+                                       "weapon-editor patch 1\nkey\tweapon/pistol\tCost\t50\t7");
+    EXPECT_EQ(run({"apply", base.folder(), cut}).status, 2);
+    EXPECT_EQ(base.readFile("weapon.cfg"), before);
+    const QString bad = QDir::toNativeSeparators(base.writeFile(
+        QStringLiteral("bad.patch"), "weapon-editor patch 1\nkey\tweapon/pistol\tClip\t\\q\t9\n"));
+    EXPECT_EQ(run({"apply", base.folder(), bad}).err,
+              bad + QStringLiteral(":2:24: 不认识的转义“\\q”：只有 \\\\、\\t、\\n、\\r、\\#、"
+                                   "\\e 和 \\-。没有写入任何内容，文件保持原样。\n"));
+    EXPECT_TRUE(run({"apply", base.folder(), bad, "--lang", "en"})
+                    .err.startsWith(bad + QStringLiteral(":2:24: Unknown escape \"\\q\"")));
+    run({"help", "--lang", "zh"}); // the language stays for the tests after this one
+
+    mod.writeItems(QStringList(kItems).replaceInStrings("Clip=8", "Clip=8\n9"));
+    const Ran diff = run({"diff", base.folder(), mod.folder(), "--patch"});
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_TRUE(diff.out.isEmpty());
+    EXPECT_TRUE(diff.err.startsWith(
+        QDir::toNativeSeparators(mod.path(QStringLiteral("weapon.cfg"))) + QStringLiteral(":10: ")))
+        << diff.err.toStdString();
 }
 
 TEST_F(ChangeCommands, ASheetExportedAndEditedImportsAsOneSetOrNotAtAll) {

@@ -161,8 +161,10 @@ TEST_F(ChangeSets, ValuesThatWouldCorruptTheFileAreRefused) {
     Change change;
     change.item = gun;
     change.base = "700";
+    // A lone LF or CR, in a key or a value, would start a line of its own (a header too).
     const std::pair<QByteArray, QByteArray> cases[] = {
-        {"Cost", "1\r\n2"}, {"Co=st", "1"}, {"Weapon", "x"}, {"", "1"}};
+        {"Cost", "1\r\n2"},         {"Co=st", "1"},  {"Weapon", "x"}, {"", "1"},
+        {"Cost", "x\nWeapon=evil"}, {"Cost", "1\r"}, {"Co\nst", "1"}};
     for (const auto& [key, now] : cases) {
         change.key = key;
         change.now = now;
@@ -173,25 +175,70 @@ TEST_F(ChangeSets, ValuesThatWouldCorruptTheFileAreRefused) {
     record.item = {CategoryId::Weapon, "new", 1};
     record.nowLines = Lines{"Weapon=new", "Armor=inside"};
     EXPECT_EQ(read(target).apply({record}).outcome.status, Status::NotARecord);
+    record.nowLines = Lines{"Weapon=new", "Cost=1\nWeapon=evil"};
+    EXPECT_EQ(read(target).apply({record}).outcome.status, Status::LineBreakInValue);
+    // A text whose header names another item would be added again on every apply.
+    record.nowLines = Lines{"Weapon=other", "Cost=1"};
+    EXPECT_EQ(read(target).apply({record}).outcome.status, Status::RecordNotItsItem);
     EXPECT_EQ(target.readFile("weapon.cfg"), baseItems());
 }
 
-TEST_F(ChangeSets, AMalformedPatchIsToldByItsLine) {
-    const std::pair<QByteArray, qsizetype> cases[] = {
-        {"weapon-editor patch 2\n", 1},
-        {"weapon-editor patch 1\n# fine\nkey\tweapon/gun\tCost\t1\n", 3},
-        {"weapon-editor patch 1\r\nswap\tweapon/gun\t-\t-\t-\r\n", 2},
-        {"weapon-editor patch 1\nmove\tweapon/gun\tweapon/dup\t-\t-\n", 2},
-        {"weapon-editor patch 1\nmove\t<gun>\t-\tweapon/dup\t-\n", 2},
-        {"weapon-editor patch 1\nkey\tgun\tCost\t1\t2\n", 2},
-        {"weapon-editor patch 1\nkey\tweapon/gun\tCost\t\\q\t2\n", 2},
-        {"weapon-editor patch 1\nadd\tweapon/x\t-\tWeapon=x\tWeapon=x\n", 2},
-        {"\xEF\xBB\xBFweapon-editor patch 1\nkey\tweapon/gun\tCost\t1\t\xED\x95\x9C\n", 2},
+// A set that changes one thing twice says two things of it: refused, naming both lines.
+TEST_F(ChangeSets, APatchThatChangesOneThingTwiceIsRefusedNamingBothLines) {
+    const QByteArray end = "\\n;**************************";
+    const QByteArray cases[] = {
+        "key\tweapon/gun\tCost\t700\t1\nkey\tweapon/gun\tCost\t700\t2\n",
+        "key\tweapon/gun\tLevel\t-\t1\nkey\tweapon/gun\tLevel\t-\t1\n",
+        "key\tweapon/gun\tCost\t700\t1\nremove\tweapon/gun\t-\tWeapon=gun\t-\n",
+        "add\tweapon/n\t-\t-\tWeapon=n" + end + "\nadd\tweapon/n\t-\t-\tWeapon=n\\nCost=2" + end +
+            "\n",
+        "add\tweapon/dup#2\t-\t-\tWeapon=dup" + end + "\nremove\tweapon/dup#2\t-\tWeapon=dup\t-\n",
+        "names\tgun\t-\t<gun>\\nx\t-\nnames\tgun\t-\t<gun>\\nx\t<gun>\\ny\n",
     };
-    for (const auto& [text, line] : cases) {
-        const PatchRead read = readPatch(text);
-        EXPECT_EQ(read.outcome.status, Status::PatchMalformed) << text.constData();
-        EXPECT_EQ(read.outcome.line, line) << text.constData();
+    for (const QByteArray& lines : cases) {
+        const PatchRead patch = readPatch("weapon-editor patch 1\n# two\n" + lines);
+        ASSERT_TRUE(patch.outcome.done()) << lines.constData();
+        const ApplyPlan plan = read(target).apply(patch.changes);
+        const Outcome refusal = patchRefusal(plan, patch, QStringLiteral("p"));
+        EXPECT_EQ(refusal.status, Status::ChangedTwice) << lines.constData();
+        EXPECT_EQ(refusal.line, 4) << lines.constData();
+        EXPECT_EQ(refusal.detail, QStringLiteral("3")) << lines.constData();
+    }
+    EXPECT_EQ(target.readFile("weapon.cfg"), baseItems());
+}
+
+// Each fault of a patch's text is told by what it is, at its line and column; a patch whose
+// last line has no line feed is cut off, and not one of its lines applies.
+TEST_F(ChangeSets, AMalformedPatchIsToldByWhatIsWrongAndWhere) {
+    struct Case {
+        QByteArray text;
+        Status status;
+        qsizetype line, column;
+    };
+    const QByteArray first = "weapon-editor patch 1\n";
+    const Case cases[] = {
+        {"weapon-editor patch 2\n", Status::PatchFirstLine, 1, 1},
+        {first + "\xff\n", Status::PatchNotUtf8, 2, 1},
+        {first + "# fine\nkey\tweapon/gun\tCost\t1\n", Status::PatchColumnCount, 3, 22},
+        {"weapon-editor patch 1\r\nswap\tweapon/gun\t-\t-\t-\r\n", Status::PatchUnknownKind, 2, 1},
+        {first + "key\tgun\tCost\t1\t2\n", Status::PatchNotAReference, 2, 5},
+        {first + "move\tweapon/gun\tweapon/dup\t-\t-\n", Status::PatchBadMove, 2, 17},
+        {first + "move\t<gun>\t-\tweapon/dup\t-\n", Status::PatchBadMove, 2, 14},
+        {first + "key\tweapon/gun\tCost\t\\q\t2\n", Status::PatchBadEscape, 2, 21},
+        {first + "key\tweapon/gun\tCost\t1\t2\\\n", Status::PatchTrailingBackslash, 2, 24},
+        {first + "key\tweapon/gun\tCost#x\t1\t2\n", Status::PatchBadOccurrence, 2, 21},
+        {first + "add\tweapon/x\t-\tWeapon=x\tWeapon=x\n", Status::PatchNewWanted, 2, 16},
+        {"\xEF\xBB\xBF" + first + "key\tweapon/gun\tCost\t1\t\xED\x95\x9C\n",
+         Status::PatchUnencodable, 2, 23},
+        {first + "key\tweapon/gun\tCost\t700\t70\nkey\tweapon/dup\tCost\t1\t7", Status::PatchCutOff,
+         3, 24},
+    };
+    for (const Case& c : cases) {
+        const PatchRead read = readPatch(c.text);
+        EXPECT_EQ(read.outcome.status, c.status) << c.text.constData();
+        EXPECT_EQ(read.outcome.line, c.line) << c.text.constData();
+        EXPECT_EQ(read.outcome.column, c.column) << c.text.constData();
+        EXPECT_TRUE(read.changes.empty());
     }
 }
 

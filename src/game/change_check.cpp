@@ -1,0 +1,131 @@
+#include "game/change_check.h"
+
+#include "base/category.h"
+#include "base/code_page.h"
+#include "data/item_index.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace wed {
+namespace {
+
+// A CR or an LF in a key, a value or a line would end a line where the game reads one.
+bool breaksLine(QByteArrayView bytes) {
+    return bytes.contains('\n') || bytes.contains('\r');
+}
+
+bool anyBreaksLine(const std::optional<Lines>& lines) {
+    return lines && std::any_of(lines->begin(), lines->end(),
+                                [](const QByteArray& line) { return breaksLine(line); });
+}
+
+// Whether a record text's first line is its item's: the header of the item's category and id,
+// or for a name record "<id>".
+bool namesItsItem(const Change& change, const QByteArray& first) {
+    if (change.kind == ChangeKind::Names)
+        return first.size() >= 2 && first.startsWith('<') && first.endsWith('>') &&
+               decodeAnsi(QByteArrayView(first).sliced(1, first.size() - 2)) == change.item.id;
+    const QByteArray& prefix = category(change.item.category).headerPrefix;
+    return headerCategory(first) == &category(change.item.category) &&
+           decodeAnsi(QByteArrayView(first).sliced(prefix.size())) == change.item.id;
+}
+
+Outcome lineBreakIn(const Change& change) {
+    if (change.kind == ChangeKind::Key && breaksLine(change.key))
+        return Outcome::of(Status::NotOwnKey, {}, decodeAnsi(change.key));
+    const bool values =
+        change.kind == ChangeKind::Key &&
+        ((change.base && breaksLine(*change.base)) || (change.now && breaksLine(*change.now)));
+    if (values || anyBreaksLine(change.baseLines) || anyBreaksLine(change.nowLines))
+        return Outcome::of(Status::LineBreakInValue);
+    return {};
+}
+
+// The text a change finds is its item's; so is the text an addition writes. A change of a
+// record (or name record) may write another id: that is a rename.
+Outcome otherItemsText(const Change& change) {
+    const std::optional<Lines>& lines =
+        change.kind == ChangeKind::Add || !change.baseLines ? change.nowLines : change.baseLines;
+    if (lines && !lines->isEmpty() && !namesItsItem(change, lines->front()))
+        return Outcome::of(Status::RecordNotItsItem, {}, decodeAnsi(lines->front()));
+    return {};
+}
+
+// What each change changes, as keys of a table: one thing changed twice is a key met twice.
+// A record's reference means the folder before the set, an added one's the folder after it:
+// only an addition and a removal of one reference say opposite things of it.
+class Claims {
+  public:
+    // The earlier change that changes what change `i` does, or -1.
+    qsizetype claim(const Change& change, size_t i) {
+        const QByteArray ref = change.kind == ChangeKind::Names ? change.item.id.toUtf8()
+                                                                : refText(change.item).toUtf8();
+        const QByteArray line =
+            ref + '\t' + change.key + '\t' + QByteArray::number(change.keyOccurrence);
+        switch (change.kind) {
+        case ChangeKind::Key:
+            return note(earliest({seen('k', line), seen('w', ref)}), {{'k', line}, {'i', ref}}, i);
+        case ChangeKind::Record:
+            return note(earliest({seen('w', ref), seen('i', ref)}), {{'w', ref}}, i);
+        case ChangeKind::Remove:
+            return note(earliest({seen('w', ref), seen('i', ref), seen('a', ref)}),
+                        {{'w', ref}, {'r', ref}}, i);
+        case ChangeKind::Add:
+            return note(earliest({seen('a', ref), seen('r', ref)}), {{'a', ref}}, i);
+        case ChangeKind::Names:
+            return note(earliest({seen('n', ref)}), {{'n', ref}}, i);
+        case ChangeKind::Move:
+        case ChangeKind::NameMove:
+            return -1;
+        }
+        return -1;
+    }
+
+  private:
+    // What a change claims: its kind ('k' a key line, 'i' an item's key lines, 'w' a whole
+    // record, 'r' a removed one, 'a' an added one, 'n' a name record) and what it names.
+    using Key = std::pair<char, QByteArray>;
+
+    qsizetype seen(char kind, const QByteArray& what) const {
+        return taken_.value(Key{kind, what}, -1);
+    }
+
+    static qsizetype earliest(std::initializer_list<qsizetype> found) {
+        qsizetype first = -1;
+        for (const qsizetype at : found)
+            if (at >= 0 && (first < 0 || at < first))
+                first = at;
+        return first;
+    }
+
+    // The claims of change `i` noted where none other claims the same; `earlier` passed on.
+    qsizetype note(qsizetype earlier, std::initializer_list<Key> keys, size_t i) {
+        if (earlier < 0)
+            for (const Key& key : keys)
+                if (!taken_.contains(key))
+                    taken_.insert(key, qsizetype(i));
+        return earlier;
+    }
+
+    QHash<Key, qsizetype> taken_;
+};
+
+} // namespace
+
+SetCheck checkChangeSet(const ChangeSet& changes) {
+    Claims claims;
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const Change& change = changes[i];
+        Outcome outcome = lineBreakIn(change);
+        if (outcome.done())
+            outcome = otherItemsText(change);
+        if (!outcome.done())
+            return {std::move(outcome), qsizetype(i), -1};
+        if (const qsizetype earlier = claims.claim(change, i); earlier >= 0)
+            return {Outcome::of(Status::ChangedTwice), qsizetype(i), earlier};
+    }
+    return {};
+}
+
+} // namespace wed
