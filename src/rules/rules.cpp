@@ -1,0 +1,164 @@
+#include "game/game_data.h"
+#include "rules/rules_state.h"
+
+#include <QRegularExpression>
+
+namespace wed {
+
+Rules::State::State(RuleLimits given) : limits(given) {
+    newSandbox(*this);
+}
+
+Rules::State::~State() {
+    if (lua != nullptr)
+        lua_close(lua);
+}
+
+int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category,
+                  const QString& name) {
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].category == category && columns[i].name == name)
+            return int(i);
+    return -1;
+}
+
+int lineInMessage(const QString& message) {
+    static const QRegularExpression line(QStringLiteral(":(\\d+):"));
+    const QRegularExpressionMatch found = line.match(message);
+    return found.hasMatch() ? found.captured(1).toInt() : 0;
+}
+
+Rules::Rules(RuleLimits limits) : state_(std::make_unique<State>(limits)) {}
+Rules::~Rules() = default;
+
+const std::vector<ColumnRule>& Rules::columns() const {
+    return state_->columns;
+}
+const std::vector<CheckRule>& Rules::checks() const {
+    return state_->checks;
+}
+const std::vector<RecipeRule>& Rules::recipes() const {
+    return state_->recipes;
+}
+const std::vector<RuleError>& Rules::errors() const {
+    return state_->errors;
+}
+
+int Rules::columnIndex(CategoryId category, const QString& name) const {
+    return columnIndexIn(state_->columns, category, name);
+}
+
+int Rules::recipeIndex(const QString& name) const {
+    for (size_t i = 0; i < state_->recipes.size(); ++i)
+        if (state_->recipes[i].name == name)
+            return int(i);
+    return -1;
+}
+
+namespace {
+
+// The error, named after the rule and placed at its declaration.
+RuleError ofRule(RuleError error, const QString& rule, const QString& file, int line) {
+    error.rule = rule;
+    error.file = file;
+    error.line = line;
+    return error;
+}
+
+} // namespace
+
+ColumnValue Rules::column(int column, const GameData& game, const ItemRef& item,
+                          const GameData* base) {
+    State& state = *state_;
+    const ColumnRule& rule = state.columns[size_t(column)];
+    ColumnValue value;
+    const qsizetype header = game.headerOf(item);
+    std::optional<RuleError> failed;
+    if (header < 0 || state.lua == nullptr)
+        failed = RuleError{RuleFault::UnknownColumn, {}, 0, {}, refText(item), {}};
+    else
+        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
+            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+            pushColumn(lua, column);
+            switch (lua_type(lua, -1)) {
+            case LUA_TNIL:
+                break;
+            case LUA_TNUMBER:
+                value.kind = ColumnValue::Kind::Number;
+                value.number = lua_tonumber(lua, -1);
+                break;
+            case LUA_TSTRING:
+                value.kind = ColumnValue::Kind::Text;
+                value.text = QString::fromUtf8(lua_tostring(lua, -1));
+                break;
+            case LUA_TBOOLEAN:
+                value.kind = ColumnValue::Kind::Boolean;
+                value.boolean = lua_toboolean(lua, -1);
+                break;
+            default:
+                raiseFault(lua, RuleFault::BadResult, QString::fromUtf8(luaL_typename(lua, -1)));
+            }
+        });
+    if (failed)
+        return {ColumnValue::Kind::Nothing,
+                0,
+                {},
+                false,
+                ofRule(*failed, rule.name, rule.file, rule.line)};
+    return value;
+}
+
+CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
+                          const GameData* base) {
+    State& state = *state_;
+    const CheckRule& rule = state.checks[size_t(check)];
+    CheckVerdict verdict;
+    const qsizetype header = game.headerOf(item);
+    std::optional<RuleError> failed;
+    if (header < 0 || state.lua == nullptr)
+        failed = RuleError{RuleFault::UnknownColumn, {}, 0, {}, refText(item), {}};
+    else
+        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
+            lua_rawgeti(lua, LUA_REGISTRYINDEX, state.checkFunctions[size_t(check)]);
+            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+            lua_call(lua, 1, 1);
+            const int type = lua_type(lua, -1);
+            if (type == LUA_TSTRING)
+                verdict = {false, QString::fromUtf8(lua_tostring(lua, -1)), {}};
+            else if (type == LUA_TBOOLEAN || type == LUA_TNIL)
+                verdict = {bool(lua_toboolean(lua, -1)), rule.message, {}};
+            else
+                raiseFault(lua, RuleFault::BadResult, QString::fromUtf8(luaL_typename(lua, -1)));
+            if (verdict.passed)
+                verdict.message.clear();
+        });
+    if (failed)
+        return {false, {}, ofRule(*failed, rule.code, rule.file, rule.line)};
+    return verdict;
+}
+
+RecipeOutcome Rules::run(int recipe, const GameData& game, const GameData* base) {
+    State& state = *state_;
+    const RecipeRule& rule = state.recipes[size_t(recipe)];
+    if (state.lua == nullptr)
+        return {{},
+                ofRule({RuleFault::Memory, {}, 0, {}, {}, {}}, rule.name, rule.file, rule.line)};
+    RecipeChanges changes;
+    state.recipe = &changes;
+    std::optional<RuleError> failed =
+        protectedCall(state, state.limits.recipeInstructions, [&](lua_State* lua) {
+            lua_rawgeti(lua, LUA_REGISTRYINDEX, state.recipeFunctions[size_t(recipe)]);
+            ++state.evaluation;
+            pushGame(lua, game, base);
+            lua_call(lua, 1, 0);
+        });
+    state.recipe = nullptr;
+    ++state.evaluation; // the recipe's items are writable no more
+    if (changes.refused && !failed)
+        failed = changes.refused; // a refusal the recipe caught still refuses it
+    if (failed)
+        return {{}, ofRule(*failed, rule.name, rule.file, rule.line)};
+    return {std::move(changes.changes), {}};
+}
+
+} // namespace wed
