@@ -96,7 +96,7 @@ int itemIndex(lua_State* lua) {
 
 int itemAssign(lua_State* lua) {
     const ItemView& view = viewAt(lua, 1, kItemType);
-    if (!view.recipe)
+    if (!view.recipe || stateOf(lua).recipe == nullptr)
         return luaL_error(lua, "an item is read-only outside a recipe");
     assignField(lua, view, QString::fromUtf8(luaL_checkstring(lua, 2)), 3);
     return 0;
