@@ -55,6 +55,19 @@ int guardedProtectedCall(lua_State* lua) {
     return lua_gettop(lua);
 }
 
+// setmetatable that refuses a finalizer: Lua runs __gc with its hooks off, so no budget would
+// stop one that loops.
+int finalizerFreeSetMetatable(lua_State* lua) {
+    lua_pushliteral(lua, "__gc");
+    if (lua_type(lua, 2) == LUA_TTABLE && lua_rawget(lua, 2) != LUA_TNIL)
+        return luaL_error(lua, "setmetatable: a metatable with __gc is not allowed");
+    lua_settop(lua, 2);
+    lua_pushvalue(lua, lua_upvalueindex(1));
+    lua_insert(lua, 1);
+    lua_call(lua, 2, 1);
+    return 1;
+}
+
 // How many steps a pattern may take on a subject at most: each quantifier may try every
 // length at every position, so the worst case grows as the subject's length to the power of
 // the quantifiers plus one.
@@ -144,6 +157,7 @@ int openSafeLibraries(lua_State* lua) {
     wrap(lua, LUA_STRLIBNAME, "rep", boundedRepeat);
     wrap(lua, LUA_GNAME, "pcall", guardedProtectedCall);
     wrap(lua, LUA_GNAME, "xpcall", guardedProtectedCall);
+    wrap(lua, LUA_GNAME, "setmetatable", finalizerFreeSetMetatable);
     openDeclarations(lua);
     openItems(lua);
     return 0;

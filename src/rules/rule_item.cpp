@@ -138,10 +138,17 @@ void openItems(lua_State* lua) {
         {"__index", itemIndex}, {"__newindex", itemAssign}, {"__gc", destroyView}, {}};
     luaL_newmetatable(lua, kItemType);
     luaL_setfuncs(lua, item, 0);
+    lockMetatable(lua);
     const luaL_Reg columns[] = {{"__index", columnsIndex}, {"__gc", destroyView}, {}};
     luaL_newmetatable(lua, kColumnsType);
     luaL_setfuncs(lua, columns, 0);
+    lockMetatable(lua);
     lua_pop(lua, 2);
+}
+
+void lockMetatable(lua_State* lua) {
+    lua_pushliteral(lua, "locked");
+    lua_setfield(lua, -2, "__metatable");
 }
 
 void pushItem(lua_State* lua, const ItemView& view) {

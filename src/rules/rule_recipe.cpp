@@ -138,6 +138,7 @@ void pushGame(lua_State* lua, const GameData& game, const GameData* base) {
         lua_setfield(lua, -2, "__index");
         lua_pushcfunction(lua, destroyGame);
         lua_setfield(lua, -2, "__gc");
+        lockMetatable(lua);
     }
     lua_setmetatable(lua, -2);
 }

@@ -91,6 +91,9 @@ int firstNonUtf8Line(const QByteArray& text);
 // rule_item.cpp: the item userdata and the expression environment.
 void openItems(lua_State* lua);
 void pushItem(lua_State* lua, const ItemView& view);
+// Hides the metatable at the stack's top from getmetatable and setmetatable: a rule that
+// changed a userdata's __gc would run code with the hooks off.
+void lockMetatable(lua_State* lua);
 // The value of a category's column for the item at the stack's top (left there).
 void pushColumn(lua_State* lua, int column);
 // The value as a rule reads it, from the file's text.
