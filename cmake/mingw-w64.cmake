@@ -2,7 +2,7 @@
 # Qt needs for std::thread). Used to build Qt itself (scripts/build-qt-windows), GoogleTest and
 # the project (preset "windows").
 #
-# The target's Qt and GoogleTest are looked up in WED_WINDOWS_PREFIXES (a list; the
+# The target's Qt, GoogleTest and Lua are looked up in WED_WINDOWS_PREFIXES (a list; the
 # environment variable of the same name, separated by ':', is read too, so that try_compile
 # runs see the same prefixes). When neither is set, the scripts' default places are used:
 # ../shared/qt6-mingw/6.4.2 beside the repository, else the user's cache folder.
@@ -25,7 +25,7 @@ if(NOT WED_WINDOWS_PREFIXES)
     else()
         set(WED_WINDOWS_PREFIXES "${cache}/qt6-mingw-6.4.2")
     endif()
-    list(APPEND WED_WINDOWS_PREFIXES "${cache}/googletest-mingw")
+    list(APPEND WED_WINDOWS_PREFIXES "${cache}/googletest-mingw" "${cache}/lua-mingw")
 endif()
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${WED_WINDOWS_PREFIXES})
