@@ -65,6 +65,19 @@ RuleError ofRule(RuleError error, const QString& rule, const QString& file, int 
     return error;
 }
 
+// Runs a rule's body for one item, which it finds pushed as a read-only view.
+std::optional<RuleError> runForItem(Rules::State& state, const GameData& game, const ItemRef& item,
+                                    const GameData* base,
+                                    const std::function<void(lua_State*)>& body) {
+    const qsizetype header = game.headerOf(item);
+    if (header < 0 || state.lua == nullptr)
+        return RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
+    return protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
+        pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+        body(lua);
+    });
+}
+
 } // namespace
 
 ColumnValue Rules::column(int column, const GameData& game, const ItemRef& item,
@@ -72,13 +85,8 @@ ColumnValue Rules::column(int column, const GameData& game, const ItemRef& item,
     State& state = *state_;
     const ColumnRule& rule = state.columns[size_t(column)];
     ColumnValue value;
-    const qsizetype header = game.headerOf(item);
-    std::optional<RuleError> failed;
-    if (header < 0 || state.lua == nullptr)
-        failed = RuleError{RuleFault::UnknownColumn, {}, 0, {}, refText(item), {}};
-    else
-        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
-            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+    const std::optional<RuleError> failed =
+        runForItem(state, game, item, base, [&](lua_State* lua) {
             pushColumn(lua, column);
             switch (lua_type(lua, -1)) {
             case LUA_TNIL:
@@ -113,14 +121,10 @@ CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
     State& state = *state_;
     const CheckRule& rule = state.checks[size_t(check)];
     CheckVerdict verdict;
-    const qsizetype header = game.headerOf(item);
-    std::optional<RuleError> failed;
-    if (header < 0 || state.lua == nullptr)
-        failed = RuleError{RuleFault::UnknownColumn, {}, 0, {}, refText(item), {}};
-    else
-        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
+    const std::optional<RuleError> failed =
+        runForItem(state, game, item, base, [&](lua_State* lua) {
             lua_rawgeti(lua, LUA_REGISTRYINDEX, state.checkFunctions[size_t(check)]);
-            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+            lua_insert(lua, -2);
             lua_call(lua, 1, 1);
             const int type = lua_type(lua, -1);
             if (type == LUA_TSTRING)

@@ -29,6 +29,7 @@ enum class RuleFault {
     NameTaken,       // detail: a column name that is a field's caption or key, or a heading
     Cycle,           // detail: the columns that read each other
     UnknownColumn,   // detail: the column asked for
+    UnknownItem,     // detail: the item a rule was asked to run for, which the folder lacks
     BadResult,       // detail: the type of value a column or check gave
     Refused,         // a recipe's value the field refuses: `refusal` says why
 };
