@@ -14,6 +14,11 @@ constexpr int kHookStep = 1000;
 constexpr double kPatternSteps = 2e7;
 constexpr double kLongestText = double(16u << 20);
 
+// What a byte the state's memory grows by costs of the budget: the C functions that fill new
+// strings and tables (string.rep, gsub, .., table.concat) do their work where the count hook
+// cannot see it, in proportion to what they allocate.
+constexpr size_t kBytesPerInstruction = 16;
+
 void* allocate(void* data, void* block, size_t oldSize, size_t newSize) {
     auto& state = *static_cast<Rules::State*>(data);
     if (block == nullptr)
@@ -26,8 +31,11 @@ void* allocate(void* data, void* block, size_t oldSize, size_t newSize) {
     if (newSize > oldSize && state.used - oldSize + newSize > state.limits.memoryBytes)
         return nullptr;
     void* grown = std::realloc(block, newSize);
-    if (grown != nullptr)
+    if (grown != nullptr) {
         state.used = state.used - oldSize + newSize;
+        if (newSize > oldSize)
+            state.remaining -= (long long)((newSize - oldSize) / kBytesPerInstruction);
+    }
     return grown;
 }
 

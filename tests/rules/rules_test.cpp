@@ -39,7 +39,8 @@ TEST(RulesSandbox, BudgetStopsLoopsCaughtLoopsAndCostlyStringFunctions) {
          {"while true do end", "while true do pcall(function() while true do end end) end",
           "string.find(string.rep('a', 4000), '.-.-.-.-.-b')",
           "local s = string.rep('a', 4000); s:gsub('(a*)*b', '')", "string.rep('', 1e12)",
-          "string.rep('x', 1e9)", "setmetatable({}, {__gc = function() while true do end end})"}) {
+          "string.rep('x', 1e9)", "while true do local s = string.rep('x', 1e6) end",
+          "setmetatable({}, {__gc = function() while true do end end})"}) {
         Rules rules;
         const auto error = load(rules, QByteArray("\n") + body);
         ASSERT_TRUE(error) << body;
