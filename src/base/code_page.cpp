@@ -110,8 +110,15 @@ QStringDecoder& keptDecoder(QStringDecoder::Flags flags, bool fresh = false) {
     return one.decoder;
 }
 
+// A character the bytes end inside of is kept as a state for bytes to come, and would be lost;
+// a line end after the bytes makes it U+FFFD, as Windows reads it. So "gun" and "gun" with half
+// a character after it stay two ids, as their bytes are.
 QString decodeWithSystem(QByteArrayView bytes) {
-    return keptDecoder(QStringDecoder::Flag::Default).decode(bytes);
+    QStringDecoder& decoder = keptDecoder(QStringDecoder::Flag::Default);
+    QString text = decoder.decode(bytes);
+    text += decoder.decode(QByteArrayView("\n", 1));
+    text.chop(1);
+    return text;
 }
 
 // The converter reports every character it cannot hold.
