@@ -119,9 +119,13 @@ class Checker {
         const CategoryFields& table = categoryFields(c.id);
         const std::vector<ListEntry> listed = game_.listed(c.id).entries;
         auto nextListed = listed.begin();
+        const auto& headers = game_.itemIndex().headers(c.id);
+        // Sized ahead: grown step by step, the tables were rebuilt while larger than the cache.
         QHash<QString, qsizetype> firstOf;
+        firstOf.reserve(qsizetype(headers.size()));
         QHash<QByteArrayView, int> seen; // records of each header line so far
-        for (const qsizetype header : game_.itemIndex().headers(c.id)) {
+        seen.reserve(qsizetype(headers.size()));
+        for (const qsizetype header : headers) {
             const QByteArrayView line = items.lineBytes(header);
             const QString id = decodeAnsi(line.sliced(c.headerPrefix.size()));
             current_ = {{c.id, id, ++seen[line]}, header};
