@@ -47,7 +47,9 @@ TEST_F(Output, AnOutputFileThatIsAGameFileIsRefusedBeforeAnythingIsWritten) {
         }
     }
     EXPECT_EQ(files(), before);
+#ifndef Q_OS_WIN // where names differ by case, no second file was made beside weapon.cfg
     EXPECT_FALSE(QFile::exists(game.path(QStringLiteral("WEAPON.CFG"))));
+#endif
 }
 
 TEST_F(Output, RejectsAreWrittenBeforeTheSetAndReplaceAnEarlierRunsRejects) {
