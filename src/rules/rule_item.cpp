@@ -38,13 +38,13 @@ void pushField(lua_State* lua, const ItemView& view, const QString& key) {
     const int field = fieldOfKey(view.ref.category, key);
     if (field < 0)
         return lua_pushnil(lua);
-    const FieldSpec& spec = categoryFields(view.ref.category).fields[size_t(field)];
-    if (const QString* pending = pendingValue(lua, view, spec.name()))
-        return pushFieldValue(lua, spec, *pending);
+    const FieldSpec& declared = categoryFields(view.ref.category).fields[size_t(field)];
+    if (const QString* pending = pendingValue(lua, view, declared.name()))
+        return pushFieldValue(lua, declared, *pending);
     const KeyHit hit = readFieldAt(view.game->items(), view.ref.category, view.header, field);
     if (hit.lineNumber == 0)
         return lua_pushnil(lua);
-    pushFieldValue(lua, spec, hit.value);
+    pushFieldValue(lua, declared, hit.value);
 }
 
 int itemRaw(lua_State* lua) {

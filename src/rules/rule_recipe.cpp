@@ -149,17 +149,17 @@ void assignField(lua_State* lua, const ItemView& view, QStringView key, int valu
     const int field = fieldOfKey(view.ref.category, key);
     if (field < 0)
         refuse(lua, RuleFault::UnknownKey, key.toString());
-    const FieldSpec& spec = categoryFields(view.ref.category).fields[size_t(field)];
-    if (view.game->keyLine(view.ref.category, view.header, spec.name(), 0) < 0)
+    const FieldSpec& declared = categoryFields(view.ref.category).fields[size_t(field)];
+    if (view.game->keyLine(view.ref.category, view.header, declared.name(), 0) < 0)
         refuse(lua, RuleFault::UnknownKey,
                refText(view.ref) + QStringLiteral(": ") + key.toString());
-    const QString text = typedText(lua, spec, value);
-    const FieldLine written = fieldLine(spec, text);
+    const QString text = typedText(lua, declared, value);
+    const FieldLine written = fieldLine(declared, text);
     if (!written.accepted())
         refuse(lua, RuleFault::Refused, text, written.outcome);
-    keep(*stateOf(lua).recipe, view.ref, spec.name().toByteArray(),
-         typedChange(view.ref, spec.name(), text),
-         decodeAnsi(QByteArrayView(written.line).sliced(spec.key.size())));
+    keep(*stateOf(lua).recipe, view.ref, declared.name().toByteArray(),
+         typedChange(view.ref, declared.name(), text),
+         decodeAnsi(QByteArrayView(written.line).sliced(declared.key.size())));
 }
 
 } // namespace wed
