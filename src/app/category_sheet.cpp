@@ -15,8 +15,8 @@ namespace wed {
 namespace {
 
 // The headings and the missing value are data: a sheet reads the same in every language.
-const QString kItemColumn = QStringLiteral("物品");
-const QString kNameColumn = QStringLiteral("名字");
+const QString kItemColumn = sheetItemHeading();
+const QString kNameColumn = sheetNameHeading();
 const QString kNone = QStringLiteral("无");
 
 struct SheetWords {

@@ -2,6 +2,7 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/name_record.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -35,17 +36,10 @@ CategoryId nameLayout(const GameData& game, QStringView id) {
 
 // A name record's name and description, by the layout of its items' category.
 QString nameRecordText(const Lines& lines, CategoryId category) {
-    const CategoryFields& layout = categoryFields(category);
-    QString name;
-    QStringList description;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QString line = decodeAnsi(lines[i]);
-        if (i - 1 == layout.nameLine)
-            name = line.mid(9);
-        if (i - 1 >= layout.firstDescriptionLine)
-            description.append(line);
-    }
-    return ChangeWords::tr("名字“%1”，说明“%2”").arg(name, description.join(u'/'));
+    const NameText text = nameTextOf(category, lines.size() - 1,
+                                     [&](qsizetype k) { return decodeAnsi(lines[k + 1]); });
+    return ChangeWords::tr("名字“%1”，说明“%2”")
+        .arg(text.name.value_or(QString()), text.description.join(u'/'));
 }
 
 QString linesCount(const std::optional<Lines>& lines) {
@@ -76,7 +70,7 @@ QJsonValue valueJson(const std::optional<QByteArray>& value) {
 QString placeText(const Change& change, const std::optional<ItemRef>& after) {
     if (!after)
         return ChangeWords::tr("最前面");
-    return change.kind == ChangeKind::NameMove ? u'<' + after->id + u'>' : refText(*after);
+    return change.kind == ChangeKind::NameMove ? nameOpening(after->id) : refText(*after);
 }
 
 QString valueText(const std::optional<QByteArray>& value) {
@@ -114,7 +108,7 @@ QString describeChange(const Change& change, const GameData& names) {
     case ChangeKind::Move:
     case ChangeKind::NameMove:
         return ChangeWords::tr("移动 %1：从 %2 之后 → 到 %3 之后")
-            .arg(change.kind == ChangeKind::Move ? item : u'<' + change.item.id + u'>',
+            .arg(change.kind == ChangeKind::Move ? item : nameOpening(change.item.id),
                  placeText(change, change.baseAfter), placeText(change, change.after));
     }
     return {};

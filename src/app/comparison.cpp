@@ -1,6 +1,7 @@
 #include "app/comparison.h"
 
 #include "app/document.h"
+#include "data/name_record.h"
 #include "game/folder_diff.h"
 
 #include <algorithm>
@@ -28,8 +29,8 @@ std::optional<ItemRef> nameRecordBefore(const GameData& game, const QString& id)
     const qsizetype opening = game.nameRecord(id).opening;
     for (qsizetype i = opening - 1; i >= 0; --i) {
         const QByteArrayView line = game.names().lineBytes(i);
-        if (line.size() >= 2 && line.startsWith('<') && line.endsWith('>')) {
-            const QString other = game.names().line(i).sliced(1).chopped(1);
+        if (isNameOpening(line)) {
+            const QString other = openingIdText(line);
             if (game.nameRecord(other).opening == i)
                 return ItemRef{CategoryId::Weapon, other, 1};
         }

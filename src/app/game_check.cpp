@@ -5,6 +5,7 @@
 #include "base/path_case.h"
 #include "data/item_fields.h"
 #include "data/item_list.h"
+#include "data/name_record.h"
 #include "data/numeric_value.h"
 #include "data/record_scan.h"
 #include "data/record_view.h"
@@ -104,11 +105,10 @@ class Checker {
         QSet<QByteArrayView> seen;
         for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
             const QByteArrayView line = names.lineBytes(i);
-            if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
+            if (!isNameOpening(line))
                 continue;
             if (seen.contains(line))
-                add(Status::NameRecordTwice, game_.nameFilePath(), i + 1,
-                    decodeAnsi(line.sliced(1, line.size() - 2)));
+                add(Status::NameRecordTwice, game_.nameFilePath(), i + 1, openingIdText(line));
             else
                 seen.insert(line);
         }

@@ -113,6 +113,20 @@ qsizetype LineBuffer::lineAt(qsizetype offset, qsizetype from) const {
     return qsizetype(after - starts_.begin()) - 1;
 }
 
+qsizetype lastLineOf(const LineBuffer& buffer) {
+    if (buffer.bytes().isEmpty())
+        return -1;
+    return buffer.bytes().endsWith("\r\n") ? buffer.lineCount() - 2 : buffer.lineCount() - 1;
+}
+
+bool holdsLineBreak(QByteArrayView bytes) {
+    return bytes.contains('\r') || bytes.contains('\n');
+}
+
+bool holdsLineBreak(QStringView text) {
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
 qsizetype loneLineBreak(QByteArrayView line) {
     const qsizetype lf = line.indexOf('\n');
     const qsizetype cr = line.first(lf < 0 ? line.size() : lf).indexOf('\r');

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -65,6 +66,15 @@ class LineBuffer {
     QByteArray bytes_;
     std::vector<qsizetype> starts_; // byte offset of each line's first byte
 };
+
+// The index of the file's last line: -1 for an empty file. A buffer whose bytes end with CR LF
+// ends there: the empty line it counts after them is no line of the file.
+qsizetype lastLineOf(const LineBuffer& buffer);
+
+// Whether the bytes (or the text) hold a CR or an LF: a line end, or a lone break that other
+// programs end a line at. No key, value or line that a change writes may hold one.
+bool holdsLineBreak(QByteArrayView bytes);
+bool holdsLineBreak(QStringView text);
 
 // Where a line (without its CR LF) holds a CR or an LF of its own: the index of the first one,
 // or -1. Lines end at CR LF only, yet other programs end a line at such a lone break, so a line

@@ -162,6 +162,14 @@ int fieldOfKey(CategoryId category, QStringView key) {
     return -1;
 }
 
+QString sheetItemHeading() {
+    return QStringLiteral("物品");
+}
+
+QString sheetNameHeading() {
+    return QStringLiteral("名字");
+}
+
 int pictureField(CategoryId category) {
     const CategoryFields& table = categoryFields(category);
     for (size_t i = 0; i < table.fields.size(); ++i)

@@ -75,6 +75,11 @@ int fieldOfKey(CategoryId category, QStringView key);
 // The index of the field that names the category's picture.
 int pictureField(CategoryId category);
 
+// The headings a category's sheet gives the item's reference and its name: data, the same in
+// every language, which no column of the sheet or of the rules may take.
+QString sheetItemHeading();
+QString sheetNameHeading();
+
 // The record separator that ends weapon and armor records.
 inline constexpr char kRecordSeparator[] = ";**************************";
 

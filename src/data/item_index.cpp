@@ -1,10 +1,10 @@
 #include "data/item_index.h"
 
 #include "base/code_page.h"
+#include "data/name_record.h"
 
 #include <algorithm>
 #include <bit>
-#include <optional>
 #include <string_view>
 
 namespace wed {
@@ -78,23 +78,11 @@ size_t hashOfAscii(QByteArrayView id) {
     return hash;
 }
 
-bool isOpeningBytes(QByteArrayView line) {
-    return line.size() >= 2 && line.front() == '<' && line.back() == '>';
-}
-
-// The id of a line "<id>" compared as text, or none. An ASCII line is that text byte for byte;
-// any other is decoded whole, so that the code page decides where its characters end.
-std::optional<QString> decodedId(QByteArrayView line) {
-    const QString text = decodeAnsi(line);
-    if (!text.startsWith(u'<') || !text.endsWith(u'>') || text.size() < 2)
-        return std::nullopt;
-    return text.sliced(1, text.size() - 2);
-}
-
+// The id of an opening line compared as text. An ASCII line is that text byte for byte.
 bool openingIs(QByteArrayView line, QStringView id) {
     if (!isAscii(line))
-        return decodedId(line) == id;
-    const QByteArrayView bytes = line.sliced(1, line.size() - 2);
+        return openingIdText(line) == id;
+    const QByteArrayView bytes = openingIdBytes(line);
     if (bytes.size() != id.size())
         return false;
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -106,7 +94,7 @@ bool openingIs(QByteArrayView line, QStringView id) {
 bool sameId(QByteArrayView a, QByteArrayView b) {
     if (isAscii(a) && isAscii(b))
         return a == b;
-    return decodedId(a) == decodedId(b);
+    return openingIdText(a) == openingIdText(b);
 }
 
 } // namespace
@@ -116,16 +104,13 @@ void NameIndex::rebuild(const LineBuffer& names) {
     std::vector<Slot> found;
     for (qsizetype i = 0, n = names.lineCount(); i < n; ++i) {
         const qsizetype start = names.lineStart(i);
-        if (start >= names.bytes().size() || names.bytes()[start] != '<')
+        if (start >= names.bytes().size() || !mayOpenName(names.bytes()[start]))
             continue;
         const QByteArrayView line = names.lineBytes(i);
-        if (!isOpeningBytes(line))
+        if (!isNameOpening(line))
             continue;
-        if (isAscii(line)) {
-            found.push_back({hashOfAscii(line.sliced(1, line.size() - 2)), i});
-        } else if (const std::optional<QString> id = decodedId(line)) {
-            found.push_back({hashOf(*id), i});
-        }
+        found.push_back(
+            {isAscii(line) ? hashOfAscii(openingIdBytes(line)) : hashOf(openingIdText(line)), i});
     }
     slots_.assign(std::bit_ceil(std::max<size_t>(16, found.size() * 2)), Slot{});
     const size_t mask = slots_.size() - 1;

@@ -1,6 +1,5 @@
 #include "data/record_scan.h"
 
-#include "base/category.h"
 #include "base/code_page.h"
 
 namespace wed {
@@ -12,6 +11,13 @@ bool isRecordEndLine(QByteArrayView line, EndRule endRule) {
     return endRule == EndRule::SemicolonStars
                ? line.startsWith(";**")
                : line == QByteArrayView(kRecordSeparator, sizeof(kRecordSeparator) - 1);
+}
+
+std::optional<QByteArrayView> keyOfLine(QByteArrayView line) {
+    const qsizetype at = line.indexOf('=');
+    if (at < 0)
+        return std::nullopt;
+    return line.first(at);
 }
 
 qsizetype findHeaderLine(const LineBuffer& items, const QString& headerLine, int occurrence) {
@@ -28,31 +34,35 @@ qsizetype findHeaderLine(const LineBuffer& items, const QString& headerLine, int
 }
 
 qsizetype recordLastLine(const LineBuffer& items, qsizetype header, EndRule endRule) {
-    const qsizetype n = items.lineCount();
-    for (qsizetype i = header + 1; i < n; ++i) {
-        const QByteArrayView line = items.lineBytes(i);
-        if (isRecordEndLine(line, endRule))
-            return i;
-        if (isRecordHeaderLine(line))
-            return i - 1;
+    RecordBody body(items, header, endRule);
+    while (body.next()) {
     }
-    return n - 1;
+    return body.last();
+}
+
+qsizetype keyLineIn(const LineBuffer& items, qsizetype header, EndRule endRule, QByteArrayView key,
+                    int occurrence) {
+    qsizetype found = -1;
+    for (RecordBody body(items, header, endRule); body.next();)
+        if (isKeyLineOf(body.line(), key)) {
+            found = body.index();
+            if (--occurrence == 0)
+                return found;
+        }
+    return occurrence < 0 ? found : -1;
 }
 
 std::vector<KeyHit> scanRecordAt(const LineBuffer& items, qsizetype header, EndRule endRule,
                                  const std::vector<QByteArray>& keys) {
     std::vector<KeyHit> hits(keys.size());
-    if (header < 0)
-        return hits;
-    for (qsizetype i = header + 1, n = items.lineCount(); i < n; ++i) {
-        const QByteArrayView line = items.lineBytes(i);
-        if (isRecordEndLine(line, endRule) || isRecordHeaderLine(line))
-            break;
+    for (RecordBody body(items, header, endRule); body.next();) {
+        const QByteArrayView line = body.line();
         for (size_t k = 0; k < keys.size(); ++k) {
-            if (!line.startsWith(keys[k]))
+            const QByteArrayView key = QByteArrayView(keys[k]).chopped(1);
+            if (!isKeyLineOf(line, key))
                 continue;
             hits[k].value = decodeAnsi(line.sliced(keys[k].size()));
-            hits[k].lineNumber = int(i + 1);
+            hits[k].lineNumber = int(body.index() + 1);
         }
     }
     return hits;

@@ -1,14 +1,10 @@
 #include "data/record_view.h"
 
 #include "data/item_fields.h"
+#include "data/name_record.h"
 
 namespace wed {
 namespace {
-
-// A name line holds a nine-character lead before the name itself.
-constexpr qsizetype kNameStart = 9;
-// Name and description lines are shown cut to this many characters.
-constexpr qsizetype kTextWidth = 100;
 
 const std::vector<QByteArray>& keysOf(CategoryId category) {
     static const std::array<std::vector<QByteArray>, 3> keys = [] {
@@ -44,19 +40,16 @@ ItemRecord readItemRecord(const LineBuffer& items, CategoryId category, const QS
 }
 
 ItemText readItemTextAt(const LineBuffer& names, CategoryId category, qsizetype opening) {
-    const CategoryFields& table = categoryFields(category);
     ItemText text;
     if (opening < 0)
         return text;
-    for (qsizetype i = opening + 1, counter = 0; i < names.lineCount(); ++i, ++counter) {
-        if (names.lineBytes(i).isEmpty())
-            break;
-        const QString line = names.line(i);
-        if (counter == table.nameLine)
-            text.name = line.mid(kNameStart, kTextWidth);
-        if (counter >= table.firstDescriptionLine)
-            text.description += line.left(kTextWidth) + QStringLiteral("\r\n");
-    }
+    const NameRecordLines record = nameRecordFrom(names, opening);
+    const NameText read = nameTextOf(category, record.last - opening,
+                                     [&](qsizetype k) { return names.line(opening + 1 + k); });
+    if (read.name)
+        text.name = read.name->left(kShownWidth);
+    for (const QString& line : read.description)
+        text.description += line.left(kShownWidth) + QStringLiteral("\r\n");
     return text;
 }
 

@@ -16,12 +16,6 @@ qsizetype pastLine(const LineBuffer& buffer, qsizetype index) {
 
 } // namespace
 
-qsizetype lastLineOf(const LineBuffer& buffer) {
-    if (buffer.bytes().isEmpty())
-        return -1;
-    return closed(buffer) ? buffer.lineCount() - 2 : buffer.lineCount() - 1;
-}
-
 Splice insertLinesAfter(const LineBuffer& buffer, qsizetype after, const QList<QByteArray>& lines) {
     const QByteArray text = lines.join(kCrLf);
     // Before the first line; into an empty file the lines come with their line end too, so

@@ -13,9 +13,6 @@ namespace wed {
 // no line of the file), one whose last line has no line end keeps it that way. Every other
 // byte stays.
 
-// The index of the file's last line: -1 for an empty file.
-qsizetype lastLineOf(const LineBuffer& buffer);
-
 // New lines (each without a line end) after line `after`, or before the first line for -1.
 Splice insertLinesAfter(const LineBuffer& buffer, qsizetype after, const QList<QByteArray>& lines);
 

@@ -3,6 +3,7 @@
 #include "base/category.h"
 #include "base/code_page.h"
 #include "data/item_index.h"
+#include "data/name_record.h"
 
 #include <QHash>
 #include <algorithm>
@@ -10,33 +11,27 @@
 namespace wed {
 namespace {
 
-// A CR or an LF in a key, a value or a line would end a line where the game reads one.
-bool breaksLine(QByteArrayView bytes) {
-    return bytes.contains('\n') || bytes.contains('\r');
-}
-
 bool anyBreaksLine(const std::optional<Lines>& lines) {
     return lines && std::any_of(lines->begin(), lines->end(),
-                                [](const QByteArray& line) { return breaksLine(line); });
+                                [](const QByteArray& line) { return holdsLineBreak(line); });
 }
 
 // Whether a record text's first line is its item's: the header of the item's category and id,
 // or for a name record "<id>".
 bool namesItsItem(const Change& change, const QByteArray& first) {
     if (change.kind == ChangeKind::Names)
-        return first.size() >= 2 && first.startsWith('<') && first.endsWith('>') &&
-               decodeAnsi(QByteArrayView(first).sliced(1, first.size() - 2)) == change.item.id;
+        return isNameOpening(first) && openingIdText(first) == change.item.id;
     const QByteArray& prefix = category(change.item.category).headerPrefix;
     return headerCategory(first) == &category(change.item.category) &&
            decodeAnsi(QByteArrayView(first).sliced(prefix.size())) == change.item.id;
 }
 
 Outcome lineBreakIn(const Change& change) {
-    if (change.kind == ChangeKind::Key && breaksLine(change.key))
+    if (change.kind == ChangeKind::Key && holdsLineBreak(change.key))
         return Outcome::of(Status::NotOwnKey, {}, decodeAnsi(change.key));
     const bool values =
-        change.kind == ChangeKind::Key &&
-        ((change.base && breaksLine(*change.base)) || (change.now && breaksLine(*change.now)));
+        change.kind == ChangeKind::Key && ((change.base && holdsLineBreak(*change.base)) ||
+                                           (change.now && holdsLineBreak(*change.now)));
     if (values || anyBreaksLine(change.baseLines) || anyBreaksLine(change.nowLines))
         return Outcome::of(Status::LineBreakInValue);
     return {};

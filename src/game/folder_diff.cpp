@@ -2,6 +2,7 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/name_record.h"
 #include "data/record_scan.h"
 #include "edit/line_splices.h"
 
@@ -11,14 +12,6 @@
 
 namespace wed {
 namespace {
-
-// The key of a line (the text before its first "="), or none for a line without one.
-std::optional<QByteArray> keyOf(QByteArrayView line) {
-    const qsizetype at = line.indexOf('=');
-    if (at < 0)
-        return std::nullopt;
-    return line.first(at).toByteArray();
-}
 
 // Every record of the folder in file order, with its category.
 std::vector<RecordEntry> recordsOf(const GameData& game) {
@@ -43,22 +36,13 @@ std::vector<NameEntry> nameRecordsOf(const GameData& game) {
     std::vector<NameEntry> found;
     QSet<QByteArrayView> seen;
     const LineBuffer& names = game.names();
-    const qsizetype fileLast = lastLineOf(names);
     for (qsizetype i = 0; i < names.lineCount(); ++i) {
         const QByteArrayView line = names.lineBytes(i);
-        if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>'))
-            continue;
-        if (seen.contains(line))
+        // As the name index finds it: an id's first "<id>" alone opens its record.
+        if (!isNameOpening(line) || seen.contains(line))
             continue;
         seen.insert(line);
-        QString id = decodeAnsi(line.sliced(1, line.size() - 2));
-        // As the name index finds it: the first "<id>", to the line before an empty one.
-        NameRecordLines record{i, i, false};
-        while (record.last + 1 < names.lineCount() && !names.lineBytes(record.last + 1).isEmpty())
-            ++record.last;
-        record.last = std::min(record.last, std::max(fileLast, i));
-        record.endedByEmptyLine = record.last < fileLast;
-        found.push_back({std::move(id), record, line});
+        found.push_back({openingIdText(line), nameRecordFrom(names, i), line});
     }
     return found;
 }
@@ -271,18 +255,18 @@ class Differ {
         const EndRule rule = categoryFields(item.category).endRule;
         const auto keyLineKey = [&](const Lines& lines, qsizetype i) {
             return i == lines.size() - 1 && isRecordEndLine(lines[i], rule) ? std::nullopt
-                                                                            : keyOf(lines[i]);
+                                                                            : keyOfLine(lines[i]);
         };
         for (qsizetype i = 1; i < was.size(); ++i) {
-            const std::optional<QByteArray> key = keyLineKey(was, i);
-            const int occurrence = key ? ++seen[*key] : 0;
+            const std::optional<QByteArrayView> key = keyLineKey(was, i);
+            const int occurrence = key ? ++seen[key->toByteArray()] : 0;
             if (was[i] == now[i])
                 continue;
             if (!key || keyLineKey(now, i) != key)
                 return false;
             Change change;
             change.item = item;
-            change.key = *key;
+            change.key = key->toByteArray();
             change.keyOccurrence = occurrence;
             change.base = was[i].sliced(key->size() + 1);
             change.now = now[i].sliced(key->size() + 1);
@@ -295,7 +279,7 @@ class Differ {
     // A line of the folder's that a patch cannot carry: bytes the code page cannot decode, or a
     // lone CR or LF, which a change may not write.
     void note(GameFile file, qsizetype line, QByteArrayView bytes) {
-        const bool lineBreak = bytes.contains('\n') || bytes.contains('\r');
+        const bool lineBreak = holdsLineBreak(bytes);
         if (lineBreak || !decodesCleanly(bytes))
             notes_.undecodable.push_back({file, line + 1, lineBreak});
     }

@@ -234,21 +234,7 @@ ItemRecord GameData::record(CategoryId category, qsizetype header) const {
 
 qsizetype GameData::keyLine(CategoryId category, qsizetype header, QByteArrayView key,
                             int occurrence) const {
-    if (header < 0)
-        return -1;
-    const EndRule rule = categoryFields(category).endRule;
-    qsizetype found = -1;
-    for (qsizetype i = header + 1, n = items_.lineCount(); i < n; ++i) {
-        const QByteArrayView line = items_.lineBytes(i);
-        if (isRecordEndLine(line, rule) || isRecordHeaderLine(line))
-            break;
-        if (line.size() > key.size() && line[key.size()] == '=' && line.startsWith(key)) {
-            found = i;
-            if (--occurrence == 0)
-                return i;
-        }
-    }
-    return occurrence < 0 ? found : -1;
+    return keyLineIn(items_, header, categoryFields(category).endRule, key, occurrence);
 }
 
 std::optional<QByteArray> GameData::value(const ItemRef& ref, QByteArrayView key,
@@ -260,15 +246,7 @@ std::optional<QByteArray> GameData::value(const ItemRef& ref, QByteArrayView key
 }
 
 NameRecordLines GameData::nameRecord(QStringView id) const {
-    const qsizetype opening = nameIndex_.opening(names_, id);
-    NameRecordLines record{opening, opening, false};
-    if (opening < 0)
-        return record;
-    const qsizetype fileLast = lastLineOf(names_);
-    while (record.last < fileLast && !names_.lineBytes(record.last + 1).isEmpty())
-        ++record.last;
-    record.endedByEmptyLine = record.last < fileLast;
-    return record;
+    return nameRecordFrom(names_, nameIndex_.opening(names_, id));
 }
 
 std::optional<Lines> GameData::nameRecordLines(QStringView id) const {

@@ -6,6 +6,7 @@
 #include "data/item_index.h"
 #include "data/item_list.h"
 #include "data/item_ref.h"
+#include "data/name_record.h"
 #include "data/record_view.h"
 #include "game/change_set.h"
 
@@ -28,14 +29,6 @@ struct RecordEntry {
     ItemRef ref;
     qsizetype header = -1;
     qsizetype last = -1; // the record's last line
-};
-
-// Where a name record stands in the name file: its opening line "<id>", its last line, and
-// whether an empty line follows it (the end of the file may end it instead).
-struct NameRecordLines {
-    qsizetype opening = -1;
-    qsizetype last = -1;
-    bool endedByEmptyLine = false;
 };
 
 // What a write did to the files: per file, whether its bytes changed, and whether lines came,

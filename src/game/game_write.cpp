@@ -2,18 +2,12 @@
 // the lines and indexes follow.
 #include "game/game_data.h"
 
+#include "data/name_record.h"
 #include "edit/file_commit.h"
 
 #include <algorithm>
 
 namespace wed {
-namespace {
-
-bool holdsLineBreak(QByteArrayView bytes) {
-    return bytes.contains('\r') || bytes.contains('\n');
-}
-
-} // namespace
 
 Outcome GameData::write(const std::array<Splices, 2>& made, bool undone, FilesChanged* changed) {
     std::vector<FileWrite> writes;
@@ -55,7 +49,7 @@ bool GameData::changesOneOrdinaryLine(GameFile file, const Splice& change, qsize
         return false;
     const QByteArrayView before = lines.lineBytes(line);
     auto special = [file](QByteArrayView text) {
-        return file == GameFile::Items ? headerCategory(text) != nullptr : text.startsWith('<');
+        return file == GameFile::Items ? headerCategory(text) != nullptr : isNameOpening(text);
     };
     if (special(before))
         return false;

@@ -4,21 +4,14 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/name_record.h"
 #include "edit/field_line.h"
 
 namespace wed {
 namespace {
 
-// A name line holds a nine-character lead before the name itself.
-constexpr qsizetype kNameLead = 9;
-const QByteArray kFiller = QByteArrayLiteral(" ");
-
 Outcome refusal(Status status, QString detail = {}) {
     return Outcome::of(status, {}, std::move(detail));
-}
-
-bool holdsLineBreak(QStringView text) {
-    return text.contains(u'\r') || text.contains(u'\n');
 }
 
 // A refusal of a typed text, or done.
@@ -46,7 +39,7 @@ Change nameChange(QStringView id, std::optional<Lines> base, std::optional<Lines
 
 // The name record of `id` under another id: its lines with the opening line replaced.
 Lines renamedNameRecord(Lines lines, const QByteArray& id) {
-    lines.front() = '<' + id + '>';
+    lines.front() = nameOpening(id);
     return lines;
 }
 
@@ -140,15 +133,10 @@ std::optional<NameRecordText> nameRecordText(const GameData& game, const ItemRef
     const NameRecordLines record = game.nameRecord(item.id);
     if (record.opening < 0)
         return std::nullopt;
-    const CategoryFields& layout = categoryFields(item.category);
-    NameRecordText text;
-    for (qsizetype i = record.opening + 1, counter = 0; i <= record.last; ++i, ++counter) {
-        if (counter == layout.nameLine)
-            text.name = game.names().line(i).mid(kNameLead);
-        if (counter >= layout.firstDescriptionLine)
-            text.description.append(game.names().line(i));
-    }
-    return text;
+    NameText read = nameTextOf(item.category, record.last - record.opening, [&](qsizetype k) {
+        return game.names().line(record.opening + 1 + k);
+    });
+    return NameRecordText{read.name.value_or(QString()), std::move(read.description)};
 }
 
 ItemAction setNameRecordText(const GameData& game, const ItemRef& item,
@@ -167,22 +155,7 @@ ItemAction setNameRecordText(const GameData& game, const ItemRef& item,
         description.append(*encodeAnsi(line));
     }
 
-    // The record's lines after its opening line, long enough to reach the name line, and the
-    // first description line when there is a description.
-    const CategoryFields& layout = categoryFields(item.category);
-    Lines lines = record->sliced(1);
-    const qsizetype reach =
-        description.isEmpty() ? layout.nameLine + 1 : qsizetype(layout.firstDescriptionLine);
-    while (lines.size() < reach)
-        lines.append(kFiller);
-    QByteArray& nameLine = lines[layout.nameLine];
-    QByteArray lead = nameLine.first(ansiBytesOfCharacters(nameLine, kNameLead));
-    lead.append(kNameLead - decodeAnsi(lead).size(), ' ');
-    nameLine = lead + *encodeAnsi(text.name);
-    if (lines.size() > layout.firstDescriptionLine)
-        lines.resize(layout.firstDescriptionLine);
-    lines.append(description);
-    lines.prepend(record->front());
+    const Lines lines = withNameText(*record, item.category, *encodeAnsi(text.name), description);
     return {{}, {nameChange(item.id, record, lines)}, item};
 }
 

@@ -1,6 +1,7 @@
 #include "game/patch_file.h"
 
 #include "base/code_page.h"
+#include "data/name_record.h"
 
 namespace wed {
 namespace {
@@ -32,12 +33,6 @@ QString escaped(const QString& text) {
     if (text == u"-")
         return QStringLiteral("\\-");
     return withTabAndBreakEscapes(text);
-}
-
-// Whether bytes hold a CR or an LF, which no line of a change may hold: written into a
-// file, either would end a line where the game reads one.
-bool holdsLineBreak(QByteArrayView bytes) {
-    return bytes.contains('\n') || bytes.contains('\r');
 }
 
 // The text of a change's bytes, or none when the code page cannot decode them.
@@ -85,7 +80,7 @@ class Writer {
     static QString moveLine(const Change& change) {
         const bool names = change.kind == ChangeKind::NameMove;
         const auto name = [&](const ItemRef& ref) {
-            return escaped(names ? u'<' + ref.id + u'>' : refText(ref));
+            return escaped(names ? nameOpening(ref.id) : refText(ref));
         };
         const auto place = [&](const std::optional<ItemRef>& ref) {
             return ref ? name(*ref) : QStringLiteral("-");
@@ -304,15 +299,14 @@ class Reader {
     Fault readMove(Change& change, const std::vector<Column>& columns,
                    const std::optional<QString>& item, const std::optional<QString>& third,
                    const std::optional<QString>& base, const std::optional<QString>& now) {
-        const bool names =
-            item && item->size() >= 2 && item->startsWith(u'<') && item->endsWith(u'>');
+        const bool names = item && isNameOpening(*item);
         change.kind = names ? ChangeKind::NameMove : ChangeKind::Move;
         const auto ref = [&](const QString& text) -> std::optional<ItemRef> {
             if (!names)
                 return parseRef(text, 1, true);
-            if (text.size() < 2 || !text.startsWith(u'<') || !text.endsWith(u'>'))
+            if (!isNameOpening(text))
                 return std::nullopt;
-            return ItemRef{CategoryId::Weapon, text.sliced(1, text.size() - 2), 1};
+            return ItemRef{CategoryId::Weapon, openingId(text).toString(), 1};
         };
         const std::optional<ItemRef> moved = item ? ref(*item) : std::nullopt;
         const std::optional<ItemRef> was = base ? ref(*base) : std::nullopt;

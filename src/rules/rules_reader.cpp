@@ -10,7 +10,7 @@ namespace {
 
 // The headings a category's sheet gives the item's reference and its name: no column may
 // take them.
-const QString kReservedHeadings[] = {QStringLiteral("物品"), QStringLiteral("名字")};
+const QString kReservedHeadings[] = {sheetItemHeading(), sheetNameHeading()};
 
 // The line of the declaration being made: the caller of the declaring function.
 int declarationLine(lua_State* lua) {
