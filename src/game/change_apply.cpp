@@ -356,6 +356,8 @@ class Planner {
             return void(plan_.results[i].state = ChangeState::Conflict);
         if (!threeWay(i, current, base, change.nowLines))
             return;
+        if (change.kind == ChangeKind::Remove && identicalLater(change.item, *base))
+            return void(plan_.results[i].state = ChangeState::Conflict);
         // A record without its end line ends at the next record: it goes right before that one,
         // after any lines outside records, so that it takes none of them in.
         const bool open =
@@ -403,6 +405,21 @@ class Planner {
         if (!fileEnd || items().bytes().endsWith(kCrLf))
             text += kCrLf;
         add(GameFile::Items, {begin, items().bytes().sliced(begin, stop - begin), text}, i);
+    }
+
+    // Whether a record of the item's id after it, which the set keeps, holds the same lines:
+    // then the file may be the one a first apply left, the removed record's place taken by its
+    // twin, and a second removal would take that one too. Every record kept after a removed
+    // one differs from it, so that the one a removal moves up never matches it again.
+    bool identicalLater(const ItemRef& item, const Lines& lines) const {
+        for (int k = item.occurrence + 1;; ++k) {
+            const qsizetype header = headerOf(ItemRef{item.category, item.id, k});
+            if (header < 0)
+                return false;
+            if (!std::binary_search(removed_.begin(), removed_.end(), header) &&
+                game_.recordLinesAt(item.category, header) == lines)
+                return true;
+        }
     }
 
     // The header line before which lines outside records stand outside them after the set:

@@ -54,8 +54,8 @@ class Claims {
   public:
     // The earlier change that changes what change `i` does, or -1.
     qsizetype claim(const Change& change, size_t i) {
-        const QByteArray ref = change.kind == ChangeKind::Names ? change.item.id.toUtf8()
-                                                                : refText(change.item).toUtf8();
+        const bool names = change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
+        const QByteArray ref = names ? change.item.id.toUtf8() : refText(change.item).toUtf8();
         const QByteArray line =
             ref + '\t' + change.key + '\t' + QByteArray::number(change.keyOccurrence);
         switch (change.kind) {
@@ -64,22 +64,30 @@ class Claims {
         case ChangeKind::Record:
             return note(earliest({seen('w', ref), seen('i', ref)}), {{'w', ref}}, i);
         case ChangeKind::Remove:
-            return note(earliest({seen('w', ref), seen('i', ref), seen('a', ref)}),
+            return note(earliest({seen('w', ref), seen('i', ref), seen('a', ref), seen('m', ref)}),
                         {{'w', ref}, {'r', ref}}, i);
         case ChangeKind::Add:
             return note(earliest({seen('a', ref), seen('r', ref)}), {{'a', ref}}, i);
         case ChangeKind::Names:
+            // A removal says, as a move does, where the name record stands after the set.
+            if (!change.nowLines)
+                return note(earliest({seen('n', ref), seen('M', ref)}), {{'n', ref}, {'x', ref}},
+                            i);
             return note(earliest({seen('n', ref)}), {{'n', ref}}, i);
+        // A move says where a record stands after the set, as another move or a removal of it
+        // does; the set's changes of its lines go with it.
         case ChangeKind::Move:
+            return note(earliest({seen('m', ref), seen('r', ref)}), {{'m', ref}}, i);
         case ChangeKind::NameMove:
-            return -1;
+            return note(earliest({seen('M', ref), seen('x', ref)}), {{'M', ref}}, i);
         }
         return -1;
     }
 
   private:
     // What a change claims: its kind ('k' a key line, 'i' an item's key lines, 'w' a whole
-    // record, 'r' a removed one, 'a' an added one, 'n' a name record) and what it names.
+    // record, 'r' a removed one, 'a' an added one, 'm' a moved one, 'n' a name record, 'x' a
+    // removed one, 'M' a moved one) and what it names.
     using Key = std::pair<char, QByteArray>;
 
     qsizetype seen(char kind, const QByteArray& what) const {

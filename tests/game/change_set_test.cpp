@@ -194,6 +194,11 @@ TEST_F(ChangeSets, APatchThatChangesOneThingTwiceIsRefusedNamingBothLines) {
             "\n",
         "add\tweapon/dup#2\t-\t-\tWeapon=dup" + end + "\nremove\tweapon/dup#2\t-\tWeapon=dup\t-\n",
         "names\tgun\t-\t<gun>\\nx\t-\nnames\tgun\t-\t<gun>\\nx\t<gun>\\ny\n",
+        "move\tweapon/gun\t-\t-\tweapon/dup\nmove\tweapon/gun\t-\t-\tweapon/dup#2\n",
+        "move\tweapon/gun\t-\t-\tweapon/dup\nremove\tweapon/gun\t-\tWeapon=gun\t-\n",
+        "remove\tweapon/gun\t-\tWeapon=gun\t-\nmove\tweapon/gun\t-\t-\tweapon/dup\n",
+        "move\t<gun>\t-\t-\t<dup>\nnames\tgun\t-\t<gun>\\nx\t-\n",
+        "move\t<gun>\t-\t-\t<dup>\nmove\t<gun>\t-\t-\t<x>\n",
     };
     for (const QByteArray& lines : cases) {
         const PatchRead patch = readPatch("weapon-editor patch 1\n# two\n" + lines);
