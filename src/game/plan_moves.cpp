@@ -29,14 +29,42 @@ void MovePass::move(size_t i) {
                                          s_.addedAfter.contains(refText(*change.after)));
     if (!moveThreeWay(i, recordBefore(header), placed))
         return;
+    const qsizetype place = placeOf(s_, change);
+    if (!keepsItsOccurrence(change.item, place))
+        return s_.conflict(i);
     const qsizetype last = s_.game.recordLast(change.item.category, header);
     const std::optional<Lines> lines = takeChangesOf(header, last);
     if (!lines)
         return s_.conflict(i);
-    const qsizetype place = placeOf(s_, change);
     s_.movedTo.insert(refText(change.item), place);
     s_.add(GameFile::Items, removeLines(s_.items(), header, last), i);
     s_.add(GameFile::Items, insertLinesAfter(s_.items(), place, *lines), i);
+}
+
+// Whether the record, moved to after the line `place`, still has as many records of its id
+// before it. Otherwise its reference names another record after the move, which may stand
+// where it stood (one of identical records, or the next one of its id right after it), and a
+// second apply would move that one too: it cannot be told made or not. Records the set removes
+// do not count, nor those it moves later (each is checked against this one's place).
+bool MovePass::keepsItsOccurrence(const ItemRef& item, qsizetype place) {
+    if (movedRefs_.isEmpty())
+        for (const Change& change : s_.changes)
+            if (change.kind == ChangeKind::Move)
+                movedRefs_.insert(refText(change.item));
+    int before = 0;
+    for (int k = 1;; ++k) {
+        const ItemRef other{item.category, item.id, k};
+        const qsizetype header = s_.headerOf(other);
+        if (header < 0)
+            return before == item.occurrence - 1;
+        if (k == item.occurrence || s_.removed(header))
+            continue;
+        const QString ref = refText(other);
+        if (!movedRefs_.contains(ref))
+            before += header <= place ? 1 : 0;
+        else if (s_.movedTo.contains(ref)) // planned earlier: first among those at its place
+            before += s_.movedTo.value(ref) <= place ? 1 : 0;
+    }
 }
 
 // The record that stands before the one at `header` in the folder, of any category.

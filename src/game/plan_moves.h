@@ -14,6 +14,7 @@ class MovePass {
 
   private:
     bool moveThreeWay(size_t i, const std::optional<ItemRef>& current, bool placed);
+    bool keepsItsOccurrence(const ItemRef& item, qsizetype place);
     std::optional<ItemRef> recordBefore(qsizetype header);
     std::optional<ItemRef> nameRecordBefore(qsizetype opening);
     std::optional<Lines> takeChangesOf(qsizetype header, qsizetype last);
@@ -25,6 +26,7 @@ class MovePass {
     bool editsFound_ = false;
     QHash<qsizetype, std::vector<size_t>> editsOfRecord_;
     QHash<QString, qsizetype> nameEdits_;
+    QSet<QString> movedRefs_;                              // the references the set moves
     std::vector<RecordEntry> inFileOrder_;                 // every record, found at the first move
     std::vector<std::pair<qsizetype, QString>> nameOrder_; // name records' openings
 };
