@@ -41,6 +41,7 @@ class Planner {
         if (!s.plan.outcome.done())
             return std::move(s.plan);
         s.plan.refusedAt = -1;
+        moves.keepOccurrences();
         // The byte changes a move took along are made by the move.
         std::erase_if(s.edits, [](const Edit& edit) { return edit.moved; });
         markOverlaps(s);

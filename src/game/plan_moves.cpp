@@ -29,42 +29,70 @@ void MovePass::move(size_t i) {
                                          s_.addedAfter.contains(refText(*change.after)));
     if (!moveThreeWay(i, recordBefore(header), placed))
         return;
-    const qsizetype place = placeOf(s_, change);
-    if (!keepsItsOccurrence(change.item, place))
-        return s_.conflict(i);
     const qsizetype last = s_.game.recordLast(change.item.category, header);
-    const std::optional<Lines> lines = takeChangesOf(header, last);
+    std::vector<size_t> taken;
+    const std::optional<Lines> lines = takeChangesOf(header, last, taken);
     if (!lines)
         return s_.conflict(i);
+    const qsizetype place = placeOf(s_, change);
+    made_[refText({change.item.category, change.item.id, 1})].push_back(
+        {i, s_.turn, place, std::move(taken)});
     s_.movedTo.insert(refText(change.item), place);
     s_.add(GameFile::Items, removeLines(s_.items(), header, last), i);
     s_.add(GameFile::Items, insertLinesAfter(s_.items(), place, *lines), i);
 }
 
-// Whether the record, moved to after the line `place`, still has as many records of its id
-// before it. Otherwise its reference names another record after the move, which may stand
-// where it stood (one of identical records, or the next one of its id right after it), and a
-// second apply would move that one too: it cannot be told made or not. Records the set removes
-// do not count, nor those it moves later (each is checked against this one's place).
-bool MovePass::keepsItsOccurrence(const ItemRef& item, qsizetype place) {
-    if (movedRefs_.isEmpty())
-        for (const Change& change : s_.changes)
-            if (change.kind == ChangeKind::Move)
-                movedRefs_.insert(refText(change.item));
-    int before = 0;
+void MovePass::keepOccurrences() {
+    QSet<size_t> undone;
+    for (std::vector<Made>& moves : made_)
+        while (const std::optional<size_t> k = renumbered(moves)) {
+            const Made& move = moves[*k];
+            s_.conflict(move.change);
+            undone.insert(move.change);
+            // The changes of its lines it took along are made where it stays.
+            for (const size_t taken : move.taken)
+                s_.edits[taken].moved = false;
+            moves.erase(moves.begin() + qsizetype(*k));
+        }
+    if (!undone.isEmpty())
+        std::erase_if(s_.edits, [&](const Edit& edit) { return undone.contains(edit.change); });
+}
+
+// The first of the moves of one id whose record would not be the same occurrence of its id
+// after the set, among the records the set keeps, or none.
+std::optional<size_t> MovePass::renumbered(const std::vector<Made>& moves) const {
+    const ItemRef& of = s_.changes[moves.front().change].item;
+    // Where each kept record stands after the set: a moved one after the line it goes after,
+    // among those that go there in the order they were planned.
+    struct Place {
+        qsizetype line;
+        int moved;
+        size_t turn;
+        int occurrence;
+        auto operator<=>(const Place&) const = default;
+    };
+    std::vector<Place> places;
     for (int k = 1;; ++k) {
-        const ItemRef other{item.category, item.id, k};
-        const qsizetype header = s_.headerOf(other);
+        const qsizetype header = s_.headerOf(ItemRef{of.category, of.id, k});
         if (header < 0)
-            return before == item.occurrence - 1;
-        if (k == item.occurrence || s_.removed(header))
-            continue;
-        const QString ref = refText(other);
-        if (!movedRefs_.contains(ref))
-            before += header <= place ? 1 : 0;
-        else if (s_.movedTo.contains(ref)) // planned earlier: first among those at its place
-            before += s_.movedTo.value(ref) <= place ? 1 : 0;
+            break;
+        if (!s_.removed(header))
+            places.push_back({header, 0, 0, k});
     }
+    for (const Made& move : moves)
+        for (Place& place : places)
+            if (place.occurrence == s_.changes[move.change].item.occurrence)
+                place = {move.place, 1, move.turn, place.occurrence};
+    std::vector<Place> after = places;
+    std::sort(after.begin(), after.end());
+    for (size_t k = 0; k < moves.size(); ++k) {
+        const int occurrence = s_.changes[moves[k].change].item.occurrence;
+        const auto kept = std::find_if(places.begin(), places.end(),
+                                       [&](const Place& p) { return p.occurrence == occurrence; });
+        if (kept != places.end() && after[size_t(kept - places.begin())].occurrence != occurrence)
+            return k;
+    }
+    return std::nullopt;
 }
 
 // The record that stands before the one at `header` in the folder, of any category.
@@ -86,7 +114,8 @@ std::optional<ItemRef> MovePass::recordBefore(qsizetype header) {
 // The record's lines (header to last) as the set's key and record changes of it leave them,
 // those changes' bytes then going with the move; none when a change of it reaches beyond it or
 // removes it.
-std::optional<Lines> MovePass::takeChangesOf(qsizetype header, qsizetype last) {
+std::optional<Lines> MovePass::takeChangesOf(qsizetype header, qsizetype last,
+                                             std::vector<size_t>& taken) {
     const LineBuffer& items = s_.items();
     std::vector<Edit>& edits = s_.edits;
     const qsizetype begin = items.lineStart(header);
@@ -94,7 +123,7 @@ std::optional<Lines> MovePass::takeChangesOf(qsizetype header, qsizetype last) {
         last + 1 < items.lineCount() ? items.lineStart(last + 1) : items.bytes().size();
     QByteArray bytes = items.bytes().sliced(begin, end - begin);
     findEarlierEdits();
-    std::vector<size_t> taken = editsOfRecord_.value(header);
+    taken = editsOfRecord_.value(header);
     for (const size_t k : taken) {
         const Edit& edit = edits[k];
         const ChangeKind kind = s_.changes[edit.change].kind;

@@ -11,13 +11,27 @@ class MovePass {
 
     void move(size_t i);
     void nameMove(size_t i);
+    // A move that puts its record past another record of its id that the set keeps makes its
+    // reference name that one after the set, which may then stand where it stood (one of
+    // identical records, or the next one right after it): a second apply would move that one
+    // too. Such a move cannot be told made or not: a conflict, its record left where it is.
+    // Runs once all changes are planned, when every moved record's place is known.
+    void keepOccurrences();
 
   private:
     bool moveThreeWay(size_t i, const std::optional<ItemRef>& current, bool placed);
-    bool keepsItsOccurrence(const ItemRef& item, qsizetype place);
     std::optional<ItemRef> recordBefore(qsizetype header);
     std::optional<ItemRef> nameRecordBefore(qsizetype opening);
-    std::optional<Lines> takeChangesOf(qsizetype header, qsizetype last);
+    // A move made: its change, its turn, the line it goes after, the byte changes it took along.
+    struct Made {
+        size_t change;
+        size_t turn;
+        qsizetype place;
+        std::vector<size_t> taken;
+    };
+    std::optional<size_t> renumbered(const std::vector<Made>& moves) const;
+    std::optional<Lines> takeChangesOf(qsizetype header, qsizetype last,
+                                       std::vector<size_t>& taken);
     void findEarlierEdits();
 
     PlanState& s_;
@@ -26,7 +40,7 @@ class MovePass {
     bool editsFound_ = false;
     QHash<qsizetype, std::vector<size_t>> editsOfRecord_;
     QHash<QString, qsizetype> nameEdits_;
-    QSet<QString> movedRefs_;                              // the references the set moves
+    QHash<QString, std::vector<Made>> made_;               // by the first reference of their id
     std::vector<RecordEntry> inFileOrder_;                 // every record, found at the first move
     std::vector<std::pair<qsizetype, QString>> nameOrder_; // name records' openings
 };
