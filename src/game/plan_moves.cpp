@@ -186,9 +186,8 @@ std::optional<ItemRef> MovePass::nameRecordBefore(qsizetype opening) {
     const LineBuffer& names = s_.names();
     if (nameOrder_.empty())
         for (qsizetype k = 0; k < names.lineCount(); ++k)
-            if (const QByteArrayView line = names.lineBytes(k); opensNameRecord(line))
-                if (QString id = decodeAnsi(line.sliced(1, line.size() - 2));
-                    s_.game.nameRecord(id).opening == k)
+            if (const QByteArrayView line = names.lineBytes(k); isNameOpening(line))
+                if (QString id = openingIdText(line); s_.game.nameRecord(id).opening == k)
                     nameOrder_.emplace_back(k, std::move(id));
     const auto at = std::lower_bound(nameOrder_.begin(), nameOrder_.end(), opening,
                                      [](const std::pair<qsizetype, QString>& entry,

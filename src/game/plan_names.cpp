@@ -8,7 +8,7 @@ namespace {
 // The opening line of the name file's first record ("<id>"), or -1.
 qsizetype firstNameRecord(const LineBuffer& names) {
     for (qsizetype i = 0; i < names.lineCount(); ++i)
-        if (opensNameRecord(names.lineBytes(i)))
+        if (isNameOpening(names.lineBytes(i)))
             return i;
     return -1;
 }

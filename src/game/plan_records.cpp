@@ -30,7 +30,7 @@ bool wholeRecord(PlanState& s, const Change& change, const Lines& lines, bool na
             s.refuse(refusal(Status::LineBreakInValue, change.item));
             return false;
         }
-        const bool wrong = names ? (k == 0 ? !opensNameRecord(line) : line.isEmpty())
+        const bool wrong = names ? (k == 0 ? !isNameOpening(line) : line.isEmpty())
                                  : (k == 0 ? headerCategory(line) != &category(change.item.category)
                                            : isRecordHeaderLine(line));
         if (wrong) {

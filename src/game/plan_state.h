@@ -3,6 +3,7 @@
 // so far, and where the set puts the records it adds or moves. Each pass keeps one rule of the
 // plan (plan_*.h); this holds the facts they hand each other.
 #include "base/code_page.h"
+#include "data/name_record.h"
 #include "edit/line_splices.h"
 #include "game/game_data.h"
 
@@ -13,18 +14,6 @@
 namespace wed {
 
 inline const QByteArray kCrLf = QByteArrayLiteral("\r\n");
-
-// Lines end at CR LF only: a lone CR or LF is an ordinary character of a line, which a file
-// value may hold; a CR LF would split it.
-inline bool holdsLineBreak(QByteArrayView bytes) {
-    return bytes.contains("\r\n");
-}
-
-// Whether the line opens a name record: "<id>".
-// TODO(grammar): the name record module in src/data holds this test once; use it there.
-inline bool opensNameRecord(QByteArrayView line) {
-    return line.size() >= 2 && line.startsWith('<') && line.endsWith('>');
-}
 
 // A change's byte change of one file, and the change it belongs to.
 struct Edit {
