@@ -11,15 +11,15 @@ void KeyPass::typed(size_t i) {
     const Change& change = s_.changes[i];
     const qsizetype header = s_.headerOf(i);
     if (header < 0)
-        return s_.refuse(refusal(Status::NoSuchItem, change.item, refText(change.item)));
+        return s_.refuse(planRefusal(Status::NoSuchItem, change.item, refText(change.item)));
     const QString key = QString::fromLatin1(change.key);
     const int field = fieldOfKey(change.item.category, key);
     if (field < 0)
-        return s_.refuse(refusal(Status::NotAField, change.item, key));
+        return s_.refuse(planRefusal(Status::NotAField, change.item, key));
     const qsizetype line =
         s_.game.keyLine(change.item.category, header, change.key, change.keyOccurrence);
     if (line < 0)
-        return s_.refuse(refusal(Status::NoSuchKey, change.item, key));
+        return s_.refuse(planRefusal(Status::NoSuchKey, change.item, key));
     if (Outcome broken = loneLineBreakIn(s_.items(), line, s_.game.itemFilePath()); !broken.done())
         return s_.refuse(std::move(broken));
     FieldLine made =
@@ -39,9 +39,9 @@ void KeyPass::key(size_t i) {
     const Change& change = s_.changes[i];
     const QByteArray& key = change.key;
     if (key.isEmpty() || key.contains('=') || holdsLineBreak(key) || isRecordHeaderLine(key + '='))
-        return s_.refuse(refusal(Status::NotOwnKey, change.item, decodeAnsi(key)));
+        return s_.refuse(planRefusal(Status::NotOwnKey, change.item, decodeAnsi(key)));
     if (change.now && holdsLineBreak(*change.now))
-        return s_.refuse(refusal(Status::LineBreakInValue, change.item));
+        return s_.refuse(planRefusal(Status::LineBreakInValue, change.item));
     const qsizetype header = s_.headerOf(i);
     if (header < 0) {
         s_.plan.results[i].state = ChangeState::Conflict;

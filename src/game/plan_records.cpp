@@ -27,19 +27,19 @@ bool wholeRecord(PlanState& s, const Change& change, const Lines& lines, bool na
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const QByteArray& line = lines[k];
         if (holdsLineBreak(line)) {
-            s.refuse(refusal(Status::LineBreakInValue, change.item));
+            s.refuse(planRefusal(Status::LineBreakInValue, change.item));
             return false;
         }
         const bool wrong = names ? (k == 0 ? !isNameOpening(line) : line.isEmpty())
                                  : (k == 0 ? headerCategory(line) != &category(change.item.category)
                                            : isRecordHeaderLine(line));
         if (wrong) {
-            s.refuse(refusal(Status::NotARecord, change.item, decodeAnsi(line)));
+            s.refuse(planRefusal(Status::NotARecord, change.item, decodeAnsi(line)));
             return false;
         }
     }
     if (lines.isEmpty())
-        s.refuse(refusal(Status::NotARecord, change.item));
+        s.refuse(planRefusal(Status::NotARecord, change.item));
     return !lines.isEmpty();
 }
 

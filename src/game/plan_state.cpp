@@ -28,7 +28,7 @@ void PlanState::add(GameFile file, Splice splice, size_t change) {
         edits.push_back({file, std::move(splice), change, turn});
 }
 
-Outcome refusal(Status status, const ItemRef&, QString detail) {
+Outcome planRefusal(Status status, const ItemRef&, QString detail) {
     return Outcome::of(status, {}, std::move(detail));
 }
 

@@ -99,6 +99,7 @@ struct PlanState {
     std::vector<qsizetype> removed_; // the header lines of the records the set removes
 };
 
-Outcome refusal(Status status, const ItemRef& item, QString detail = {});
+// A refusal of the whole plan, for the change of the item, with what it names.
+Outcome planRefusal(Status status, const ItemRef& item, QString detail = {});
 
 } // namespace wed
