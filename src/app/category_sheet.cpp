@@ -18,6 +18,7 @@ namespace {
 const QString kItemColumn = sheetItemHeading();
 const QString kNameColumn = sheetNameHeading();
 const QString kNone = QStringLiteral("无");
+const QString kComputedMark = QStringLiteral("（计算）");
 
 struct SheetWords {
     Q_DECLARE_TR_FUNCTIONS(SheetWords)
@@ -170,6 +171,11 @@ class Importer {
     // their cells hold: which of them would count is no guess to make.
     void readHeader(const QStringList& header) {
         for (qsizetype c = 1; c < header.size(); ++c) {
+            if (header[c].trimmed().endsWith(kComputedMark)) {
+                result_.ignored.append(header[c].trimmed());
+                columns_.push_back(-3);
+                continue;
+            }
             const int field = columnField(category_, header[c]);
             const auto same = std::find(columns_.begin(), columns_.end(), field);
             if (field == -1)
@@ -244,26 +250,45 @@ class Importer {
 
     const GameData& game_;
     CategoryId category_;
-    std::vector<int> columns_; // per column after the first: its field, -2 the name, -1 unknown
+    // per column after the first: its field, -2 the name, -1 unknown, -3 computed (left out)
+    std::vector<int> columns_;
     SheetImport result_;
 };
 
 } // namespace
 
-QByteArray categorySheet(const GameData& game, CategoryId category,
-                         const std::vector<ListEntry>& rows) {
-    QString text;
+QString computedHeading(const QString& name) {
+    return name + kComputedMark;
+}
+
+std::vector<QStringList> categoryCells(const GameData& game, CategoryId category,
+                                       const std::vector<ListEntry>& rows,
+                                       const std::vector<ComputedColumn>& computed) {
+    std::vector<QStringList> lines;
     QStringList header{kItemColumn, kNameColumn};
     for (const FieldSpec& field : categoryFields(category).fields)
         header.append(field.caption.trimmed());
-    appendLine(text, header);
+    for (const ComputedColumn& column : computed)
+        header.append(computedHeading(column.name));
+    lines.push_back(std::move(header));
     for (const ListEntry& entry : rows) {
         QStringList cells{refText({category, entry.id, entry.ordinal + 1}),
                           game.itemText(category, entry.id).name.value_or(QString())};
         for (const KeyHit& hit : game.record(category, entry.headerLine).fields)
             cells.append(hit.lineNumber > 0 ? hit.value : kNone);
-        appendLine(text, cells);
+        for (const ComputedColumn& column : computed)
+            cells.append(column.cell(entry));
+        lines.push_back(std::move(cells));
     }
+    return lines;
+}
+
+QByteArray categorySheet(const GameData& game, CategoryId category,
+                         const std::vector<ListEntry>& rows,
+                         const std::vector<ComputedColumn>& computed) {
+    QString text;
+    for (const QStringList& cells : categoryCells(game, category, rows, computed))
+        appendLine(text, cells);
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 

@@ -3,6 +3,8 @@
 #include "game/game_data.h"
 
 #include <QByteArray>
+#include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace wed {
@@ -15,8 +17,22 @@ namespace wed {
 // (beginning with '=', '+', '-', '@', a tab or a line break, and no plain number), or one that
 // begins with a single quote, is written quoted after one more single quote, which reading
 // drops. The rows are the entries given, in their order.
+// Computed columns follow the fields, each heading marked (kComputedMark).
+struct ComputedColumn {
+    QString name;
+    std::function<QString(const ListEntry&)> cell;
+};
 QByteArray categorySheet(const GameData& game, CategoryId category,
-                         const std::vector<ListEntry>& rows);
+                         const std::vector<ListEntry>& rows,
+                         const std::vector<ComputedColumn>& computed = {});
+
+// The sheet's cells, its heading line first, as categorySheet writes them.
+std::vector<QStringList> categoryCells(const GameData& game, CategoryId category,
+                                       const std::vector<ListEntry>& rows,
+                                       const std::vector<ComputedColumn>& computed = {});
+
+// What a computed column's heading ends with: "平均伤害（计算）". Data, as the other headings.
+QString computedHeading(const QString& name);
 
 // A problem of a sheet read back, at its row and column (both from 1; column 0: the row).
 struct SheetProblem {
@@ -31,10 +47,12 @@ struct SheetProblem {
 // file's is none. A cell that begins with a single quote stands for its text without that
 // quote. Rows are matched by reference, columns by caption or key. With any problem (a
 // malformed row, an unknown or repeated column, an unknown item, a value for a key the record
-// lacks, a value its field refuses), there are no changes.
+// lacks, a value its field refuses), there are no changes. Computed columns (their heading
+// marked) are no data of the files: they are left out, and named in `ignored`.
 struct SheetImport {
     ChangeSet changes;
     std::vector<SheetProblem> problems;
+    QStringList ignored;
 };
 SheetImport importSheet(const GameData& game, CategoryId category, QByteArrayView csv);
 

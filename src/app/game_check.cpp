@@ -1,5 +1,7 @@
 #include "app/game_check.h"
 
+#include "app/outcome_text.h"
+#include "app/rule_text.h"
 #include "base/code_page.h"
 #include "base/file_bytes.h"
 #include "base/path_case.h"
@@ -13,6 +15,7 @@
 #include "picture/picture_name.h"
 #include "picture/tga_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -20,6 +23,10 @@
 
 namespace wed {
 namespace {
+
+struct CheckWords {
+    Q_DECLARE_TR_FUNCTIONS(CheckWords)
+};
 
 enum class PictureState { Fine, Missing, Broken, Truncated };
 
@@ -30,7 +37,8 @@ struct Picture {
 
 class Checker {
   public:
-    explicit Checker(const GameData& game) : game_(game) {}
+    Checker(const GameData& game, Rules* rules, const GameData* base)
+        : game_(game), rules_(rules), base_(base) {}
 
     std::vector<Problem> run() {
         const bool names = checkNameFile();
@@ -41,6 +49,9 @@ class Checker {
         }
         for (const Category& c : categories())
             checkCategory(c, names);
+        if (rules_)
+            for (size_t i = 0; i < rules_->checks().size(); ++i)
+                checkRule(int(i));
         // weapon.cfg first, then the name file; each in line order, the whole file first. Each
         // problem's path is compared once: in the sort's comparisons it cost more than the check.
         const auto nameFileProblems =
@@ -64,7 +75,35 @@ class Checker {
         std::optional<ItemRef> item;
         if (category)
             item = header == current_.header ? current_.ref : game_.refAt(category->id, header);
-        problems_.push_back({std::move(what), std::move(item)});
+        problems_.push_back({std::move(what), std::move(item), std::nullopt});
+    }
+
+    // One check of the rules over every listed item of its category.
+    void checkRule(int index) {
+        const CheckRule& rule = rules_->checks()[size_t(index)];
+        for (const ListEntry& entry : game_.listed(rule.category).entries) {
+            const ItemRef item{rule.category, entry.id, entry.ordinal + 1};
+            const CheckVerdict verdict = rules_->check(index, game_, item, base_);
+            if (verdict.passed)
+                continue;
+            const qsizetype keyLine =
+                rule.key.isEmpty() ? -1
+                                   : game_.keyLine(rule.category, entry.headerLine, rule.key, 0);
+            Outcome what = Outcome::of(Status::Ignored, game_.itemFilePath());
+            what.line = (keyLine >= 0 ? keyLine : entry.headerLine) + 1;
+            what.effect = Effect::Noted;
+            RuleMark mark{rule.code, rule.severity, rule.file, rule.line, verdict.message};
+            if (verdict.error) {
+                mark.code = QStringLiteral("rule-error");
+                mark.severity = Severity::Error;
+                mark.message = describeRuleError(*verdict.error);
+            }
+            problems_.push_back({std::move(what), item, std::move(mark)});
+            // A rule stopped by its limits would only be stopped again, item after item.
+            if (verdict.error && (verdict.error->fault == RuleFault::Budget ||
+                                  verdict.error->fault == RuleFault::Memory))
+                return;
+        }
     }
 
     // True when the names can be looked up: the file was read and is not empty.
@@ -205,6 +244,8 @@ class Checker {
     }
 
     const GameData& game_;
+    Rules* rules_;
+    const GameData* base_;
     std::vector<Problem> problems_;
     std::vector<Outcome> broken_; // weapon.cfg's lines with a lone line break, in line order
     // The record being checked: its problems' item, counted in file order, not looked up.
@@ -256,8 +297,26 @@ const char* problemCode(Status status) {
     }
 }
 
-std::vector<Problem> checkGame(const GameData& game) {
-    return Checker(game).run();
+QString problemCode(const Problem& problem) {
+    return problem.rule ? problem.rule->code
+                        : QString::fromLatin1(problemCode(problem.what.status));
+}
+
+QString problemMessage(const Problem& problem) {
+    if (!problem.rule)
+        return describe(problem.what);
+    const RuleMark& rule = *problem.rule;
+    QString text = problem.item ? CheckWords::tr("%1：").arg(refText(*problem.item)) : QString();
+    text += rule.message + QStringLiteral(" [") + rule.code + u']';
+    return rule.severity == Severity::Warning ? CheckWords::tr("警告：") + text : text;
+}
+
+bool isError(const Problem& problem) {
+    return !problem.rule || problem.rule->severity == Severity::Error;
+}
+
+std::vector<Problem> checkGame(const GameData& game, Rules* rules, const GameData* base) {
+    return Checker(game, rules, base).run();
 }
 
 } // namespace wed

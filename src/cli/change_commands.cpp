@@ -6,6 +6,7 @@
 #include "app/outcome_text.h"
 #include "base/file_bytes.h"
 #include "cli/commands.h"
+#include "cli/rule_commands.h"
 #include "edit/whole_file.h"
 #include "game/folder_diff.h"
 #include "game/output_file.h"
@@ -23,6 +24,8 @@ struct CommandWords {
     Q_DECLARE_TR_FUNCTIONS(CommandWords)
 };
 
+} // namespace
+
 // Reads a folder for a comparison or a patch: a name file that is missing or empty holds no
 // name records; one that cannot be read is refused.
 Outcome readFolder(GameData& game, const QString& folder) {
@@ -34,6 +37,8 @@ Outcome readFolder(GameData& game, const QString& folder) {
         read.effect = Effect::NothingWritten;
     return read;
 }
+
+namespace {
 
 QString lineOf(const QString& text) {
     return text + u'\n';
@@ -188,7 +193,13 @@ int exportSheet(const Request& request, CommandOutput& output) {
     const bool toFile = request.arguments.size() > 2;
     if (toFile && overwritesGame(game, request.arguments[2], output))
         return kRefused;
-    const QByteArray sheet = categorySheet(game, category->id, game.listed(category->id).entries);
+    std::optional<RuleContext> rules = readRules(request, request.arguments[0], output);
+    if (!rules)
+        return kRefused;
+    ComputedCells computed(*rules, game, category->id);
+    const QByteArray sheet = categorySheet(game, category->id, game.listed(category->id).entries,
+                                           computed.sheetColumns());
+    computed.tell(output);
     if (toFile)
         return writeTo(request.arguments[2], sheet, output);
     output.out += sheet;
@@ -209,6 +220,9 @@ int importSheet(const Request& request, CommandOutput& output) {
     if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
         return refused(read, output);
     const SheetImport imported = wed::importSheet(game, category->id, sheet.bytes);
+    for (const QString& heading : imported.ignored)
+        output.err +=
+            lineOf(CommandWords::tr("“%1”是规则的计算列，不导入。").arg(heading)).toUtf8();
     if (!imported.problems.empty()) {
         QString text;
         for (const SheetProblem& problem : imported.problems)

@@ -8,6 +8,7 @@
 #include "cli/completion.h"
 #include "cli/console.h"
 #include "cli/manual_page.h"
+#include "cli/rule_commands.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -43,7 +44,7 @@ struct Command {
     int (*run)(const Request&, CommandOutput&);
 };
 
-constexpr std::array<Command, 10> kCommands{{
+constexpr std::array<Command, 13> kCommands{{
     {"list", QT_TRANSLATE_NOOP("Help", "list 游戏文件夹 [类别]"),
      QT_TRANSLATE_NOOP("Help", "按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
                                "类别、编号、名字，用制表符分开。"),
@@ -62,7 +63,9 @@ constexpr std::array<Command, 10> kCommands{{
     {"check", QT_TRANSLATE_NOOP("Help", "check 游戏文件夹 [--json]"),
      QT_TRANSLATE_NOOP(
          "Help", "检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；\n"
-                 "--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。"),
+                 "--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。\n"
+                 "规则文件的检查也在其中，带上检查的代码；有规则文件时每项还有 severity，\n"
+                 "规则的问题有 rule（规则文件和行）。只有警告时退出码是 0。"),
      1, 1, "json", checkFolder},
     {"diff", QT_TRANSLATE_NOOP("Help", "diff 原版文件夹 文件夹 [--json | --patch]"),
      QT_TRANSLATE_NOOP(
@@ -86,6 +89,22 @@ constexpr std::array<Command, 10> kCommands{{
                        "按 CSV 表格修改物品：按引用对行，按标题或键对列，规则与在表格中输入相同；\n"
                        "有任何问题时什么都不写。--dry-run 只列出将要做的修改。"),
      3, 3, "dry-run", importSheet},
+    {"columns", QT_TRANSLATE_NOOP("Help", "columns 文件夹 类别 [--json | --csv]"),
+     QT_TRANSLATE_NOOP("Help",
+                       "列出一个类别的物品，每个一行：引用、名字、各字段和规则的计算列，\n"
+                       "用制表符分开；--json 输出 JSON 数组，--csv 输出与 export 相同的表格。"),
+     2, 2, "json csv", listColumns},
+    {"run", QT_TRANSLATE_NOOP("Help", "run 文件夹 配方 [--dry-run] [--patch]"),
+     QT_TRANSLATE_NOOP("Help",
+                       "运行规则文件中的配方，像 set 一样一次原子地保存它的所有修改，\n"
+                       "每个修改输出一行：物品、键、旧值、新值；配方有任何问题时什么都不写。\n"
+                       "--dry-run 只列出修改，--patch 把修改作为补丁输出，都不写入。"),
+     2, 2, "dry-run patch", runRecipe},
+    {"rules", QT_TRANSLATE_NOOP("Help", "rules 文件夹"),
+     QT_TRANSLATE_NOOP("Help",
+                       "列出规则文件定义的计算列、检查和配方（文件:行），以及规则文件的错误；\n"
+                       "有错误时退出码是 1。"),
+     1, 1, "", listRules},
     {"help", "help", QT_TRANSLATE_NOOP("Help", "显示本帮助。"), 0, 1, "", help},
     {"--version", "--version", QT_TRANSLATE_NOOP("Help", "显示版本。"), 0, 0, "", version},
 }};
@@ -215,7 +234,12 @@ HelpParts helpParts() {
             "\n"
             "输出是 UTF-8，消息写到标准错误。\n"
             "退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误；3 输出无法写出。\n")
-            .arg(codePageNames().join(Help::tr("、")));
+            .arg(codePageNames().join(Help::tr("、"))) +
+        Help::tr("\n"
+                 "游戏文件夹中的 weapon-rules.lua 是模组的规则（Lua）：计算列、检查和配方。\n"
+                 "--rules 文件：再读这个规则文件（可以写多次，按顺序读），--base 原版文件夹：\n"
+                 "规则中 item.base 读的文件夹；两者都可以写在任何位置。diff 和 apply 不用规则。\n"
+                 "规则文件有错误时，命令照常进行，错误写到标准错误。\n");
     return parts;
 }
 
@@ -255,16 +279,24 @@ bool isCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     takeOut(arguments);
+    QStringList rules;
+    QString base;
+    takeRuleOptions(arguments, rules, base);
     return !arguments.isEmpty() && commandNamed(arguments.first());
 }
 
 int runCommand(QStringList arguments, CommandOutput& output) {
     if (!takeProgramOptions(arguments, output))
         return kMisused;
+    QStringList rules;
+    QString base;
+    const bool ruleOptions = takeRuleOptions(arguments, rules, base);
     const Command* command = arguments.isEmpty() ? nullptr : commandNamed(arguments.first());
     if (!command)
         return misused(Status::UnknownCommand, arguments.value(0), output);
-    Request request{QLatin1StringView(command->name), {}, 1, false, {}};
+    if (!ruleOptions)
+        return misused(Status::BadArguments, QLatin1StringView(command->name), output);
+    Request request{QLatin1StringView(command->name), {}, 1, false, {}, rules, base};
     bool options = true; // until "--"
     bool helpAsked = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {

@@ -5,6 +5,7 @@
 #include "app/game_check.h"
 #include "app/outcome_text.h"
 #include "base/code_page.h"
+#include "cli/rule_commands.h"
 #include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
 #include "edit/field_line.h"
@@ -18,7 +19,6 @@
 #include <algorithm>
 
 namespace wed::cli {
-namespace {
 
 // Reads the folder's weapon.cfg and name file. The command line cannot ask whether to go on
 // without names: a name file that is missing, unreadable or empty is refused, and nothing is
@@ -34,6 +34,8 @@ Outcome readGame(GameData& game, const QString& folder) {
         return Outcome::of(Status::EmptyFile, game.nameFilePath());
     return {};
 }
+
+namespace {
 
 // The item a request names, read from its folder: the reference and its header line; a status
 // when the request is refused or misused. Only items the window lists can be named.
@@ -267,15 +269,29 @@ int checkFolder(const Request& request, CommandOutput& output) {
     // A weapon.cfg whose line ends are not CR LF is a problem of the folder the check reports.
     if (read.refused() && read.status != Status::NotCrLf)
         return refused(read, output);
+    std::optional<RuleContext> rules;
+    if (!read.refused() && !(rules = readRules(request, request.arguments[0], output)))
+        return kRefused;
     const std::vector<Problem> problems =
-        read.refused() ? std::vector<Problem>{{read, std::nullopt}} : checkGame(game);
+        read.refused() ? std::vector<Problem>{{read, std::nullopt, std::nullopt}}
+                       : checkGame(game, &rules->rules(), rules->baseGame());
+    // Severity and rule are said once a rules file is read: without one the output is as ever.
+    const bool ruled = rules && rules->folder.any();
     if (request.json) {
         QJsonArray list;
-        for (const Problem& problem : problems)
-            list.append(QJsonObject{{"file", QDir::toNativeSeparators(problem.what.path)},
-                                    {"line", problem.what.line},
-                                    {"code", problemCode(problem.what.status)},
-                                    {"message", describe(problem.what)}});
+        for (const Problem& problem : problems) {
+            QJsonObject entry{{"file", QDir::toNativeSeparators(problem.what.path)},
+                              {"line", problem.what.line},
+                              {"code", problemCode(problem)},
+                              {"message", problemMessage(problem)}};
+            if (ruled)
+                entry.insert("severity", isError(problem) ? "error" : "warning");
+            if (problem.rule)
+                entry.insert("rule",
+                             QJsonObject{{"file", QDir::toNativeSeparators(problem.rule->file)},
+                                         {"line", problem.rule->line}});
+            list.append(entry);
+        }
         output.out += QJsonDocument(list).toJson();
     } else {
         QString text;
@@ -283,11 +299,13 @@ int checkFolder(const Request& request, CommandOutput& output) {
             text += QDir::toNativeSeparators(problem.what.path);
             if (problem.what.line > 0)
                 text += u':' + QString::number(problem.what.line);
-            text += QStringLiteral(": ") + describe(problem.what) + u'\n';
+            text += QStringLiteral(": ") + problemMessage(problem) + u'\n';
         }
         output.out += text.toUtf8();
     }
-    return problems.empty() ? kDone : kRefused;
+    // A rules file that cannot be read leaves checks unrun: no pass to be trusted.
+    const bool broken = rules && !rules->rules().errors().empty();
+    return broken || std::any_of(problems.begin(), problems.end(), isError) ? kRefused : kDone;
 }
 
 } // namespace wed::cli

@@ -2,6 +2,7 @@
 
 #include "base/outcome.h"
 #include "cli/command_line.h"
+#include "game/game_data.h"
 
 #include <QHash>
 #include <QString>
@@ -16,6 +17,8 @@ struct Request {
     int nth = 1;                     // --nth K: the K-th record of an id, from 1
     bool json = false;               // --json
     QHash<QString, QString> options; // every other option given: its value, or "" for a flag
+    QStringList rules;               // --rules FILE, in order
+    QString base;                    // --base FOLDER, for rules that read item.base
 
     bool has(const char* option) const { return options.contains(QLatin1StringView(option)); }
     QString value(const char* option) const { return options.value(QLatin1StringView(option)); }
@@ -25,6 +28,12 @@ struct Request {
 // (1), or arguments not as the usage says (2).
 int refused(Outcome outcome, CommandOutput& output);
 int misused(Status status, const QString& detail, CommandOutput& output);
+
+// Reads a game folder for a command that finds items (a name file missing, unreadable or empty
+// is refused), or for one that compares or exports (a missing or empty name file holds no
+// name records); the refusal, with nothing written.
+Outcome readGame(GameData& game, const QString& folder);
+Outcome readFolder(GameData& game, const QString& folder);
 
 // The commands, each given arguments in the number its usage has.
 int listItems(const Request& request, CommandOutput& output);

@@ -77,6 +77,8 @@ std::vector<SampleFile> makeSampleGame(Edition edition) {
     const SampleText text = makeSampleText(0, edition);
     std::vector<SampleFile> files{{QStringLiteral("weapon.cfg"), text.itemFile},
                                   {QStringLiteral("Text/Weapon.txt"), text.nameFile}};
+    if (edition == Edition::Chinese)
+        files.push_back({QStringLiteral("weapon-rules.lua"), sampleRules()});
     for (const SampleItem& item : sampleItems())
         if (item.listed)
             appendPictures(files, item);

@@ -24,14 +24,19 @@ struct SampleText {
 // until weapon.cfg holds at least that many lines; the name file grows with it.
 SampleText makeSampleText(qsizetype minimumItemLines = 0, Edition edition = Edition::Chinese);
 
+// The sample's rules file, weapon-rules.lua (UTF-8, LF line ends): computed columns, checks and
+// a recipe over the sample's items. Only the Chinese edition has it.
+QByteArray sampleRules();
+
 // One file of the sample game folder, its path relative to the folder with "/" separators.
 struct SampleFile {
     QString path;
     QByteArray bytes;
 };
 
-// Every file of the sample game folder: the two text files and, in Images/weapon, a small and
-// a large picture for every listed item. The same bytes on every run and every machine.
+// Every file of the sample game folder: the two text files, the rules file (Chinese edition)
+// and, in Images/weapon, a small and a large picture for every listed item. The same bytes on every
+// run and every machine.
 std::vector<SampleFile> makeSampleGame(Edition edition = Edition::Chinese);
 
 // Writes the sample game folder, making the folders it needs. Returns an error text (in

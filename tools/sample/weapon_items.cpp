@@ -166,9 +166,11 @@ Ballistics gunBallistics(int cls, SampleRandom& rng) {
 // (Weight, BulletSpeed, Sound2, FlashVid, Recoil, Flags) among them.
 QStringList weaponKeyLines(int cls, int number, const Ballistics& b, SampleRandom& rng) {
     const int tier = number % 12;
+    // A few are priced off the tens, for the sample rules file's check to find.
+    const int offTens = number % 20 == 5 && number < 80 ? 5 : 0;
     return {
         keyLine("Class", cls),
-        keyLine("Cost", (rng.between(2, 9) + tier * 6) * (cls == 0 ? 10 : 50)),
+        keyLine("Cost", (rng.between(2, 9) + tier * 6) * (cls == 0 ? 10 : 50) - offTens),
         keyLine("Add_level", 1 + tier + rng.between(0, 3)),
         keyLine("Level", std::min(10, tier + rng.between(0, 2))),
         keyLine("Size", pairValue(b.width, b.height)),

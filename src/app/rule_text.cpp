@@ -1,0 +1,94 @@
+#include "app/rule_text.h"
+
+#include "app/outcome_text.h"
+#include "edit/decimal_form.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace wed {
+namespace {
+
+struct RuleWords {
+    Q_DECLARE_TR_FUNCTIONS(RuleWords)
+};
+
+QString fault(const RuleError& e) {
+    switch (e.fault) {
+    case RuleFault::Unreadable:
+        return RuleWords::tr("无法读取规则文件（%1）。").arg(e.detail);
+    case RuleFault::NotUtf8:
+        return RuleWords::tr("规则文件不是 UTF-8 文本：从这一行起无法按 UTF-8 读取，"
+                             "整个文件的规则都没有读入。");
+    case RuleFault::Syntax:
+        return RuleWords::tr("Lua 语法错误（%1），整个文件的规则都没有读入。").arg(e.detail);
+    case RuleFault::Runtime:
+        return RuleWords::tr("运行出错：%1").arg(e.detail);
+    case RuleFault::Budget:
+        return RuleWords::tr("运行的步数超过了上限（可能是死循环，或太费时的模式匹配），已停止。");
+    case RuleFault::Memory:
+        return RuleWords::tr("占用的内存超过了上限，已停止。");
+    case RuleFault::BadDeclaration:
+        return RuleWords::tr("规则的写法不对（%1）。").arg(e.detail);
+    case RuleFault::UnknownCategory:
+        return RuleWords::tr("没有“%1”这个类别：类别是 weapon、armor 或 implant。").arg(e.detail);
+    case RuleFault::UnknownKey:
+        return RuleWords::tr("“%1”不是这一类物品的键。").arg(e.detail);
+    case RuleFault::DuplicateName:
+        return RuleWords::tr("“%1”这个名字前面已经有规则用了。").arg(e.detail);
+    case RuleFault::NameTaken:
+        return RuleWords::tr("计算列不能叫“%1”：这是字段的名字或键，或表格的标题。").arg(e.detail);
+    case RuleFault::Cycle:
+        return RuleWords::tr("计算列互相引用，形成循环：%1。").arg(e.detail);
+    case RuleFault::UnknownColumn:
+        return RuleWords::tr("没有“%1”这个计算列。").arg(e.detail);
+    case RuleFault::UnknownItem:
+        return RuleWords::tr("文件中没有物品“%1”。").arg(e.detail);
+    case RuleFault::BadResult:
+        return RuleWords::tr("结果不能使用（%1）。").arg(e.detail);
+    case RuleFault::Refused: {
+        Outcome refusal = e.refusal;
+        refusal.effect = Effect::Noted;
+        return RuleWords::tr("值“%1”不能写入：%2").arg(e.detail, describe(refusal));
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+QString rulePlace(const QString& file, int line) {
+    const QString path = QDir::toNativeSeparators(file);
+    return line > 0 ? path + u':' + QString::number(line) : path;
+}
+
+QString describeRuleError(const RuleError& error) {
+    QString text = rulePlace(error.file, error.line) + QStringLiteral(": ");
+    if (!error.rule.isEmpty())
+        text += RuleWords::tr("规则“%1”：").arg(error.rule);
+    return text + fault(error);
+}
+
+QString columnValueText(const ColumnValue& value) {
+    if (value.error)
+        return QStringLiteral("错误");
+    switch (value.kind) {
+    case ColumnValue::Kind::Nothing:
+        return {};
+    case ColumnValue::Kind::Number: {
+        const QString text = decimalForm(value.number);
+        return text.isEmpty() ? QString::number(value.number) : text; // inf, nan
+    }
+    case ColumnValue::Kind::Text:
+        return value.text;
+    case ColumnValue::Kind::Boolean:
+        return value.boolean ? QStringLiteral("true") : QStringLiteral("false");
+    }
+    return {};
+}
+
+QString severityText(Severity severity) {
+    return severity == Severity::Warning ? RuleWords::tr("警告") : RuleWords::tr("错误");
+}
+
+} // namespace wed

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rules/rules.h"
+
+#include <QString>
+
+namespace wed {
+
+// The user's words for an error of a rules file or of one of its rules, where it is first, as
+// compilers write it: "FILE:LINE: 规则“NAME”：what went wrong" (no line: "FILE: …"; a fault of
+// the file as a whole names no rule).
+QString describeRuleError(const RuleError& error);
+
+// A rule's place, for listings: "FILE:LINE".
+QString rulePlace(const QString& file, int line);
+
+// A computed column's value as a cell shows it: a number in the decimal form typing writes, a
+// text as it is, "true" or "false", nothing for nil; "错误" when the column failed (data, as a
+// sheet's "无" is).
+QString columnValueText(const ColumnValue& value);
+
+// The word for a check's severity: "错误" or "警告".
+QString severityText(Severity severity);
+
+} // namespace wed

@@ -1,0 +1,319 @@
+// The commands of the modder's rules: the rules a command runs with, the computed columns, the
+// recipes, and the listing of what the rules files define.
+#include "cli/rule_commands.h"
+
+#include "app/change_text.h"
+#include "app/outcome_text.h"
+#include "app/rule_text.h"
+#include "base/code_page.h"
+#include "data/item_fields.h"
+#include "edit/field_line.h"
+#include "game/patch_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace wed::cli {
+namespace {
+
+struct RuleCommandWords {
+    Q_DECLARE_TR_FUNCTIONS(RuleCommandWords)
+};
+
+QString lineOf(const QString& text) {
+    return text + u'\n';
+}
+
+bool stops(const RuleError& error) {
+    return error.fault == RuleFault::Budget || error.fault == RuleFault::Memory;
+}
+
+QJsonValue columnJson(const ColumnValue& value) {
+    switch (value.kind) {
+    case ColumnValue::Kind::Number:
+        return value.number;
+    case ColumnValue::Kind::Text:
+        return value.text;
+    case ColumnValue::Kind::Boolean:
+        return value.boolean;
+    case ColumnValue::Kind::Nothing:
+        break;
+    }
+    return QJsonValue::Null;
+}
+
+// The key change of a recipe as the file's values: which line of its key, the value there now
+// and the value the field writes; none when it writes what is there.
+std::optional<Change> valueChange(const GameData& game, const Change& typed) {
+    const CategoryId category = typed.item.category;
+    const qsizetype header = game.headerOf(typed.item);
+    const FieldSpec& declared =
+        categoryFields(category).fields[size_t(fieldOfKey(category, decodeAnsi(typed.key)))];
+    const qsizetype line = game.keyLine(category, header, typed.key, 0);
+    Change value = typed;
+    value.isTyped = false;
+    value.typed.clear();
+    value.keyOccurrence = 1;
+    while (game.keyLine(category, header, typed.key, value.keyOccurrence) != line)
+        ++value.keyOccurrence;
+    value.base = game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
+    value.now = fieldLine(declared, typed.typed).line.sliced(declared.key.size());
+    if (value.base == value.now)
+        return std::nullopt;
+    return value;
+}
+
+// The recipe's changes that change something, as the file's values.
+ChangeSet valueChanges(const GameData& game, const ChangeSet& changes) {
+    ChangeSet values;
+    for (const Change& change : changes) {
+        if (change.kind != ChangeKind::Key)
+            values.push_back(change);
+        else if (std::optional<Change> value = valueChange(game, change))
+            values.push_back(std::move(*value));
+    }
+    return values;
+}
+
+// One line per change: item, key ("name" for the name), old and new value, tab-separated.
+QString changeLines(const GameData& game, const ChangeSet& values) {
+    QString text;
+    for (const Change& change : values) {
+        const bool key = change.kind == ChangeKind::Key;
+        text += lineOf(
+            refText(change.item) + u'\t' + (key ? decodeAnsi(change.key) : QStringLiteral("name")) +
+            u'\t' + withTabAndBreakEscapes(sideText(change, change.base, change.baseLines, game)) +
+            u'\t' + withTabAndBreakEscapes(sideText(change, change.now, change.nowLines, game)));
+    }
+    return text;
+}
+
+} // namespace
+
+bool takeRuleOptions(QStringList& arguments, QStringList& files, QString& base) {
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--";) {
+        const QString argument = arguments[i];
+        const bool rules = argument == u"--rules" || argument.startsWith(u"--rules=");
+        if (!rules && argument != u"--base" && !argument.startsWith(u"--base=")) {
+            ++i;
+            continue;
+        }
+        QString value;
+        if (argument.contains(u'=')) {
+            value = argument.section(u'=', 1);
+            arguments.removeAt(i);
+        } else {
+            value = arguments.value(i + 1);
+            arguments.remove(i, i + 1 == arguments.size() ? 1 : 2);
+        }
+        if (value.isEmpty())
+            return false;
+        if (rules)
+            files.append(value);
+        else
+            base = value;
+    }
+    return true;
+}
+
+std::optional<RuleContext> readRules(const Request& request, const QString& folder,
+                                     CommandOutput& output) {
+    RuleContext context{readFolderRules(folder, request.rules), nullptr};
+    QString errors;
+    for (const RuleError& error : context.rules().errors())
+        errors += lineOf(describeRuleError(error));
+    output.err += errors.toUtf8();
+    if (!request.base.isEmpty()) {
+        context.base = std::make_unique<GameData>();
+        if (const Outcome read = readFolder(*context.base, request.base); read.refused())
+            return refused(read, output), std::nullopt;
+    }
+    return context;
+}
+
+ComputedCells::ComputedCells(RuleContext& context, const GameData& game, CategoryId category)
+    : rules_(context.rules()), game_(game), base_(context.baseGame()), category_(category) {
+    for (size_t i = 0; i < rules_.columns().size(); ++i)
+        if (rules_.columns()[i].category == category)
+            columns_.push_back({int(i), std::nullopt, 0});
+}
+
+const QString& ComputedCells::name(size_t column) const {
+    return rules_.columns()[size_t(columns_[column].rule)].name;
+}
+
+ColumnValue ComputedCells::value(size_t column, const ListEntry& entry) {
+    Column& at = columns_[column];
+    ColumnValue value;
+    if (at.failed && stops(*at.failed))
+        value.error = at.failed;
+    else
+        value = rules_.column(at.rule, game_, {category_, entry.id, entry.ordinal + 1}, base_);
+    if (value.error && ++at.failures == 1)
+        at.failed = value.error;
+    return value;
+}
+
+std::vector<ComputedColumn> ComputedCells::sheetColumns() {
+    std::vector<ComputedColumn> sheet;
+    for (size_t i = 0; i < columns_.size(); ++i)
+        sheet.push_back({name(i), [this, i](const ListEntry& entry) {
+                             return columnValueText(value(i, entry));
+                         }});
+    return sheet;
+}
+
+void ComputedCells::tell(CommandOutput& output) const {
+    QString text;
+    for (const Column& column : columns_)
+        if (column.failed)
+            text += lineOf(
+                describeRuleError(*column.failed) +
+                (column.failures > 1
+                     ? RuleCommandWords::tr("（共 %1 件物品的这一列出错）").arg(column.failures)
+                     : QString()));
+    output.err += text.toUtf8();
+}
+
+int listColumns(const Request& request, CommandOutput& output) {
+    const Category* category = categoryForName(request.arguments[1]);
+    if (!category)
+        return misused(Status::BadCategory, request.arguments[1], output);
+    if (request.json && request.has("csv"))
+        return misused(Status::BadArguments, request.command, output);
+    GameData game;
+    if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
+        return refused(read, output);
+    std::optional<RuleContext> context = readRules(request, request.arguments[0], output);
+    if (!context)
+        return kRefused;
+    const std::vector<ListEntry> rows = game.listed(category->id).entries;
+    ComputedCells cells(*context, game, category->id);
+    if (request.has("csv")) {
+        output.out += categorySheet(game, category->id, rows, cells.sheetColumns());
+    } else if (request.json) {
+        // The fields by key as the file writes them (null where the record lacks the key),
+        // the columns by name as numbers, texts or booleans (null for nil or a failure).
+        const std::vector<QStringList> sheet = categoryCells(game, category->id, rows);
+        QJsonArray items;
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const QStringList& line = sheet[r + 1];
+            QJsonObject fields, columns;
+            const std::vector<FieldSpec>& declared = categoryFields(category->id).fields;
+            for (qsizetype c = 2; c < line.size(); ++c)
+                fields.insert(QString::fromLatin1(declared[size_t(c - 2)].name()),
+                              line[c] == u"无" ? QJsonValue() : QJsonValue(line[c]));
+            for (size_t c = 0; c < cells.size(); ++c)
+                columns.insert(cells.name(c), columnJson(cells.value(c, rows[r])));
+            items.append(QJsonObject{
+                {"item", line[0]}, {"name", line[1]}, {"fields", fields}, {"columns", columns}});
+        }
+        output.out += QJsonDocument(items).toJson();
+    } else {
+        // The sheet's cells, one line per item, a tab between them, escaped as list escapes.
+        QString text;
+        for (QStringList line : categoryCells(game, category->id, rows, cells.sheetColumns())) {
+            for (QString& cell : line)
+                cell = withTabAndBreakEscapes(cell);
+            text += lineOf(line.join(u'\t'));
+        }
+        output.out += text.toUtf8();
+    }
+    cells.tell(output);
+    return kDone;
+}
+
+int runRecipe(const Request& request, CommandOutput& output) {
+    if (request.has("dry-run") && request.has("patch"))
+        return misused(Status::BadArguments, request.command, output);
+    GameData game;
+    if (const Outcome read = readGame(game, request.arguments[0]); read.refused())
+        return refused(read, output);
+    std::optional<RuleContext> context = readRules(request, request.arguments[0], output);
+    if (!context)
+        return kRefused;
+    const QString name = request.arguments[1];
+    const int recipe = context->rules().recipeIndex(name);
+    if (recipe < 0) {
+        output.err += lineOf(RuleCommandWords::tr("没有“%1”这个配方（weapon-editor rules "
+                                                  "列出读入的配方）。")
+                                 .arg(name))
+                          .toUtf8();
+        return kRefused;
+    }
+    const RecipeOutcome ran = context->rules().run(recipe, game, context->baseGame());
+    if (ran.error) {
+        output.err += lineOf(describeRuleError(*ran.error) +
+                             RuleCommandWords::tr("配方被拒绝：没有写入任何内容，文件保持原样。"))
+                          .toUtf8();
+        return kRefused;
+    }
+    // The set is planned whole first: a set the save would refuse is refused before anything.
+    const ApplyPlan planned = game.plan(*ran.changes);
+    if (planned.outcome.refused()) {
+        Outcome refusal = planned.outcome;
+        if (planned.refusedAt >= 0)
+            refusal.item = refText((*ran.changes)[size_t(planned.refusedAt)].item);
+        return refused(refusal, output);
+    }
+    const ChangeSet values = valueChanges(game, *ran.changes);
+    if (values.empty()) {
+        output.err += lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
+        return kDone;
+    }
+    if (request.has("patch")) {
+        const PatchText patch = writePatch(values);
+        if (!patch.refused.done())
+            return refused(patch.refused, output);
+        output.out += patch.text;
+        return kDone;
+    }
+    const QString lines = changeLines(game, values);
+    if (!request.has("dry-run")) {
+        if (const ApplyPlan applied = game.apply(*ran.changes); applied.outcome.refused())
+            return refused(applied.outcome, output);
+    }
+    output.out += lines.toUtf8();
+    return kDone;
+}
+
+int listRules(const Request& request, CommandOutput& output) {
+    const QString folder = request.arguments[0];
+    if (!QFileInfo(folder).isDir()) {
+        Outcome missing = Outcome::of(Status::FolderMissing, folder);
+        return refused(missing, output);
+    }
+    const FolderRules read = readFolderRules(folder, request.rules);
+    if (!read.any()) {
+        output.err +=
+            lineOf(RuleCommandWords::tr("文件夹中没有 %1，也没有用 --rules 给出规则文件。")
+                       .arg(QString::fromLatin1(kFolderRulesFile)))
+                .toUtf8();
+        return kDone;
+    }
+    const Rules& rules = *read.rules;
+    QString text;
+    for (const ColumnRule& column : rules.columns())
+        text +=
+            lineOf(rulePlace(column.file, column.line) +
+                   RuleCommandWords::tr(": 计算列 %1/%2")
+                       .arg(QLatin1StringView(wed::category(column.category).name), column.name));
+    for (const CheckRule& check : rules.checks())
+        text += lineOf(rulePlace(check.file, check.line) +
+                       RuleCommandWords::tr(": 检查 %1/%2（%3）：%4")
+                           .arg(QLatin1StringView(wed::category(check.category).name), check.code,
+                                severityText(check.severity), check.message));
+    for (const RecipeRule& recipe : rules.recipes())
+        text += lineOf(rulePlace(recipe.file, recipe.line) +
+                       RuleCommandWords::tr(": 配方 %1：%2").arg(recipe.name, recipe.description));
+    for (const RuleError& error : rules.errors())
+        text += lineOf(describeRuleError(error));
+    output.out += text.toUtf8();
+    return rules.errors().empty() ? kDone : kRefused;
+}
+
+} // namespace wed::cli
