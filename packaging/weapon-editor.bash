@@ -20,7 +20,7 @@ _weapon_editor() {
     local i
     for ((i = 1; i < cword; i++)); do
         case "${words[i]}" in
-            --code-page | --lang | --base | --nth | --calc | --rejects) ((i++)) ;;
+            --code-page | --lang | --base | --rules | --nth | --calc | --rejects) ((i++)) ;;
             -*) ;;
             *) args+=("${words[i]}") ;;
         esac
@@ -29,6 +29,7 @@ _weapon_editor() {
         --lang) COMPREPLY=($(compgen -W "en zh" -- "$cur")); return ;;
         --base) _filedir -d; return ;;
         --rejects) _filedir; return ;;
+        --rules) _filedir lua; return ;;
         --code-page | --nth | --calc) return ;;
     esac
     local command="${args[0]:-}"
@@ -44,8 +45,9 @@ _weapon_editor() {
     # Which argument of the command is being typed: 1 is the first after the command.
     local position=${#args[@]}
     case "$command:$position" in
-        list:1 | get:1 | set:1 | check:1 | diff:1 | diff:2 | apply:1 | export:1 | import:1) _filedir -d ;;
-        list:2 | export:2 | import:2) COMPREPLY=($(compgen -W "${categories[*]}" -- "$cur")) ;;
+        list:1 | get:1 | set:1 | check:1 | diff:1 | diff:2 | apply:1 | export:1 | import:1 | \
+            columns:1 | run:1 | rules:1) _filedir -d ;;
+        list:2 | export:2 | import:2 | columns:2) COMPREPLY=($(compgen -W "${categories[*]}" -- "$cur")) ;;
         get:2 | set:2)
             local folder="${args[1]}" IFS=$'\n'
             [[ "$folder" == "~" || "$folder" == "~/"* ]] && folder="$HOME${folder:1}"

@@ -88,6 +88,17 @@
     </message>
 </context>
 <context>
+    <name>CheckWords</name>
+    <message>
+        <source>%1：</source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>警告：</source>
+        <translation>warning: </translation>
+    </message>
+</context>
+<context>
     <name>Choice</name>
     <message>
         <source>0=拳头</source>
@@ -277,6 +288,10 @@
     <message>
         <source>%1:%2: 这一行中有单独的回车符或换行符，补丁无法带上它。</source>
         <translation>%1:%2: this line holds a lone carriage return or line feed; a patch cannot carry it.</translation>
+    </message>
+    <message>
+        <source>“%1”是规则的计算列，不导入。</source>
+        <translation>&quot;%1&quot; is a computed column of the rules; it is not imported.</translation>
     </message>
 </context>
 <context>
@@ -634,12 +649,6 @@ All changes are saved at once, atomically; each prints one line: item, key, old 
         <translation>check GAME_FOLDER [--json]</translation>
     </message>
     <message>
-        <source>检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；
---json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。</source>
-        <translation>Checks the game folder, one problem per line: &quot;FILE:LINE: message&quot; (&quot;FILE: message&quot; for the whole file);
-with --json a JSON array whose entries have file, line (0 for the whole file), code and message.</translation>
-    </message>
-    <message>
         <source>diff 原版文件夹 文件夹 [--json | --patch]</source>
         <translation>diff BASE_FOLDER FOLDER [--json | --patch]</translation>
     </message>
@@ -756,6 +765,62 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
         <source>  weapon-editor [--base 原版文件夹] [--code-page 代码页] [--lang en] [游戏文件夹]
 </source>
         <translation>  weapon-editor [--base BASE_FOLDER] [--code-page CODE_PAGE] [--lang en] [GAME_FOLDER]
+</translation>
+    </message>
+    <message>
+        <source>检查游戏文件夹，每个问题一行：“文件:行: 说明”（整个文件的问题是“文件: 说明”）；
+--json 时输出 JSON 数组，每项有 file、line（整个文件为 0）、code、message。
+规则文件的检查也在其中，带上检查的代码；有规则文件时每项还有 severity，
+规则的问题有 rule（规则文件和行）。只有警告时退出码是 0。</source>
+        <translation>Checks the game folder, one problem per line: &quot;FILE:LINE: message&quot; (&quot;FILE: message&quot; for the whole file);
+with --json a JSON array whose entries have file, line (0 for the whole file), code and message.
+The rules files&apos; checks are among them, with the check&apos;s code; with a rules file every entry
+also has severity, and a rule&apos;s problem has rule (the rules file and line). Warnings alone exit 0.</translation>
+    </message>
+    <message>
+        <source>columns 文件夹 类别 [--json | --csv]</source>
+        <translation>columns FOLDER CATEGORY [--json | --csv]</translation>
+    </message>
+    <message>
+        <source>列出一个类别的物品，每个一行：引用、名字、各字段和规则的计算列，
+用制表符分开；--json 输出 JSON 数组，--csv 输出与 export 相同的表格。</source>
+        <translation>Lists a category&apos;s items, one per line: reference, name, each field and the rules&apos; computed
+columns, separated by tabs; --json prints a JSON array, --csv the same sheet as export.</translation>
+    </message>
+    <message>
+        <source>run 文件夹 配方 [--dry-run] [--patch]</source>
+        <translation>run FOLDER RECIPE [--dry-run] [--patch]</translation>
+    </message>
+    <message>
+        <source>运行规则文件中的配方，像 set 一样一次原子地保存它的所有修改，
+每个修改输出一行：物品、键、旧值、新值；配方有任何问题时什么都不写。
+--dry-run 只列出修改，--patch 把修改作为补丁输出，都不写入。</source>
+        <translation>Runs a recipe of the rules files and saves all its changes in one atomic save, as set does,
+one line per change: item, key, old value, new value; a recipe with any problem writes nothing.
+--dry-run only lists the changes, --patch prints them as a patch; neither writes.</translation>
+    </message>
+    <message>
+        <source>rules 文件夹</source>
+        <translation>rules FOLDER</translation>
+    </message>
+    <message>
+        <source>列出规则文件定义的计算列、检查和配方（文件:行），以及规则文件的错误；
+有错误时退出码是 1。</source>
+        <translation>Lists the computed columns, checks and recipes the rules files define (FILE:LINE), and the
+rules files&apos; errors; exits 1 when there is an error.</translation>
+    </message>
+    <message>
+        <source>
+游戏文件夹中的 weapon-rules.lua 是模组的规则（Lua）：计算列、检查和配方。
+--rules 文件：再读这个规则文件（可以写多次，按顺序读），--base 原版文件夹：
+规则中 item.base 读的文件夹；两者都可以写在任何位置。diff 和 apply 不用规则。
+规则文件有错误时，命令照常进行，错误写到标准错误。
+</source>
+        <translation>
+weapon-rules.lua in the game folder holds the mod&apos;s rules (Lua): computed columns, checks and
+recipes. --rules FILE: read this rules file too (may be given several times, read in order);
+--base ORIGINAL: the folder item.base reads in rules; both may stand anywhere. diff and apply
+use no rules. With an error in a rules file, commands go on, the error on standard error.
 </translation>
     </message>
 </context>
@@ -1257,6 +1322,124 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>说明</source>
         <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>RuleCommandWords</name>
+    <message>
+        <source>（共 %1 件物品的这一列出错）</source>
+        <translation> (this column failed for %1 items)</translation>
+    </message>
+    <message>
+        <source>没有“%1”这个配方（weapon-editor rules 列出读入的配方）。</source>
+        <translation>There is no recipe &quot;%1&quot; (weapon-editor rules lists the recipes read).</translation>
+    </message>
+    <message>
+        <source>配方被拒绝：没有写入任何内容，文件保持原样。</source>
+        <translation> The recipe is refused: nothing was written, the files are as they were.</translation>
+    </message>
+    <message>
+        <source>配方“%1”没有修改任何内容。</source>
+        <translation>The recipe &quot;%1&quot; changes nothing.</translation>
+    </message>
+    <message>
+        <source>文件夹中没有 %1，也没有用 --rules 给出规则文件。</source>
+        <translation>The folder has no %1, and no rules file was given with --rules.</translation>
+    </message>
+    <message>
+        <source>: 计算列 %1/%2</source>
+        <translation>: column %1/%2</translation>
+    </message>
+    <message>
+        <source>: 检查 %1/%2（%3）：%4</source>
+        <translation>: check %1/%2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>: 配方 %1：%2</source>
+        <translation>: recipe %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RuleWords</name>
+    <message>
+        <source>无法读取规则文件（%1）。</source>
+        <translation>The rules file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>规则文件不是 UTF-8 文本：从这一行起无法按 UTF-8 读取，整个文件的规则都没有读入。</source>
+        <translation>The rules file is not UTF-8 text: from this line on it does not read as UTF-8, and none of the file&apos;s rules were read.</translation>
+    </message>
+    <message>
+        <source>Lua 语法错误（%1），整个文件的规则都没有读入。</source>
+        <translation>Lua syntax error (%1); none of the file&apos;s rules were read.</translation>
+    </message>
+    <message>
+        <source>运行出错：%1</source>
+        <translation>error while running: %1</translation>
+    </message>
+    <message>
+        <source>运行的步数超过了上限（可能是死循环，或太费时的模式匹配），已停止。</source>
+        <translation>stopped: it ran past its limit of steps (a loop without end, or a pattern match too costly).</translation>
+    </message>
+    <message>
+        <source>占用的内存超过了上限，已停止。</source>
+        <translation>stopped: it used more memory than the limit.</translation>
+    </message>
+    <message>
+        <source>规则的写法不对（%1）。</source>
+        <translation>the rule is not written as rules are (%1).</translation>
+    </message>
+    <message>
+        <source>没有“%1”这个类别：类别是 weapon、armor 或 implant。</source>
+        <translation>there is no category &quot;%1&quot;: the categories are weapon, armor and implant.</translation>
+    </message>
+    <message>
+        <source>“%1”不是这一类物品的键。</source>
+        <translation>&quot;%1&quot; is not a key of this category.</translation>
+    </message>
+    <message>
+        <source>“%1”这个名字前面已经有规则用了。</source>
+        <translation>the name &quot;%1&quot; is taken by an earlier rule.</translation>
+    </message>
+    <message>
+        <source>计算列不能叫“%1”：这是字段的名字或键，或表格的标题。</source>
+        <translation>a computed column cannot be called &quot;%1&quot;: that is a field&apos;s caption or key, or a sheet heading.</translation>
+    </message>
+    <message>
+        <source>计算列互相引用，形成循环：%1。</source>
+        <translation>computed columns read each other in a cycle: %1.</translation>
+    </message>
+    <message>
+        <source>没有“%1”这个计算列。</source>
+        <translation>there is no computed column &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>文件中没有物品“%1”。</source>
+        <translation>the file has no item &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>结果不能使用（%1）。</source>
+        <translation>the result cannot be used (%1).</translation>
+    </message>
+    <message>
+        <source>值“%1”不能写入：%2</source>
+        <translation>the value &quot;%1&quot; cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>规则“%1”：</source>
+        <translation>rule &quot;%1&quot;: </translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>（在 %1）</source>
+        <translation> (at %1)</translation>
     </message>
 </context>
 <context>

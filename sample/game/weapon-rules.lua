@@ -50,7 +50,7 @@ check { "weapon", "price-raised-over-half", "价格比原版高出一半以上",
   if base == nil or base.Cost == nil or item.Cost == nil or item.Cost <= base.Cost * 1.5 then
     return true
   end
-  return string.format("价格 %d 比原版的 %d 高出一半以上", item.Cost, base.Cost)
+  return string.format("价格 %s 比原版的 %s 高出一半以上", item.Cost, base.Cost)
 end }
 
 -- A batch edit, run on request: weapon-editor run FOLDER shotguns-plus-10 [--dry-run].

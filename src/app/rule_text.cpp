@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace wed {
 namespace {
@@ -13,7 +14,18 @@ struct RuleWords {
     Q_DECLARE_TR_FUNCTIONS(RuleWords)
 };
 
-QString fault(const RuleError& e) {
+// A fault of the rules' own carries the place in the file where it was raised, as Lua's
+// messages do ("FILE:N: detail"): the detail alone, and the place, to be said after the words.
+std::pair<QString, QString> placed(const QString& detail) {
+    static const QRegularExpression where(QStringLiteral("^(.+?:\\d+): (.*)$"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch found = where.match(detail);
+    if (!found.hasMatch())
+        return {detail, {}};
+    return {found.captured(2), QDir::toNativeSeparators(found.captured(1))};
+}
+
+QString words(RuleError e) {
     switch (e.fault) {
     case RuleFault::Unreadable:
         return RuleWords::tr("无法读取规则文件（%1）。").arg(e.detail);
@@ -53,6 +65,15 @@ QString fault(const RuleError& e) {
     }
     }
     return {};
+}
+
+QString fault(const RuleError& error) {
+    if (error.fault == RuleFault::Runtime || error.fault == RuleFault::Syntax)
+        return words(error);
+    RuleError bare = error;
+    QString place;
+    std::tie(bare.detail, place) = placed(error.detail);
+    return place.isEmpty() ? words(bare) : words(bare) + RuleWords::tr("（在 %1）").arg(place);
 }
 
 } // namespace

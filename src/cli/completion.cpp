@@ -39,7 +39,7 @@ int completeWords(const Request& request, CommandOutput& output) {
         text += QStringLiteral("command ") + command + u'\n';
     for (const Category& category : categories())
         text += QStringLiteral("category ") + QLatin1StringView(category.name) + u'\n';
-    for (const char* option : {"--base", "--code-page", "--lang"})
+    for (const char* option : {"--base", "--code-page", "--lang", "--rules"})
         text += QStringLiteral("option ") + QLatin1StringView(option) + u'\n';
     output.out += text.toUtf8();
     return kDone;
