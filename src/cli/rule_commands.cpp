@@ -252,17 +252,20 @@ int runRecipe(const Request& request, CommandOutput& output) {
                           .toUtf8();
         return kRefused;
     }
-    // The set is planned whole first: a set the save would refuse is refused before anything.
-    const ApplyPlan planned = game.plan(*ran.changes);
-    if (planned.outcome.refused()) {
-        Outcome refusal = planned.outcome;
-        if (planned.refusedAt >= 0)
-            refusal.item = refText((*ran.changes)[size_t(planned.refusedAt)].item);
+    // A dry run plans the set as the save would, so that it refuses what the save refuses.
+    const bool write = !request.has("dry-run") && !request.has("patch");
+    const ChangeSet values = valueChanges(game, *ran.changes);
+    const QString lines = changeLines(game, values); // the folder as it was
+    const ApplyPlan applied = write ? game.apply(*ran.changes) : game.plan(*ran.changes);
+    if (applied.outcome.refused()) {
+        Outcome refusal = applied.outcome;
+        if (applied.refusedAt >= 0)
+            refusal.item = refText((*ran.changes)[size_t(applied.refusedAt)].item);
         return refused(refusal, output);
     }
-    const ChangeSet values = valueChanges(game, *ran.changes);
     if (values.empty()) {
-        output.err += lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
+        output.err +=
+            lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
         return kDone;
     }
     if (request.has("patch")) {
@@ -271,11 +274,6 @@ int runRecipe(const Request& request, CommandOutput& output) {
             return refused(patch.refused, output);
         output.out += patch.text;
         return kDone;
-    }
-    const QString lines = changeLines(game, values);
-    if (!request.has("dry-run")) {
-        if (const ApplyPlan applied = game.apply(*ran.changes); applied.outcome.refused())
-            return refused(applied.outcome, output);
     }
     output.out += lines.toUtf8();
     return kDone;
