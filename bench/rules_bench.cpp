@@ -24,7 +24,7 @@ column { "weapon", "c2", function(item)
 end }
 column { "weapon", "c3", "Cost / 10" }
 column { "weapon", "c4", function(item) return (item.Clip or 0) * 2 end }
-column { "weapon", "c5", function(item) return utf8.len(item.name or "") end }
+column { "weapon", "c5", function(item) return (item.Level or 0) * 10 end }
 check { "weapon", "k1", "m", function(item) return (item.columns.c1 or 0) >= 0 end }
 check { "weapon", "k2", "m", function(item) return (item.columns.c2 or 0) >= 0 end }
 check { "weapon", "k3", "m", key = "Cost", function(item) return item.columns.c3 >= 0 end }

@@ -83,7 +83,7 @@ class Checker {
         const CheckRule& rule = rules_->checks()[size_t(index)];
         for (const ListEntry& entry : game_.listed(rule.category).entries) {
             const ItemRef item{rule.category, entry.id, entry.ordinal + 1};
-            const CheckVerdict verdict = rules_->check(index, game_, item, base_);
+            const CheckVerdict verdict = rules_->check(index, game_, item, base_, entry.headerLine);
             if (verdict.passed)
                 continue;
             const qsizetype keyLine =

@@ -68,8 +68,10 @@ RuleError ofRule(RuleError error, const QString& rule, const QString& file, int 
 // Runs a rule's body for one item, which it finds pushed as a read-only view.
 std::optional<RuleError> runForItem(Rules::State& state, const GameData& game, const ItemRef& item,
                                     const GameData* base,
-                                    const std::function<void(lua_State*)>& body) {
-    const qsizetype header = game.headerOf(item);
+                                    const std::function<void(lua_State*)>& body,
+                                    qsizetype header = -1) {
+    if (header < 0)
+        header = game.headerOf(item);
     if (header < 0 || state.lua == nullptr)
         return RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
     return protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
@@ -117,12 +119,13 @@ ColumnValue Rules::column(int column, const GameData& game, const ItemRef& item,
 }
 
 CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
-                          const GameData* base) {
+                          const GameData* base, qsizetype header) {
     State& state = *state_;
     const CheckRule& rule = state.checks[size_t(check)];
     CheckVerdict verdict;
-    const std::optional<RuleError> failed =
-        runForItem(state, game, item, base, [&](lua_State* lua) {
+    const std::optional<RuleError> failed = runForItem(
+        state, game, item, base,
+        [&](lua_State* lua) {
             lua_rawgeti(lua, LUA_REGISTRYINDEX, state.checkFunctions[size_t(check)]);
             lua_insert(lua, -2);
             lua_call(lua, 1, 1);
@@ -135,7 +138,8 @@ CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
                 raiseFault(lua, RuleFault::BadResult, QString::fromUtf8(luaL_typename(lua, -1)));
             if (verdict.passed)
                 verdict.message.clear();
-        });
+        },
+        header);
     if (failed)
         return {false, {}, ofRule(*failed, rule.code, rule.file, rule.line)};
     return verdict;

@@ -127,8 +127,10 @@ class Rules {
     // `base` is the same folder as shipped, for rules that read `item.base`; may be null.
     ColumnValue column(int column, const GameData& game, const ItemRef& item,
                        const GameData* base = nullptr);
+    // `header`: the item's header line when the caller knows it (a check over a listing), to
+    // spare the lookup; -1 to find it.
     CheckVerdict check(int check, const GameData& game, const ItemRef& item,
-                       const GameData* base = nullptr);
+                       const GameData* base = nullptr, qsizetype header = -1);
     RecipeOutcome run(int recipe, const GameData& game, const GameData* base = nullptr);
 
     struct State;
