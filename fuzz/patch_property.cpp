@@ -3,6 +3,7 @@
 
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/name_record.h"
 #include "data/record_scan.h"
 #include "edit/line_splices.h"
 #include "game/folder_diff.h"
@@ -51,7 +52,7 @@ bool opensTwice(const GameData& game) {
     QSet<QByteArrayView> seen;
     for (qsizetype i = 0; i < game.names().lineCount(); ++i) {
         const QByteArrayView line = game.names().lineBytes(i);
-        if (!line.startsWith('<') || !line.endsWith('>') || line.size() < 2)
+        if (!isNameOpening(line))
             continue;
         if (seen.contains(line))
             return true;
@@ -70,19 +71,13 @@ bool recordWithoutEnd(const GameData& game) {
     return false;
 }
 
-// The id of a line "<id>".
-QString openedId(QByteArrayView line) {
-    return decodeAnsi(line.sliced(1, line.size() - 2));
-}
-
 // The name records' openings: the lines "<id>" that open their id's name record.
 QList<qsizetype> nameOpenings(const GameData& game) {
     QList<qsizetype> openings;
     const LineBuffer& names = game.names();
     for (qsizetype i = 0; i < names.lineCount(); ++i) {
         const QByteArrayView line = names.lineBytes(i);
-        if (line.size() >= 2 && line.startsWith('<') && line.endsWith('>') &&
-            game.nameRecord(openedId(line)).opening == i)
+        if (isNameOpening(line) && game.nameRecord(openingIdText(line)).opening == i)
             openings.append(i);
     }
     return openings;
@@ -93,7 +88,7 @@ QList<qsizetype> nameOpenings(const GameData& game) {
 bool nameRecordsOverlap(const GameData& game) {
     const QList<qsizetype> openings = nameOpenings(game);
     for (const qsizetype opening : openings) {
-        const qsizetype last = game.nameRecord(openedId(game.names().lineBytes(opening))).last;
+        const qsizetype last = game.nameRecord(openingIdText(game.names().lineBytes(opening))).last;
         for (const qsizetype other : openings)
             if (other > opening && other <= last)
                 return true;
@@ -116,8 +111,8 @@ QMap<QString, Lines> recordsOf(const GameData& game) {
         for (const RecordEntry& record : game.records(c.id))
             records.insert(refText(record.ref), *game.recordLines(record.ref));
     for (const qsizetype opening : nameOpenings(game)) {
-        const QString id = openedId(game.names().lineBytes(opening));
-        records.insert(u'<' + id + u'>', *game.nameRecordLines(id));
+        const QString id = openingIdText(game.names().lineBytes(opening));
+        records.insert(nameOpening(id), *game.nameRecordLines(id));
     }
     return records;
 }
@@ -228,9 +223,7 @@ Pieces shuffled(Pieces a, const Pieces& b, std::mt19937& random) {
 // a few of them moved.
 Case reordered(const Case& c, QByteArrayView input) {
     std::mt19937 random(uint(qHash(input, 0)));
-    const auto opening = [](QByteArrayView line) {
-        return line.size() >= 2 && line.startsWith('<') && line.endsWith('>');
-    };
+    const auto opening = [](QByteArrayView line) { return isNameOpening(line); };
     Case moved = c;
     moved.files[2] = bytesOf(shuffled(piecesOf(c.files[0], isRecordHeaderLine),
                                       piecesOf(c.files[2], isRecordHeaderLine), random));

@@ -5,6 +5,7 @@
 #include "app/document.h"
 #include "base/code_page.h"
 #include "data/item_fields.h"
+#include "data/name_record.h"
 #include "window/editor_keys.h"
 
 #include <QEvent>
@@ -102,7 +103,7 @@ void ComparisonWindow::fill() {
         const Change& change = changes[row];
         const bool names = change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
         const QString cells[] = {
-            names ? u'<' + change.item.id + u'>' : refText(change.item), fieldText(change),
+            names ? nameOpening(change.item.id) : refText(change.item), fieldText(change),
             isMove(change) ? placeText(change, change.baseAfter)
                            : sideText(change, change.base, change.baseLines, game),
             isMove(change) ? placeText(change, change.after)
