@@ -1,6 +1,7 @@
 #include "game/plan_order.h"
 
 #include "data/item_ref.h"
+#include "data/name_record.h"
 
 #include <QHash>
 #include <algorithm>
@@ -20,17 +21,13 @@ std::vector<size_t> iota(size_t n) {
     return turns;
 }
 
-QString nameKey(const QString& id) {
-    return u'<' + id + u'>';
-}
-
 // The reference of a record the change adds or moves ("<id>" for a name record), or none.
 std::optional<QString> addedKey(const Change& change) {
     if (change.kind == ChangeKind::Add || change.kind == ChangeKind::Move)
         return refText(change.item);
     if ((change.kind == ChangeKind::Names && !change.baseLines && change.nowLines) ||
         change.kind == ChangeKind::NameMove)
-        return nameKey(change.item.id);
+        return nameOpening(change.item.id);
     return std::nullopt;
 }
 
@@ -81,7 +78,7 @@ std::vector<size_t> planningOrder(const ChangeSet& changes) {
     for (size_t i = 0; i < n; ++i)
         if (const Change& change = changes[i]; addedKey(change) && change.after)
             needs[i][0] = added.value(
-                ofNames(change) ? nameKey(change.after->id) : refText(*change.after), -1);
+                ofNames(change) ? nameOpening(change.after->id) : refText(*change.after), -1);
     for (std::vector<size_t>& id : ofId) {
         std::stable_sort(id.begin(), id.end(), [&](size_t a, size_t b) {
             return changes[a].item.occurrence < changes[b].item.occurrence;
