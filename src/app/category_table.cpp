@@ -1,6 +1,7 @@
 #include "app/category_table.h"
 
 #include "app/item_find.h"
+#include "app/shown_words.h"
 #include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
 

@@ -1,6 +1,6 @@
 #include "app/document.h"
 
-#include "data/item_fields.h"
+#include "app/shown_words.h"
 #include "edit/field_line.h"
 
 namespace wed {
@@ -18,7 +18,7 @@ Outcome Document::open(const QString& itemFilePath) {
     // The history belongs to the bytes it was made on.
     if (game_.itemFilePath() != heldPath || game_.nameFilePath() != heldNames ||
         game_.items().bytes() != heldItems || game_.names().bytes() != heldNameBytes) {
-        history_.clear();
+        clearHistory();
         emit historyChanged();
         emit filesReplaced();
     }
@@ -27,7 +27,7 @@ Outcome Document::open(const QString& itemFilePath) {
 
 Outcome Document::reload() {
     const Outcome read = game_.read(game_.itemFilePath());
-    history_.clear();
+    clearHistory();
     emit historyChanged();
     emit filesReplaced();
     if (!read.refused())
@@ -53,12 +53,54 @@ Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told, b
     if (!applied.changesBytes())
         return told;
     const int countBefore = history_.count();
-    history_.record({changed.made, std::move(step.text), std::move(step.before), step.after,
-                     step.cells, step.run});
+    const int run = step.run;
+    record(changed.made, std::move(step));
     emit filesChanged(changed);
-    if (history_.count() != countBefore || step.run != 0)
+    if (history_.count() != countBefore || run != 0)
         emit historyChanged();
     return told;
+}
+
+void Document::record(const std::array<Splices, 2>& made, StepInfo step) {
+    const int at = history_.index();
+    // The keystrokes of one typing run in one field of one item are one step: a run is the
+    // window's idea (typing leaves a field, a pick ends it), so it is decided here, beside
+    // what the steps show; the model merges the bytes.
+    const StepInfo* last = at > 0 ? &shown_[size_t(at) - 1] : nullptr;
+    const bool continues = last && step.run != 0 && last->run == step.run &&
+                           last->after.item == step.before.item &&
+                           last->after.field == step.before.field;
+    shown_.resize(size_t(at));
+    switch (history_.record(Step(made), continues)) {
+    case History::Recorded::Added:
+        shown_.push_back(std::move(step));
+        break;
+    case History::Recorded::Merged: {
+        StepInfo& merged = shown_.back();
+        merged.after = std::move(step.after);
+        merged.text = fieldStepText(*merged.after.item, merged.after.field, merged.before.text,
+                                    merged.after.text);
+        break;
+    }
+    case History::Recorded::Dropped:
+        shown_.resize(size_t(history_.count()));
+        break;
+    }
+}
+
+// The last step of a typing run ends with this text, though it wrote no further byte.
+void Document::retextRun(int run, const QString& text) {
+    if (run == 0 || history_.index() != history_.count() || shown_.empty() ||
+        shown_.back().run != run)
+        return;
+    StepInfo& top = shown_.back();
+    top.after.text = text;
+    top.text = fieldStepText(*top.after.item, top.after.field, top.before.text, text);
+}
+
+void Document::clearHistory() {
+    history_.clear();
+    shown_.clear();
 }
 
 Outcome Document::setField(const ItemRef& item, int field, const QString& text,
@@ -73,7 +115,7 @@ Outcome Document::setField(const ItemRef& item, int field, const QString& text,
               {fieldStepText(item, field, shown, text), before, after, {}, run});
     // Nothing on disk changed; a run of typing still ends with this text.
     if (outcome.done() && game_.items().bytes() == held) {
-        history_.retextRun(run, text);
+        retextRun(run, text);
         emit historyChanged();
     }
     if (kind == EditKind::Pick)
@@ -180,7 +222,7 @@ Outcome Document::move(bool back) {
     endTyping();
     emit filesChanged(changed);
     emit historyChanged();
-    const Step& step = history_.step(back ? at - 1 : at);
+    const StepInfo& step = shown_[size_t(back ? at - 1 : at)];
     emit stepShown(back ? step.before : step.after, step.cells, back);
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shown_step.h"
 #include "game/game_data.h"
 #include "game/history.h"
 #include "game/item_actions.h"
@@ -33,9 +34,9 @@ class Document : public QObject {
     // views show again what they showed (reloaded).
     Outcome reload();
 
-    // Applies a change set as one step of the history, which shows at `before` and `after`.
-    // A refusal writes nothing; another program's change is never overwritten (the files are
-    // read again, and the outcome says so).
+    // What a step of the history shows: its line in the history, where it shows on either
+    // side, the cells of a table edit, and the typing run it belongs to (0 for none). Kept
+    // here, beside the model's history, one for each of its steps.
     struct StepInfo {
         QString text;
         StepPlace before;
@@ -43,6 +44,11 @@ class Document : public QObject {
         std::vector<StepCell> cells;
         int run = 0;
     };
+    const StepInfo& step(int i) const { return shown_[size_t(i)]; }
+
+    // Applies a change set as one step of the history, which shows at `before` and `after`.
+    // A refusal writes nothing; another program's change is never overwritten (the files are
+    // read again, and the outcome says so).
     Outcome apply(const ChangeSet& changes, StepInfo step, Outcome told = {},
                   bool skipConflicts = false);
 
@@ -92,9 +98,13 @@ class Document : public QObject {
     Outcome afterRefusal(Outcome outcome);
     Outcome runAction(const ItemAction& action, const QString& text, const StepPlace& before);
     Outcome move(bool back);
+    void record(const std::array<Splices, 2>& made, StepInfo step);
+    void retextRun(int run, const QString& text);
+    void clearHistory();
 
     GameData game_;
     History history_;
+    std::vector<StepInfo> shown_; // what each step of history_ shows
     int run_ = 1;
 };
 

@@ -24,7 +24,7 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return index.row() == 0 ? tr("打开文件时") : document_.history().step(index.row() - 1).text;
+    return index.row() == 0 ? tr("打开文件时") : document_.step(index.row() - 1).text;
 }
 
 } // namespace wed

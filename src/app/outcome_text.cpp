@@ -95,8 +95,6 @@ QString what(const Outcome& o) {
             .arg(o.detail);
     case Status::PatchNamesEmpty:
         return Message::tr("names 这一种修改至少要写旧的或新的行。");
-    case Status::PatchUnencodable:
-        return Message::tr("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
     case Status::SheetMalformed:
         return o.detail;
     case Status::SheetUnknownColumn:
@@ -172,8 +170,6 @@ QString what(const Outcome& o) {
     case Status::NameRecordShared:
         return Message::tr("名字文件中已经有“%1”的名字记录，这件物品与它共用这条记录。")
             .arg(o.detail);
-    case Status::OutputFailed:
-        return Message::tr("命令的输出无法写出（%1）。").arg(o.detail);
     case Status::OutputIsGameFile:
         return Message::tr("“%1”是游戏文件夹中的游戏文件，输出不能写到它上面。").arg(path);
     case Status::NoSuchItem:
@@ -182,26 +178,10 @@ QString what(const Outcome& o) {
         return Message::tr("物品的记录中没有“%1=”这一行。").arg(o.detail);
     case Status::NotAField:
         return Message::tr("“%1”不是这一类物品在编辑器中可以修改的键。").arg(o.detail);
-    case Status::UnknownCommand:
-        return Message::tr("没有“%1”这个命令。").arg(o.detail) +
-               Message::tr("运行 weapon-editor help 查看用法。");
-    case Status::BadArguments:
-        return Message::tr("命令 %1 的参数不对。用法：").arg(o.detail);
     case Status::BadItemName:
         return Message::tr("“%1”不是物品的名字：物品要写成“类别/编号”，"
                            "类别是 weapon、armor 或 implant，例如 weapon/heand。")
             .arg(o.detail);
-    case Status::BadCategory:
-        return Message::tr("“%1”不是类别：类别是 weapon、armor 或 implant。").arg(o.detail);
-    case Status::BadCount:
-        return Message::tr("--nth 后面要写一个从 1 起的整数，“%1”不是。").arg(o.detail);
-    case Status::BadCodePage:
-        return Message::tr("--code-page 后面要写代码页的名字（%1），“%2”不是。")
-            .arg(codePageNames().join(Message::tr("、")), o.detail);
-    case Status::BadLanguage:
-        return Message::tr("--lang 后面要写 zh（中文）或 en（英文），“%1”不是。").arg(o.detail);
-    case Status::NotStarted:
-        return Message::tr("无法启动编辑器窗口的程序“%1”（%2）。").arg(path, o.detail);
     case Status::DuplicateId:
         return Message::tr("编号“%1”在这一类物品中重复：前面已有编号相同的记录。").arg(o.detail);
     case Status::ClassNotDigit:

@@ -1,6 +1,6 @@
 #include "base/category.h"
 
-#include <QCoreApplication>
+#include <QtGlobal>
 
 namespace wed {
 
@@ -18,10 +18,6 @@ const std::array<Category, 3>& categories() {
 
 const Category& category(CategoryId id) {
     return categories()[size_t(id)];
-}
-
-QString shownWord(const Category& category) {
-    return QCoreApplication::translate("Category", category.word.toUtf8().constData());
 }
 
 const Category* categoryForWord(QStringView word) {

@@ -22,9 +22,6 @@ struct Category {
 
 const std::array<Category, 3>& categories();
 const Category& category(CategoryId id);
-// The word in the interface's language, for titles, messages and the category box's tooltips;
-// the box itself shows `word`, which its handler compares, in every language.
-QString shownWord(const Category& category);
 // The category whose word is exactly the text, or null for any other text.
 const Category* categoryForWord(QStringView word);
 // The category of that name ("weapon", "armor", "implant"), or null.

@@ -17,7 +17,8 @@ enum class Status {
     LineBreakInValue, // a CR or LF would split the line
     ControlCharacter, // detail: the invisible character typed (U+0000 to U+001F but tab, U+007F,
                       // U+FEFF)
-    Unencodable,      // detail: the first character the code page cannot hold
+    Unencodable,      // detail: the first character the code page cannot hold (also in a
+                      // patch's column, where line and column say where)
 
     // The folder or drive cannot be browsed.
     FolderMissing,    // path: a folder that does not exist
@@ -71,21 +72,14 @@ enum class Status {
     SheetMalformed,     // detail: what is wrong with the sheet's text at its row and column
     SheetUnknownColumn, // detail: the heading, which names no field of the category
 
-    // The command line: what the user asked for is not there, or was not asked right.
-    NoSuchItem,     // detail: the item as the user named it
-    NoSuchKey,      // detail: the key, which the item's record has no line of
-    NotAField,      // detail: the key, which is no field of the item's category
-    UnknownCommand, // detail: the word given where a command was expected
-    BadArguments,   // detail: the command whose arguments are not as its usage says
-    BadItemName,    // detail: the text given, which is not CATEGORY/ID
-    BadCategory,    // detail: the text given, which is no category name
-    BadCount,       // detail: the text given for --nth, which is no number from 1 up
-    BadCodePage,    // detail: the text given for --code-page, which names no code page it knows
-    BadLanguage,    // detail: the text given for --lang, which is neither "zh" nor "en"
-    NotStarted,     // path: the window's program, which could not start; detail: the reason
+    // What the user asked for is not there, or was not asked right (the command line's own
+    // statuses are in cli/command_status.h).
+    NoSuchItem,  // detail: the item as the user named it
+    NoSuchKey,   // detail: the key, which the item's record has no line of
+    NotAField,   // detail: the key, which is no field of the item's category
+    BadItemName, // detail: the text given, which is not CATEGORY/ID
 
-    // A command's output; the game's files are not touched.
-    OutputFailed,     // detail: the system's reason; standard output could not be written
+    // A command's output file; the game's files are not touched.
     OutputIsGameFile, // path: an output file that is one of the game folder's own files
 
     // Problems a check of the game folder finds; path and line say where.
@@ -120,7 +114,6 @@ enum class Status {
     PatchBothWanted,        // detail: the kind, whose change wants a base and new text
     PatchNamesEmpty,        // a names change with neither a base nor new text
     PatchBadMove,           // detail: the column that is not as a move change wants it
-    PatchUnencodable,       // detail: the first character the code page cannot hold
 };
 
 // What the user should know happened as a result, beside what went wrong.

@@ -87,7 +87,7 @@ bool overwritesGame(const GameData& game, const QString& path, CommandOutput& ou
 
 int diffFolders(const Request& request, CommandOutput& output) {
     if (request.json && request.has("patch"))
-        return misused(Status::BadArguments, request.command, output);
+        return misused(CommandStatus::BadArguments, request.command, output);
     GameData base, folder;
     for (auto [game, path] :
          {std::pair{&base, request.arguments[0]}, {&folder, request.arguments[1]}})
@@ -186,7 +186,7 @@ int applyPatch(const Request& request, CommandOutput& output) {
 int exportSheet(const Request& request, CommandOutput& output) {
     const Category* category = categoryForName(request.arguments[1]);
     if (!category)
-        return misused(Status::BadCategory, request.arguments[1], output);
+        return misused(CommandStatus::BadCategory, request.arguments[1], output);
     GameData game;
     if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
         return refused(read, output);
@@ -209,7 +209,7 @@ int exportSheet(const Request& request, CommandOutput& output) {
 int importSheet(const Request& request, CommandOutput& output) {
     const Category* category = categoryForName(request.arguments[1]);
     if (!category)
-        return misused(Status::BadCategory, request.arguments[1], output);
+        return misused(CommandStatus::BadCategory, request.arguments[1], output);
     const FileRead sheet = readFile(request.arguments[2]);
     if (!sheet.outcome.done()) {
         Outcome read = sheet.outcome;

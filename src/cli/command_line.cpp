@@ -267,10 +267,10 @@ bool takeProgramOptions(QStringList& arguments, CommandOutput& output) {
     // The language first, so that a message about the code page is in it.
     if (options.lacking == u"--lang" ||
         (!options.language.isEmpty() && !chooseLanguage(options.language)))
-        return misused(Status::BadLanguage, options.language, output), false;
+        return misused(CommandStatus::BadLanguage, options.language, output), false;
     if (options.lacking == u"--code-page" ||
         (!options.codePage.isEmpty() && !chooseCodePage(options.codePage)))
-        return misused(Status::BadCodePage, options.codePage, output), false;
+        return misused(CommandStatus::BadCodePage, options.codePage, output), false;
     return true;
 }
 
@@ -293,9 +293,9 @@ int runCommand(QStringList arguments, CommandOutput& output) {
     const bool ruleOptions = takeRuleOptions(arguments, rules, base);
     const Command* command = arguments.isEmpty() ? nullptr : commandNamed(arguments.first());
     if (!command)
-        return misused(Status::UnknownCommand, arguments.value(0), output);
+        return misused(CommandStatus::UnknownCommand, arguments.value(0), output);
     if (!ruleOptions)
-        return misused(Status::BadArguments, QLatin1StringView(command->name), output);
+        return misused(CommandStatus::BadArguments, QLatin1StringView(command->name), output);
     Request request{QLatin1StringView(command->name), {}, 1, false, {}, rules, base};
     bool options = true; // until "--"
     bool helpAsked = false;
@@ -310,7 +310,7 @@ int runCommand(QStringList arguments, CommandOutput& output) {
         } else if (options && argument.startsWith(u"--") && takes(*command, name, withValue)) {
             const bool joined = argument.contains(u'=');
             if (joined != withValue && !(withValue && i + 1 < arguments.size()))
-                return misused(Status::BadArguments, request.command, output);
+                return misused(CommandStatus::BadArguments, request.command, output);
             const QString value = !withValue ? QString()
                                   : joined   ? argument.section(u'=', 1)
                                              : arguments[++i];
@@ -325,14 +325,14 @@ int runCommand(QStringList arguments, CommandOutput& output) {
         bool number = false;
         request.nth = count.toInt(&number);
         if (!number || request.nth < 1)
-            return misused(Status::BadCount, count, output);
+            return misused(CommandStatus::BadCount, count, output);
     }
     if (helpAsked) {
         output.out += commandUsage(request.command).toUtf8();
         return kDone;
     }
     if (request.arguments.size() < command->fewest || request.arguments.size() > command->most)
-        return misused(Status::BadArguments, request.command, output);
+        return misused(CommandStatus::BadArguments, request.command, output);
     // Another process saved between the command's read and its save: read the folder again and
     // plan anew on top of that change, once.
     const CommandOutput before = output;
@@ -355,26 +355,27 @@ std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOut
             options = false;
         } else if (options && (argument == u"--base" || argument.startsWith(u"--base="))) {
             if (argument == u"--base" && i + 1 == arguments.size())
-                return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output),
+                return misused(CommandStatus::BadArguments, QStringLiteral("weapon-editor"),
+                               output),
                        std::nullopt;
             window.base = argument == u"--base" ? arguments[++i] : argument.mid(7);
         } else if (options && argument.startsWith(u'-') && argument.size() > 1) {
-            return misused(Status::UnknownCommand, argument, output), std::nullopt;
+            return misused(CommandStatus::UnknownCommand, argument, output), std::nullopt;
         } else {
             folders.append(argument);
         }
     }
     if (folders.size() > 1 || (!window.base.isEmpty() && folders.isEmpty()))
-        return misused(Status::BadArguments, QStringLiteral("weapon-editor"), output), std::nullopt;
+        return misused(CommandStatus::BadArguments, QStringLiteral("weapon-editor"), output),
+               std::nullopt;
     window.folder = folders.value(0);
     return window;
 }
 
 int deliver(const CommandOutput& output, int status) {
     if (!writeOut(output.out)) {
-        Outcome failed = Outcome::of(Status::OutputFailed, {}, qt_error_string(errno));
-        failed.effect = Effect::Noted;
-        writeErr(output.err + (describe(failed) + u'\n').toUtf8());
+        const QString failed = describe(CommandStatus::OutputFailed, qt_error_string(errno));
+        writeErr(output.err + (failed + u'\n').toUtf8());
         return kOutputFailed;
     }
     return writeErr(output.err) ? status : kOutputFailed;

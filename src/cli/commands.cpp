@@ -89,8 +89,13 @@ int refused(Outcome outcome, CommandOutput& output) {
 int misused(Status status, const QString& detail, CommandOutput& output) {
     Outcome outcome = Outcome::of(status, {}, detail);
     outcome.effect = Effect::Noted;
-    QString message = describe(outcome) + u'\n';
-    if (status == Status::BadArguments)
+    output.err += (describe(outcome) + u'\n').toUtf8();
+    return kMisused;
+}
+
+int misused(CommandStatus status, const QString& detail, CommandOutput& output) {
+    QString message = describe(status, detail) + u'\n';
+    if (status == CommandStatus::BadArguments)
         message += commandUsage(detail) + u'\n';
     output.err += message.toUtf8();
     return kMisused;
@@ -101,7 +106,7 @@ int listItems(const Request& request, CommandOutput& output) {
     if (request.arguments.size() > 1) {
         const Category* category = categoryForName(request.arguments[1]);
         if (!category)
-            return misused(Status::BadCategory, request.arguments[1], output);
+            return misused(CommandStatus::BadCategory, request.arguments[1], output);
         chosen.push_back(category);
     } else {
         for (const Category& c : categories())
@@ -178,7 +183,7 @@ int occurrenceOf(const GameData& game, CategoryId category, qsizetype header, QB
 int setValue(const Request& request, CommandOutput& output) {
     const bool calc = request.has("calc");
     if (request.arguments.size() != (calc ? 3 : 4))
-        return misused(Status::BadArguments, request.command, output);
+        return misused(CommandStatus::BadArguments, request.command, output);
     Status unread = Status::CellNotANumber;
     const std::optional<CellInput> input =
         calc ? readCellInput(request.value("calc"), &unread) : std::optional(CellInput{});

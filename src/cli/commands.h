@@ -2,6 +2,7 @@
 
 #include "base/outcome.h"
 #include "cli/command_line.h"
+#include "cli/command_status.h"
 #include "game/game_data.h"
 
 #include <QHash>
@@ -28,6 +29,7 @@ struct Request {
 // (1), or arguments not as the usage says (2).
 int refused(Outcome outcome, CommandOutput& output);
 int misused(Status status, const QString& detail, CommandOutput& output);
+int misused(CommandStatus status, const QString& detail, CommandOutput& output);
 
 // Reads a game folder for a command that finds items (a name file missing, unreadable or empty
 // is refused), or for one that compares or exports (a missing or empty name file holds no

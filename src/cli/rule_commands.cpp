@@ -182,9 +182,9 @@ void ComputedCells::tell(CommandOutput& output) const {
 int listColumns(const Request& request, CommandOutput& output) {
     const Category* category = categoryForName(request.arguments[1]);
     if (!category)
-        return misused(Status::BadCategory, request.arguments[1], output);
+        return misused(CommandStatus::BadCategory, request.arguments[1], output);
     if (request.json && request.has("csv"))
-        return misused(Status::BadArguments, request.command, output);
+        return misused(CommandStatus::BadArguments, request.command, output);
     GameData game;
     if (const Outcome read = readFolder(game, request.arguments[0]); read.refused())
         return refused(read, output);
@@ -229,7 +229,7 @@ int listColumns(const Request& request, CommandOutput& output) {
 
 int runRecipe(const Request& request, CommandOutput& output) {
     if (request.has("dry-run") && request.has("patch"))
-        return misused(Status::BadArguments, request.command, output);
+        return misused(CommandStatus::BadArguments, request.command, output);
     GameData game;
     if (const Outcome read = readGame(game, request.arguments[0]); read.refused())
         return refused(read, output);
@@ -264,8 +264,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
         return refused(refusal, output);
     }
     if (values.empty()) {
-        output.err +=
-            lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
+        output.err += lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
         return kDone;
     }
     if (request.has("patch")) {

@@ -1,7 +1,7 @@
 #include "cli/window_program.h"
 
-#include "app/outcome_text.h"
 #include "cli/command_line.h"
+#include "cli/command_status.h"
 #include "cli/console.h"
 
 #include <algorithm>
@@ -94,10 +94,8 @@ int handOverToWindow() {
     if (!CreateProcessW(program.toStdWString().c_str(), line.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &started)) {
         const QString reason = systemReason(GetLastError());
-        Outcome outcome = Outcome::of(Status::NotStarted, program, reason);
-        outcome.effect = Effect::Noted;
         setUpConsole(Console::Own);
-        writeErr((describe(outcome) + u'\n').toUtf8());
+        writeErr((describe(CommandStatus::NotStarted, program, reason) + u'\n').toUtf8());
         return kRefused;
     }
     CloseHandle(started.hThread);

@@ -1,6 +1,6 @@
 #include "data/item_fields.h"
 
-#include <QCoreApplication>
+#include <QtGlobal>
 #include <initializer_list>
 
 namespace wed {
@@ -143,14 +143,6 @@ CategoryFields implantFields() {
 const CategoryFields& categoryFields(CategoryId id) {
     static const CategoryFields tables[] = {weaponFields(), armorFields(), implantFields()};
     return tables[size_t(id)];
-}
-
-QString shownCaption(const FieldSpec& field) {
-    return QCoreApplication::translate("Field", field.caption.toUtf8().constData());
-}
-
-QString shownChoice(const QString& entry) {
-    return QCoreApplication::translate("Choice", entry.toUtf8().constData());
 }
 
 int fieldOfKey(CategoryId category, QStringView key) {

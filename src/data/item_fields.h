@@ -64,11 +64,6 @@ struct CategoryFields {
 };
 
 const CategoryFields& categoryFields(CategoryId id);
-// The caption in the interface's language, for labels, headings and history lines. `caption`
-// itself stays the Chinese: a sheet's column headings are those, in every language.
-QString shownCaption(const FieldSpec& field);
-// A choice entry's translation, shown beside it (a tooltip); the entry stays as written.
-QString shownChoice(const QString& entry);
 // The index of the category's field whose key is the text, with or without its "=" ("Cost",
 // "Cost="), letter case as in the file; -1 when the category has no such field.
 int fieldOfKey(CategoryId category, QStringView key);

@@ -1,52 +1,55 @@
 #include "game/history.h"
 
-#include "data/item_fields.h"
-
 #include <algorithm>
 
 namespace wed {
-namespace {
 
-bool changesNoByte(const std::array<Splices, 2>& changes) {
-    return std::all_of(changes.begin(), changes.end(), [](const Splices& file) {
+Outcome Step::swap(GameData& game, FilesChanged* changed) {
+    const Outcome written = game.write(changes_, done_, changed);
+    if (written.done())
+        done_ = !done_;
+    return written;
+}
+
+// The keystrokes of a typing run rewrite the line the one before rewrote. Merged here, where
+// the splices are, they stay one change of that line, so that undoing the run writes the
+// line's first bytes in one save instead of one save per keystroke.
+void Step::mergeWith(const Step& next) {
+    for (size_t file = 0; file < changes_.size(); ++file) {
+        Splices& mine = changes_[file];
+        for (const Splice& change : next.changes_[file]) {
+            if (!mine.empty() && mine.back().offset == change.offset &&
+                mine.back().inserted == change.removed)
+                mine.back().inserted = change.inserted;
+            else
+                mine.push_back(change);
+        }
+    }
+}
+
+bool Step::isObsolete() const {
+    return std::all_of(changes_.begin(), changes_.end(), [](const Splices& file) {
         return std::all_of(file.begin(), file.end(),
                            [](const Splice& s) { return s.removed == s.inserted; });
     });
 }
 
-// The keystrokes of a run rewrite the line the one before rewrote: one change of that line.
-void merge(Splices& mine, const Splices& next) {
-    for (const Splice& change : next) {
-        if (!mine.empty() && mine.back().offset == change.offset &&
-            mine.back().inserted == change.removed)
-            mine.back().inserted = change.inserted;
-        else
-            mine.push_back(change);
+History::Recorded History::record(Step step, bool continuesLast) {
+    steps_.erase(steps_.begin() + index_, steps_.end());
+    if (continuesLast && !steps_.empty()) {
+        steps_.back().mergeWith(step);
+        // A run typed back to what the field said is no change: undo would do nothing.
+        if (!steps_.back().isObsolete())
+            return Recorded::Merged;
+        steps_.pop_back();
+        index_ = count();
+        return Recorded::Dropped;
     }
-}
-
-} // namespace
-
-void History::record(Step step) {
-    steps_.resize(size_t(index_));
-    Step* top = steps_.empty() ? nullptr : &steps_.back();
-    if (top && step.run != 0 && top->run == step.run && top->after.item == step.before.item &&
-        top->after.field == step.before.field) {
-        for (size_t file = 0; file < top->changes.size(); ++file)
-            merge(top->changes[file], step.changes[file]);
-        top->after = step.after;
-        top->text =
-            fieldStepText(*top->after.item, top->after.field, top->before.text, top->after.text);
-        if (changesNoByte(top->changes)) {
-            steps_.pop_back();
-            index_ = count();
-        }
-        return;
-    }
-    if (changesNoByte(step.changes))
-        return;
+    if (step.isObsolete())
+        return Recorded::Dropped;
     steps_.push_back(std::move(step));
     index_ = count();
+    return Recorded::Added;
 }
 
 void History::clear() {
@@ -54,18 +57,10 @@ void History::clear() {
     index_ = 0;
 }
 
-void History::retextRun(int run, const QString& text) {
-    if (run == 0 || index_ != count() || steps_.empty() || steps_.back().run != run)
-        return;
-    Step& top = steps_.back();
-    top.after.text = text;
-    top.text = fieldStepText(*top.after.item, top.after.field, top.before.text, text);
-}
-
 Outcome History::undo(GameData& game, FilesChanged* changed) {
     if (!canUndo())
         return Outcome::of(Status::Ignored);
-    const Outcome moved = game.write(steps_[size_t(index_) - 1].changes, true, changed);
+    const Outcome moved = steps_[size_t(index_) - 1].swap(game, changed);
     if (moved.done())
         --index_;
     return moved;
@@ -74,16 +69,10 @@ Outcome History::undo(GameData& game, FilesChanged* changed) {
 Outcome History::redo(GameData& game, FilesChanged* changed) {
     if (!canRedo())
         return Outcome::of(Status::Ignored);
-    const Outcome moved = game.write(steps_[size_t(index_)].changes, false, changed);
+    const Outcome moved = steps_[size_t(index_)].swap(game, changed);
     if (moved.done())
         ++index_;
     return moved;
-}
-
-QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after) {
-    const FieldSpec& declared = categoryFields(item.category).fields.at(size_t(field));
-    return QStringLiteral("%1 · %2：%3 → %4")
-        .arg(item.id, shownCaption(declared).trimmed(), before, after);
 }
 
 } // namespace wed

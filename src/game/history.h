@@ -2,38 +2,29 @@
 
 #include "game/game_data.h"
 
-#include <QString>
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace wed {
 
-// Where a step shows, on one side of it: the item (as it is named on that side), the field of
-// its category whose text the step changed, and that text.
-struct StepPlace {
-    std::optional<ItemRef> item; // none: the step shows no item there (a removed one)
-    int field = -1;              // -1: no field text to put back
-    QString text{};
-};
-
-// A cell of a table edit: a field of an item, with its text on either side of the step.
-struct StepCell {
-    ItemRef item;
-    int field = -1;
-    QString before;
-    QString after;
-};
-
 // One step of the history: the byte changes it made to each file, kept so that undoing it
-// gives back the former bytes exactly, the line the history shows for it, and where it shows.
-struct Step {
-    std::array<Splices, 2> changes;
-    QString text;
-    StepPlace before;
-    StepPlace after;
-    std::vector<StepCell> cells;
-    int run = 0; // the typing run it belongs to; 0 for none
+// gives back the former bytes exactly. What a front end shows of a step it keeps itself.
+class Step {
+  public:
+    explicit Step(std::array<Splices, 2> changes) : changes_(std::move(changes)) {}
+
+    // Writes the other side of the step: undoes it when its changes stand in the files, redoes
+    // it when they do not. One function serves both, so that undo and redo cannot drift apart;
+    // a refused write leaves the step on the side it was.
+    Outcome swap(GameData& game, FilesChanged* changed = nullptr);
+    // Takes the next step into this one, which then makes both changes.
+    void mergeWith(const Step& next);
+    // Whether the step changes no byte: a merged run that ends where it started.
+    bool isObsolete() const;
+
+  private:
+    std::array<Splices, 2> changes_;
+    bool done_ = true;
 };
 
 // The history of the changes written to a game folder. A move writes the files' bytes of the
@@ -41,21 +32,21 @@ struct Step {
 // the history where it was.
 class History {
   public:
-    // Adds the step of a change just written, after the steps the history stands after. A
-    // step of the typing run of the last step, in the same field of the same item, merges into
-    // it; a step, or a merged run, that changes no byte is dropped.
-    void record(Step step);
+    // What became of a recorded step.
+    enum class Recorded {
+        Added,   // a step of its own, after the one the history stood after
+        Merged,  // taken into the last step
+        Dropped, // it, or the last step it was merged into, changes no byte: no step
+    };
+    // Adds the step of a change just written, after the steps the history stands after (those
+    // after them go), or merges it into the last when the caller says it continues that one.
+    Recorded record(Step step, bool continuesLast);
     void clear();
 
     int index() const { return index_; }
     int count() const { return int(steps_.size()); }
-    const Step& step(int i) const { return steps_[size_t(i)]; }
     bool canUndo() const { return index_ > 0; }
     bool canRedo() const { return index_ < count(); }
-    // The step the history stands after, if any.
-    const Step* last() const { return index_ > 0 ? &steps_[size_t(index_) - 1] : nullptr; }
-    // The last step of a typing run ends with this text, though it wrote no further byte.
-    void retextRun(int run, const QString& text);
 
     // One step back or forward; Ignored when there is none.
     Outcome undo(GameData& game, FilesChanged* changed = nullptr);
@@ -65,8 +56,5 @@ class History {
     std::vector<Step> steps_;
     int index_ = 0;
 };
-
-// The history line of a field's step: the item, the field's caption, the old and the new text.
-QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after);
 
 } // namespace wed

@@ -3,6 +3,7 @@
 #include "app/change_text.h"
 #include "app/comparison.h"
 #include "app/document.h"
+#include "app/shown_words.h"
 #include "base/code_page.h"
 #include "data/item_fields.h"
 #include "data/name_record.h"

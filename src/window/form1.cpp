@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "app/outcome_text.h"
+#include "app/shown_words.h"
 #include "app/title_animation.h"
 #include "base/language.h"
 #include "base/path_case.h"

@@ -1,6 +1,7 @@
 // The item actions as the user asks for them: a new id, a confirmation, a name and
 // description; the document does the rest and says how it went.
 #include "app/outcome_text.h"
+#include "app/shown_words.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
 #include "window/prompts.h"

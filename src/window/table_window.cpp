@@ -1,6 +1,7 @@
 #include "window/table_window.h"
 
 #include "app/category_sheet.h"
+#include "app/shown_words.h"
 #include "edit/whole_file.h"
 #include "game/output_file.h"
 #include "window/editor_keys.h"

@@ -77,7 +77,7 @@ TEST_F(History, AStepIsOneRunOfTypingInOneFieldOfOneItemOrOnePick) {
     ASSERT_TRUE(type(kGun, "Class", "4=火箭", EditKind::Pick).done());
     typeKeys(kGun, "Class", "5");
     EXPECT_EQ(steps(), 6) << "each pick, and typing after one";
-    EXPECT_EQ(document.history().step(0).text, QStringLiteral("gun · 价格：700 → 123"));
+    EXPECT_EQ(document.step(0).text, QStringLiteral("gun · 价格：700 → 123"));
 }
 
 // Typing a field back to what it said leaves no step.

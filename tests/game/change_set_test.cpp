@@ -233,8 +233,8 @@ TEST_F(ChangeSets, AMalformedPatchIsToldByWhatIsWrongAndWhere) {
         {first + "key\tweapon/gun\tCost\t1\t2\\\n", Status::PatchTrailingBackslash, 2, 24},
         {first + "key\tweapon/gun\tCost#x\t1\t2\n", Status::PatchBadOccurrence, 2, 21},
         {first + "add\tweapon/x\t-\tWeapon=x\tWeapon=x\n", Status::PatchNewWanted, 2, 16},
-        {"\xEF\xBB\xBF" + first + "key\tweapon/gun\tCost\t1\t\xED\x95\x9C\n",
-         Status::PatchUnencodable, 2, 23},
+        {"\xEF\xBB\xBF" + first + "key\tweapon/gun\tCost\t1\t\xED\x95\x9C\n", Status::Unencodable,
+         2, 23},
         {first + "key\tweapon/gun\tCost\t700\t70\nkey\tweapon/dup\tCost\t1\t7", Status::PatchCutOff,
          3, 24},
     };

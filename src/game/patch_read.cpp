@@ -2,138 +2,10 @@
 
 #include "base/code_page.h"
 #include "data/name_record.h"
+#include "game/patch_format.h"
 
 namespace wed {
 namespace {
-
-const QByteArray kFirstLine = QByteArrayLiteral("weapon-editor patch 1");
-
-const char* kindName(ChangeKind kind) {
-    switch (kind) {
-    case ChangeKind::Key:
-        return "key";
-    case ChangeKind::Record:
-        return "record";
-    case ChangeKind::Add:
-        return "add";
-    case ChangeKind::Remove:
-        return "remove";
-    case ChangeKind::Names:
-        return "names";
-    case ChangeKind::Move:
-    case ChangeKind::NameMove:
-        return "move";
-    }
-    return "";
-}
-
-QString escaped(const QString& text) {
-    if (text.isEmpty())
-        return QStringLiteral("\\e");
-    if (text == u"-")
-        return QStringLiteral("\\-");
-    return withTabAndBreakEscapes(text);
-}
-
-// The text of a change's bytes, or none when the code page cannot decode them.
-std::optional<QString> textOf(QByteArrayView bytes) {
-    if (!decodesCleanly(bytes))
-        return std::nullopt;
-    return decodeAnsi(bytes);
-}
-
-class Writer {
-  public:
-    PatchText run(const ChangeSet& changes) {
-        QString text = QString::fromLatin1(kFirstLine) + u'\n';
-        for (const Change& change : changes) {
-            current_ = &change;
-            const QString line = changeLine(change);
-            if (!refused_.done())
-                return {{}, refused_};
-            text += line;
-        }
-        return {text.toUtf8(), {}};
-    }
-
-  private:
-    QString changeLine(const Change& change) {
-        if (change.kind == ChangeKind::Move || change.kind == ChangeKind::NameMove)
-            return moveLine(change);
-        QString place = QStringLiteral("-");
-        if (change.kind == ChangeKind::Key) {
-            place = keyColumn(change);
-        } else if (change.after) {
-            place = change.kind == ChangeKind::Names ? escaped(change.after->id)
-                                                     : escaped(refText(*change.after));
-        }
-        const QString item = change.kind == ChangeKind::Names ? escaped(change.item.id)
-                                                              : escaped(refText(change.item));
-        const bool key = change.kind == ChangeKind::Key;
-        return QLatin1StringView(kindName(change.kind)) + u'\t' + item + u'\t' + place + u'\t' +
-               (key ? value(change.base) : lines(change.baseLines)) + u'\t' +
-               (key ? value(change.now) : lines(change.nowLines)) + u'\n';
-    }
-
-    // A move: the record ("<id>" for a name record), then where it stood and where it goes,
-    // each as the record it follows, "-" for first.
-    static QString moveLine(const Change& change) {
-        const bool names = change.kind == ChangeKind::NameMove;
-        const auto name = [&](const ItemRef& ref) {
-            return escaped(names ? nameOpening(ref.id) : refText(ref));
-        };
-        const auto place = [&](const std::optional<ItemRef>& ref) {
-            return ref ? name(*ref) : QStringLiteral("-");
-        };
-        return QStringLiteral("move\t%1\t-\t%2\t%3\n")
-            .arg(name(change.item), place(change.baseAfter), place(change.after));
-    }
-
-    QString keyColumn(const Change& change) {
-        const std::optional<QString> key = textOf(change.key);
-        if (!key || holdsLineBreak(change.key))
-            return refuse(), QString();
-        QString text = escaped(*key).replace(u'#', QStringLiteral("\\#"));
-        if (change.keyOccurrence > 1)
-            text += u'#' + QString::number(change.keyOccurrence);
-        return text;
-    }
-
-    QString value(const std::optional<QByteArray>& bytes) {
-        if (!bytes)
-            return QStringLiteral("-");
-        const std::optional<QString> text = textOf(*bytes);
-        if (!text || holdsLineBreak(*bytes))
-            return refuse(), QString();
-        return escaped(*text);
-    }
-
-    // A record's lines joined by a line feed; a line that holds one, or a carriage return,
-    // cannot be applied.
-    QString lines(const std::optional<Lines>& lines) {
-        if (!lines)
-            return QStringLiteral("-");
-        QStringList texts;
-        for (const QByteArray& line : *lines) {
-            const std::optional<QString> text = textOf(line);
-            if (!text || holdsLineBreak(line))
-                return refuse(), QString();
-            texts.append(*text);
-        }
-        return escaped(texts.join(u'\n'));
-    }
-
-    void refuse() {
-        if (refused_.done()) {
-            refused_ = Outcome::of(Status::PatchCannotCarry, {}, refText(current_->item));
-            if (current_->kind == ChangeKind::Names)
-                refused_.detail = current_->item.id;
-        }
-    }
-
-    const Change* current_ = nullptr;
-    Outcome refused_;
-};
 
 // Where a reading went wrong: what, and the column (from 1) of its line.
 struct Fault {
@@ -168,30 +40,13 @@ Fault unescape(const Column& column, std::optional<QString>& text) {
         }
         if (i + 1 == raw.size())
             return column.at(Status::PatchTrailingBackslash, i);
-        switch (raw[++i].unicode()) {
-        case u'\\':
-            out += u'\\';
-            break;
-        case u't':
-            out += u'\t';
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u'r':
-            out += u'\r';
-            break;
-        case u'#':
-            out += u'#';
-            break;
-        case u'-':
-            out += u'-';
-            break;
-        case u'e':
-            break;
-        default:
+        const QChar letter = raw[++i];
+        if (letter == u'e')
+            continue; // an empty text: no character
+        const std::optional<QChar> character = patch::escapedCharacter(letter);
+        if (!character)
             return column.at(Status::PatchBadEscape, i - 1, raw.sliced(i - 1, 2).toString());
-        }
+        out += *character;
     }
     text = out;
     return {};
@@ -225,7 +80,7 @@ class Reader {
         for (QString& line : lines)
             if (line.endsWith(u'\r'))
                 line.chop(1);
-        if (lines.isEmpty() || lines.first() != QLatin1StringView(kFirstLine))
+        if (lines.isEmpty() || lines.first() != QLatin1StringView(patch::kFirstLine))
             return fail(1, {Status::PatchFirstLine, 1, {}});
         if (cutOff)
             return fail(lines.size(), {Status::PatchCutOff, lines.last().size() + 1, {}});
@@ -264,13 +119,8 @@ class Reader {
             return {Status::PatchColumnCount,
                     columns.size() > 5 ? columns[5].start + 1 : line.size() + 1,
                     QString::number(columns.size())};
-        const std::array<ChangeKind, 6> kinds{ChangeKind::Key,   ChangeKind::Record,
-                                              ChangeKind::Add,   ChangeKind::Remove,
-                                              ChangeKind::Names, ChangeKind::Move};
-        const auto found = std::find_if(kinds.begin(), kinds.end(), [&](ChangeKind k) {
-            return columns[0].text == QLatin1StringView(kindName(k));
-        });
-        if (found == kinds.end())
+        const std::optional<ChangeKind> found = patch::kindNamed(columns[0].text);
+        if (!found)
             return columns[0].at(Status::PatchUnknownKind, 0, columns[0].text.toString());
         Change change;
         change.kind = *found;
@@ -392,7 +242,7 @@ class Reader {
                                   : baseWanted            ? Status::PatchBaseWanted
                                                           : Status::PatchNewWanted;
             const Column& wrong = bool(base) != baseWanted ? columns[3] : columns[4];
-            return wrong.at(wanted, 0, QString::fromLatin1(kindName(change.kind)));
+            return wrong.at(wanted, 0, QString::fromLatin1(patch::kindName(change.kind)));
         }
         if (change.kind == ChangeKind::Names && !base && !now)
             return columns[3].at(Status::PatchNamesEmpty);
@@ -425,7 +275,7 @@ class Reader {
         const std::optional<QByteArray> encoded = encodeAnsi(text);
         if (!encoded) {
             const QString character = firstUnencodable(text);
-            return column.at(Status::PatchUnencodable,
+            return column.at(Status::Unencodable,
                              std::max<qsizetype>(0, column.text.indexOf(character)), character);
         }
         bytes = *encoded;
@@ -437,36 +287,8 @@ class Reader {
 
 } // namespace
 
-PatchText writePatch(const ChangeSet& changes) {
-    return Writer().run(changes);
-}
-
 PatchRead readPatch(QByteArrayView bytes) {
     return Reader().run(bytes);
-}
-
-QString withTabAndBreakEscapes(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            out += QStringLiteral("\\t");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 Outcome patchRefusal(const ApplyPlan& plan, const PatchRead& patch, const QString& path) {

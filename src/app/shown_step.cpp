@@ -1,0 +1,13 @@
+#include "app/shown_step.h"
+
+#include "app/shown_words.h"
+
+namespace wed {
+
+QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after) {
+    const FieldSpec& declared = categoryFields(item.category).fields.at(size_t(field));
+    return QStringLiteral("%1 · %2：%3 → %4")
+        .arg(item.id, shownCaption(declared).trimmed(), before, after);
+}
+
+} // namespace wed
