@@ -61,15 +61,21 @@ Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told, b
     return told;
 }
 
+namespace {
+
+// The keystrokes of one typing run in one field of one item are one step. A run is the
+// window's idea (typing leaves a field, a pick ends it), so it is decided here, beside what
+// the steps show, and only here: the model merges the bytes of the steps it is told to.
+bool continuesRun(const Document::StepInfo& last, int run, const StepPlace& at) {
+    return run != 0 && last.run == run && last.after.item == at.item &&
+           last.after.field == at.field;
+}
+
+} // namespace
+
 void Document::record(const std::array<Splices, 2>& made, StepInfo step) {
     const int at = history_.index();
-    // The keystrokes of one typing run in one field of one item are one step: a run is the
-    // window's idea (typing leaves a field, a pick ends it), so it is decided here, beside
-    // what the steps show; the model merges the bytes.
-    const StepInfo* last = at > 0 ? &shown_[size_t(at) - 1] : nullptr;
-    const bool continues = last && step.run != 0 && last->run == step.run &&
-                           last->after.item == step.before.item &&
-                           last->after.field == step.before.field;
+    const bool continues = at > 0 && continuesRun(shown_[size_t(at) - 1], step.run, step.before);
     shown_.resize(size_t(at));
     switch (history_.record(Step(made), continues)) {
     case History::Recorded::Added:
@@ -88,14 +94,15 @@ void Document::record(const std::array<Splices, 2>& made, StepInfo step) {
     }
 }
 
-// The last step of a typing run ends with this text, though it wrote no further byte.
-void Document::retextRun(int run, const QString& text) {
-    if (run == 0 || history_.index() != history_.count() || shown_.empty() ||
-        shown_.back().run != run)
+// The last step of a typing run in that field ends with this text, though it wrote no
+// further byte.
+void Document::retextRun(int run, const StepPlace& at) {
+    if (history_.index() != history_.count() || shown_.empty() ||
+        !continuesRun(shown_.back(), run, at))
         return;
     StepInfo& top = shown_.back();
-    top.after.text = text;
-    top.text = fieldStepText(*top.after.item, top.after.field, top.before.text, text);
+    top.after.text = at.text;
+    top.text = fieldStepText(*top.after.item, top.after.field, top.before.text, at.text);
 }
 
 void Document::clearHistory() {
@@ -115,7 +122,7 @@ Outcome Document::setField(const ItemRef& item, int field, const QString& text,
               {fieldStepText(item, field, shown, text), before, after, {}, run});
     // Nothing on disk changed; a run of typing still ends with this text.
     if (outcome.done() && game_.items().bytes() == held) {
-        retextRun(run, text);
+        retextRun(run, after);
         emit historyChanged();
     }
     if (kind == EditKind::Pick)

@@ -99,7 +99,7 @@ class Document : public QObject {
     Outcome runAction(const ItemAction& action, const QString& text, const StepPlace& before);
     Outcome move(bool back);
     void record(const std::array<Splices, 2>& made, StepInfo step);
-    void retextRun(int run, const QString& text);
+    void retextRun(int run, const StepPlace& at);
     void clearHistory();
 
     GameData game_;

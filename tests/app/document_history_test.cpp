@@ -90,6 +90,16 @@ TEST_F(History, ARunThatEndsWhereItBeganIsNoStep) {
     EXPECT_EQ(items(), kItems + "\r\n");
 }
 
+// A keystroke that writes nothing ends only its own field's run: another field's step keeps
+// its text.
+TEST_F(History, AKeystrokeThatWritesNothingRetextsOnlyItsOwnFieldsStep) {
+    ASSERT_TRUE(type(kGun, "Cost", "1").done());
+    for (const char* keys : {"4", "12", "12"})
+        ASSERT_TRUE(type(kGun, "Clip", keys).done());
+    ASSERT_EQ(steps(), 1);
+    EXPECT_EQ(document.step(0).text, QStringLiteral("gun · 价格：700 → 1"));
+}
+
 TEST_F(History, ARefusedMoveLeavesTheHistoryAndTheFileAsTheyWere) {
     typeKeys(kGun, "Cost", "1");
     typeKeys(kGun, "Clip", "2");
