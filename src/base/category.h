@@ -26,7 +26,10 @@ const Category& category(CategoryId id);
 const Category* categoryForWord(QStringView word);
 // The category of that name ("weapon", "armor", "implant"), or null.
 const Category* categoryForName(QStringView name);
-// True when the line starts, at its first column, with the header prefix of any category.
+// The category whose record header line this is (the line starts, at its first column, with
+// its header prefix), or none. The one test of a record's opening line.
+const Category* headerCategory(QByteArrayView line);
+// True when the line opens a record of any category.
 bool isRecordHeaderLine(QByteArrayView line);
 
 } // namespace wed

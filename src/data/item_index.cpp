@@ -9,25 +9,6 @@
 
 namespace wed {
 
-const Category* headerCategory(QByteArrayView line) {
-    // The prefixes begin with different letters, so the first byte rules out most lines and
-    // names the only candidate; a loop of its few bytes beats a library compare.
-    if (line.isEmpty() || (line[0] != 'W' && line[0] != 'A' && line[0] != 'I'))
-        return nullptr;
-    for (const Category& c : categories()) {
-        if (line[0] != c.headerPrefix[0])
-            continue;
-        const qsizetype n = c.headerPrefix.size();
-        if (line.size() < n)
-            return nullptr;
-        for (qsizetype i = 1; i < n; ++i)
-            if (line[i] != c.headerPrefix[i])
-                return nullptr;
-        return &c;
-    }
-    return nullptr;
-}
-
 void ItemIndex::rebuild(const LineBuffer& items) {
     for (auto& lines : headers_)
         lines.clear();

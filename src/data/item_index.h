@@ -91,7 +91,4 @@ class HeaderTable {
     std::vector<qsizetype> lines_;
 };
 
-// The category whose record header line this is, or none.
-const Category* headerCategory(QByteArrayView line);
-
 } // namespace wed
