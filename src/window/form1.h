@@ -33,16 +33,18 @@ class ComparisonWindow;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class FolderBrowser;
 class HistoryWindow;
 class ItemListBox;
 class Prompts;
 class PictureBox;
+class PicturePane;
 class TableWindow;
 class ProblemWindow;
 class TitleBanner;
 
 // The editor's one window, a view of the editing document. It keeps what the user sees and
-// chooses: the folder browsed (Drive1, Dir1, File2), the category box's text, the item list
+// chooses: the folder browsed, the category box's text, the item list
 // with its find filter, what each panel shows with the line of each field, the edit gate, the
 // picture option and the skill costs. Every change of the files goes to the document, and
 // the window follows what the document says changed.
@@ -59,7 +61,7 @@ class Form1 : public QWidget {
     // opened, as a user would. A folder that is missing or holds no weapon.cfg changes nothing.
     Outcome openGameFolder(const QString& folder);
 
-    // Navigation handlers (form1_navigation.cpp).
+    // The folder browser's and the category box's handlers.
     void Drive1_Change();
     void Dir1_Change();
     void File2_Click();
@@ -74,7 +76,7 @@ class Form1 : public QWidget {
     // The text of a field, whether a text box or a choice box.
     QString textOf(const char* control) const;
 
-    // Picture options and the price estimator (form1_picture.cpp).
+    // Picture options and the price estimator.
     void Form1_Option1_Click();
     void Form1_Option2_Click();
     void Command1_Click();
@@ -97,9 +99,8 @@ class Form1 : public QWidget {
     // The item of an entry of the list.
     ItemRef itemOf(int entry) const;
 
-    // The game folder browsed: the path of Dir1 and of File2.
+    // The game folder browsed, and the item file chosen in it (empty when none is).
     QString gameFolder() const;
-    // File2's path and its selected file name; empty when no file is selected.
     QString itemFilePath() const;
     QString categoryText() const;
 
@@ -110,16 +111,17 @@ class Form1 : public QWidget {
     // The text or choice box of a field.
     QWidget* fieldWidget(const char* control) const;
     QListWidget* itemList() const;
-    QLineEdit* nameBox() const { return text29_; }
-    QPlainTextEdit* descriptionBox() const { return text28_; }
-    QLineEdit* priceBox() const { return text38_; }
-    PictureBox* picture() const { return pic1_; }
-    QRadioButton* option1() const { return option1_; }
-    QRadioButton* option2() const { return option2_; }
-    DirListBox* dirList() const { return dir1_; }
-    FileListBox* fileList() const { return file2_; }
-    DriveListBox* driveList() const { return drive1_; }
-    QComboBox* categoryBox() const { return combo4_; }
+    QLineEdit* nameBox() const { return nameBox_; }
+    QPlainTextEdit* descriptionBox() const { return descriptionBox_; }
+    QLineEdit* priceBox() const { return priceBox_; }
+    PictureBox* picture() const;
+    QRadioButton* smallPictureOption() const;
+    QRadioButton* largePictureOption() const;
+    FolderBrowser& folders() const { return *folders_; }
+    DirListBox* dirList() const;
+    FileListBox* fileList() const;
+    DriveListBox* driveList() const;
+    QComboBox* categoryBox() const { return categoryBox_; }
     TitleBanner* titleBanner() const { return banner_; }
     QMenuBar* menuBar() const { return menuBar_; }
     // The area of the controls, below the menu bar.
@@ -199,9 +201,7 @@ class Form1 : public QWidget {
     void showCells(const std::vector<StepCell>& cells, bool undone);
     void followFiles(const FilesChanged& changed);
     void showAgain();
-    void showPicture(const std::optional<QString>& path);
     void showPictureForOption();
-    std::optional<QString> picturePath(QStringView vidMenu, bool heand) const;
 
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
@@ -219,15 +219,12 @@ class Form1 : public QWidget {
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
-    void showStartFolder();
     void buildItemArea();
     void connectFields();
     void connectDocument();
     void installKeys();
     void applyTabOrder();
-    std::vector<QWidget*> fieldsInReadingOrder(CategoryId category) const;
     QWidget* container(const char* name) const;
-    void openFolder(const QString& path);
 
     Document document_;
     Comparison comparison_{document_};
@@ -251,26 +248,20 @@ class Form1 : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     TitleBanner* banner_ = nullptr;
-    ItemListBox* list1_ = nullptr;
-    DriveListBox* drive1_ = nullptr;
-    DirListBox* dir1_ = nullptr;
-    QComboBox* combo4_ = nullptr;
-    FileListBox* file2_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    PictureBox* pic1_ = nullptr;
-    QLineEdit* text29_ = nullptr;
-    QPlainTextEdit* text28_ = nullptr;
-    QLineEdit* text38_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    ItemListBox* itemList_ = nullptr;
+    FolderBrowser* folders_ = nullptr;
+    QComboBox* categoryBox_ = nullptr;
+    PicturePane* picture_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QPlainTextEdit* descriptionBox_ = nullptr;
+    QLineEdit* priceBox_ = nullptr;
+    QPushButton* estimateButton_ = nullptr;
     HistoryWindow* history_ = nullptr;
     std::array<TableWindow*, 3> tables_{};
     ProblemWindow* problems_ = nullptr;
     ComparisonWindow* comparisonWindow_ = nullptr;
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
-    // The folder last shown on each drive, so that picking a drive returns to it.
-    QHash<QString, QString> driveFolders_;
     // The font each caption was built with, which fitTexts starts from.
     QHash<const QWidget*, QFont> builtFonts_;
 

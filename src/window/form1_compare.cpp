@@ -7,12 +7,12 @@
 #include "base/path_case.h"
 #include "data/value_check.h"
 #include "edit/field_line.h"
-#include "picture/picture_name.h"
 #include "window/comparison_window.h"
 #include "window/field_layout.h"
 #include "window/file_actions.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
+#include "window/picture_pane.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
 
@@ -45,7 +45,7 @@ Outcome Form1::compareWith(const QString& baseFolder) {
 
 // Every mark of the list and the fields, as the comparison now says.
 void Form1::showMarks() {
-    for (int row = 0; row < list1_->count(); ++row)
+    for (int row = 0; row < itemList_->count(); ++row)
         markListRow(row);
     for (const Category& c : categories())
         for (int field = 0; field < int(fields_[size_t(c.id)].size()); ++field)
@@ -53,7 +53,7 @@ void Form1::showMarks() {
 }
 
 void Form1::markListRow(int row) {
-    QListWidgetItem* item = list1_->item(row);
+    QListWidgetItem* item = itemList_->item(row);
     const Comparison::Mark mark = comparison_.active()
                                       ? comparison_.mark(itemOf(visible_.at(size_t(row))))
                                       : Comparison::Mark::Same;
@@ -95,8 +95,7 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
         return std::nullopt;
     }
     if (declared.type == ValueType::MenuPicture) {
-        const bool heand = category == CategoryId::Weapon && panel->item.id == u"heand";
-        const std::optional<QString> path = picturePath(text, heand);
+        const std::optional<QString> path = picture_->pathOf(category, panel->item.id, text);
         if (!path)
             return describe(problemOf(Status::PictureUnnamed, text));
         if (!QFileInfo::exists(*path))

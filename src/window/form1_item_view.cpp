@@ -2,11 +2,11 @@
 // the document's model and shows them; it follows the document when the files change.
 #include "base/path_case.h"
 #include "data/item_fields.h"
-#include "picture/picture_name.h"
+#include "data/price_estimate.h"
 #include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
-#include "window/picture_box.h"
+#include "window/picture_pane.h"
 #include "window/text_boxes.h"
 
 #include <QComboBox>
@@ -67,7 +67,7 @@ void Form1::showItem(int entry) {
     document_.endTyping();
     shownEntry_ = entry;
     hiddenEntry_ = -1;
-    list1_->selectQuietly(rowOfEntry(entry));
+    itemList_->selectQuietly(rowOfEntry(entry));
     descriptionBox()->setPlainText(QStringLiteral("无说明"));
     if (const Category* chosen = category()) {
         std::vector<CategoryId> resets{chosen->id};
@@ -88,9 +88,9 @@ void Form1::showItem(int entry) {
 void Form1::showRecord(CategoryId category, int entry, bool selection) {
     gateOpen_ = false;
     if (!selection)
-        list1_->selectQuietly(rowOfEntry(entry));
+        itemList_->selectQuietly(rowOfEntry(entry));
     if (entry < 0 || size_t(entry) >= entries_.size()) {
-        showPicture(std::nullopt);
+        picture_->show(std::nullopt);
         descriptionBox()->setPlainText({});
         return;
     }
@@ -101,8 +101,7 @@ void Form1::showRecord(CategoryId category, int entry, bool selection) {
             wed::showFieldText(fieldWidgetOf(category, int(i)), panel.texts[i]);
         decorateField(category, int(i));
     }
-    const bool heand = category == CategoryId::Weapon && panel.item.id == u"heand";
-    showPicture(picturePath(panel.texts[size_t(pictureField(category))], heand));
+    picture_->showItem(category, panel.item.id, panel.texts[size_t(pictureField(category))]);
     const ItemText text = document_.game().itemText(category, panel.item.id);
     if (text.name)
         showText(nameBox(), *text.name);
@@ -206,13 +205,13 @@ void Form1::followFiles(const FilesChanged& changed) {
 // The document chose a category (an undo went back to another one): the box and the panel
 // follow, as a pick from the box's list would show them, without building the list again.
 void Form1::showCategoryWord(const Category& chosen) {
-    if (combo4_->currentText() != chosen.word) {
-        const QSignalBlocker quiet(combo4_);
-        const int index = combo4_->findText(chosen.word);
+    if (categoryBox_->currentText() != chosen.word) {
+        const QSignalBlocker quiet(categoryBox_);
+        const int index = categoryBox_->findText(chosen.word);
         if (index >= 0)
-            combo4_->setCurrentIndex(index);
+            categoryBox_->setCurrentIndex(index);
         else
-            combo4_->setEditText(chosen.word);
+            categoryBox_->setEditText(chosen.word);
     }
     showCategoryPanel();
 }
@@ -221,7 +220,7 @@ void Form1::showCategoryWord(const Category& chosen) {
 void Form1::showCategoryPanel() {
     if (const Category* chosen = category())
         for (const Category& c : categories())
-            container(panelOf(c.id))->setVisible(c.id == chosen->id);
+            container(layoutOf(panelOf(c.id)).name)->setVisible(c.id == chosen->id);
 }
 
 // Shows where a step belongs: its category in the box and its list, its item selected and
@@ -242,7 +241,7 @@ void Form1::showPlace(const StepPlace& place) {
         return;
     if (rowOfEntry(entry) < 0) {
         setFind({});
-        list1_->closeFind(false);
+        itemList_->closeFind(false);
     }
     // An action's step shows its item afresh; a field's step only puts the field's text back
     // when its item is shown already.
@@ -270,13 +269,34 @@ void Form1::showCells(const std::vector<StepCell>& cells, bool undone) {
     }
 }
 
-std::optional<QString> Form1::picturePath(QStringView vidMenu, bool heand) const {
-    const PictureSize size = option2_->isChecked() ? PictureSize::Large : PictureSize::Small;
-    const std::optional<QString> name = pictureFileName(vidMenu, size, heand);
-    const QString folder = document_.game().pictureFolder();
-    if (!name || folder.isEmpty())
-        return std::nullopt;
-    return resolvePathIgnoringCase(folder, *name);
+// Redraws the shown item's picture from its VidMENU field's current text, once an item is
+// shown. A category word that is none of the three forms no name: the box is cleared.
+void Form1::showPictureForOption() {
+    if (!gateOpen_)
+        return;
+    const Category* chosen = category();
+    if (!chosen)
+        return picture_->show(std::nullopt);
+    const std::optional<ItemPanel>& panel = panels_[size_t(chosen->id)];
+    picture_->showItem(chosen->id, panel ? panel->item.id : QString(),
+                       fieldText(fieldWidgetOf(chosen->id, pictureField(chosen->id))));
+}
+
+void Form1::Form1_Option1_Click() {
+    showPictureForOption();
+}
+void Form1::Form1_Option2_Click() {
+    showPictureForOption();
+}
+
+// Shows the price range of the implant shown; writes nothing.
+void Form1::Command1_Click() {
+    const auto text = [this](const char* key) {
+        return fieldText(fieldWidgetOf(CategoryId::Implant,
+                                       fieldOfKey(CategoryId::Implant, QString::fromLatin1(key))));
+    };
+    showText(priceBox(),
+             estimatePrice(text("Cost="), text("NumSkill="), text("MinMax="), skillCosts_));
 }
 
 // The text of a field, whether a text box or a choice box.

@@ -9,10 +9,10 @@
 namespace wed {
 
 int Form1::selectedEntry() const {
-    const QList<QListWidgetItem*> selected = list1_->selectedItems();
+    const QList<QListWidgetItem*> selected = itemList_->selectedItems();
     if (selected.isEmpty())
         return -1;
-    const int row = list1_->row(selected.front());
+    const int row = itemList_->row(selected.front());
     return visible_.at(size_t(row));
 }
 

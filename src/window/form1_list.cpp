@@ -81,14 +81,14 @@ int Form1::entryOfHeader(qsizetype headerLine) const {
 
 // The entries the filter lets through; the item shown stays selected.
 void Form1::showList() {
-    const QSignalBlocker quiet(list1_);
-    list1_->clear();
+    const QSignalBlocker quiet(itemList_);
+    itemList_->clear();
     for (int entry : visible_)
-        list1_->addItem(entries_[size_t(entry)].id);
+        itemList_->addItem(entries_[size_t(entry)].id);
     if (comparison_.active())
-        for (int row = 0; row < list1_->count(); ++row)
+        for (int row = 0; row < itemList_->count(); ++row)
             markListRow(row);
-    list1_->selectQuietly(rowOfEntry(shownEntry_));
+    itemList_->selectQuietly(rowOfEntry(shownEntry_));
 }
 
 } // namespace wed

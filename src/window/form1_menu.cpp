@@ -1,7 +1,7 @@
 // The menu bar: every action the editor adds, with its keys; the folder and comparison
 // actions it brings.
 #include "app/outcome_text.h"
-#include "app/title_animation.h"
+#include "app/program_title.h"
 #include "window/editor_keys.h"
 #include "window/form1.h"
 #include "window/prompts.h"

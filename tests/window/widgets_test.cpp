@@ -1,5 +1,6 @@
 #include "image/bitmap.h"
-#include "image/tga_reader.h"
+#include "window/tga_reader.h"
+#include "window/twips.h"
 #include "window/picture_box.h"
 #include "window/title_banner.h"
 

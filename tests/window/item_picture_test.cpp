@@ -1,5 +1,5 @@
 #include "fake_picture.h"
-#include "image/item_picture.h"
+#include "window/item_picture.h"
 #include "support/temp_game.h"
 #include "tga_builder.h"
 
