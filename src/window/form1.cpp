@@ -12,6 +12,7 @@
 #include "window/file_list_box.h"
 #include "window/folder_browser.h"
 #include "window/item_list_box.h"
+#include "window/item_list_view.h"
 #include "window/picture_box.h"
 #include "window/picture_pane.h"
 #include "window/prompts.h"
@@ -154,7 +155,7 @@ void Form1::buildFields(CategoryId category) {
 }
 
 void Form1::buildNavigation() {
-    itemList_ = placed(new ItemListBox(client_), Control::ItemList);
+    list_ = new ItemListView(client_, document_, comparison_);
     folders_ = new FolderBrowser(client_);
     categoryBox_ = placed(makeTypedComboBox(client_), Control::CategoryBox);
     for (const Category& c : categories())
@@ -165,8 +166,8 @@ void Form1::buildNavigation() {
     connect(folders_, &FolderBrowser::refused, this, &Form1::report);
     connect(categoryBox_, &QComboBox::activated, this, [this] { Combo4_Click(); });
     // An item is shown when its row is selected, by a click or by the keyboard.
-    connect(itemList_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (itemList_->currentItem() && itemList_->currentItem()->isSelected())
+    connect(list_->box(), &QListWidget::itemSelectionChanged, this, [this] {
+        if (list_->box()->currentItem() && list_->box()->currentItem()->isSelected())
             List1_Click();
     });
 }
@@ -215,7 +216,7 @@ void Form1::retranslate() {
     }
     for (const Category& c : categories())
         describeEntry(categoryBox_, categoryBox_->findText(c.word), shownWord(c));
-    itemList_->setAccessibleName(tr("物品列表"));
+    list_->box()->setAccessibleName(tr("物品列表"));
     driveList()->setAccessibleName(tr("驱动器"));
     dirList()->setAccessibleName(tr("文件夹"));
     categoryBox_->setAccessibleName(tr("类别"));
@@ -228,7 +229,7 @@ void Form1::retranslate() {
     descriptionBox_->setAccessibleName(tr("说明"));
     fitTexts();
     retranslateEditorMenus(menuBar_);
-    for (QAction* action : itemList_->actions()) {
+    for (QAction* action : list_->box()->actions()) {
         const EditorKey& key = editorKey(EditorAction(action->data().toInt()));
         // The names editor's keys work in the whole window; the entry shows them.
         action->setText(key.itemListOnly
@@ -306,8 +307,12 @@ void Form1::connectDocument() {
                 showCells(cells, undone);
             });
     connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
-    connect(itemList_, &ItemListBox::findChanged, this, &Form1::setFind);
-    itemList_->setToolTips([this](int row) { return nameOf(visible_.at(size_t(row))); });
+    connect(list_, &ItemListView::shownHidden, this, [this] {
+        gateOpen_ = false;
+        if (const Category* chosen = category())
+            clearPanel(chosen->id);
+    });
+    connect(list_, &ItemListView::showAgain, this, &Form1::showItem);
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -319,7 +324,13 @@ QString Form1::gameFolder() const {
 }
 
 QListWidget* Form1::itemList() const {
-    return itemList_;
+    return list_->box();
+}
+
+// Lists the category's items anew; a list of implants reads the skill costs (closing the gate).
+void Form1::listItems(const Category& category) {
+    if (list_->list(category))
+        LoadSkillCosts();
 }
 
 QString Form1::itemFilePath() const {
@@ -373,8 +384,7 @@ void Form1::File2_Click() {
     const Outcome read = document_.open(path);
     if (read.refused())
         return report(listKept(read));
-    listCategory_ = chosen;
-    rebuildList();
+    listItems(*chosen);
     report(read);
 }
 
@@ -392,7 +402,7 @@ Outcome Form1::openGameFolder(const QString& folder) {
 // Tab goes where a user works: the folder, the file, the category and the item, then the
 // shown panel's fields, then the picture options and the name and description.
 void Form1::applyTabOrder() {
-    std::vector<QWidget*> chain{driveList(), dirList(), fileList(), categoryBox_, itemList_};
+    std::vector<QWidget*> chain{driveList(), dirList(), fileList(), categoryBox_, list_->box()};
     for (CategoryId category : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
         if (category == CategoryId::Implant)
             chain.insert(chain.end(), {estimateButton_, priceBox_});
@@ -428,11 +438,6 @@ QWidget* Form1::fieldWidget(const char* control) const {
 
 const Category* Form1::category() const {
     return categoryForWord(categoryBox_->currentText());
-}
-
-ItemRef Form1::itemOf(int entry) const {
-    const ListEntry& listed = entries_[size_t(entry)];
-    return {listCategory_->id, listed.id, listed.ordinal + 1};
 }
 
 void Form1::setPrompts(Prompts* sink) {

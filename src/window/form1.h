@@ -6,6 +6,7 @@
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
 #include "window/editor_keys.h"
+#include "window/item_list_view.h"
 #include "window/item_panel.h"
 
 #include <QFont>
@@ -86,18 +87,14 @@ class Form1 : public QWidget {
     void setGateOpen(bool open) { gateOpen_ = open; }
     // The category the category box's text names, or null for any other text.
     const Category* category() const;
-    // The item list: the entries of listCategory(), and those the find filter lets through.
-    const std::vector<ListEntry>& entries() const { return entries_; }
-    const Category* listCategory() const { return listCategory_; }
-    const std::vector<int>& visibleEntries() const { return visible_; }
-    int shownEntry() const { return shownEntry_; }
+    // The item list: the entries of a category, those the find filter lets through, the one
+    // shown.
+    const ItemListView& items() const { return *list_; }
     // What a category's panel shows, if anything.
     const std::optional<ItemPanel>& panel(CategoryId category) const {
         return panels_[size_t(category)];
     }
     const SkillCosts& skillCosts() const { return skillCosts_; }
-    // The item of an entry of the list.
-    ItemRef itemOf(int entry) const;
 
     // The game folder browsed, and the item file chosen in it (empty when none is).
     QString gameFolder() const;
@@ -172,20 +169,14 @@ class Form1 : public QWidget {
   private:
     // Marks of the comparison and the check (form1_compare.cpp).
     void showMarks();
-    void markListRow(int row);
     std::optional<QString> baseNote(CategoryId category, int field) const;
     std::optional<QString> checkNote(CategoryId category, int field) const;
     std::optional<QString> lockNote(CategoryId category, int field) const;
     void decorateField(CategoryId category, int field);
 
-    // The item list (form1_list.cpp).
-    void rebuildList(bool followsChange = false);
-    void applyFind();
-    void setFind(const QString& text);
-    int rowOfEntry(int entry) const;
-    const QString& nameOf(int entry) const;
-    int entryOfHeader(qsizetype headerLine) const;
-    void showList();
+    // The item list.
+    void listItems(const Category& category);
+    void relistItems();
 
     // Showing items (form1_item_view.cpp).
     void showItem(int entry);
@@ -205,7 +196,6 @@ class Form1 : public QWidget {
 
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
-    int selectedEntry() const;
     QWidget* fieldWidgetOf(CategoryId category, int field) const {
         return fields_[size_t(category)][size_t(field)];
     }
@@ -234,13 +224,6 @@ class Form1 : public QWidget {
 
     // What the window shows of the document.
     bool gateOpen_ = false;
-    std::vector<ListEntry> entries_;
-    const Category* listCategory_ = nullptr;
-    QString findText_;
-    std::vector<int> visible_;
-    mutable std::optional<std::vector<QString>> entryNames_;
-    int shownEntry_ = -1;
-    int hiddenEntry_ = -1; // the entry the filter hid while it was shown
     std::array<std::optional<ItemPanel>, 3> panels_;
     std::optional<ItemRef> dropped_; // the item shown when the files were replaced
     SkillCosts skillCosts_;
@@ -248,7 +231,7 @@ class Form1 : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     TitleBanner* banner_ = nullptr;
-    ItemListBox* itemList_ = nullptr;
+    ItemListView* list_ = nullptr;
     FolderBrowser* folders_ = nullptr;
     QComboBox* categoryBox_ = nullptr;
     PicturePane* picture_ = nullptr;

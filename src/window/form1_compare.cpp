@@ -11,7 +11,7 @@
 #include "window/field_layout.h"
 #include "window/file_actions.h"
 #include "window/form1.h"
-#include "window/item_list_box.h"
+#include "window/item_list_view.h"
 #include "window/picture_pane.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
@@ -24,8 +24,6 @@ namespace wed {
 namespace {
 
 const QColor kChanged(255, 236, 179); // a field whose value the base does not have
-const QColor kAdded(0, 110, 40);      // an item the base lacks
-const QColor kModified(170, 90, 0);   // an item whose record differs from the base's
 
 Outcome problemOf(Status status, QString detail, QString path = {}) {
     Outcome problem = Outcome::of(status, std::move(path), std::move(detail));
@@ -45,24 +43,10 @@ Outcome Form1::compareWith(const QString& baseFolder) {
 
 // Every mark of the list and the fields, as the comparison now says.
 void Form1::showMarks() {
-    for (int row = 0; row < itemList_->count(); ++row)
-        markListRow(row);
+    list_->markRows();
     for (const Category& c : categories())
         for (int field = 0; field < int(fields_[size_t(c.id)].size()); ++field)
             decorateField(c.id, field);
-}
-
-void Form1::markListRow(int row) {
-    QListWidgetItem* item = itemList_->item(row);
-    const Comparison::Mark mark = comparison_.active()
-                                      ? comparison_.mark(itemOf(visible_.at(size_t(row))))
-                                      : Comparison::Mark::Same;
-    item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAdded)
-                                      : mark == Comparison::Mark::Modified ? QVariant(kModified)
-                                                                           : QVariant());
-    item->setData(Qt::AccessibleDescriptionRole, mark == Comparison::Mark::Added      ? tr("新增")
-                                                 : mark == Comparison::Mark::Modified ? tr("已修改")
-                                                                                      : QString());
 }
 
 // The base's value of a field shown, when it differs from the field's own; none otherwise.

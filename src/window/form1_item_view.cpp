@@ -6,6 +6,7 @@
 #include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
+#include "window/item_list_view.h"
 #include "window/picture_pane.h"
 #include "window/text_boxes.h"
 
@@ -36,17 +37,17 @@ class GateClosed {
 } // namespace
 
 void Form1::List1_Click() {
-    showItem(selectedEntry());
+    showItem(list_->selectedEntry());
 }
 
 void Form1::ShowWeaponRecord() {
-    showRecord(CategoryId::Weapon, selectedEntry(), false);
+    showRecord(CategoryId::Weapon, list_->selectedEntry(), false);
 }
 void Form1::ShowArmorRecord() {
-    showRecord(CategoryId::Armor, selectedEntry(), false);
+    showRecord(CategoryId::Armor, list_->selectedEntry(), false);
 }
 void Form1::ShowImplantRecord() {
-    showRecord(CategoryId::Implant, selectedEntry(), false);
+    showRecord(CategoryId::Implant, list_->selectedEntry(), false);
 }
 
 // Reading the skill costs closes the gate; it stays closed until an item is shown.
@@ -65,9 +66,7 @@ void Form1::LoadSkillCosts() {
 void Form1::showItem(int entry) {
     gateOpen_ = false;
     document_.endTyping();
-    shownEntry_ = entry;
-    hiddenEntry_ = -1;
-    itemList_->selectQuietly(rowOfEntry(entry));
+    list_->setShown(entry);
     descriptionBox()->setPlainText(QStringLiteral("无说明"));
     if (const Category* chosen = category()) {
         std::vector<CategoryId> resets{chosen->id};
@@ -88,8 +87,8 @@ void Form1::showItem(int entry) {
 void Form1::showRecord(CategoryId category, int entry, bool selection) {
     gateOpen_ = false;
     if (!selection)
-        itemList_->selectQuietly(rowOfEntry(entry));
-    if (entry < 0 || size_t(entry) >= entries_.size()) {
+        list_->box()->selectQuietly(list_->rowOfEntry(entry));
+    if (entry < 0 || size_t(entry) >= list_->entries().size()) {
         picture_->show(std::nullopt);
         descriptionBox()->setPlainText({});
         return;
@@ -111,12 +110,12 @@ void Form1::showRecord(CategoryId category, int entry, bool selection) {
 }
 
 void Form1::fillPanel(CategoryId category, int entry) {
-    const ListEntry& listed = entries_[size_t(entry)];
+    const ListEntry& listed = list_->entries()[size_t(entry)];
     const ItemRef item{category, listed.id, listed.ordinal + 1};
     const GameData& game = document_.game();
     // A list built for another category is read as this category's ids.
     const qsizetype header =
-        listCategory_->id == category ? listed.headerLine : game.headerOf(item);
+        list_->category()->id == category ? listed.headerLine : game.headerOf(item);
     ItemPanel panel{item,
                     header,
                     header >= 0 ? game.items().lineStart(header) : -1,
@@ -152,7 +151,7 @@ void Form1::dropPanels() {
         shown = shown || panels_[size_t(c.id)].has_value();
         panels_[size_t(c.id)].reset();
     }
-    shownEntry_ = -1;
+    list_->forgetShown();
     if (shown)
         for (const Category& c : categories())
             resetPanel(c.id);
@@ -165,12 +164,12 @@ void Form1::showAgain() {
     const Category* chosen = category();
     if (!chosen)
         return;
-    listCategory_ = chosen;
-    rebuildList();
+    listItems(*chosen);
     if (!shown)
         return;
-    for (size_t entry = 0; entry < entries_.size(); ++entry)
-        if (entries_[entry].id == shown->id && entries_[entry].ordinal == shown->occurrence - 1)
+    for (size_t entry = 0; entry < list_->entries().size(); ++entry)
+        if (list_->entries()[entry].id == shown->id &&
+            list_->entries()[entry].ordinal == shown->occurrence - 1)
             showItem(int(entry));
 }
 
@@ -178,7 +177,7 @@ void Form1::showAgain() {
 // and where lines came or went the list is made again.
 void Form1::followFiles(const FilesChanged& changed) {
     if (changed.changed[size_t(GameFile::Names)])
-        entryNames_.reset();
+        list_->forgetNames();
     if (!changed.changed[size_t(GameFile::Items)])
         return;
     const GameData& game = document_.game();
@@ -198,8 +197,17 @@ void Form1::followFiles(const FilesChanged& changed) {
         panel->item = game.refAt(c.id, panel->headerLine);
         panel->fields = game.record(c.id, panel->headerLine).fields;
     }
-    if (moved && listCategory_)
-        rebuildList(true);
+    if (moved && list_->category())
+        relistItems();
+}
+
+// The list follows a change of the file: the item shown stays shown, at the entry its record
+// now has.
+void Form1::relistItems() {
+    const std::optional<ItemPanel>& shown = panels_[size_t(list_->category()->id)];
+    list_->relist(list_->shownEntry() >= 0 && list_->category() == category() && shown
+                      ? std::optional(shown->headerLine)
+                      : std::nullopt);
 }
 
 // The document chose a category (an undo went back to another one): the box and the panel
@@ -231,22 +239,18 @@ void Form1::showPlace(const StepPlace& place) {
     const Category& target = wed::category(place.item->category);
     if (category() != &target)
         showCategoryWord(target);
-    if (listCategory_ != &target) {
-        listCategory_ = &target;
-        rebuildList();
-    }
+    if (list_->category() != &target)
+        listItems(target);
     const qsizetype header = document_.game().headerOf(*place.item);
-    const int entry = entryOfHeader(header);
+    const int entry = list_->entryOfHeader(header);
     if (entry < 0)
         return;
-    if (rowOfEntry(entry) < 0) {
-        setFind({});
-        itemList_->closeFind(false);
-    }
+    if (list_->rowOfEntry(entry) < 0)
+        list_->clearFind();
     // An action's step shows its item afresh; a field's step only puts the field's text back
     // when its item is shown already.
     const std::optional<ItemPanel>& panel = panels_[size_t(target.id)];
-    if (place.field < 0 || shownEntry_ != entry || !panel || panel->headerLine != header)
+    if (place.field < 0 || list_->shownEntry() != entry || !panel || panel->headerLine != header)
         showItem(entry);
     std::optional<ItemPanel>& shown = panels_[size_t(target.id)];
     if (place.field < 0 || !shown)

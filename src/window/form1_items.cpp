@@ -3,18 +3,10 @@
 #include "app/outcome_text.h"
 #include "app/shown_words.h"
 #include "window/form1.h"
-#include "window/item_list_box.h"
+#include "window/item_list_view.h"
 #include "window/prompts.h"
 
 namespace wed {
-
-int Form1::selectedEntry() const {
-    const QList<QListWidgetItem*> selected = itemList_->selectedItems();
-    if (selected.isEmpty())
-        return -1;
-    const int row = itemList_->row(selected.front());
-    return visible_.at(size_t(row));
-}
 
 // Asks for an id until the document takes it or the user gives up; a refused id is explained
 // and offered again to be corrected.
@@ -34,42 +26,44 @@ void Form1::askIdAndRun(const QString& title, const QString& start,
 }
 
 void Form1::copyItem() {
-    const int entry = selectedEntry();
+    const int entry = list_->selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(
-        tr("复制为新物品"), entries_[size_t(entry)].id,
-        [this, item = itemOf(entry)](const QString& id) { return document_.copyItem(item, id); });
+    askIdAndRun(tr("复制为新物品"), list_->entries()[size_t(entry)].id,
+                [this, item = list_->itemOf(entry)](const QString& id) {
+                    return document_.copyItem(item, id);
+                });
 }
 
 void Form1::renameItem() {
-    const int entry = selectedEntry();
+    const int entry = list_->selectedEntry();
     if (entry < 0)
         return;
-    askIdAndRun(
-        tr("重命名"), entries_[size_t(entry)].id,
-        [this, item = itemOf(entry)](const QString& id) { return document_.renameItem(item, id); });
+    askIdAndRun(tr("重命名"), list_->entries()[size_t(entry)].id,
+                [this, item = list_->itemOf(entry)](const QString& id) {
+                    return document_.renameItem(item, id);
+                });
 }
 
 void Form1::removeItem() {
-    const int entry = selectedEntry();
+    const int entry = list_->selectedEntry();
     if (entry < 0)
         return;
-    const QString& id = entries_[size_t(entry)].id;
-    const QString& name = nameOf(entry);
+    const QString& id = list_->entries()[size_t(entry)].id;
+    const QString& name = list_->nameOf(entry);
     const QString question = tr("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
-                                 .arg(shownWord(*listCategory_), id,
+                                 .arg(shownWord(*list_->category()), id,
                                       name.isEmpty() ? QString() : tr("（%1）").arg(name));
     if (prompts_->confirm(this, question, tr("删除物品")))
-        report(document_.removeItem(itemOf(entry)));
+        report(document_.removeItem(list_->itemOf(entry)));
 }
 
 // The item shown, or else the one selected: the keys work with the focus in a field too.
 void Form1::editNames() {
-    const int entry = shownEntry_ >= 0 ? shownEntry_ : selectedEntry();
+    const int entry = list_->shownEntry() >= 0 ? list_->shownEntry() : list_->selectedEntry();
     if (entry < 0)
         return;
-    const ItemRef item = itemOf(entry);
+    const ItemRef item = list_->itemOf(entry);
     std::optional<NameRecordText> text = nameRecordText(document_.game(), item);
     if (!text)
         return report(Outcome::of(Status::NoNameRecord, {}, item.id));

@@ -27,7 +27,7 @@ void Form1::run(EditorAction action) {
     case EditorAction::Help:
         return showHelp();
     case EditorAction::Find:
-        return itemList_->openFind();
+        return list_->box()->openFind();
     case EditorAction::EditNames:
         return editNames();
     case EditorAction::Table:
@@ -63,19 +63,19 @@ void Form1::installKeys() {
         if (!key.itemListOnly)
             continue;
         // Acts only while the item list has the focus; also in its context menu.
-        auto* action = new QAction(itemList_);
+        auto* action = new QAction(list_->box());
         action->setData(int(key.action));
         action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
         action->setShortcutContext(Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
-        itemList_->addAction(action);
+        list_->box()->addAction(action);
     }
     // The menu shows the names editor's keys too, which work in the whole window.
-    auto* names = new QAction(itemList_);
+    auto* names = new QAction(list_->box());
     names->setData(int(EditorAction::EditNames));
     connect(names, &QAction::triggered, this, &Form1::editNames);
-    itemList_->addAction(names);
-    itemList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    list_->box()->addAction(names);
+    list_->box()->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Text boxes claim some of the window's keys for themselves (their own undo, for one); the
     // document's actions replace them.
     for (QWidget* box : findChildren<QLineEdit*>())

@@ -83,14 +83,14 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
         press(Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), list);
         EXPECT_TRUE(list->selectedItems().isEmpty());
-        EXPECT_EQ(form.shownEntry(), -1);
+        EXPECT_EQ(form.items().shownEntry(), -1);
         if (text.isEmpty())
             press(key);
         else
             type(text);
         ASSERT_EQ(list->selectedItems().size(), 1);
         EXPECT_EQ(list->row(list->selectedItems().front()), row);
-        EXPECT_EQ(form.shownEntry(), row);
+        EXPECT_EQ(form.items().shownEntry(), row);
         EXPECT_EQ(form.textOf("Text5"), row == 0 ? "700" : "50");
     }
 }

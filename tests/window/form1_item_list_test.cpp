@@ -108,19 +108,19 @@ TEST_F(ItemList, FindFiltersTheListAndAnUndoClearsItToShowItsItem) {
     clickItem(1);
     form.textBox("Text5")->setText(QStringLiteral("3"));
     find(QStringLiteral("open"));
-    EXPECT_EQ(form.shownEntry(), -1);
+    EXPECT_EQ(form.items().shownEntry(), -1);
     form.undo();
     EXPECT_EQ(list->findBox()->text(), QString());
-    EXPECT_EQ(form.shownEntry(), 1);
+    EXPECT_EQ(form.items().shownEntry(), 1);
 
     find(QStringLiteral("双"));
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{1, 2}));
     clickItem(1);
     EXPECT_EQ(form.textBox("Text5")->text(), "2"); // the second twin's own record
     find(QStringLiteral("GUN"));
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{0}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{0}));
     clickItemFile(); // a rebuild
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{0}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{0}));
 }
 
 } // namespace
