@@ -8,6 +8,7 @@
 
 #include "window/dir_list_box.h"
 #include "window/drive_list_box.h"
+#include "window/editor_actions.h"
 #include "window/field_layout.h"
 #include "window/file_list_box.h"
 #include "window/folder_browser.h"
@@ -83,7 +84,8 @@ Form1::Form1(QWidget* parent)
       defaultPrompts_(std::make_unique<ModalPrompts>()), prompts_(defaultPrompts_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
-    buildMenuBar();
+    actions_ = new EditorActions(*this);
+    menuBar_ = actions_->menuBar();
     // The client area below the menu bar keeps its size, and every control its place in it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
@@ -99,19 +101,21 @@ Form1::Form1(QWidget* parent)
     buildItemArea();
     connectFields();
     connectDocument();
-    installKeys();
+    actions_->installKeys();
     applyTabOrder();
     retranslate();
 }
 
 // The base's destructor deletes the widgets after the window's own members are gone; nothing
 // they send on the way (an edited choice box that loses the focus reports a pick) may reach
-// the window.
+// the window or the objects it is made of.
 Form1::~Form1() {
-    for (QObject* child : findChildren<QObject*>()) {
-        child->removeEventFilter(this);
-        disconnect(child, nullptr, this, nullptr);
-    }
+    const std::array<QObject*, 5> parts{this, actions_, list_, folders_, picture_};
+    for (QObject* child : findChildren<QObject*>())
+        for (QObject* part : parts) {
+            child->removeEventFilter(part);
+            disconnect(child, nullptr, part, nullptr);
+        }
 }
 
 void Form1::buildPanels() {

@@ -33,6 +33,7 @@ namespace wed {
 class ComparisonWindow;
 class DirListBox;
 class DriveListBox;
+class EditorActions;
 class FileListBox;
 class FolderBrowser;
 class HistoryWindow;
@@ -123,7 +124,6 @@ class Form1 : public QWidget {
     QMenuBar* menuBar() const { return menuBar_; }
     // The area of the controls, below the menu bar.
     QWidget* clientArea() const { return client_; }
-    HistoryWindow* historyWindow();
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
     void setPrompts(Prompts* sink);
@@ -131,44 +131,25 @@ class Form1 : public QWidget {
     // Shows what the user must know of an outcome; nothing when it was done or ignored.
     void report(const Outcome& outcome);
 
-    // The editor's own keys (form1_keys.cpp): undo, redo, history, help and the item actions.
-    void run(EditorAction action);
-    void undo();
-    void redo();
-    void showHistory();
-    void showHelp();
-    // The item actions (form1_items.cpp), on the item selected in the list.
-    void copyItem();
-    void removeItem();
-    void renameItem();
-    void editNames();
-    // The table of the category chosen, opened or raised (form1_keys.cpp).
-    TableWindow* openTable();
-    // The menu bar's own actions (form1_menu.cpp) and the comparison with a base folder
-    // (form1_compare.cpp).
-    void askGameFolder();
-    void askBaseFolder();
+    Prompts& prompts() { return *prompts_; }
+    // The menu bar, keys and actions of the editor.
+    EditorActions& actions() { return *actions_; }
+    const EditorActions& actions() const { return *actions_; }
+    // Shows where a step or a problem belongs: its category, its item selected and shown,
+    // and the field's text as it was on that side of the step.
+    void showPlace(const StepPlace& place);
+    // The comparison with a base folder, and the marks it puts on the list and the fields.
     Outcome compareWith(const QString& baseFolder);
+    Comparison& comparison() { return comparison_; }
     const Comparison& comparison() const { return comparison_; }
-    void exportPatch();
-    void applyPatch();
-    void showComparison();
-    ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
-    void showAbout();
-    // A note in the menu bar's corner that goes by itself, for what needs no answer.
-    void notice(const QString& text);
-    QLabel* noticeLabel() const { return notice_; }
-    // F7: the problems of the game folder (form1_keys.cpp).
-    void showProblems();
-    ProblemWindow* problemWindow() const { return problems_; }
+    void showMarks();
+    FolderWatch& folderWatch() { return watch_; }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
-    // Marks of the comparison and the check (form1_compare.cpp).
-    void showMarks();
+    // Marks of the comparison and the check.
     std::optional<QString> baseNote(CategoryId category, int field) const;
     std::optional<QString> checkNote(CategoryId category, int field) const;
     std::optional<QString> lockNote(CategoryId category, int field) const;
@@ -188,7 +169,6 @@ class Form1 : public QWidget {
     void dropPanels();
     void showCategoryPanel();
     void showCategoryWord(const Category& category);
-    void showPlace(const StepPlace& place);
     void showCells(const std::vector<StepCell>& cells, bool undone);
     void followFiles(const FilesChanged& changed);
     void showAgain();
@@ -199,28 +179,21 @@ class Form1 : public QWidget {
     QWidget* fieldWidgetOf(CategoryId category, int field) const {
         return fields_[size_t(category)][size_t(field)];
     }
-    void askIdAndRun(const QString& title, const QString& start,
-                     const std::function<Outcome(const QString&)>& action);
 
     void retranslate();
     void fitTexts();
-    void buildMenuBar();
-    void filesChangedOutside();
     void buildPanels();
     void buildFields(CategoryId category);
     void buildNavigation();
     void buildItemArea();
     void connectFields();
     void connectDocument();
-    void installKeys();
     void applyTabOrder();
     QWidget* container(const char* name) const;
 
     Document document_;
     Comparison comparison_{document_};
     FolderWatch watch_{document_};
-    QLabel* notice_ = nullptr; // the menu bar's corner: what happened, for a while
-    QTimer* noticeTimer_ = nullptr;
 
     // What the window shows of the document.
     bool gateOpen_ = false;
@@ -239,10 +212,7 @@ class Form1 : public QWidget {
     QPlainTextEdit* descriptionBox_ = nullptr;
     QLineEdit* priceBox_ = nullptr;
     QPushButton* estimateButton_ = nullptr;
-    HistoryWindow* history_ = nullptr;
-    std::array<TableWindow*, 3> tables_{};
-    ProblemWindow* problems_ = nullptr;
-    ComparisonWindow* comparisonWindow_ = nullptr;
+    EditorActions* actions_ = nullptr;
     // The widget of each field, per category, in the order of the category's field table.
     std::array<std::vector<QWidget*>, 3> fields_;
     // The font each caption was built with, which fitTexts starts from.

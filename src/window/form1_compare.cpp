@@ -137,35 +137,4 @@ void Form1::decorateField(CategoryId category, int field) {
     widget->setStyleSheet(style.isEmpty() ? QString() : selector + u'{' + style + u'}');
 }
 
-// A patch needs a base to be the folder's changes against.
-void Form1::exportPatch() {
-    if (!comparison_.active())
-        return report(Outcome::of(Status::NoBaseFolder));
-    report(exportPatchFile(this, document_.game(), comparison_, *prompts_));
-}
-
-void Form1::applyPatch() {
-    report(applyPatchFile(this, document_, *prompts_));
-}
-
-// The comparison window, opened or raised; without a base, the base is asked for first.
-void Form1::showComparison() {
-    if (!comparison_.active()) {
-        askBaseFolder();
-        if (!comparison_.active())
-            return;
-    }
-    if (!comparisonWindow_) {
-        comparisonWindow_ = new ComparisonWindow(document_, comparison_, this);
-        connect(comparisonWindow_, &ComparisonWindow::itemRequested, this,
-                [this](const ItemRef& item) {
-                    showPlace({item, -1, {}});
-                });
-        connect(comparisonWindow_, &ComparisonWindow::outcome, this, &Form1::report);
-    }
-    comparisonWindow_->show();
-    comparisonWindow_->raise();
-    comparisonWindow_->activateWindow();
-}
-
 } // namespace wed

@@ -1,4 +1,5 @@
 #include "keys_fixture.h"
+#include "window/editor_actions.h"
 #include "window/item_list_box.h"
 #include "window/problem_window.h"
 
@@ -100,7 +101,7 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
 TEST_F(ProblemKeys, F7ListsTheProblemsAndEnterShowsTheItemOfOne) {
     focus(form.itemList());
     press(Qt::Key_F7);
-    ProblemWindow* problems = form.problemWindow();
+    ProblemWindow* problems = form.actions().problemWindow();
     ASSERT_TRUE(problems && problems->isVisible());
     QListWidget* list = problems->list();
     const QList<QListWidgetItem*> vest =

@@ -1,3 +1,4 @@
+#include "window/editor_actions.h"
 #include "window/form1_fixture.h"
 
 #include "window/item_list_box.h"
@@ -109,7 +110,7 @@ TEST_F(ItemList, FindFiltersTheListAndAnUndoClearsItToShowItsItem) {
     form.textBox("Text5")->setText(QStringLiteral("3"));
     find(QStringLiteral("open"));
     EXPECT_EQ(form.items().shownEntry(), -1);
-    form.undo();
+    form.actions().undo();
     EXPECT_EQ(list->findBox()->text(), QString());
     EXPECT_EQ(form.items().shownEntry(), 1);
 
