@@ -6,6 +6,7 @@
 #include "base/language.h"
 #include "base/path_case.h"
 
+#include "window/category_panel.h"
 #include "window/dir_list_box.h"
 #include "window/drive_list_box.h"
 #include "window/editor_actions.h"
@@ -42,38 +43,8 @@ namespace {
 constexpr int kClientWidthTwips = 11250;
 constexpr int kClientHeightTwips = 9675;
 
-constexpr qreal kWeaponLabelPoints = 15.75;
 constexpr qreal kLargePanelPoints = 21.75;
 constexpr qreal kCaptionPoints = 15;
-
-template <typename W> W* place(W* widget, const char* name, const QRect& pixels) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(pixels);
-    return widget;
-}
-
-// A text box, or for a choice field an editable drop-down list with its whole list and no text.
-QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
-    if (!field.choice())
-        return new QLineEdit(parent);
-    QComboBox* combo = makeTypedComboBox(parent);
-    combo->addItems(field.choices);
-    combo->setCurrentIndex(-1);
-    return combo;
-}
-
-// An entry's translation, as its tooltip and what a screen reader adds to it; nothing where it
-// reads as the entry itself (in Chinese).
-void describeEntry(QComboBox* box, int entry, const QString& translation) {
-    const QVariant shown = translation == box->itemText(entry) ? QVariant() : QVariant(translation);
-    box->setItemData(entry, shown, Qt::ToolTipRole);
-    box->setItemData(entry, shown, Qt::AccessibleDescriptionRole);
-}
-
-// A screen reader reads the caption without the line break that ends one of them.
-QString accessibleCaption(const QString& caption) {
-    return caption.trimmed();
-}
 
 } // namespace
 
@@ -110,7 +81,14 @@ Form1::Form1(QWidget* parent)
 // they send on the way (an edited choice box that loses the focus reports a pick) may reach
 // the window or the objects it is made of.
 Form1::~Form1() {
-    const std::array<QObject*, 5> parts{this, actions_, list_, folders_, picture_};
+    const std::array<QObject*, 8> parts{this,
+                                        actions_,
+                                        list_,
+                                        folders_,
+                                        picture_,
+                                        categoryPanels_[0],
+                                        categoryPanels_[1],
+                                        categoryPanels_[2]};
     for (QObject* child : findChildren<QObject*>())
         for (QObject* part : parts) {
             child->removeEventFilter(part);
@@ -133,29 +111,7 @@ void Form1::buildPanels() {
     priceBox_->setFont(songFont(kLargePanelPoints));
 
     for (const Category& c : categories())
-        buildFields(c.id);
-}
-
-// Every label and field of a category comes from the format's field table and the window's
-// layout table; no field has code of its own.
-void Form1::buildFields(CategoryId category) {
-    const bool weapon = category == CategoryId::Weapon;
-    const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
-    const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
-    const std::vector<FieldSpec>& declaredFields = categoryFields(category).fields;
-    for (size_t i = 0; i < declaredFields.size(); ++i) {
-        const FieldSpec& f = declaredFields[i];
-        const FieldLayout& at = fieldLayouts(category)[i];
-        QWidget* parent = container(at.container);
-        auto* label = place(new QLabel(parent), at.label, twipsToPixels(at.labelRect));
-        label->setFont(labelFont);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-        QWidget* field = place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
-        field->setFont(fieldFont);
-        label->setBuddy(field);
-        fields_[size_t(category)].push_back(field);
-    }
+        categoryPanels_[size_t(c.id)] = new CategoryPanel(c.id, this);
 }
 
 void Form1::buildNavigation() {
@@ -201,22 +157,10 @@ void Form1::retranslate() {
         ->setTitle(tr("★★★ 以下属性注意保留空格！★★★"));
     estimateButton_->setText(tr("估计价格"));
     priceBox_->setAccessibleName(tr("价格范围"));
-    for (const Category& c : categories()) {
-        const std::vector<FieldSpec>& declaredFields = categoryFields(c.id).fields;
-        for (size_t i = 0; i < declaredFields.size(); ++i) {
-            const FieldSpec& f = declaredFields[i];
-            const FieldLayout& at = fieldLayouts(c.id)[i];
-            const QString caption = shownCaption(f);
-            QLabel* shown = label(at.label);
-            shown->setText(caption);
-            shown->setToolTip(shownHelp(at.labelHelp));
-            QWidget* field = fieldWidgetOf(c.id, int(i));
-            field->setAccessibleName(accessibleCaption(caption));
-            if (auto* combo = qobject_cast<QComboBox*>(field))
-                for (int entry = 0; entry < combo->count(); ++entry)
-                    describeEntry(combo, entry, shownChoice(f.choices.value(entry)));
-            decorateField(c.id, int(i));
-        }
+    for (CategoryPanel* panel : categoryPanels_) {
+        panel->retranslate();
+        for (int field = 0; field < int(panel->fields().size()); ++field)
+            decorateField(panel->category(), field);
     }
     for (const Category& c : categories())
         describeEntry(categoryBox_, categoryBox_->findText(c.word), shownWord(c));
@@ -256,11 +200,8 @@ void Form1::fitTexts() {
         {estimateButton_},
         {smallPictureOption(), largePictureOption()},
         {label(layoutOf(Control::NameLabel).name)}};
-    for (const Category& c : categories()) {
-        groups.emplace_back();
-        for (const FieldLayout& at : fieldLayouts(c.id))
-            groups.back().push_back(label(at.label));
-    }
+    for (const CategoryPanel* panel : categoryPanels_)
+        groups.emplace_back(panel->labels().begin(), panel->labels().end());
     for (const std::vector<QWidget*>& group : groups) {
         for (QWidget* widget : group)
             if (!builtFonts_.contains(widget))
@@ -276,28 +217,14 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// Every change of a field's text goes to the document; its edit gate tells whose it is. A
-// choice box writes what is typed into it as typing, and an entry picked from its list once,
-// as a pick.
+// Every change of a field's text goes to the document; its edit gate tells whose it is.
 void Form1::connectFields() {
-    for (const Category& c : categories()) {
-        const auto& widgets = fields_[size_t(c.id)];
-        for (int i = 0; i < int(widgets.size()); ++i) {
-            const CategoryId category = c.id;
-            if (auto* edit = qobject_cast<QLineEdit*>(widgets[size_t(i)])) {
-                connect(edit, &QLineEdit::textChanged, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
-                connect(edit, &QLineEdit::textChanged, this,
-                        [this, category, i] { decorateField(category, i); });
-            } else if (auto* combo = qobject_cast<QComboBox*>(widgets[size_t(i)])) {
-                connect(combo, &QComboBox::editTextChanged, this,
-                        [this, category, i] { decorateField(category, i); });
-                connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
-                connect(combo, &QComboBox::activated, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Pick); });
-            }
-        }
+    for (CategoryPanel* panel : categoryPanels_) {
+        const CategoryId category = panel->category();
+        connect(panel, &CategoryPanel::edited, this,
+                [this, category](int field, EditKind kind) { fieldEdited(category, field, kind); });
+        connect(panel, &CategoryPanel::textChanged, this,
+                [this, category](int field) { decorateField(category, field); });
     }
 }
 
@@ -410,7 +337,7 @@ void Form1::applyTabOrder() {
     for (CategoryId category : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
         if (category == CategoryId::Implant)
             chain.insert(chain.end(), {estimateButton_, priceBox_});
-        for (QWidget* field : inReadingOrder(fields_[size_t(category)], this))
+        for (QWidget* field : inReadingOrder(categoryPanels_[size_t(category)]->fields(), this))
             chain.push_back(field);
     }
     chain.insert(chain.end(),

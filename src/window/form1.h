@@ -5,6 +5,7 @@
 #include "app/folder_watch.h"
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
+#include "window/category_panel.h"
 #include "window/editor_keys.h"
 #include "window/item_list_view.h"
 #include "window/item_panel.h"
@@ -177,13 +178,12 @@ class Form1 : public QWidget {
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
     QWidget* fieldWidgetOf(CategoryId category, int field) const {
-        return fields_[size_t(category)][size_t(field)];
+        return categoryPanels_[size_t(category)]->field(field);
     }
 
     void retranslate();
     void fitTexts();
     void buildPanels();
-    void buildFields(CategoryId category);
     void buildNavigation();
     void buildItemArea();
     void connectFields();
@@ -213,8 +213,8 @@ class Form1 : public QWidget {
     QLineEdit* priceBox_ = nullptr;
     QPushButton* estimateButton_ = nullptr;
     EditorActions* actions_ = nullptr;
-    // The widget of each field, per category, in the order of the category's field table.
-    std::array<std::vector<QWidget*>, 3> fields_;
+    // The fields of each category.
+    std::array<CategoryPanel*, 3> categoryPanels_{};
     // The font each caption was built with, which fitTexts starts from.
     QHash<const QWidget*, QFont> builtFonts_;
 

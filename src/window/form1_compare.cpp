@@ -45,7 +45,7 @@ Outcome Form1::compareWith(const QString& baseFolder) {
 void Form1::showMarks() {
     list_->markRows();
     for (const Category& c : categories())
-        for (int field = 0; field < int(fields_[size_t(c.id)].size()); ++field)
+        for (int field = 0; field < int(categoryPanels_[size_t(c.id)]->fields().size()); ++field)
             decorateField(c.id, field);
 }
 

@@ -127,8 +127,7 @@ void Form1::fillPanel(CategoryId category, int entry) {
 }
 
 void Form1::resetPanel(CategoryId category) {
-    for (QWidget* widget : fields_[size_t(category)])
-        wed::showFieldText(widget, kNone);
+    categoryPanels_[size_t(category)]->showNone();
 }
 
 void Form1::showFieldText(CategoryId category, int field, const QString& text) {
