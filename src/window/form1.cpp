@@ -239,7 +239,7 @@ void Form1::connectDocument() {
             });
     connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
     connect(list_, &ItemListView::shownHidden, this, [this] {
-        gateOpen_ = false;
+        gate_.close();
         if (const Category* chosen = category())
             clearPanel(chosen->id);
     });
@@ -322,7 +322,7 @@ void Form1::File2_Click() {
 // Shows the category's panel; rebuilds the list only once an item has been shown (gate open).
 void Form1::Combo4_Click() {
     showCategoryPanel();
-    if (gateOpen_)
+    if (gate_.isOpen())
         File2_Click();
 }
 

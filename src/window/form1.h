@@ -6,6 +6,7 @@
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
 #include "window/category_panel.h"
+#include "window/edit_gate.h"
 #include "window/editor_keys.h"
 #include "window/item_list_view.h"
 #include "window/item_panel.h"
@@ -85,8 +86,8 @@ class Form1 : public QWidget {
     void Command1_Click();
 
     // The edit gate: open while changes of field text are the user's.
-    bool gateOpen() const { return gateOpen_; }
-    void setGateOpen(bool open) { gateOpen_ = open; }
+    bool gateOpen() const { return gate_.isOpen(); }
+    EditGate& gate() { return gate_; }
     // The category the category box's text names, or null for any other text.
     const Category* category() const;
     // The item list: the entries of a category, those the find filter lets through, the one
@@ -196,7 +197,7 @@ class Form1 : public QWidget {
     FolderWatch watch_{document_};
 
     // What the window shows of the document.
-    bool gateOpen_ = false;
+    EditGate gate_;
     std::array<std::optional<ItemPanel>, 3> panels_;
     std::optional<ItemRef> dropped_; // the item shown when the files were replaced
     SkillCosts skillCosts_;

@@ -21,38 +21,29 @@ namespace {
 
 const QString kNone = QStringLiteral("无");
 
-// Closes the edit gate while the window puts text into fields itself.
-class GateClosed {
-  public:
-    explicit GateClosed(bool& gate) : gate_(gate), was_(gate) { gate_ = false; }
-    ~GateClosed() { gate_ = was_; }
-    GateClosed(const GateClosed&) = delete;
-    GateClosed& operator=(const GateClosed&) = delete;
-
-  private:
-    bool& gate_;
-    bool was_;
-};
-
 } // namespace
 
 void Form1::List1_Click() {
     showItem(list_->selectedEntry());
 }
 
+// A record shown without being chosen leaves the gate closed.
 void Form1::ShowWeaponRecord() {
+    gate_.close();
     showRecord(CategoryId::Weapon, list_->selectedEntry(), false);
 }
 void Form1::ShowArmorRecord() {
+    gate_.close();
     showRecord(CategoryId::Armor, list_->selectedEntry(), false);
 }
 void Form1::ShowImplantRecord() {
+    gate_.close();
     showRecord(CategoryId::Implant, list_->selectedEntry(), false);
 }
 
 // Reading the skill costs closes the gate; it stays closed until an item is shown.
 void Form1::LoadSkillCosts() {
-    gateOpen_ = false;
+    gate_.close();
     wed::LoadSkillCosts(
         document_.game().items(),
         document_.game().headerOf({CategoryId::Implant, QLatin1StringView(kSkillCostId), 1}),
@@ -64,28 +55,29 @@ void Form1::LoadSkillCosts() {
 // has), and the record fills it; the gate opens at the end. A word that is none of the three
 // shows nothing.
 void Form1::showItem(int entry) {
-    gateOpen_ = false;
-    document_.endTyping();
-    list_->setShown(entry);
-    descriptionBox()->setPlainText(QStringLiteral("无说明"));
-    if (const Category* chosen = category()) {
-        std::vector<CategoryId> resets{chosen->id};
-        if (chosen->id == CategoryId::Weapon)
-            resets.push_back(CategoryId::Armor);
-        for (CategoryId reset : resets) {
-            panels_[size_t(reset)].reset();
-            resetPanel(reset);
+    {
+        const auto filling = gate_.closedWhileFilling();
+        document_.endTyping();
+        list_->setShown(entry);
+        descriptionBox()->setPlainText(QStringLiteral("无说明"));
+        if (const Category* chosen = category()) {
+            std::vector<CategoryId> resets{chosen->id};
+            if (chosen->id == CategoryId::Weapon)
+                resets.push_back(CategoryId::Armor);
+            for (CategoryId reset : resets) {
+                panels_[size_t(reset)].reset();
+                resetPanel(reset);
+            }
+            showRecord(chosen->id, entry, true);
         }
-        showRecord(chosen->id, entry, true);
     }
-    gateOpen_ = true;
+    gate_.open();
 }
 
-// The record view: the category's panel filled from the entry's record, with the gate closed;
+// The record view, with the gate closed: the category's panel filled from the entry's record;
 // fields whose key the record lacks keep what they show. Then the picture, the name (kept when
 // the record has none) and the description.
 void Form1::showRecord(CategoryId category, int entry, bool selection) {
-    gateOpen_ = false;
     if (!selection)
         list_->box()->selectQuietly(list_->rowOfEntry(entry));
     if (entry < 0 || size_t(entry) >= list_->entries().size()) {
@@ -255,7 +247,7 @@ void Form1::showPlace(const StepPlace& place) {
     if (place.field < 0 || !shown)
         return;
     shown->texts[size_t(place.field)] = place.text;
-    const GateClosed closed(gateOpen_);
+    const auto filling = gate_.closedWhileFilling();
     showFieldText(target.id, place.field, place.text);
 }
 
@@ -267,7 +259,7 @@ void Form1::showCells(const std::vector<StepCell>& cells, bool undone) {
             continue;
         const QString& text = undone ? cell.before : cell.after;
         panel->texts[size_t(cell.field)] = text;
-        const GateClosed closed(gateOpen_);
+        const auto filling = gate_.closedWhileFilling();
         showFieldText(cell.item.category, cell.field, text);
     }
 }
@@ -275,7 +267,7 @@ void Form1::showCells(const std::vector<StepCell>& cells, bool undone) {
 // Redraws the shown item's picture from its VidMENU field's current text, once an item is
 // shown. A category word that is none of the three forms no name: the box is cleared.
 void Form1::showPictureForOption() {
-    if (!gateOpen_)
+    if (!gate_.isOpen())
         return;
     const Category* chosen = category();
     if (!chosen)

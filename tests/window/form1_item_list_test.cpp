@@ -56,7 +56,7 @@ TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
     EXPECT_EQ(form.gateOpen(), false);
     clickItem(1);
     EXPECT_EQ(form.gateOpen(), true) << "item selection opened the gate";
-    form.setGateOpen(false);
+    form.gate().close();
     QTest::keyClick(form.itemList(), Qt::Key_Up);
     EXPECT_EQ(form.itemList()->currentRow(), 0);
     EXPECT_EQ(form.gateOpen(), true) << "the keyboard selects items too";
@@ -70,7 +70,7 @@ TEST_F(ItemList, CategoryChangeRebuildsTheListOnlyWhenTheGateIsOpen) {
     chooseCategory(1);
     EXPECT_TRUE(shown("Frame4") && !shown("Frame3"));
     EXPECT_EQ(listed(), QStringList({"gun"}));
-    form.setGateOpen(true);
+    form.gate().open();
     chooseCategory(2);
     EXPECT_TRUE(shown("Frame5") && !shown("Frame4"));
     EXPECT_EQ(listed(), QStringList({"chip"}));
