@@ -1,5 +1,6 @@
 #include "window/category_panel.h"
 
+#include "app/shown_words.h"
 #include "data/item_fields.h"
 #include "window/field_layout.h"
 #include "window/text_boxes.h"
