@@ -1,6 +1,6 @@
 // Decoding 256 x 256 pictures from memory: the editor's reader against stb_image on the same
 // bytes, in the same run.
-#include "image/tga_reader.h"
+#include "window/tga_reader.h"
 
 #include <QByteArray>
 #include <benchmark/benchmark.h>

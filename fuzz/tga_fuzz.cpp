@@ -2,7 +2,7 @@
 // as pixel arrays, checking that the decoded picture has the size its header announces and is
 // called truncated exactly when the file is too short for it.
 #include "image/bitmap.h"
-#include "image/tga_reader.h"
+#include "window/tga_reader.h"
 #include "picture/tga_decoder.h"
 
 #include <QByteArrayView>

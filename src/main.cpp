@@ -1,5 +1,5 @@
 #include "app/outcome_text.h"
-#include "app/title_animation.h"
+#include "app/program_title.h"
 #include "base/language.h"
 #include "cli/command_line.h"
 #include "cli/console.h"

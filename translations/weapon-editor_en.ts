@@ -1567,6 +1567,55 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     </message>
 </context>
 <context>
+    <name>wed::EditorActions</name>
+    <message>
+        <source>文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。</source>
+        <translation>Another program changed the file; it has been read again, and the undo history starts over here.</translation>
+    </message>
+    <message>
+        <source>编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。
+每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。</source>
+        <translation>Edits the weapon, armor and implant data in the weapon.cfg of a game folder.
+Every change is written to the file at once, atomically; undo, comparison, patches and tables are in the menus.</translation>
+    </message>
+    <message>
+        <source>本程序是自由软件，按 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
+        <translation>This program is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>新的编号：</source>
+        <translation>New ID:</translation>
+    </message>
+    <message>
+        <source>复制为新物品</source>
+        <translation>Copy as new item</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。</source>
+        <translation>Delete %1 “%2”%3? Its record in weapon.cfg will be deleted.</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>删除物品</source>
+        <translation>Delete item</translation>
+    </message>
+    <message>
+        <source>%1 的名字和说明</source>
+        <translation>Name and description of %1</translation>
+    </message>
+</context>
+<context>
     <name>wed::Form1</name>
     <message>
         <source>★★★ 以下属性注意保留空格！★★★</source>
@@ -1621,66 +1670,12 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <translation>Description</translation>
     </message>
     <message>
-        <source>新增</source>
-        <translation>Added</translation>
-    </message>
-    <message>
-        <source>已修改</source>
-        <translation>Modified</translation>
-    </message>
-    <message>
         <source>原版：%1</source>
         <translation>Original: %1</translation>
     </message>
     <message>
         <source>无</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>新的编号：</source>
-        <translation>New ID:</translation>
-    </message>
-    <message>
-        <source>复制为新物品</source>
-        <translation>Copy as new item</translation>
-    </message>
-    <message>
-        <source>重命名</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。</source>
-        <translation>Delete %1 “%2”%3? Its record in weapon.cfg will be deleted.</translation>
-    </message>
-    <message>
-        <source>（%1）</source>
-        <translation> (%1)</translation>
-    </message>
-    <message>
-        <source>删除物品</source>
-        <translation>Delete item</translation>
-    </message>
-    <message>
-        <source>%1 的名字和说明</source>
-        <translation>Name and description of %1</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。</source>
-        <translation>Another program changed the file; it has been read again, and the undo history starts over here.</translation>
-    </message>
-    <message>
-        <source>编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。
-每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。</source>
-        <translation>Edits the weapon, armor and implant data in the weapon.cfg of a game folder.
-Every change is written to the file at once, atomically; undo, comparison, patches and tables are in the menus.</translation>
-    </message>
-    <message>
-        <source>本程序是自由软件，按 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
-        <translation>This program is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1701,17 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>查找物品</source>
         <translation>Find item</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ItemListView</name>
+    <message>
+        <source>新增</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>已修改</source>
+        <translation>Modified</translation>
     </message>
 </context>
 <context>

@@ -202,7 +202,7 @@ class Checker {
     void checkPictures(const Category& c, const QString& id, qsizetype header,
                        const ItemRecord& record) {
         const KeyHit& vidMenu = record.fields[size_t(pictureField(c.id))];
-        const bool heand = heandRecordHeader(headerLineOf(c.id, id));
+        const bool heand = bareHands(c.id, id);
         const qsizetype line = vidMenu.lineNumber > 0 ? vidMenu.lineNumber : header + 1;
         if (vidMenu.lineNumber < 1 && !heand) {
             add(Status::PictureUnnamed, game_.itemFilePath(), line, {}, &c, header);

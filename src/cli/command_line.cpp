@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
 
 #include "app/outcome_text.h"
-#include "app/title_animation.h"
+#include "app/program_title.h"
 #include "base/code_page.h"
 #include "base/language.h"
 #include "cli/commands.h"

@@ -1,13 +1,10 @@
 #include "image/bitmap.h"
 
-#include "image/screen_twips.h"
 #include "picture/tga_colours.h"
 #include "picture/tga_header.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 
 namespace wed::CBitmap {
 
@@ -64,12 +61,6 @@ qsizetype paddedToFour(qsizetype bytes) {
     return (bytes + 3) / 4 * 4;
 }
 
-int32_t clampToInt32(double v) {
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::clamp(v, lo, hi));
-}
-
 } // namespace
 
 void SetPalette(QByteArrayView redGreenBlue) {
@@ -122,17 +113,6 @@ void PaintDIB(int32_t W, int32_t H, PictureObject& PicObj, int16_t Autoscale) {
     const QImage& bitmap = current();
     if (!bitmap.isNull())
         PicObj.drawImage(bitmap, QRect(0, 0, W, H), QRect(QPoint(0, 0), destination));
-}
-
-QSize PixelsToTwips(int32_t width, int32_t height) {
-    return QSize(clampToInt32(double(width) * ScreenTwipsPerPixelX()),
-                 clampToInt32(double(height) * ScreenTwipsPerPixelY()));
-}
-
-QSize TwipsToPixels(int32_t width, int32_t height) {
-    // std::nearbyint rounds halves to even in the default rounding mode.
-    return QSize(clampToInt32(std::nearbyint(double(width) / ScreenTwipsPerPixelX())),
-                 clampToInt32(std::nearbyint(double(height) / ScreenTwipsPerPixelY())));
 }
 
 } // namespace wed::CBitmap

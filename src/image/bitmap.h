@@ -38,9 +38,4 @@ const QImage& CurrentBitmap();
 // current bitmap the object is only cleared and sized.
 void PaintDIB(int32_t W, int32_t H, PictureObject& PicObj, int16_t Autoscale);
 
-// Pixels to twips and back with the screen's whole twips per pixel; twips to pixels rounds
-// to the nearest pixel, halves to even. Results beyond 32 bits are clamped.
-QSize PixelsToTwips(int32_t width, int32_t height);
-QSize TwipsToPixels(int32_t width, int32_t height);
-
 } // namespace wed::CBitmap

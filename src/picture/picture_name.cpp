@@ -58,8 +58,8 @@ std::optional<QString> pictureFileName(QStringView vidMenu, PictureSize size, bo
     return name;
 }
 
-bool heandRecordHeader(QStringView headerLine) {
-    return headerLine == u"Weapon=heand";
+bool bareHands(CategoryId category, QStringView id) {
+    return category == CategoryId::Weapon && id == u"heand";
 }
 
 } // namespace wed

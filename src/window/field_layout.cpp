@@ -16,18 +16,24 @@ const char* const kSizeHelp =
 const char* const kSkillHelp = QT_TRANSLATE_NOOP("FieldHelp", "需要技能等级");
 const char* const kPriceHelp = QT_TRANSLATE_NOOP("FieldHelp", "价格");
 
-// Weapon panel: labels 375 twips high, text boxes 975 x 375, choice boxes 300 high.
+// Weapon panel: labels 375 twips high, text boxes 975 x 375.
 FieldLayout weapon(const char* key, const char* control, const char* label, const char* help,
-                   int labelLeft, int top, int fieldLeft, int fieldWidth = 975) {
-    const bool choice = control[0] == 'C';
+                   int labelLeft, int top, int fieldLeft, int fieldWidth = 975,
+                   int fieldHeight = 375) {
     return {key,
             control,
             label,
             "Frame3",
             {labelLeft, top, fieldLeft - labelLeft, 375},
-            {fieldLeft, top, fieldWidth, choice ? 300 : 375},
+            {fieldLeft, top, fieldWidth, fieldHeight},
             help,
             nullptr};
+}
+
+// The weapon panel's choice boxes are 300 twips high.
+FieldLayout weaponChoice(const char* key, const char* control, const char* label, const char* help,
+                         int labelLeft, int top, int fieldLeft, int fieldWidth = 975) {
+    return weapon(key, control, label, help, labelLeft, top, fieldLeft, fieldWidth, 300);
 }
 
 // The pair frame inside the weapon panel: two numbers separated by a blank.
@@ -74,14 +80,14 @@ std::vector<FieldLayout> weaponLayout() {
         weapon("TypeAnimationTors=", "Text16", "Label19", nullptr, 120, 3120, 2160),
         weapon("ShellVid=", "Text17", "Label20", nullptr, 120, 1920, 2160),
         weapon("ShotWAV=", "Text18", "Label21", nullptr, 3960, 720, 4680),
-        weapon(
+        weaponChoice(
             "Class=", "Combo1", "Label7",
             QT_TRANSLATE_NOOP("FieldHelp", "武器类别，0=拳头，1=手枪 2=散弹 3=机枪 4=火箭 5-能量"),
             120, 2520, 2160),
-        weapon("AmmoName=", "Combo2", "Label13", QT_TRANSLATE_NOOP("FieldHelp", "使用弹药种类"),
-               120, 3720, 2160, 3495),
-        weapon("VIDBullet=", "Combo3", "Label14", QT_TRANSLATE_NOOP("FieldHelp", "发射子弹种类"),
-               120, 4200, 2160, 3495),
+        weaponChoice("AmmoName=", "Combo2", "Label13",
+                     QT_TRANSLATE_NOOP("FieldHelp", "使用弹药种类"), 120, 3720, 2160, 3495),
+        weaponChoice("VIDBullet=", "Combo3", "Label14",
+                     QT_TRANSLATE_NOOP("FieldHelp", "发射子弹种类"), 120, 4200, 2160, 3495),
     };
     l[13].fieldHelp = QT_TRANSLATE_NOOP("FieldHelp", "减一为大图");
     return l;
@@ -142,8 +148,9 @@ QString shownHelp(const char* help) {
     return help ? QCoreApplication::translate("FieldHelp", help) : QString();
 }
 
-const char* panelOf(CategoryId category) {
-    static const char* const panels[] = {"Frame3", "Frame4", "Frame5"};
+Control panelOf(CategoryId category) {
+    static constexpr Control panels[] = {Control::WeaponPanel, Control::ArmorPanel,
+                                         Control::ImplantPanel};
     return panels[size_t(category)];
 }
 

@@ -1,17 +1,24 @@
 #include "window/form1.h"
 
 #include "app/outcome_text.h"
+#include "app/program_title.h"
 #include "app/shown_words.h"
-#include "app/title_animation.h"
 #include "base/language.h"
 #include "base/path_case.h"
 
+#include "window/category_panel.h"
 #include "window/dir_list_box.h"
 #include "window/drive_list_box.h"
+#include "window/editor_actions.h"
+#include "window/field_layout.h"
 #include "window/file_list_box.h"
+#include "window/folder_browser.h"
 #include "window/item_list_box.h"
+#include "window/item_list_view.h"
 #include "window/picture_box.h"
+#include "window/picture_pane.h"
 #include "window/prompts.h"
+#include "window/tab_order.h"
 #include "window/text_boxes.h"
 #include "window/text_fit.h"
 #include "window/title_banner.h"
@@ -20,7 +27,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,43 +43,8 @@ namespace {
 constexpr int kClientWidthTwips = 11250;
 constexpr int kClientHeightTwips = 9675;
 
-constexpr qreal kWeaponLabelPoints = 15.75;
 constexpr qreal kLargePanelPoints = 21.75;
 constexpr qreal kCaptionPoints = 15;
-
-template <typename W> W* place(W* widget, const char* name, const QRect& pixels) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(pixels);
-    return widget;
-}
-
-QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption,
-                     const QRect& pixels) {
-    return place(new QGroupBox(caption, parent), name, pixels);
-}
-
-// A text box, or for a choice field an editable drop-down list with its whole list and no text.
-QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
-    if (!field.choice())
-        return new QLineEdit(parent);
-    QComboBox* combo = makeTypedComboBox(parent);
-    combo->addItems(field.choices);
-    combo->setCurrentIndex(-1);
-    return combo;
-}
-
-// An entry's translation, as its tooltip and what a screen reader adds to it; nothing where it
-// reads as the entry itself (in Chinese).
-void describeEntry(QComboBox* box, int entry, const QString& translation) {
-    const QVariant shown = translation == box->itemText(entry) ? QVariant() : QVariant(translation);
-    box->setItemData(entry, shown, Qt::ToolTipRole);
-    box->setItemData(entry, shown, Qt::AccessibleDescriptionRole);
-}
-
-// A screen reader reads the caption without the line break that ends one of them.
-QString accessibleCaption(const QString& caption) {
-    return caption.trimmed();
-}
 
 } // namespace
 
@@ -84,7 +55,8 @@ Form1::Form1(QWidget* parent)
       defaultPrompts_(std::make_unique<ModalPrompts>()), prompts_(defaultPrompts_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
-    buildMenuBar();
+    actions_ = new EditorActions(*this);
+    menuBar_ = actions_->menuBar();
     // The client area below the menu bar keeps its size, and every control its place in it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
@@ -100,174 +72,112 @@ Form1::Form1(QWidget* parent)
     buildItemArea();
     connectFields();
     connectDocument();
-    installKeys();
+    actions_->installKeys();
     applyTabOrder();
     retranslate();
 }
 
 // The base's destructor deletes the widgets after the window's own members are gone; nothing
 // they send on the way (an edited choice box that loses the focus reports a pick) may reach
-// the window.
+// the window or the objects it is made of.
 Form1::~Form1() {
-    for (QObject* child : findChildren<QObject*>()) {
-        child->removeEventFilter(this);
-        disconnect(child, nullptr, this, nullptr);
-    }
+    const std::array<QObject*, 8> parts{this,
+                                        actions_,
+                                        list_,
+                                        folders_,
+                                        picture_,
+                                        categoryPanels_[0],
+                                        categoryPanels_[1],
+                                        categoryPanels_[2]};
+    for (QObject* child : findChildren<QObject*>())
+        for (QObject* part : parts) {
+            child->removeEventFilter(part);
+            disconnect(child, nullptr, part, nullptr);
+        }
 }
 
 void Form1::buildPanels() {
-    makeFrame(client_, "Frame3", {}, twipsToPixels(2520, 960, 5775, 8655));
-    makeFrame(client_, "Frame4", QStringLiteral("Frame4"), twipsToPixels(2520, 960, 5775, 8535))
-        ->hide();
-    QGroupBox* implants = makeFrame(client_, "Frame5", {}, twipsToPixels(2520, 960, 5775, 8535));
+    placed(new QGroupBox(client_), Control::WeaponPanel);
+    placed(new QGroupBox(objectNameOf(Control::ArmorPanel), client_), Control::ArmorPanel)->hide();
+    QGroupBox* implants = placed(new QGroupBox(client_), Control::ImplantPanel);
     implants->hide();
     QGroupBox* pairs =
-        makeFrame(container("Frame3"), "Frame2", {}, twipsToPixels(0, 5640, 5655, 2895));
+        placed(new QGroupBox(container(layoutOf(Control::WeaponPanel).name)), Control::WeaponPairs);
     pairs->setFont(songFont(kCaptionPoints));
 
-    command1_ = place(new QPushButton(implants), "Command1", twipsToPixels(360, 360, 1215, 375));
-    command1_->setFont(ownDefaultFont());
-    text38_ = place(new QLineEdit(implants), "Text38", twipsToPixels(1920, 360, 3615, 375));
-    text38_->setFont(songFont(kLargePanelPoints));
+    estimateButton_ = placed(new QPushButton(implants), Control::PriceEstimate);
+    estimateButton_->setFont(ownDefaultFont());
+    priceBox_ = placed(new QLineEdit(implants), Control::PriceRange);
+    priceBox_->setFont(songFont(kLargePanelPoints));
 
     for (const Category& c : categories())
-        buildFields(c.id);
-}
-
-// Every label and field of a category comes from the format's field table and the window's
-// layout table; no field has code of its own.
-void Form1::buildFields(CategoryId category) {
-    const bool weapon = category == CategoryId::Weapon;
-    const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
-    const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
-    const std::vector<FieldSpec>& declaredFields = categoryFields(category).fields;
-    for (size_t i = 0; i < declaredFields.size(); ++i) {
-        const FieldSpec& f = declaredFields[i];
-        const FieldLayout& at = fieldLayouts(category)[i];
-        QWidget* parent = container(at.container);
-        auto* label = place(new QLabel(parent), at.label, twipsToPixels(at.labelRect));
-        label->setFont(labelFont);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-        QWidget* field = place(makeFieldWidget(f, parent), at.control, twipsToPixels(at.fieldRect));
-        field->setFont(fieldFont);
-        label->setBuddy(field);
-        fields_[size_t(category)].push_back(field);
-    }
+        categoryPanels_[size_t(c.id)] = new CategoryPanel(c.id, this);
 }
 
 void Form1::buildNavigation() {
-    list1_ = place(new ItemListBox(client_), "List1", twipsToPixels(120, 1005, 2295, 8520));
-
-    drive1_ = place(new DriveListBox(client_), "Drive1", twipsToPixels(8400, 1005, 2700, 300));
-    dir1_ = place(new DirListBox(client_), "Dir1", twipsToPixels(8400, 1320, 2700, 2190));
-    combo4_ = place(makeTypedComboBox(client_), "Combo4", twipsToPixels(8400, 3600, 2655, 300));
+    list_ = new ItemListView(client_, document_, comparison_);
+    folders_ = new FolderBrowser(client_);
+    categoryBox_ = placed(makeTypedComboBox(client_), Control::CategoryBox);
     for (const Category& c : categories())
-        combo4_->addItem(c.word);
-    combo4_->setCurrentIndex(0);
-    file2_ = place(new FileListBox(QStringLiteral("weapon.cfg"), client_), "File2",
-                   twipsToPixels(8400, 3960, 1380, 810));
+        categoryBox_->addItem(c.word);
+    categoryBox_->setCurrentIndex(0);
 
-    showStartFolder();
-
-    connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
-    connect(dir1_, &DirListBox::openRequested, this, &Form1::openFolder);
-    connect(dir1_, &DirListBox::pathChanged, this, [this] { Dir1_Change(); });
-    connect(file2_, &FileListBox::fileClicked, this, [this] { File2_Click(); });
-    connect(combo4_, &QComboBox::activated, this, [this] { Combo4_Click(); });
+    connect(folders_, &FolderBrowser::fileChosen, this, [this] { File2_Click(); });
+    connect(folders_, &FolderBrowser::refused, this, &Form1::report);
+    connect(categoryBox_, &QComboBox::activated, this, [this] { Combo4_Click(); });
     // An item is shown when its row is selected, by a click or by the keyboard.
-    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (list1_->currentItem() && list1_->currentItem()->isSelected())
+    connect(list_->box(), &QListWidget::itemSelectionChanged, this, [this] {
+        if (list_->box()->currentItem() && list_->box()->currentItem()->isSelected())
             List1_Click();
     });
 }
 
-// At start every list shows the process's current folder; no handler runs.
-void Form1::showStartFolder() {
-    const QString start = QDir::currentPath();
-    drive1_->selectDriveOf(start);
-    {
-        const QSignalBlocker quiet(dir1_);
-        dir1_->setPath(start);
-    }
-    file2_->setPath(start);
-    driveFolders_.insert(drive1_->root(), dir1_->path());
-}
-
 void Form1::buildItemArea() {
-    auto* options = makeFrame(client_, "Frame1", QStringLiteral("Frame1"),
-                              twipsToPixels(9840, 3960, 1815, 855));
-    option1_ = place(new QRadioButton(options), "Option1", twipsToPixels(0, 0, 1335, 375));
-    option2_ = place(new QRadioButton(options), "Option2", twipsToPixels(0, 480, 1335, 375));
-    for (QRadioButton* option : {option1_, option2_}) {
-        option->setFont(songFont(kWeaponLabelPoints));
-        // Like the option buttons they stand for, they cover the frame's caption.
-        option->setAutoFillBackground(true);
-    }
-    option1_->setChecked(true);
-    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Form1_Option1_Click();
-    });
-    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Form1_Option2_Click();
-    });
-    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    picture_ = new PicturePane(client_, document_);
+    connect(picture_, &PicturePane::smallChosen, this, [this] { Form1_Option1_Click(); });
+    connect(picture_, &PicturePane::largeChosen, this, [this] { Form1_Option2_Click(); });
+    connect(estimateButton_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    pic1_ = place(new PictureBox(client_), "Pic1", twipsToPixels(8400, 4800, 2700, 2700));
-
-    auto* nameLabel = place(new QLabel(client_), "Label32", twipsToPixels(8280, 7560, 1935, 375));
+    auto* nameLabel = placed(new QLabel(client_), Control::NameLabel);
     nameLabel->setFont(songFont(kCaptionPoints));
     nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text29_ = place(new QLineEdit(client_), "Text29", twipsToPixels(8880, 7560, 2295, 270));
-    nameLabel->setBuddy(text29_);
-    text28_ = place(new QPlainTextEdit(client_), "Text28", twipsToPixels(8280, 7920, 2895, 1575));
-    text28_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text28_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text28_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    nameBox_ = placed(new QLineEdit(client_), Control::Name);
+    nameLabel->setBuddy(nameBox_);
+    descriptionBox_ = placed(new QPlainTextEdit(client_), Control::Description);
+    descriptionBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    descriptionBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    descriptionBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 // Every text of the window, in the interface's language: at construction, and again whenever
 // the language changes. The category box's words and the choice lists' entries are data (the
 // handlers compare them, a pick writes them) and stay; their translations are their tooltips.
 void Form1::retranslate() {
-    findChild<QGroupBox*>(QStringLiteral("Frame2"))->setTitle(tr("★★★ 以下属性注意保留空格！★★★"));
-    command1_->setText(tr("估计价格"));
-    text38_->setAccessibleName(tr("价格范围"));
-    for (const Category& c : categories()) {
-        const std::vector<FieldSpec>& declaredFields = categoryFields(c.id).fields;
-        for (size_t i = 0; i < declaredFields.size(); ++i) {
-            const FieldSpec& f = declaredFields[i];
-            const FieldLayout& at = fieldLayouts(c.id)[i];
-            const QString caption = shownCaption(f);
-            QLabel* shown = label(at.label);
-            shown->setText(caption);
-            shown->setToolTip(shownHelp(at.labelHelp));
-            QWidget* field = fieldWidgetOf(c.id, int(i));
-            field->setAccessibleName(accessibleCaption(caption));
-            if (auto* combo = qobject_cast<QComboBox*>(field))
-                for (int entry = 0; entry < combo->count(); ++entry)
-                    describeEntry(combo, entry, shownChoice(f.choices.value(entry)));
-            decorateField(c.id, int(i));
-        }
+    findChild<QGroupBox*>(objectNameOf(Control::WeaponPairs))
+        ->setTitle(tr("★★★ 以下属性注意保留空格！★★★"));
+    estimateButton_->setText(tr("估计价格"));
+    priceBox_->setAccessibleName(tr("价格范围"));
+    for (CategoryPanel* panel : categoryPanels_) {
+        panel->retranslate();
+        for (int field = 0; field < int(panel->fields().size()); ++field)
+            decorateField(panel->category(), field);
     }
     for (const Category& c : categories())
-        describeEntry(combo4_, combo4_->findText(c.word), shownWord(c));
-    list1_->setAccessibleName(tr("物品列表"));
-    drive1_->setAccessibleName(tr("驱动器"));
-    dir1_->setAccessibleName(tr("文件夹"));
-    combo4_->setAccessibleName(tr("类别"));
-    file2_->setAccessibleName(tr("物品数据文件"));
-    option1_->setText(tr("小图"));
-    option2_->setText(tr("大图"));
-    pic1_->setAccessibleName(tr("物品图片"));
-    label("Label32")->setText(tr("名字"));
-    text29_->setAccessibleName(tr("名字"));
-    text28_->setAccessibleName(tr("说明"));
+        describeEntry(categoryBox_, categoryBox_->findText(c.word), shownWord(c));
+    list_->box()->setAccessibleName(tr("物品列表"));
+    driveList()->setAccessibleName(tr("驱动器"));
+    dirList()->setAccessibleName(tr("文件夹"));
+    categoryBox_->setAccessibleName(tr("类别"));
+    fileList()->setAccessibleName(tr("物品数据文件"));
+    smallPictureOption()->setText(tr("小图"));
+    largePictureOption()->setText(tr("大图"));
+    picture()->setAccessibleName(tr("物品图片"));
+    label(layoutOf(Control::NameLabel).name)->setText(tr("名字"));
+    nameBox_->setAccessibleName(tr("名字"));
+    descriptionBox_->setAccessibleName(tr("说明"));
     fitTexts();
     retranslateEditorMenus(menuBar_);
-    for (QAction* action : list1_->actions()) {
+    for (QAction* action : list_->box()->actions()) {
         const EditorKey& key = editorKey(EditorAction(action->data().toInt()));
         // The names editor's keys work in the whole window; the entry shows them.
         action->setText(key.itemListOnly
@@ -284,16 +194,14 @@ void Form1::retranslate() {
 // stays as it always was.
 void Form1::fitTexts() {
     const bool english = chosenLanguage() == Language::English;
-    std::vector<std::vector<QWidget*>> groups{{findChild<QGroupBox*>(QStringLiteral("Frame2"))},
-                                              {menuBar_},
-                                              {command1_},
-                                              {option1_, option2_},
-                                              {label("Label32")}};
-    for (const Category& c : categories()) {
-        groups.emplace_back();
-        for (const FieldLayout& at : fieldLayouts(c.id))
-            groups.back().push_back(label(at.label));
-    }
+    std::vector<std::vector<QWidget*>> groups{
+        {findChild<QGroupBox*>(objectNameOf(Control::WeaponPairs))},
+        {menuBar_},
+        {estimateButton_},
+        {smallPictureOption(), largePictureOption()},
+        {label(layoutOf(Control::NameLabel).name)}};
+    for (const CategoryPanel* panel : categoryPanels_)
+        groups.emplace_back(panel->labels().begin(), panel->labels().end());
     for (const std::vector<QWidget*>& group : groups) {
         for (QWidget* widget : group)
             if (!builtFonts_.contains(widget))
@@ -309,28 +217,14 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// Every change of a field's text goes to the document; its edit gate tells whose it is. A
-// choice box writes what is typed into it as typing, and an entry picked from its list once,
-// as a pick.
+// Every change of a field's text goes to the document; its edit gate tells whose it is.
 void Form1::connectFields() {
-    for (const Category& c : categories()) {
-        const auto& widgets = fields_[size_t(c.id)];
-        for (int i = 0; i < int(widgets.size()); ++i) {
-            const CategoryId category = c.id;
-            if (auto* edit = qobject_cast<QLineEdit*>(widgets[size_t(i)])) {
-                connect(edit, &QLineEdit::textChanged, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
-                connect(edit, &QLineEdit::textChanged, this,
-                        [this, category, i] { decorateField(category, i); });
-            } else if (auto* combo = qobject_cast<QComboBox*>(widgets[size_t(i)])) {
-                connect(combo, &QComboBox::editTextChanged, this,
-                        [this, category, i] { decorateField(category, i); });
-                connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Typing); });
-                connect(combo, &QComboBox::activated, this,
-                        [this, category, i] { fieldEdited(category, i, EditKind::Pick); });
-            }
-        }
+    for (CategoryPanel* panel : categoryPanels_) {
+        const CategoryId category = panel->category();
+        connect(panel, &CategoryPanel::edited, this,
+                [this, category](int field, EditKind kind) { fieldEdited(category, field, kind); });
+        connect(panel, &CategoryPanel::textChanged, this,
+                [this, category](int field) { decorateField(category, field); });
     }
 }
 
@@ -344,8 +238,12 @@ void Form1::connectDocument() {
                 showCells(cells, undone);
             });
     connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
-    connect(list1_, &ItemListBox::findChanged, this, &Form1::setFind);
-    list1_->setToolTips([this](int row) { return nameOf(visible_.at(size_t(row))); });
+    connect(list_, &ItemListView::shownHidden, this, [this] {
+        gate_.close();
+        if (const Category* chosen = category())
+            clearPanel(chosen->id);
+    });
+    connect(list_, &ItemListView::showAgain, this, &Form1::showItem);
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -353,20 +251,102 @@ QWidget* Form1::container(const char* name) const {
 }
 
 QString Form1::gameFolder() const {
-    return file2_->path();
+    return folders_->folder();
 }
 
 QListWidget* Form1::itemList() const {
-    return list1_;
+    return list_->box();
+}
+
+// Lists the category's items anew; a list of implants reads the skill costs (closing the gate).
+void Form1::listItems(const Category& category) {
+    if (list_->list(category))
+        LoadSkillCosts();
 }
 
 QString Form1::itemFilePath() const {
-    const QString name = file2_->fileName();
-    return name.isEmpty() ? QString() : joinPath(file2_->path(), name);
+    return folders_->chosenFile();
+}
+
+DriveListBox* Form1::driveList() const {
+    return folders_->driveList();
+}
+DirListBox* Form1::dirList() const {
+    return folders_->folderList();
+}
+FileListBox* Form1::fileList() const {
+    return folders_->fileList();
+}
+PictureBox* Form1::picture() const {
+    return picture_->box();
+}
+QRadioButton* Form1::smallPictureOption() const {
+    return picture_->smallOption();
+}
+QRadioButton* Form1::largePictureOption() const {
+    return picture_->largeOption();
+}
+
+void Form1::Drive1_Change() {
+    folders_->driveChanged();
+}
+void Form1::Dir1_Change() {
+    folders_->folderChanged();
+}
+
+namespace {
+
+Outcome listKept(Outcome outcome) {
+    outcome.effect = Effect::ListKept;
+    return outcome;
+}
+
+} // namespace
+
+// Reads the item file chosen and its name file, and lists the category's items. Nothing
+// changes when the category box names no category or the file cannot be read.
+void Form1::File2_Click() {
+    const Category* chosen = category();
+    if (!chosen)
+        return report(listKept(Outcome::of(Status::UnknownCategory)));
+    const QString path = itemFilePath();
+    if (path.isEmpty())
+        return report(listKept(Outcome::of(Status::NoFileChosen)));
+    const Outcome read = document_.open(path);
+    if (read.refused())
+        return report(listKept(read));
+    listItems(*chosen);
+    report(read);
+}
+
+// Shows the category's panel; rebuilds the list only once an item has been shown (gate open).
+void Form1::Combo4_Click() {
+    showCategoryPanel();
+    if (gate_.isOpen())
+        File2_Click();
+}
+
+Outcome Form1::openGameFolder(const QString& folder) {
+    return folders_->openGameFolder(folder);
+}
+
+// Tab goes where a user works: the folder, the file, the category and the item, then the
+// shown panel's fields, then the picture options and the name and description.
+void Form1::applyTabOrder() {
+    std::vector<QWidget*> chain{driveList(), dirList(), fileList(), categoryBox_, list_->box()};
+    for (CategoryId category : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
+        if (category == CategoryId::Implant)
+            chain.insert(chain.end(), {estimateButton_, priceBox_});
+        for (QWidget* field : inReadingOrder(categoryPanels_[size_t(category)]->fields(), this))
+            chain.push_back(field);
+    }
+    chain.insert(chain.end(),
+                 {smallPictureOption(), largePictureOption(), nameBox_, descriptionBox_});
+    chainTabOrder(chain);
 }
 
 QString Form1::categoryText() const {
-    return combo4_->currentText();
+    return categoryBox_->currentText();
 }
 
 QLineEdit* Form1::textBox(const char* control) const {
@@ -388,12 +368,7 @@ QWidget* Form1::fieldWidget(const char* control) const {
 }
 
 const Category* Form1::category() const {
-    return categoryForWord(combo4_->currentText());
-}
-
-ItemRef Form1::itemOf(int entry) const {
-    const ListEntry& listed = entries_[size_t(entry)];
-    return {listCategory_->id, listed.id, listed.ordinal + 1};
+    return categoryForWord(categoryBox_->currentText());
 }
 
 void Form1::setPrompts(Prompts* sink) {

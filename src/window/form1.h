@@ -5,7 +5,10 @@
 #include "app/folder_watch.h"
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
+#include "window/category_panel.h"
+#include "window/edit_gate.h"
 #include "window/editor_keys.h"
+#include "window/item_list_view.h"
 #include "window/item_panel.h"
 
 #include <QFont>
@@ -32,17 +35,20 @@ namespace wed {
 class ComparisonWindow;
 class DirListBox;
 class DriveListBox;
+class EditorActions;
 class FileListBox;
+class FolderBrowser;
 class HistoryWindow;
 class ItemListBox;
 class Prompts;
 class PictureBox;
+class PicturePane;
 class TableWindow;
 class ProblemWindow;
 class TitleBanner;
 
 // The editor's one window, a view of the editing document. It keeps what the user sees and
-// chooses: the folder browsed (Drive1, Dir1, File2), the category box's text, the item list
+// chooses: the folder browsed, the category box's text, the item list
 // with its find filter, what each panel shows with the line of each field, the edit gate, the
 // picture option and the skill costs. Every change of the files goes to the document, and
 // the window follows what the document says changed.
@@ -59,7 +65,7 @@ class Form1 : public QWidget {
     // opened, as a user would. A folder that is missing or holds no weapon.cfg changes nothing.
     Outcome openGameFolder(const QString& folder);
 
-    // Navigation handlers (form1_navigation.cpp).
+    // The folder browser's and the category box's handlers.
     void Drive1_Change();
     void Dir1_Change();
     void File2_Click();
@@ -74,32 +80,27 @@ class Form1 : public QWidget {
     // The text of a field, whether a text box or a choice box.
     QString textOf(const char* control) const;
 
-    // Picture options and the price estimator (form1_picture.cpp).
+    // Picture options and the price estimator.
     void Form1_Option1_Click();
     void Form1_Option2_Click();
     void Command1_Click();
 
     // The edit gate: open while changes of field text are the user's.
-    bool gateOpen() const { return gateOpen_; }
-    void setGateOpen(bool open) { gateOpen_ = open; }
+    bool gateOpen() const { return gate_.isOpen(); }
+    EditGate& gate() { return gate_; }
     // The category the category box's text names, or null for any other text.
     const Category* category() const;
-    // The item list: the entries of listCategory(), and those the find filter lets through.
-    const std::vector<ListEntry>& entries() const { return entries_; }
-    const Category* listCategory() const { return listCategory_; }
-    const std::vector<int>& visibleEntries() const { return visible_; }
-    int shownEntry() const { return shownEntry_; }
+    // The item list: the entries of a category, those the find filter lets through, the one
+    // shown.
+    const ItemListView& items() const { return *list_; }
     // What a category's panel shows, if anything.
     const std::optional<ItemPanel>& panel(CategoryId category) const {
         return panels_[size_t(category)];
     }
     const SkillCosts& skillCosts() const { return skillCosts_; }
-    // The item of an entry of the list.
-    ItemRef itemOf(int entry) const;
 
-    // The game folder browsed: the path of Dir1 and of File2.
+    // The game folder browsed, and the item file chosen in it (empty when none is).
     QString gameFolder() const;
-    // File2's path and its selected file name; empty when no file is selected.
     QString itemFilePath() const;
     QString categoryText() const;
 
@@ -110,21 +111,21 @@ class Form1 : public QWidget {
     // The text or choice box of a field.
     QWidget* fieldWidget(const char* control) const;
     QListWidget* itemList() const;
-    QLineEdit* nameBox() const { return text29_; }
-    QPlainTextEdit* descriptionBox() const { return text28_; }
-    QLineEdit* priceBox() const { return text38_; }
-    PictureBox* picture() const { return pic1_; }
-    QRadioButton* option1() const { return option1_; }
-    QRadioButton* option2() const { return option2_; }
-    DirListBox* dirList() const { return dir1_; }
-    FileListBox* fileList() const { return file2_; }
-    DriveListBox* driveList() const { return drive1_; }
-    QComboBox* categoryBox() const { return combo4_; }
+    QLineEdit* nameBox() const { return nameBox_; }
+    QPlainTextEdit* descriptionBox() const { return descriptionBox_; }
+    QLineEdit* priceBox() const { return priceBox_; }
+    PictureBox* picture() const;
+    QRadioButton* smallPictureOption() const;
+    QRadioButton* largePictureOption() const;
+    FolderBrowser& folders() const { return *folders_; }
+    DirListBox* dirList() const;
+    FileListBox* fileList() const;
+    DriveListBox* driveList() const;
+    QComboBox* categoryBox() const { return categoryBox_; }
     TitleBanner* titleBanner() const { return banner_; }
     QMenuBar* menuBar() const { return menuBar_; }
     // The area of the controls, below the menu bar.
     QWidget* clientArea() const { return client_; }
-    HistoryWindow* historyWindow();
 
     // Messages to the user. Tests hand in a sink of their own; null restores the message box.
     void setPrompts(Prompts* sink);
@@ -132,58 +133,33 @@ class Form1 : public QWidget {
     // Shows what the user must know of an outcome; nothing when it was done or ignored.
     void report(const Outcome& outcome);
 
-    // The editor's own keys (form1_keys.cpp): undo, redo, history, help and the item actions.
-    void run(EditorAction action);
-    void undo();
-    void redo();
-    void showHistory();
-    void showHelp();
-    // The item actions (form1_items.cpp), on the item selected in the list.
-    void copyItem();
-    void removeItem();
-    void renameItem();
-    void editNames();
-    // The table of the category chosen, opened or raised (form1_keys.cpp).
-    TableWindow* openTable();
-    // The menu bar's own actions (form1_menu.cpp) and the comparison with a base folder
-    // (form1_compare.cpp).
-    void askGameFolder();
-    void askBaseFolder();
+    Prompts& prompts() { return *prompts_; }
+    // The menu bar, keys and actions of the editor.
+    EditorActions& actions() { return *actions_; }
+    const EditorActions& actions() const { return *actions_; }
+    // Shows where a step or a problem belongs: its category, its item selected and shown,
+    // and the field's text as it was on that side of the step.
+    void showPlace(const StepPlace& place);
+    // The comparison with a base folder, and the marks it puts on the list and the fields.
     Outcome compareWith(const QString& baseFolder);
+    Comparison& comparison() { return comparison_; }
     const Comparison& comparison() const { return comparison_; }
-    void exportPatch();
-    void applyPatch();
-    void showComparison();
-    ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
-    void showAbout();
-    // A note in the menu bar's corner that goes by itself, for what needs no answer.
-    void notice(const QString& text);
-    QLabel* noticeLabel() const { return notice_; }
-    // F7: the problems of the game folder (form1_keys.cpp).
-    void showProblems();
-    ProblemWindow* problemWindow() const { return problems_; }
+    void showMarks();
+    FolderWatch& folderWatch() { return watch_; }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
-    // Marks of the comparison and the check (form1_compare.cpp).
-    void showMarks();
-    void markListRow(int row);
+    // Marks of the comparison and the check.
     std::optional<QString> baseNote(CategoryId category, int field) const;
     std::optional<QString> checkNote(CategoryId category, int field) const;
     std::optional<QString> lockNote(CategoryId category, int field) const;
     void decorateField(CategoryId category, int field);
 
-    // The item list (form1_list.cpp).
-    void rebuildList(bool followsChange = false);
-    void applyFind();
-    void setFind(const QString& text);
-    int rowOfEntry(int entry) const;
-    const QString& nameOf(int entry) const;
-    int entryOfHeader(qsizetype headerLine) const;
-    void showList();
+    // The item list.
+    void listItems(const Category& category);
+    void relistItems();
 
     // Showing items (form1_item_view.cpp).
     void showItem(int entry);
@@ -195,55 +171,33 @@ class Form1 : public QWidget {
     void dropPanels();
     void showCategoryPanel();
     void showCategoryWord(const Category& category);
-    void showPlace(const StepPlace& place);
     void showCells(const std::vector<StepCell>& cells, bool undone);
     void followFiles(const FilesChanged& changed);
     void showAgain();
-    void showPicture(const std::optional<QString>& path);
     void showPictureForOption();
-    std::optional<QString> picturePath(QStringView vidMenu, bool heand) const;
 
     // Editing (form1_editing.cpp).
     void fieldEdited(CategoryId category, int field, EditKind kind);
-    int selectedEntry() const;
     QWidget* fieldWidgetOf(CategoryId category, int field) const {
-        return fields_[size_t(category)][size_t(field)];
+        return categoryPanels_[size_t(category)]->field(field);
     }
-    void askIdAndRun(const QString& title, const QString& start,
-                     const std::function<Outcome(const QString&)>& action);
 
     void retranslate();
     void fitTexts();
-    void buildMenuBar();
-    void filesChangedOutside();
     void buildPanels();
-    void buildFields(CategoryId category);
     void buildNavigation();
-    void showStartFolder();
     void buildItemArea();
     void connectFields();
     void connectDocument();
-    void installKeys();
     void applyTabOrder();
-    std::vector<QWidget*> fieldsInReadingOrder(CategoryId category) const;
     QWidget* container(const char* name) const;
-    void openFolder(const QString& path);
 
     Document document_;
     Comparison comparison_{document_};
     FolderWatch watch_{document_};
-    QLabel* notice_ = nullptr; // the menu bar's corner: what happened, for a while
-    QTimer* noticeTimer_ = nullptr;
 
     // What the window shows of the document.
-    bool gateOpen_ = false;
-    std::vector<ListEntry> entries_;
-    const Category* listCategory_ = nullptr;
-    QString findText_;
-    std::vector<int> visible_;
-    mutable std::optional<std::vector<QString>> entryNames_;
-    int shownEntry_ = -1;
-    int hiddenEntry_ = -1; // the entry the filter hid while it was shown
+    EditGate gate_;
     std::array<std::optional<ItemPanel>, 3> panels_;
     std::optional<ItemRef> dropped_; // the item shown when the files were replaced
     SkillCosts skillCosts_;
@@ -251,26 +205,17 @@ class Form1 : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     TitleBanner* banner_ = nullptr;
-    ItemListBox* list1_ = nullptr;
-    DriveListBox* drive1_ = nullptr;
-    DirListBox* dir1_ = nullptr;
-    QComboBox* combo4_ = nullptr;
-    FileListBox* file2_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    PictureBox* pic1_ = nullptr;
-    QLineEdit* text29_ = nullptr;
-    QPlainTextEdit* text28_ = nullptr;
-    QLineEdit* text38_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    HistoryWindow* history_ = nullptr;
-    std::array<TableWindow*, 3> tables_{};
-    ProblemWindow* problems_ = nullptr;
-    ComparisonWindow* comparisonWindow_ = nullptr;
-    // The widget of each field, per category, in the order of the category's field table.
-    std::array<std::vector<QWidget*>, 3> fields_;
-    // The folder last shown on each drive, so that picking a drive returns to it.
-    QHash<QString, QString> driveFolders_;
+    ItemListView* list_ = nullptr;
+    FolderBrowser* folders_ = nullptr;
+    QComboBox* categoryBox_ = nullptr;
+    PicturePane* picture_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QPlainTextEdit* descriptionBox_ = nullptr;
+    QLineEdit* priceBox_ = nullptr;
+    QPushButton* estimateButton_ = nullptr;
+    EditorActions* actions_ = nullptr;
+    // The fields of each category.
+    std::array<CategoryPanel*, 3> categoryPanels_{};
     // The font each caption was built with, which fitTexts starts from.
     QHash<const QWidget*, QFont> builtFonts_;
 

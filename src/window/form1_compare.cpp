@@ -7,12 +7,12 @@
 #include "base/path_case.h"
 #include "data/value_check.h"
 #include "edit/field_line.h"
-#include "picture/picture_name.h"
 #include "window/comparison_window.h"
 #include "window/field_layout.h"
 #include "window/file_actions.h"
 #include "window/form1.h"
-#include "window/item_list_box.h"
+#include "window/item_list_view.h"
+#include "window/picture_pane.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
 
@@ -24,8 +24,6 @@ namespace wed {
 namespace {
 
 const QColor kChanged(255, 236, 179); // a field whose value the base does not have
-const QColor kAdded(0, 110, 40);      // an item the base lacks
-const QColor kModified(170, 90, 0);   // an item whose record differs from the base's
 
 Outcome problemOf(Status status, QString detail, QString path = {}) {
     Outcome problem = Outcome::of(status, std::move(path), std::move(detail));
@@ -45,24 +43,10 @@ Outcome Form1::compareWith(const QString& baseFolder) {
 
 // Every mark of the list and the fields, as the comparison now says.
 void Form1::showMarks() {
-    for (int row = 0; row < list1_->count(); ++row)
-        markListRow(row);
+    list_->markRows();
     for (const Category& c : categories())
-        for (int field = 0; field < int(fields_[size_t(c.id)].size()); ++field)
+        for (int field = 0; field < int(categoryPanels_[size_t(c.id)]->fields().size()); ++field)
             decorateField(c.id, field);
-}
-
-void Form1::markListRow(int row) {
-    QListWidgetItem* item = list1_->item(row);
-    const Comparison::Mark mark = comparison_.active()
-                                      ? comparison_.mark(itemOf(visible_.at(size_t(row))))
-                                      : Comparison::Mark::Same;
-    item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAdded)
-                                      : mark == Comparison::Mark::Modified ? QVariant(kModified)
-                                                                           : QVariant());
-    item->setData(Qt::AccessibleDescriptionRole, mark == Comparison::Mark::Added      ? tr("新增")
-                                                 : mark == Comparison::Mark::Modified ? tr("已修改")
-                                                                                      : QString());
 }
 
 // The base's value of a field shown, when it differs from the field's own; none otherwise.
@@ -95,8 +79,7 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
         return std::nullopt;
     }
     if (declared.type == ValueType::MenuPicture) {
-        const bool heand = category == CategoryId::Weapon && panel->item.id == u"heand";
-        const std::optional<QString> path = picturePath(text, heand);
+        const std::optional<QString> path = picture_->pathOf(category, panel->item.id, text);
         if (!path)
             return describe(problemOf(Status::PictureUnnamed, text));
         if (!QFileInfo::exists(*path))
@@ -152,37 +135,6 @@ void Form1::decorateField(CategoryId category, int field) {
     const QString selector = qobject_cast<QComboBox*>(widget) ? QStringLiteral("QComboBox")
                                                               : QStringLiteral("QLineEdit");
     widget->setStyleSheet(style.isEmpty() ? QString() : selector + u'{' + style + u'}');
-}
-
-// A patch needs a base to be the folder's changes against.
-void Form1::exportPatch() {
-    if (!comparison_.active())
-        return report(Outcome::of(Status::NoBaseFolder));
-    report(exportPatchFile(this, document_.game(), comparison_, *prompts_));
-}
-
-void Form1::applyPatch() {
-    report(applyPatchFile(this, document_, *prompts_));
-}
-
-// The comparison window, opened or raised; without a base, the base is asked for first.
-void Form1::showComparison() {
-    if (!comparison_.active()) {
-        askBaseFolder();
-        if (!comparison_.active())
-            return;
-    }
-    if (!comparisonWindow_) {
-        comparisonWindow_ = new ComparisonWindow(document_, comparison_, this);
-        connect(comparisonWindow_, &ComparisonWindow::itemRequested, this,
-                [this](const ItemRef& item) {
-                    showPlace({item, -1, {}});
-                });
-        connect(comparisonWindow_, &ComparisonWindow::outcome, this, &Form1::report);
-    }
-    comparisonWindow_->show();
-    comparisonWindow_->raise();
-    comparisonWindow_->activateWindow();
 }
 
 } // namespace wed

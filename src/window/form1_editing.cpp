@@ -8,7 +8,7 @@ namespace wed {
 // item came from; a field without one has nothing it could replace.
 void Form1::fieldEdited(CategoryId category, int field, EditKind kind) {
     const std::optional<ItemPanel>& panel = panels_[size_t(category)];
-    if (!gateOpen_ || !panel || panel->fields[size_t(field)].lineNumber < 1)
+    if (!gate_.isOpen() || !panel || panel->fields[size_t(field)].lineNumber < 1)
         return;
     const QString text = fieldText(fieldWidgetOf(category, field));
     const QString shown = panel->texts[size_t(field)];

@@ -2,11 +2,12 @@
 // the document's model and shows them; it follows the document when the files change.
 #include "base/path_case.h"
 #include "data/item_fields.h"
-#include "picture/picture_name.h"
+#include "data/price_estimate.h"
 #include "window/field_layout.h"
 #include "window/form1.h"
 #include "window/item_list_box.h"
-#include "window/picture_box.h"
+#include "window/item_list_view.h"
+#include "window/picture_pane.h"
 #include "window/text_boxes.h"
 
 #include <QComboBox>
@@ -20,38 +21,29 @@ namespace {
 
 const QString kNone = QStringLiteral("无");
 
-// Closes the edit gate while the window puts text into fields itself.
-class GateClosed {
-  public:
-    explicit GateClosed(bool& gate) : gate_(gate), was_(gate) { gate_ = false; }
-    ~GateClosed() { gate_ = was_; }
-    GateClosed(const GateClosed&) = delete;
-    GateClosed& operator=(const GateClosed&) = delete;
-
-  private:
-    bool& gate_;
-    bool was_;
-};
-
 } // namespace
 
 void Form1::List1_Click() {
-    showItem(selectedEntry());
+    showItem(list_->selectedEntry());
 }
 
+// A record shown without being chosen leaves the gate closed.
 void Form1::ShowWeaponRecord() {
-    showRecord(CategoryId::Weapon, selectedEntry(), false);
+    gate_.close();
+    showRecord(CategoryId::Weapon, list_->selectedEntry(), false);
 }
 void Form1::ShowArmorRecord() {
-    showRecord(CategoryId::Armor, selectedEntry(), false);
+    gate_.close();
+    showRecord(CategoryId::Armor, list_->selectedEntry(), false);
 }
 void Form1::ShowImplantRecord() {
-    showRecord(CategoryId::Implant, selectedEntry(), false);
+    gate_.close();
+    showRecord(CategoryId::Implant, list_->selectedEntry(), false);
 }
 
 // Reading the skill costs closes the gate; it stays closed until an item is shown.
 void Form1::LoadSkillCosts() {
-    gateOpen_ = false;
+    gate_.close();
     wed::LoadSkillCosts(
         document_.game().items(),
         document_.game().headerOf({CategoryId::Implant, QLatin1StringView(kSkillCostId), 1}),
@@ -63,34 +55,33 @@ void Form1::LoadSkillCosts() {
 // has), and the record fills it; the gate opens at the end. A word that is none of the three
 // shows nothing.
 void Form1::showItem(int entry) {
-    gateOpen_ = false;
-    document_.endTyping();
-    shownEntry_ = entry;
-    hiddenEntry_ = -1;
-    list1_->selectQuietly(rowOfEntry(entry));
-    descriptionBox()->setPlainText(QStringLiteral("无说明"));
-    if (const Category* chosen = category()) {
-        std::vector<CategoryId> resets{chosen->id};
-        if (chosen->id == CategoryId::Weapon)
-            resets.push_back(CategoryId::Armor);
-        for (CategoryId reset : resets) {
-            panels_[size_t(reset)].reset();
-            resetPanel(reset);
+    {
+        const auto filling = gate_.closedWhileFilling();
+        document_.endTyping();
+        list_->setShown(entry);
+        descriptionBox()->setPlainText(QStringLiteral("无说明"));
+        if (const Category* chosen = category()) {
+            std::vector<CategoryId> resets{chosen->id};
+            if (chosen->id == CategoryId::Weapon)
+                resets.push_back(CategoryId::Armor);
+            for (CategoryId reset : resets) {
+                panels_[size_t(reset)].reset();
+                resetPanel(reset);
+            }
+            showRecord(chosen->id, entry, true);
         }
-        showRecord(chosen->id, entry, true);
     }
-    gateOpen_ = true;
+    gate_.open();
 }
 
-// The record view: the category's panel filled from the entry's record, with the gate closed;
+// The record view, with the gate closed: the category's panel filled from the entry's record;
 // fields whose key the record lacks keep what they show. Then the picture, the name (kept when
 // the record has none) and the description.
 void Form1::showRecord(CategoryId category, int entry, bool selection) {
-    gateOpen_ = false;
     if (!selection)
-        list1_->selectQuietly(rowOfEntry(entry));
-    if (entry < 0 || size_t(entry) >= entries_.size()) {
-        showPicture(std::nullopt);
+        list_->box()->selectQuietly(list_->rowOfEntry(entry));
+    if (entry < 0 || size_t(entry) >= list_->entries().size()) {
+        picture_->show(std::nullopt);
         descriptionBox()->setPlainText({});
         return;
     }
@@ -101,8 +92,7 @@ void Form1::showRecord(CategoryId category, int entry, bool selection) {
             wed::showFieldText(fieldWidgetOf(category, int(i)), panel.texts[i]);
         decorateField(category, int(i));
     }
-    const bool heand = category == CategoryId::Weapon && panel.item.id == u"heand";
-    showPicture(picturePath(panel.texts[size_t(pictureField(category))], heand));
+    picture_->showItem(category, panel.item.id, panel.texts[size_t(pictureField(category))]);
     const ItemText text = document_.game().itemText(category, panel.item.id);
     if (text.name)
         showText(nameBox(), *text.name);
@@ -112,12 +102,12 @@ void Form1::showRecord(CategoryId category, int entry, bool selection) {
 }
 
 void Form1::fillPanel(CategoryId category, int entry) {
-    const ListEntry& listed = entries_[size_t(entry)];
+    const ListEntry& listed = list_->entries()[size_t(entry)];
     const ItemRef item{category, listed.id, listed.ordinal + 1};
     const GameData& game = document_.game();
     // A list built for another category is read as this category's ids.
     const qsizetype header =
-        listCategory_->id == category ? listed.headerLine : game.headerOf(item);
+        list_->category()->id == category ? listed.headerLine : game.headerOf(item);
     ItemPanel panel{item,
                     header,
                     header >= 0 ? game.items().lineStart(header) : -1,
@@ -129,8 +119,7 @@ void Form1::fillPanel(CategoryId category, int entry) {
 }
 
 void Form1::resetPanel(CategoryId category) {
-    for (QWidget* widget : fields_[size_t(category)])
-        wed::showFieldText(widget, kNone);
+    categoryPanels_[size_t(category)]->showNone();
 }
 
 void Form1::showFieldText(CategoryId category, int field, const QString& text) {
@@ -153,7 +142,7 @@ void Form1::dropPanels() {
         shown = shown || panels_[size_t(c.id)].has_value();
         panels_[size_t(c.id)].reset();
     }
-    shownEntry_ = -1;
+    list_->forgetShown();
     if (shown)
         for (const Category& c : categories())
             resetPanel(c.id);
@@ -166,12 +155,12 @@ void Form1::showAgain() {
     const Category* chosen = category();
     if (!chosen)
         return;
-    listCategory_ = chosen;
-    rebuildList();
+    listItems(*chosen);
     if (!shown)
         return;
-    for (size_t entry = 0; entry < entries_.size(); ++entry)
-        if (entries_[entry].id == shown->id && entries_[entry].ordinal == shown->occurrence - 1)
+    for (size_t entry = 0; entry < list_->entries().size(); ++entry)
+        if (list_->entries()[entry].id == shown->id &&
+            list_->entries()[entry].ordinal == shown->occurrence - 1)
             showItem(int(entry));
 }
 
@@ -179,7 +168,7 @@ void Form1::showAgain() {
 // and where lines came or went the list is made again.
 void Form1::followFiles(const FilesChanged& changed) {
     if (changed.changed[size_t(GameFile::Names)])
-        entryNames_.reset();
+        list_->forgetNames();
     if (!changed.changed[size_t(GameFile::Items)])
         return;
     const GameData& game = document_.game();
@@ -199,20 +188,29 @@ void Form1::followFiles(const FilesChanged& changed) {
         panel->item = game.refAt(c.id, panel->headerLine);
         panel->fields = game.record(c.id, panel->headerLine).fields;
     }
-    if (moved && listCategory_)
-        rebuildList(true);
+    if (moved && list_->category())
+        relistItems();
+}
+
+// The list follows a change of the file: the item shown stays shown, at the entry its record
+// now has.
+void Form1::relistItems() {
+    const std::optional<ItemPanel>& shown = panels_[size_t(list_->category()->id)];
+    list_->relist(list_->shownEntry() >= 0 && list_->category() == category() && shown
+                      ? std::optional(shown->headerLine)
+                      : std::nullopt);
 }
 
 // The document chose a category (an undo went back to another one): the box and the panel
 // follow, as a pick from the box's list would show them, without building the list again.
 void Form1::showCategoryWord(const Category& chosen) {
-    if (combo4_->currentText() != chosen.word) {
-        const QSignalBlocker quiet(combo4_);
-        const int index = combo4_->findText(chosen.word);
+    if (categoryBox_->currentText() != chosen.word) {
+        const QSignalBlocker quiet(categoryBox_);
+        const int index = categoryBox_->findText(chosen.word);
         if (index >= 0)
-            combo4_->setCurrentIndex(index);
+            categoryBox_->setCurrentIndex(index);
         else
-            combo4_->setEditText(chosen.word);
+            categoryBox_->setEditText(chosen.word);
     }
     showCategoryPanel();
 }
@@ -221,7 +219,7 @@ void Form1::showCategoryWord(const Category& chosen) {
 void Form1::showCategoryPanel() {
     if (const Category* chosen = category())
         for (const Category& c : categories())
-            container(panelOf(c.id))->setVisible(c.id == chosen->id);
+            container(layoutOf(panelOf(c.id)).name)->setVisible(c.id == chosen->id);
 }
 
 // Shows where a step belongs: its category in the box and its list, its item selected and
@@ -232,28 +230,24 @@ void Form1::showPlace(const StepPlace& place) {
     const Category& target = wed::category(place.item->category);
     if (category() != &target)
         showCategoryWord(target);
-    if (listCategory_ != &target) {
-        listCategory_ = &target;
-        rebuildList();
-    }
+    if (list_->category() != &target)
+        listItems(target);
     const qsizetype header = document_.game().headerOf(*place.item);
-    const int entry = entryOfHeader(header);
+    const int entry = list_->entryOfHeader(header);
     if (entry < 0)
         return;
-    if (rowOfEntry(entry) < 0) {
-        setFind({});
-        list1_->closeFind(false);
-    }
+    if (list_->rowOfEntry(entry) < 0)
+        list_->clearFind();
     // An action's step shows its item afresh; a field's step only puts the field's text back
     // when its item is shown already.
     const std::optional<ItemPanel>& panel = panels_[size_t(target.id)];
-    if (place.field < 0 || shownEntry_ != entry || !panel || panel->headerLine != header)
+    if (place.field < 0 || list_->shownEntry() != entry || !panel || panel->headerLine != header)
         showItem(entry);
     std::optional<ItemPanel>& shown = panels_[size_t(target.id)];
     if (place.field < 0 || !shown)
         return;
     shown->texts[size_t(place.field)] = place.text;
-    const GateClosed closed(gateOpen_);
+    const auto filling = gate_.closedWhileFilling();
     showFieldText(target.id, place.field, place.text);
 }
 
@@ -265,18 +259,39 @@ void Form1::showCells(const std::vector<StepCell>& cells, bool undone) {
             continue;
         const QString& text = undone ? cell.before : cell.after;
         panel->texts[size_t(cell.field)] = text;
-        const GateClosed closed(gateOpen_);
+        const auto filling = gate_.closedWhileFilling();
         showFieldText(cell.item.category, cell.field, text);
     }
 }
 
-std::optional<QString> Form1::picturePath(QStringView vidMenu, bool heand) const {
-    const PictureSize size = option2_->isChecked() ? PictureSize::Large : PictureSize::Small;
-    const std::optional<QString> name = pictureFileName(vidMenu, size, heand);
-    const QString folder = document_.game().pictureFolder();
-    if (!name || folder.isEmpty())
-        return std::nullopt;
-    return resolvePathIgnoringCase(folder, *name);
+// Redraws the shown item's picture from its VidMENU field's current text, once an item is
+// shown. A category word that is none of the three forms no name: the box is cleared.
+void Form1::showPictureForOption() {
+    if (!gate_.isOpen())
+        return;
+    const Category* chosen = category();
+    if (!chosen)
+        return picture_->show(std::nullopt);
+    const std::optional<ItemPanel>& panel = panels_[size_t(chosen->id)];
+    picture_->showItem(chosen->id, panel ? panel->item.id : QString(),
+                       fieldText(fieldWidgetOf(chosen->id, pictureField(chosen->id))));
+}
+
+void Form1::Form1_Option1_Click() {
+    showPictureForOption();
+}
+void Form1::Form1_Option2_Click() {
+    showPictureForOption();
+}
+
+// Shows the price range of the implant shown; writes nothing.
+void Form1::Command1_Click() {
+    const auto text = [this](const char* key) {
+        return fieldText(fieldWidgetOf(CategoryId::Implant,
+                                       fieldOfKey(CategoryId::Implant, QString::fromLatin1(key))));
+    };
+    showText(priceBox(),
+             estimatePrice(text("Cost="), text("NumSkill="), text("MinMax="), skillCosts_));
 }
 
 // The text of a field, whether a text box or a choice box.

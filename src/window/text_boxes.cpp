@@ -58,4 +58,10 @@ QString fieldText(const QWidget* field) {
     return {};
 }
 
+void describeEntry(QComboBox* box, int entry, const QString& translation) {
+    const QVariant shown = translation == box->itemText(entry) ? QVariant() : QVariant(translation);
+    box->setItemData(entry, shown, Qt::ToolTipRole);
+    box->setItemData(entry, shown, Qt::AccessibleDescriptionRole);
+}
+
 } // namespace wed

@@ -26,4 +26,8 @@ void setFieldReadOnly(QWidget* field, bool readOnly);
 // The text of a text box or of a choice box's edit part.
 QString fieldText(const QWidget* field);
 
+// A choice entry's translation, as its tooltip and what a screen reader adds to it; nothing
+// where it reads as the entry itself (in Chinese).
+void describeEntry(QComboBox* box, int entry, const QString& translation);
+
 } // namespace wed

@@ -1,5 +1,7 @@
 #include "window/title_banner.h"
 
+#include "window/control_layout.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -10,27 +12,24 @@
 namespace wed {
 namespace {
 
-// The window is laid out in twips; at the classic 96 dpi a pixel is 15 twips.
-constexpr int kTwipsPerPixel = 15;
 constexpr TitleAnimation::PaintedLetters kAllLetters = (1u << TitleAnimation::kLetterCount) - 1;
 
 QLabel* makeLetter(QWidget* window, int index) {
     auto* label = new QLabel(titleLetterText(index), window);
-    label->setObjectName(QStringLiteral("Label15"));
+    label->setObjectName(objectNameOf(Control::TitleLetter));
     label->setProperty("index", index);
     QFont font(QStringLiteral("宋体"));
     font.setPointSize(48);
     label->setFont(font);
-    label->resize(titleLetterWidth(index) / kTwipsPerPixel,
-                  kTitleLetterHeightTwips / kTwipsPerPixel);
+    label->resize(twipsToPixels(titleLetterWidth(index)), twipsToPixels(kTitleLetterHeightTwips));
     // Shown with the window, or at once when the window is already on screen.
     label->show();
     return label;
 }
 
-QTimer* makeTimer(QObject* parent, const char* name) {
+QTimer* makeTimer(QObject* parent, Control name) {
     auto* timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
+    timer->setObjectName(objectNameOf(name));
     timer->setInterval(TitleBanner::kTimerIntervalMs);
     return timer;
 }
@@ -44,7 +43,8 @@ TitleBanner::TitleBanner(QWidget* window) : QObject(window) {
     placeLetters();
     paint(kAllLetters);
 
-    timers_ = {makeTimer(this, "Timer1"), makeTimer(this, "Timer2"), makeTimer(this, "Timer3")};
+    timers_ = {makeTimer(this, Control::MarqueeTimer), makeTimer(this, Control::RisingColourTimer),
+               makeTimer(this, Control::FallingColourTimer)};
     connect(timers_[0], &QTimer::timeout, this, &TitleBanner::Timer1_Timer);
     connect(timers_[1], &QTimer::timeout, this, &TitleBanner::Timer2_Timer);
     connect(timers_[2], &QTimer::timeout, this, &TitleBanner::Timer3_Timer);
@@ -84,7 +84,7 @@ void TitleBanner::paint(TitleAnimation::PaintedLetters painted) {
 
 void TitleBanner::placeLetters() {
     for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
-        letters_[i]->move(animation_.left(i) / kTwipsPerPixel, 0);
+        letters_[i]->move(twipsToPixels(animation_.left(i)), 0);
 }
 
 // Switching a timer on restarts its interval, as the handover of the animation means; a timer

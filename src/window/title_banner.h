@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/title_animation.h"
+#include "window/title_animation.h"
 
 #include <QObject>
 #include <array>
@@ -12,9 +12,9 @@ class QWidget;
 namespace wed {
 
 // The ten title letters of the main window and the three timers that animate them. The
-// letters are children of the window (control array "Label15", property "index"); the timers
-// ("Timer1" to "Timer3", 100 ms) start at once, as the window opens. Each tick advances the
-// TitleAnimation and then moves or repaints the letters it touched.
+// letters are children of the window (one control array, property "index"); the timers (the
+// marquee and the two colour timers, 100 ms) start at once, as the window opens. Each tick advances
+// the TitleAnimation and then moves or repaints the letters it touched.
 class TitleBanner : public QObject {
     Q_OBJECT
   public:

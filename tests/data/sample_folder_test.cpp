@@ -79,7 +79,7 @@ TEST(SampleFolder, EveryListedItemShowsEveryFieldItsNameAndItsPictures) {
             }
             EXPECT_FALSE(readItemText(names, nameIndex, c.id, id).name.value_or("").isEmpty())
                 << where;
-            const bool heand = c.id == CategoryId::Weapon && id == QLatin1String("heand");
+            const bool heand = bareHands(c.id, id);
             for (const PictureSize size : {PictureSize::Small, PictureSize::Large}) {
                 const QString name = pictureFileName(vidMenu, size, heand).value_or("");
                 const QByteArray bytes = readBytes(resolvePathIgnoringCase(folder, name));

@@ -1,6 +1,5 @@
 #include "fake_picture.h"
 #include "image/bitmap.h"
-#include "image/screen_twips.h"
 
 #include <gtest/gtest.h>
 
@@ -34,14 +33,6 @@ TEST(CBitmapConversions, PaddedRowsShortPalettesShortArraysAndBadSizes) {
     EXPECT_TRUE(image.isNull());
     CBitmap::MakeDIB8({}, 100000, 100000, 0);
     EXPECT_TRUE(image.isNull());
-}
-
-TEST(CBitmapTwips, WholeTwipsPerPixel) {
-    EXPECT_EQ(wholeTwipsPerPixel(96), 15);
-    EXPECT_EQ(wholeTwipsPerPixel(192), 8); // 7.5: halves to even
-    EXPECT_EQ(wholeTwipsPerPixel(0), 15);
-    EXPECT_EQ(CBitmap::TwipsToPixels(23, -23), QSize(2, -2));
-    EXPECT_EQ(CBitmap::PixelsToTwips(2000000000, 1).width(), 2147483647); // clamped
 }
 
 TEST(PaintDIB, AutoscaleFitsTheBoxToTheImageOtherwiseTheImageIsStretched) {

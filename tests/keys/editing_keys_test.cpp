@@ -1,9 +1,10 @@
 #include "keys_fixture.h"
+#include "window/editor_actions.h"
 #include "window/history_window.h"
 
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QListView>
 
 namespace wed::test {
 namespace {
@@ -99,8 +100,8 @@ TEST_F(EditingKeys, HistoryWindowListsTheStepsAndMovesToTheOneClicked) {
     retype(form.textBox("Text10"), QStringLiteral("2"));
     const QByteArray end = items();
     press(Qt::CTRL | Qt::Key_H);
-    QListView* view = form.historyWindow()->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.historyWindow()));
+    QListView* view = form.actions().historyWindow()->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.actions().historyWindow()));
     ASSERT_EQ(view->model()->rowCount(), 3); // the opened file, then the two steps
     EXPECT_EQ(view->model()->index(1, 0).data().toString(), QStringLiteral("rifle · 价格：50 → 1"));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},

@@ -1,4 +1,5 @@
 #include "keys_fixture.h"
+#include "window/editor_actions.h"
 #include "window/item_list_box.h"
 #include "window/problem_window.h"
 
@@ -83,14 +84,14 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
         press(Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), list);
         EXPECT_TRUE(list->selectedItems().isEmpty());
-        EXPECT_EQ(form.shownEntry(), -1);
+        EXPECT_EQ(form.items().shownEntry(), -1);
         if (text.isEmpty())
             press(key);
         else
             type(text);
         ASSERT_EQ(list->selectedItems().size(), 1);
         EXPECT_EQ(list->row(list->selectedItems().front()), row);
-        EXPECT_EQ(form.shownEntry(), row);
+        EXPECT_EQ(form.items().shownEntry(), row);
         EXPECT_EQ(form.textOf("Text5"), row == 0 ? "700" : "50");
     }
 }
@@ -100,7 +101,7 @@ TEST_F(ItemListKeys, TabIntoTheListShowsNothingUntilAKeyChoosesARow) {
 TEST_F(ProblemKeys, F7ListsTheProblemsAndEnterShowsTheItemOfOne) {
     focus(form.itemList());
     press(Qt::Key_F7);
-    ProblemWindow* problems = form.problemWindow();
+    ProblemWindow* problems = form.actions().problemWindow();
     ASSERT_TRUE(problems && problems->isVisible());
     QListWidget* list = problems->list();
     const QList<QListWidgetItem*> vest =

@@ -1,4 +1,5 @@
 #include "keys_fixture.h"
+#include "window/editor_actions.h"
 #include "window/table_window.h"
 
 #include <QTableView>
@@ -70,7 +71,7 @@ TEST_F(TableKeys, OneTablePerCategoryEditedWithKeysInStepWithTheMainWindow) {
     EXPECT_EQ(csv.count("\r\n"), 2);
 
     chooseCategory(1);
-    form.openTable(); // as Ctrl+T does, shown above for the weapons
+    form.actions().openTable(); // as Ctrl+T does, shown above for the weapons
     EXPECT_EQ(form.findChildren<TableWindow*>().size(), 2);
     EXPECT_EQ(weapons->category(), CategoryId::Weapon);
 }

@@ -33,9 +33,9 @@ TEST(PictureName, FromTheVidMenuValue) {
         EXPECT_EQ(pictureFileName(QString::fromUtf8(c.value), c.size, c.heand).value_or(""),
                   QString::fromUtf8(c.name))
             << c.value << (c.size == PictureSize::Large ? " large" : " small");
-    EXPECT_TRUE(heandRecordHeader(u"Weapon=heand"));
-    EXPECT_FALSE(heandRecordHeader(u"Weapon=heand2"));
-    EXPECT_FALSE(heandRecordHeader(u"Armor=heand"));
+    EXPECT_TRUE(bareHands(CategoryId::Weapon, u"heand"));
+    EXPECT_FALSE(bareHands(CategoryId::Weapon, u"heand2"));
+    EXPECT_FALSE(bareHands(CategoryId::Armor, u"heand"));
 }
 
 } // namespace

@@ -75,10 +75,10 @@ TEST_F(EndToEnd, EditsOfEveryKindChangeOnlyTheirOwnLines) {
     pick("Combo1", 2, "Class=2");
     pick("Combo2", 7, "AmmoName=Ammo_pistol_infinite");
     pick("Combo3", 15, "VIDBullet=1392");
-    QTest::mouseClick(form.option2(), Qt::LeftButton);
+    QTest::mouseClick(form.largePictureOption(), Qt::LeftButton);
     ASSERT_FALSE(drawing().isNull());
     EXPECT_NE(drawing().size(), small);
-    QTest::mouseClick(form.option1(), Qt::LeftButton);
+    QTest::mouseClick(form.smallPictureOption(), Qt::LeftButton);
 
     // An armor: the list rebuilds because an item was shown.
     chooseCategory(1);

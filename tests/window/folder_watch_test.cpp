@@ -1,5 +1,6 @@
 // Another program's change of the game's files is noticed without an edit: the window reads
 // them again and shows the item it showed, as the files now have it; its own saves never count.
+#include "window/editor_actions.h"
 #include "window/form1_fixture.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ class FolderWatchTest : public Form1Fixture {
         clickItem(1);
     }
     QString price() const { return form.textBox("Text5")->text(); }
-    bool noticed() const { return !form.noticeLabel()->text().isEmpty(); }
+    bool noticed() const { return !form.actions().noticeLabel()->text().isEmpty(); }
 };
 
 TEST_F(FolderWatchTest, ASaveInPlaceAndARenameOverTheFileAreBothNoticed) {
@@ -41,7 +42,7 @@ TEST_F(FolderWatchTest, ASaveInPlaceAndARenameOverTheFileAreBothNoticed) {
     EXPECT_EQ(form.itemList()->currentRow(), 1) << "the item shown is shown again";
 
     // A rename of another file over it.
-    form.noticeLabel()->clear();
+    form.actions().noticeLabel()->clear();
     game.writeFile("new.cfg", QByteArray(theirs).replace("Cost=52", "Cost=53"));
     ASSERT_TRUE(QFile::remove(game.path("weapon.cfg")) &&
                 QFile::rename(game.path("new.cfg"), game.path("weapon.cfg")));

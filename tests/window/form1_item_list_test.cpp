@@ -1,3 +1,4 @@
+#include "window/editor_actions.h"
 #include "window/form1_fixture.h"
 
 #include "window/item_list_box.h"
@@ -55,7 +56,7 @@ TEST_F(ItemList, RebuildingTheListDoesNotSelectAnItemButClickingOneDoes) {
     EXPECT_EQ(form.gateOpen(), false);
     clickItem(1);
     EXPECT_EQ(form.gateOpen(), true) << "item selection opened the gate";
-    form.setGateOpen(false);
+    form.gate().close();
     QTest::keyClick(form.itemList(), Qt::Key_Up);
     EXPECT_EQ(form.itemList()->currentRow(), 0);
     EXPECT_EQ(form.gateOpen(), true) << "the keyboard selects items too";
@@ -69,7 +70,7 @@ TEST_F(ItemList, CategoryChangeRebuildsTheListOnlyWhenTheGateIsOpen) {
     chooseCategory(1);
     EXPECT_TRUE(shown("Frame4") && !shown("Frame3"));
     EXPECT_EQ(listed(), QStringList({"gun"}));
-    form.setGateOpen(true);
+    form.gate().open();
     chooseCategory(2);
     EXPECT_TRUE(shown("Frame5") && !shown("Frame4"));
     EXPECT_EQ(listed(), QStringList({"chip"}));
@@ -108,19 +109,19 @@ TEST_F(ItemList, FindFiltersTheListAndAnUndoClearsItToShowItsItem) {
     clickItem(1);
     form.textBox("Text5")->setText(QStringLiteral("3"));
     find(QStringLiteral("open"));
-    EXPECT_EQ(form.shownEntry(), -1);
-    form.undo();
+    EXPECT_EQ(form.items().shownEntry(), -1);
+    form.actions().undo();
     EXPECT_EQ(list->findBox()->text(), QString());
-    EXPECT_EQ(form.shownEntry(), 1);
+    EXPECT_EQ(form.items().shownEntry(), 1);
 
     find(QStringLiteral("双"));
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{1, 2}));
     clickItem(1);
     EXPECT_EQ(form.textBox("Text5")->text(), "2"); // the second twin's own record
     find(QStringLiteral("GUN"));
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{0}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{0}));
     clickItemFile(); // a rebuild
-    EXPECT_EQ(form.visibleEntries(), (std::vector<int>{0}));
+    EXPECT_EQ(form.items().visibleEntries(), (std::vector<int>{0}));
 }
 
 } // namespace

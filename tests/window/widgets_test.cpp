@@ -1,7 +1,8 @@
 #include "image/bitmap.h"
-#include "image/tga_reader.h"
 #include "window/picture_box.h"
+#include "window/tga_reader.h"
 #include "window/title_banner.h"
+#include "window/twips.h"
 
 #include <QImage>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // with a base folder, compared with it. The program's own options (--lang en, --code-page NAME)
 // may stand among the arguments.
 // Usage: editor-screenshot OUTPUT.png [category index 0..2] [item row] [base folder]
-#include "app/title_animation.h"
+#include "app/program_title.h"
 #include "cli/command_line.h"
 #include "window/file_list_box.h"
 #include "window/form1.h"

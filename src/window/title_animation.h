@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "app/program_title.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,7 +13,7 @@ namespace wed {
 // timers only advance it and repaint.
 class TitleAnimation {
   public:
-    static constexpr int kLetterCount = 10;
+    static constexpr int kLetterCount = kTitleLetterCount;
     static constexpr int kStepTwips = 120;      // marquee step per tick
     static constexpr int kWrapLeftTwips = -720; // a letter standing here re-enters at the right
     static constexpr int kReenterLeftTwips = 11160;
@@ -54,11 +55,5 @@ int titleLetterStartLeft(int index);
 // Width of each letter in twips: the two-character letter is wider.
 int titleLetterWidth(int index);
 inline constexpr int kTitleLetterHeightTwips = 975;
-
-// The characters of letter `index` (index 4 holds two), the whole title (also the program's
-// name) and the window caption, which adds the version.
-QString titleLetterText(int index);
-QString titleText();
-QString windowCaption();
 
 } // namespace wed

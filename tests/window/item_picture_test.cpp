@@ -1,7 +1,7 @@
 #include "fake_picture.h"
-#include "image/item_picture.h"
 #include "support/temp_game.h"
 #include "tga_builder.h"
+#include "window/item_picture.h"
 
 #include <gtest/gtest.h>
 

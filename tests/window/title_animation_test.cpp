@@ -1,4 +1,4 @@
-#include "app/title_animation.h"
+#include "window/title_animation.h"
 
 #include <array>
 #include <gtest/gtest.h>

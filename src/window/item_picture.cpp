@@ -1,8 +1,9 @@
-#include "image/item_picture.h"
+#include "window/item_picture.h"
 
 #include "base/path_case.h"
 #include "image/bitmap.h"
-#include "image/tga_reader.h"
+#include "window/tga_reader.h"
+#include "window/twips.h"
 
 namespace wed {
 

@@ -1,7 +1,8 @@
-#include "image/tga_reader.h"
+#include "window/tga_reader.h"
 
 #include "image/bitmap.h"
 #include "picture/tga_file.h"
+#include "window/twips.h"
 
 namespace wed {
 

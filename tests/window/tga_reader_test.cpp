@@ -1,9 +1,9 @@
 // The reader on files: a picture becomes the current bitmap; missing, unreadable and broken
 // files are no pictures.
 #include "image/bitmap.h"
-#include "image/tga_reader.h"
 #include "support/temp_game.h"
 #include "tga_builder.h"
+#include "window/tga_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/title_animation.h"
+#include "window/title_animation.h"
 
 namespace wed {
 namespace {
@@ -11,11 +11,6 @@ constexpr std::array<int, TitleAnimation::kLetterCount> kStartLeft = {
 constexpr TitleAnimation::Channels kStartR = {225, 225, 150, 0, 0, 0, 0, 150, 255, 225};
 constexpr TitleAnimation::Channels kStartG = {0, 150, 255, 255, 255, 150, 0, 0, 0, 0};
 constexpr TitleAnimation::Channels kStartB = {0, 0, 0, 0, 150, 255, 255, 255, 150, 0};
-
-// "武器装甲晶体数据编辑器": the editor of weapon, armor and implant data; the fifth letter is
-// the two-character word.
-constexpr std::array<const char16_t*, TitleAnimation::kLetterCount> kLetters = {
-    u"武", u"器", u"装", u"甲", u"晶体", u"数", u"据", u"编", u"辑", u"器"};
 
 constexpr int kFull = 255;
 constexpr TitleAnimation::PaintedLetters bit(int index) {
@@ -114,21 +109,6 @@ int titleLetterStartLeft(int index) {
 
 int titleLetterWidth(int index) {
     return index == 4 ? 1215 : 975;
-}
-
-QString titleLetterText(int index) {
-    return QString::fromUtf16(kLetters.at(index));
-}
-
-QString titleText() {
-    QString text;
-    for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
-        text += titleLetterText(i);
-    return text;
-}
-
-QString windowCaption() {
-    return titleText() + QStringLiteral(" v" WED_VERSION);
 }
 
 } // namespace wed

@@ -1,0 +1,346 @@
+// The editor's menu bar, keys and actions: undo and redo wherever the focus is, the history,
+// help, find, the item actions of the item list and its context menu, the folder, comparison
+// and patch actions; each asks what it needs and leaves the rest to the document.
+#include "window/editor_actions.h"
+
+#include "app/outcome_text.h"
+#include "app/program_title.h"
+#include "app/shown_words.h"
+#include "window/comparison_window.h"
+#include "window/file_actions.h"
+#include "window/form1.h"
+#include "window/history_window.h"
+#include "window/item_list_box.h"
+#include "window/problem_window.h"
+#include "window/prompts.h"
+#include "window/qt_chinese.h"
+#include "window/table_window.h"
+#include "window/text_box_menus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace wed {
+
+EditorActions::EditorActions(Form1& window) : QObject(&window), window_(window) {
+    buildMenuBar();
+}
+
+void EditorActions::buildMenuBar() {
+    menuBar_ = new QMenuBar(&window_);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    // A window of its own on every platform, inside the fixed window.
+    menuBar_->setNativeMenuBar(false);
+    buildEditorMenus(menuBar_, [this](EditorAction action) { run(action); });
+    notice_ = new QLabel(menuBar_);
+    notice_->setObjectName(QStringLiteral("Notice"));
+    notice_->setContentsMargins(0, 0, 8, 0);
+    menuBar_->setCornerWidget(notice_, Qt::TopRightCorner);
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, notice_, &QLabel::clear);
+    connect(&window_.folderWatch(), &FolderWatch::changedOutside, this,
+            &EditorActions::filesChangedOutside);
+}
+
+void EditorActions::notice(const QString& text) {
+    notice_->setText(text);
+    notice_->setAccessibleName(text);
+    noticeTimer_->start();
+}
+
+// Another program changed the files: read them again and show again what was shown, once no
+// dialog of the editor's is open (until then the watch asks again after a while).
+void EditorActions::filesChangedOutside() {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(200, this, &EditorActions::filesChangedOutside);
+        return;
+    }
+    const Outcome read = window_.document().reload();
+    if (read.refused())
+        return window_.report(read);
+    notice(tr("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
+}
+
+// A game folder chosen in a dialog, opened as the command line's folder is.
+void EditorActions::askGameFolder() {
+    if (const std::optional<QString> folder =
+            window_.prompts().askFolder(&window_, shownText(editorKey(EditorAction::OpenFolder))))
+        window_.report(window_.openGameFolder(*folder));
+}
+
+void EditorActions::askBaseFolder() {
+    if (const std::optional<QString> folder =
+            window_.prompts().askFolder(&window_, shownText(editorKey(EditorAction::Compare))))
+        window_.report(window_.compareWith(*folder));
+}
+
+void EditorActions::showAbout() {
+    window_.message(windowCaption() + QStringLiteral("\n\n") +
+                        tr("编辑游戏文件夹中 weapon.cfg 的武器、装甲和晶体数据。\n"
+                           "每次修改都立刻原子地写入文件；撤销、比较、补丁和表格见菜单。") +
+                        QStringLiteral("\n\n") +
+                        tr("本程序是自由软件，按 GNU 通用公共许可证第 3 版或更新版本"
+                           "（GPL-3.0-or-later）发布。"),
+                    shownText(editorKey(EditorAction::About)));
+}
+
+void EditorActions::run(EditorAction action) {
+    switch (action) {
+    case EditorAction::Undo:
+        return undo();
+    case EditorAction::Redo:
+        return redo();
+    case EditorAction::History:
+        return showHistory();
+    case EditorAction::Help:
+        return showHelp();
+    case EditorAction::Find:
+        return window_.items().box()->openFind();
+    case EditorAction::EditNames:
+        return editNames();
+    case EditorAction::Table:
+        openTable();
+        return;
+    case EditorAction::CopyItem:
+        return copyItem();
+    case EditorAction::RemoveItem:
+        return removeItem();
+    case EditorAction::RenameItem:
+        return renameItem();
+    case EditorAction::Problems:
+        return showProblems();
+    case EditorAction::OpenFolder:
+        return askGameFolder();
+    case EditorAction::Compare:
+        return askBaseFolder();
+    case EditorAction::ExportPatch:
+        return exportPatch();
+    case EditorAction::ApplyPatch:
+        return applyPatch();
+    case EditorAction::ComparisonWindow:
+        return showComparison();
+    case EditorAction::About:
+        return showAbout();
+    case EditorAction::Language:
+        return switchLanguage();
+    }
+}
+
+void EditorActions::installKeys() {
+    for (const EditorKey& key : editorKeys()) {
+        if (!key.itemListOnly)
+            continue;
+        // Acts only while the item list has the focus; also in its context menu.
+        auto* action = new QAction(window_.items().box());
+        action->setData(int(key.action));
+        action->setShortcuts(QList<QKeySequence>(key.keys.begin(), key.keys.end()));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, [this, a = key.action] { run(a); });
+        window_.items().box()->addAction(action);
+    }
+    // The menu shows the names editor's keys too, which work in the whole window.
+    auto* names = new QAction(window_.items().box());
+    names->setData(int(EditorAction::EditNames));
+    connect(names, &QAction::triggered, this, &EditorActions::editNames);
+    window_.items().box()->addAction(names);
+    window_.items().box()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Text boxes claim some of the window's keys for themselves (their own undo, for one); the
+    // document's actions replace them.
+    for (QWidget* box : window_.findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    for (QWidget* box : window_.findChildren<QPlainTextEdit*>())
+        box->installEventFilter(this);
+    // An editable choice box hands the keys to its line box itself, past that box's filter.
+    for (QWidget* box : window_.findChildren<QComboBox*>())
+        box->installEventFilter(this);
+    // Their context menus likewise: undo and redo there are the history's.
+    useHistoryInTextMenus(&window_, {[this] { return window_.document().history().canUndo(); },
+                                     [this] { return window_.document().history().canRedo(); },
+                                     [this] { undo(); }, [this] { redo(); }});
+}
+
+bool EditorActions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        windowAction(*static_cast<QKeyEvent*>(event))) {
+        // Not taken by the box: the window's shortcut runs.
+        event->ignore();
+        return true;
+    }
+    // Typing that leaves a field ends its step: the next keystroke there starts a new one.
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched))
+        window_.document().endTyping();
+    return QObject::eventFilter(watched, event);
+}
+
+void EditorActions::undo() {
+    window_.report(window_.document().undo());
+}
+
+void EditorActions::redo() {
+    window_.report(window_.document().redo());
+}
+
+HistoryWindow* EditorActions::historyWindow() {
+    if (!history_) {
+        history_ = new HistoryWindow(window_.document(), &window_);
+        connect(history_, &HistoryWindow::moved, &window_, &Form1::report);
+    }
+    return history_;
+}
+
+void EditorActions::showHistory() {
+    HistoryWindow* window = historyWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+TableWindow* EditorActions::openTable() {
+    const Category* chosen = window_.category();
+    if (!chosen || !window_.document().isOpen())
+        return nullptr;
+    TableWindow*& table = tables_[size_t(chosen->id)];
+    if (!table) {
+        table = new TableWindow(window_.document(), chosen->id, window_.prompts(), &window_);
+        connect(table, &TableWindow::outcome, &window_, &Form1::report);
+    }
+    table->show();
+    table->raise();
+    table->activateWindow();
+    return table;
+}
+
+// Checks the folder of the file the document holds and lists what it found; a problem that
+// belongs to an item shows that item.
+void EditorActions::showProblems() {
+    if (!window_.document().isOpen())
+        return window_.report(Outcome::of(Status::NoFileChosen));
+    if (!problems_) {
+        problems_ = new ProblemWindow(&window_);
+        connect(problems_, &ProblemWindow::itemRequested, this, [this](const ItemRef& item) {
+            window_.showPlace({item, -1, {}});
+        });
+    }
+    problems_->setProblems(checkGame(window_.document().game()));
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
+}
+
+void EditorActions::showHelp() {
+    window_.message(helpText(), tr("帮助"));
+}
+
+// Asks for an id until the document takes it or the user gives up; a refused id is explained
+// and offered again to be corrected.
+void EditorActions::askIdAndRun(const QString& title, const QString& start,
+                                const std::function<Outcome(const QString&)>& action) {
+    QString id = start;
+    for (;;) {
+        const std::optional<QString> answer =
+            window_.prompts().askText(&window_, title, tr("新的编号："), id);
+        if (!answer)
+            return;
+        const Outcome outcome = action(*answer);
+        window_.report(outcome);
+        if (outcome.done())
+            return;
+        id = *answer;
+    }
+}
+
+void EditorActions::copyItem() {
+    const int entry = window_.items().selectedEntry();
+    if (entry < 0)
+        return;
+    askIdAndRun(tr("复制为新物品"), window_.items().entries()[size_t(entry)].id,
+                [this, item = window_.items().itemOf(entry)](const QString& id) {
+                    return window_.document().copyItem(item, id);
+                });
+}
+
+void EditorActions::renameItem() {
+    const int entry = window_.items().selectedEntry();
+    if (entry < 0)
+        return;
+    askIdAndRun(tr("重命名"), window_.items().entries()[size_t(entry)].id,
+                [this, item = window_.items().itemOf(entry)](const QString& id) {
+                    return window_.document().renameItem(item, id);
+                });
+}
+
+void EditorActions::removeItem() {
+    const int entry = window_.items().selectedEntry();
+    if (entry < 0)
+        return;
+    const QString& id = window_.items().entries()[size_t(entry)].id;
+    const QString& name = window_.items().nameOf(entry);
+    const QString question = tr("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
+                                 .arg(shownWord(*window_.items().category()), id,
+                                      name.isEmpty() ? QString() : tr("（%1）").arg(name));
+    if (window_.prompts().confirm(&window_, question, tr("删除物品")))
+        window_.report(window_.document().removeItem(window_.items().itemOf(entry)));
+}
+
+// The item shown, or else the one selected: the keys work with the focus in a field too.
+void EditorActions::editNames() {
+    const int entry = window_.items().shownEntry() >= 0 ? window_.items().shownEntry()
+                                                        : window_.items().selectedEntry();
+    if (entry < 0)
+        return;
+    const ItemRef item = window_.items().itemOf(entry);
+    std::optional<NameRecordText> text = nameRecordText(window_.document().game(), item);
+    if (!text)
+        return window_.report(Outcome::of(Status::NoNameRecord, {}, item.id));
+    const QString title = tr("%1 的名字和说明").arg(item.id);
+    while ((text = window_.prompts().editNames(&window_, title, *text))) {
+        const Outcome outcome = window_.document().setNameRecordText(item, *text);
+        window_.report(outcome);
+        if (outcome.done())
+            return;
+    }
+}
+
+// A patch needs a base to be the folder's changes against.
+void EditorActions::exportPatch() {
+    if (!window_.comparison().active())
+        return window_.report(Outcome::of(Status::NoBaseFolder));
+    window_.report(exportPatchFile(&window_, window_.document().game(), window_.comparison(),
+                                   window_.prompts()));
+}
+
+void EditorActions::applyPatch() {
+    window_.report(applyPatchFile(&window_, window_.document(), window_.prompts()));
+}
+
+// The comparison window, opened or raised; without a base, the base is asked for first.
+void EditorActions::showComparison() {
+    if (!window_.comparison().active()) {
+        askBaseFolder();
+        if (!window_.comparison().active())
+            return;
+    }
+    if (!comparisonWindow_) {
+        comparisonWindow_ =
+            new ComparisonWindow(window_.document(), window_.comparison(), &window_);
+        connect(comparisonWindow_, &ComparisonWindow::itemRequested, this,
+                [this](const ItemRef& item) {
+                    window_.showPlace({item, -1, {}});
+                });
+        connect(comparisonWindow_, &ComparisonWindow::outcome, &window_, &Form1::report);
+    }
+    comparisonWindow_->show();
+    comparisonWindow_->raise();
+    comparisonWindow_->activateWindow();
+}
+
+} // namespace wed

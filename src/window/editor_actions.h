@@ -1,0 +1,81 @@
+#pragma once
+
+#include "base/outcome.h"
+#include "window/editor_keys.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QMenuBar;
+class QTimer;
+
+namespace wed {
+
+class ComparisonWindow;
+class Form1;
+class HistoryWindow;
+class ProblemWindow;
+class TableWindow;
+
+// What the editor adds to the window: its menu bar with a corner for notes, its keys (undo
+// and redo wherever the focus is, the item list's actions and context menu) and the actions
+// they run, each on the window's document and list, with its windows and dialogs.
+class EditorActions : public QObject {
+    Q_OBJECT
+  public:
+    explicit EditorActions(Form1& window);
+
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The keys of the item list and the text boxes, once the window has its controls.
+    void installKeys();
+
+    void run(EditorAction action);
+    void undo();
+    void redo();
+    void showHistory();
+    HistoryWindow* historyWindow();
+    void showHelp();
+    // The item actions, on the item selected in the list (the names: the item shown first).
+    void copyItem();
+    void removeItem();
+    void renameItem();
+    void editNames();
+    // The table of the category chosen, opened or raised.
+    TableWindow* openTable();
+    // The problems of the game folder.
+    void showProblems();
+    ProblemWindow* problemWindow() const { return problems_; }
+    void askGameFolder();
+    void askBaseFolder();
+    void exportPatch();
+    void applyPatch();
+    void showComparison();
+    ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
+    void showAbout();
+    // A note in the menu bar's corner that goes by itself, for what needs no answer.
+    void notice(const QString& text);
+    QLabel* noticeLabel() const { return notice_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenuBar();
+    void filesChangedOutside();
+    void askIdAndRun(const QString& title, const QString& start,
+                     const std::function<Outcome(const QString&)>& action);
+
+    Form1& window_;
+    QMenuBar* menuBar_ = nullptr;
+    QLabel* notice_ = nullptr; // the menu bar's corner: what happened, for a while
+    QTimer* noticeTimer_ = nullptr;
+    HistoryWindow* history_ = nullptr;
+    std::array<TableWindow*, 3> tables_{};
+    ProblemWindow* problems_ = nullptr;
+    ComparisonWindow* comparisonWindow_ = nullptr;
+};
+
+} // namespace wed
