@@ -5,7 +5,7 @@
 #include "data/item_fields.h"
 #include "data/numeric_value.h"
 #include "data/value_check.h"
-#include "edit/field_line.h"
+#include "game/change_check.h"
 #include "game/item_actions.h"
 
 #include <QCoreApplication>
@@ -228,11 +228,13 @@ class Importer {
         const QString now = decodeAnsi(game_.items().lineBytes(line).sliced(declared.key.size()));
         if (text == now || sameNumbers(declared.type, now, text))
             return;
-        const FieldLine typed = fieldLine(declared, text);
-        if (!typed.accepted())
-            return problem(r, column, typed.outcome);
-        if (typed.line != game_.items().lineBytes(line))
-            result_.changes.push_back(typedChange(item, declared.name(), text));
+        // The plan's own check of the cell's change alone: every refused cell is listed.
+        Change typed = typedChange(item, declared.name(), text);
+        const SetCheck check = checkChangeSet({typed});
+        if (!check.outcome.done())
+            return problem(r, column, check.outcome);
+        if (check.typedLines.front() != game_.items().lineBytes(line))
+            result_.changes.push_back(std::move(typed));
     }
 
     void readName(qsizetype r, qsizetype column, const ItemRef& item, const QString& name) {

@@ -1,7 +1,7 @@
 #include "app/document.h"
 
 #include "app/shown_words.h"
-#include "edit/field_line.h"
+#include "data/item_fields.h"
 
 namespace wed {
 
@@ -46,8 +46,12 @@ Outcome Document::afterRefusal(Outcome outcome) {
 }
 
 Outcome Document::apply(const ChangeSet& changes, StepInfo step, Outcome told, bool skipConflicts) {
+    return apply(game_.plan(changes), std::move(step), std::move(told), skipConflicts);
+}
+
+Outcome Document::apply(ApplyPlan planned, StepInfo step, Outcome told, bool skipConflicts) {
     FilesChanged changed;
-    const ApplyPlan applied = game_.apply(changes, skipConflicts, &changed);
+    const ApplyPlan applied = game_.apply(std::move(planned), skipConflicts, &changed);
     if (!applied.outcome.done())
         return afterRefusal(applied.outcome);
     if (!applied.changesBytes())
@@ -133,37 +137,41 @@ Outcome Document::setField(const ItemRef& item, int field, const QString& text,
 Outcome Document::setFields(CategoryId category, int field, const std::vector<CellEdit>& cells) {
     const FieldSpec& column = categoryFields(category).fields[size_t(field)];
     ChangeSet changes;
-    std::vector<StepCell> edited;
+    std::vector<const CellEdit*> typed;
     qsizetype skipped = 0;
     for (const CellEdit& cell : cells) {
-        const qsizetype line = game_.keyLine(category, game_.headerOf(cell.item), column.name(), 0);
-        if (line < 0) {
+        if (game_.keyLine(category, game_.headerOf(cell.item), column.name(), 0) < 0) {
             ++skipped;
             continue;
         }
-        const FieldLine typed = fieldLine(column, cell.text);
-        if (!typed.accepted()) {
-            Outcome refused = typed.outcome;
-            refused.item = cell.item.id;
-            return refused;
-        }
-        if (typed.line == game_.items().lineBytes(line))
-            continue; // the cell already says so
         changes.push_back(typedChange(cell.item, column.name(), cell.text));
-        edited.push_back({cell.item, field, cell.before, cell.text});
+        typed.push_back(&cell);
     }
     Outcome told;
     if (skipped > 0) {
         told = Outcome::noticeOf(Status::CellsSkipped);
         told.line = skipped;
     }
-    if (changes.empty())
+    // The plan's verdict: a text the field refuses names its item; a cell that already says so
+    // is no edit.
+    ApplyPlan planned = game_.plan(changes);
+    if (planned.valueRefused) {
+        planned.outcome.item = changes[size_t(planned.refusedAt)].item.id;
+        return planned.outcome;
+    }
+    if (!planned.outcome.done())
+        return afterRefusal(planned.outcome);
+    std::vector<StepCell> edited;
+    for (size_t i = 0; i < typed.size(); ++i)
+        if (planned.results[i].state == ChangeState::Made)
+            edited.push_back({typed[i]->item, field, typed[i]->before, typed[i]->text});
+    if (edited.empty())
         return told;
     const QString text =
         edited.size() == 1
             ? fieldStepText(edited[0].item, field, edited[0].before, edited[0].after)
             : tr("表格：%1 个物品的%2").arg(edited.size()).arg(shownCaption(column).trimmed());
-    const Outcome outcome = apply(changes, {text, {}, {}, edited, 0}, told);
+    const Outcome outcome = apply(std::move(planned), {text, {}, {}, edited, 0}, told);
     if (outcome.done())
         emit stepShown({}, edited, false);
     return outcome;

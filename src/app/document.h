@@ -96,6 +96,7 @@ class Document : public QObject {
 
   private:
     Outcome afterRefusal(Outcome outcome);
+    Outcome apply(ApplyPlan planned, StepInfo step, Outcome told = {}, bool skipConflicts = false);
     Outcome runAction(const ItemAction& action, const QString& text, const StepPlace& before);
     Outcome move(bool back);
     void record(const std::array<Splices, 2>& made, StepInfo step);

@@ -163,6 +163,51 @@ QString helpText() {
     return text + parts.notes;
 }
 
+// How an option is written: a flag alone ("--json"); one that takes a value with it joined
+// ("--nth=2") or as the next argument, whatever that is ("--nth 2", "--nth -5").
+enum class OptionKind { None, Flag, Value };
+
+// One argument as the option reader sees it.
+struct Argument {
+    QString text;                       // the argument; for an option, its name without "--"
+    OptionKind kind = OptionKind::None; // an option the reader knows: how it is written
+    bool joined = false;                // an option given as "--name=value"
+    std::optional<QString> value;       // an option's value; none for a flag, or a value missing
+    bool end = false;                   // the "--" that ends the options
+    bool afterEnd = false;              // an argument after that "--"
+};
+
+// The one reading of "--name", "--name=value" and "--name value": each argument in turn to
+// `visit` (which returns false to stop there), an option as one argument with its value.
+// `kindOf` says which names are options; "--" ends them. False when `visit` stopped.
+template <typename KindOf, typename Visit>
+bool readArguments(const QStringList& arguments, KindOf kindOf, Visit visit) {
+    bool options = true;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        Argument read;
+        read.text = arguments[i];
+        read.afterEnd = !options;
+        if (options && read.text == u"--") {
+            read.end = true;
+            options = false;
+        } else if (options && read.text.startsWith(u"--")) {
+            const QString name = read.text.mid(2).section(u'=', 0, 0);
+            read.kind = kindOf(name);
+            if (read.kind != OptionKind::None) {
+                read.joined = read.text.contains(u'=');
+                if (read.kind == OptionKind::Value && read.joined)
+                    read.value = read.text.section(u'=', 1);
+                else if (read.kind == OptionKind::Value && i + 1 < arguments.size())
+                    read.value = arguments[++i];
+                read.text = name;
+            }
+        }
+        if (!visit(read))
+            return false;
+    }
+    return true;
+}
+
 // The program's own options, found anywhere before "--": each one's value (empty for none
 // given), and the one that lacks its value, if any.
 struct ProgramOptions {
@@ -173,30 +218,23 @@ struct ProgramOptions {
 
 ProgramOptions takeOut(QStringList& arguments) {
     ProgramOptions options;
-    const std::pair<QString, QString ProgramOptions::*> known[] = {
-        {QStringLiteral("--code-page"), &ProgramOptions::codePage},
-        {QStringLiteral("--lang"), &ProgramOptions::language}};
-    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--";) {
-        bool taken = false;
-        for (const auto& [option, value] : known) {
-            if (arguments[i] == option) {
-                options.*value = arguments.value(i + 1);
-                arguments.remove(i, i + 1 == arguments.size() ? 1 : 2);
-                taken = true;
-            } else if (arguments[i].startsWith(option + u'=')) {
-                options.*value = arguments.takeAt(i).mid(option.size() + 1);
-                taken = true;
-            }
-            if (taken) {
-                // Missing, or given as "": no value names a code page or a language.
-                if ((options.*value).isEmpty())
-                    options.lacking = option;
-                break;
-            }
+    QStringList rest;
+    const auto kindOf = [](QStringView name) {
+        return name == u"code-page" || name == u"lang" ? OptionKind::Value : OptionKind::None;
+    };
+    readArguments(arguments, kindOf, [&](const Argument& read) {
+        if (read.kind == OptionKind::None) {
+            rest.append(read.text);
+            return true;
         }
-        if (!taken)
-            ++i;
-    }
+        QString& value = read.text == u"lang" ? options.language : options.codePage;
+        value = read.value.value_or(QString());
+        // Missing, or given as "": no value names a code page or a language.
+        if (value.isEmpty())
+            options.lacking = QStringLiteral("--") + read.text;
+        return true;
+    });
+    arguments = rest;
     return options;
 }
 
@@ -297,28 +335,28 @@ int runCommand(QStringList arguments, CommandOutput& output) {
     if (!ruleOptions)
         return misused(CommandStatus::BadArguments, QLatin1StringView(command->name), output);
     Request request{QLatin1StringView(command->name), {}, 1, false, {}, rules, base};
-    bool options = true; // until "--"
     bool helpAsked = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const QString name = argument.mid(2).section(u'=', 0, 0);
+    const auto kindOf = [&](QStringView name) {
         bool withValue = false;
-        if (options && argument == u"--") {
-            options = false;
-        } else if (options && (argument == u"--help" || argument == u"-h")) {
+        if (!takes(*command, name, withValue))
+            return OptionKind::None;
+        return withValue ? OptionKind::Value : OptionKind::Flag;
+    };
+    const bool read = readArguments(arguments.sliced(1), kindOf, [&](const Argument& argument) {
+        if (argument.kind != OptionKind::None) {
+            // A flag takes no value; an option that takes one needs it.
+            if (argument.kind == OptionKind::Flag ? argument.joined : !argument.value)
+                return false;
+            request.options.insert(argument.text, argument.value.value_or(QString()));
+        } else if (!argument.afterEnd && (argument.text == u"--help" || argument.text == u"-h")) {
             helpAsked = true;
-        } else if (options && argument.startsWith(u"--") && takes(*command, name, withValue)) {
-            const bool joined = argument.contains(u'=');
-            if (joined != withValue && !(withValue && i + 1 < arguments.size()))
-                return misused(CommandStatus::BadArguments, request.command, output);
-            const QString value = !withValue ? QString()
-                                  : joined   ? argument.section(u'=', 1)
-                                             : arguments[++i];
-            request.options.insert(name, value);
-        } else {
-            request.arguments.append(argument);
+        } else if (!argument.end) {
+            request.arguments.append(argument.text);
         }
-    }
+        return true;
+    });
+    if (!read)
+        return misused(CommandStatus::BadArguments, request.command, output);
     request.json = request.options.contains(QStringLiteral("json"));
     if (request.options.contains(QStringLiteral("nth"))) {
         const QString count = request.options.value(QStringLiteral("nth"));
@@ -348,23 +386,29 @@ std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOut
         return std::nullopt;
     WindowArguments window;
     QStringList folders;
-    bool options = true;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (options && argument == u"--") {
-            options = false;
-        } else if (options && (argument == u"--base" || argument.startsWith(u"--base="))) {
-            if (argument == u"--base" && i + 1 == arguments.size())
-                return misused(CommandStatus::BadArguments, QStringLiteral("weapon-editor"),
-                               output),
-                       std::nullopt;
-            window.base = argument == u"--base" ? arguments[++i] : argument.mid(7);
-        } else if (options && argument.startsWith(u'-') && argument.size() > 1) {
-            return misused(CommandStatus::UnknownCommand, argument, output), std::nullopt;
-        } else {
-            folders.append(argument);
+    QString unknown; // an option the window does not take
+    const auto kindOf = [](QStringView name) {
+        return name == u"base" ? OptionKind::Value : OptionKind::None;
+    };
+    const bool read = readArguments(arguments, kindOf, [&](const Argument& argument) {
+        if (argument.kind != OptionKind::None) {
+            window.base = argument.value.value_or(QString());
+            return argument.value.has_value();
         }
-    }
+        if (argument.end)
+            return true;
+        if (!argument.afterEnd && argument.text.startsWith(u'-') && argument.text.size() > 1) {
+            unknown = argument.text;
+            return false;
+        }
+        folders.append(argument.text);
+        return true;
+    });
+    if (!unknown.isEmpty())
+        return misused(CommandStatus::UnknownCommand, unknown, output), std::nullopt;
+    if (!read)
+        return misused(CommandStatus::BadArguments, QStringLiteral("weapon-editor"), output),
+               std::nullopt;
     if (folders.size() > 1 || (!window.base.isEmpty() && folders.isEmpty()))
         return misused(CommandStatus::BadArguments, QStringLiteral("weapon-editor"), output),
                std::nullopt;

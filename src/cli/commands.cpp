@@ -8,7 +8,6 @@
 #include "cli/rule_commands.h"
 #include "data/cell_arithmetic.h"
 #include "data/item_fields.h"
-#include "edit/field_line.h"
 #include "game/game_data.h"
 #include "game/patch_file.h"
 
@@ -210,7 +209,14 @@ int setValue(const Request& request, CommandOutput& output) {
         return refused(Outcome::of(Status::NotAField, game.itemFilePath(), key), output);
     const FieldSpec& declared = categoryFields(category).fields[size_t(field)];
 
+    // A pattern's refusal names the item refused.
+    const auto named = [&](Outcome refusal, const ItemRef& item) {
+        if (!pattern->plain())
+            refusal.item = refText(item);
+        return refusal;
+    };
     ChangeSet typed, values;
+    std::optional<Outcome> unfitted;
     for (const ListEntry& entry : items) {
         const ItemRef item{category, entry.id, entry.ordinal + 1};
         const qsizetype line = game.keyLine(category, entry.headerLine, declared.name(), 0);
@@ -221,37 +227,38 @@ int setValue(const Request& request, CommandOutput& output) {
         Status unfit = Status::CellNotANumber;
         const std::optional<QString> text =
             calc ? applyCellInput(decodeAnsi(current), *input, &unfit) : request.arguments[3];
-        Outcome refusal = Outcome::of(unfit, {}, decodeAnsi(current));
-        FieldLine written;
-        if (text && (written = fieldLine(declared, *text)).accepted()) {
-            typed.push_back(typedChange(item, declared.name(), *text));
-            Change value;
-            value.item = item;
-            value.key = declared.name().toByteArray();
-            value.keyOccurrence =
-                occurrenceOf(game, category, entry.headerLine, declared.name(), line);
-            value.base = current;
-            value.now = written.line.sliced(declared.key.size());
-            values.push_back(std::move(value));
-            continue;
+        if (!text) {
+            unfitted = named(Outcome::of(unfit, {}, decodeAnsi(current)), item);
+            break;
         }
-        if (text)
-            refusal = written.outcome;
-        if (!pattern->plain())
-            refusal.item = refText(item);
-        return refused(refusal, output);
+        typed.push_back(typedChange(item, declared.name(), *text));
+        Change value;
+        value.item = item;
+        value.key = declared.name().toByteArray();
+        value.keyOccurrence = occurrenceOf(game, category, entry.headerLine, declared.name(), line);
+        value.base = current;
+        values.push_back(std::move(value));
+    }
+    if (unfitted) {
+        // A text of an earlier item that its field refuses is the first refusal.
+        const ApplyPlan planned = game.plan(typed);
+        return refused(planned.valueRefused
+                           ? named(planned.outcome, typed[size_t(planned.refusedAt)].item)
+                           : *unfitted,
+                       output);
     }
     if (typed.empty())
         return refused(Outcome::of(Status::NoSuchKey, game.itemFilePath(), key), output);
     // A dry run plans the set as the save would, so that it refuses what the save refuses.
     const bool dryRun = request.has("dry-run");
     const ApplyPlan applied = dryRun ? game.plan(typed) : game.apply(typed);
-    if (applied.outcome.refused()) {
-        Outcome refusal = applied.outcome;
-        if (!pattern->plain() && applied.refusedAt >= 0)
-            refusal.item = refText(typed[size_t(applied.refusedAt)].item);
-        return refused(refusal, output);
-    }
+    if (applied.outcome.refused())
+        return refused(applied.refusedAt >= 0
+                           ? named(applied.outcome, typed[size_t(applied.refusedAt)].item)
+                           : applied.outcome,
+                       output);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i].now = applied.results[i].written;
     if (dryRun) {
         const PatchText patch = writePatch(values);
         if (!patch.refused.done())

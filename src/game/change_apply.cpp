@@ -21,16 +21,18 @@ class Planner {
     Planner(const GameData& game, const ChangeSet& changes) : game_(game), changes_(changes) {}
 
     ApplyPlan run() {
-        if (SetCheck check = checkChangeSet(changes_); !check.outcome.done()) {
+        SetCheck check = checkChangeSet(changes_);
+        if (!check.outcome.done()) {
             ApplyPlan refused;
             refused.results.resize(changes_.size());
             refused.outcome = std::move(check.outcome);
             refused.refusedAt = check.refusedAt;
             refused.contradicts = check.contradicts;
+            refused.valueRefused = check.valueRefused;
             return refused;
         }
         PlanState s(game_, changes_);
-        KeyPass keys(s);
+        KeyPass keys(s, std::move(check.typedLines));
         MovePass moves(s);
         const std::vector<size_t> turns = planningOrder(changes_);
         for (s.turn = 0; s.turn < turns.size() && s.plan.outcome.done(); ++s.turn) {
@@ -85,7 +87,10 @@ ApplyPlan GameData::plan(const ChangeSet& changes) const {
 }
 
 ApplyPlan GameData::apply(const ChangeSet& changes, bool skipConflicts, FilesChanged* changed) {
-    ApplyPlan planned = plan(changes);
+    return apply(plan(changes), skipConflicts, changed);
+}
+
+ApplyPlan GameData::apply(ApplyPlan planned, bool skipConflicts, FilesChanged* changed) {
     if (!planned.outcome.done())
         return planned;
     if (const qsizetype conflicts = planned.conflicts(); conflicts > 0 && !skipConflicts) {

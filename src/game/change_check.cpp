@@ -2,8 +2,10 @@
 
 #include "base/category.h"
 #include "base/code_page.h"
+#include "data/item_fields.h"
 #include "data/item_index.h"
 #include "data/name_record.h"
+#include "edit/field_line.h"
 
 #include <QHash>
 #include <algorithm>
@@ -114,21 +116,56 @@ class Claims {
     QHash<Key, qsizetype> taken_;
 };
 
+// Each typed text by its field's rules, in the set's order: its line, or the first refusal.
+SetCheck judgeTypedTexts(const ChangeSet& changes) {
+    SetCheck check;
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const Change& change = changes[i];
+        if (!change.isTyped)
+            continue;
+        if (check.typedLines.empty())
+            check.typedLines.resize(changes.size());
+        const int field = fieldOfKey(change.item.category, QString::fromLatin1(change.key));
+        if (field < 0)
+            continue;
+        FieldLine typed =
+            fieldLine(categoryFields(change.item.category).fields[size_t(field)], change.typed);
+        if (!typed.accepted()) {
+            check.outcome = std::move(typed.outcome);
+            check.refusedAt = qsizetype(i);
+            check.valueRefused = true;
+            return check;
+        }
+        check.typedLines[i] = std::move(typed.line);
+    }
+    return check;
+}
+
 } // namespace
 
 SetCheck checkChangeSet(const ChangeSet& changes) {
+    SetCheck check = judgeTypedTexts(changes);
+    if (!check.outcome.done())
+        return check;
     Claims claims;
     for (size_t i = 0; i < changes.size(); ++i) {
         const Change& change = changes[i];
         Outcome outcome = lineBreakIn(change);
         if (outcome.done())
             outcome = otherItemsText(change);
-        if (!outcome.done())
-            return {std::move(outcome), qsizetype(i), -1};
-        if (const qsizetype earlier = claims.claim(change, i); earlier >= 0)
-            return {Outcome::of(Status::ChangedTwice), qsizetype(i), earlier};
+        if (!outcome.done()) {
+            check.outcome = std::move(outcome);
+            check.refusedAt = qsizetype(i);
+            return check;
+        }
+        if (const qsizetype earlier = claims.claim(change, i); earlier >= 0) {
+            check.outcome = Outcome::of(Status::ChangedTwice);
+            check.refusedAt = qsizetype(i);
+            check.contradicts = earlier;
+            return check;
+        }
     }
-    return {};
+    return check;
 }
 
 } // namespace wed

@@ -59,6 +59,7 @@ enum class ChangeState { Made, AlreadyThere, Conflict };
 struct ChangeResult {
     ChangeState state = ChangeState::Made;
     std::optional<QByteArray> current;   // Key: the folder's value
+    std::optional<QByteArray> written;   // Key, typed: the value the field's rules make
     std::optional<Lines> currentLines;   // the other kinds: the folder's lines
     std::optional<ItemRef> currentAfter; // the moves: the record it follows (none: first)
 };

@@ -48,6 +48,7 @@ struct ApplyPlan {
     std::array<Splices, 2> made;       // the byte changes of the changes made, end of file first
     qsizetype refusedAt = -1;          // the change refused, when the outcome is a refusal
     qsizetype contradicts = -1;        // ChangedTwice: the earlier change the refused one undoes
+    bool valueRefused = false;         // the refusal is of a typed text, by its field's rules
 
     qsizetype conflicts() const;
     bool changesBytes() const { return !made[0].empty() || !made[1].empty(); }
@@ -149,6 +150,9 @@ class GameData {
     // the rest is to be written without the conflicting changes.
     ApplyPlan apply(const ChangeSet& changes, bool skipConflicts = false,
                     FilesChanged* changed = nullptr);
+    // Applies a plan made by plan() on the files as they are now: a caller that looks at a
+    // plan's verdict before it writes plans once.
+    ApplyPlan apply(ApplyPlan planned, bool skipConflicts = false, FilesChanged* changed = nullptr);
 
   private:
     void adopt(GameFile file, const Splices& made, bool undone, QByteArray bytes,

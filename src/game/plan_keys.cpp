@@ -2,7 +2,6 @@
 
 #include "data/item_fields.h"
 #include "data/value_check.h"
-#include "edit/field_line.h"
 #include "edit/line_splices.h"
 
 namespace wed {
@@ -22,17 +21,19 @@ void KeyPass::typed(size_t i) {
         return s_.refuse(planRefusal(Status::NoSuchKey, change.item, key));
     if (Outcome broken = loneLineBreakIn(s_.items(), line, s_.game.itemFilePath()); !broken.done())
         return s_.refuse(std::move(broken));
-    FieldLine made =
-        fieldLine(categoryFields(change.item.category).fields[size_t(field)], change.typed);
-    if (!made.accepted())
-        return s_.refuse(made.outcome);
+    const QByteArray& made = typedLines_[i];
+    ChangeResult& result = s_.plan.results[i];
+    result.current = s_.items().lineBytes(line).sliced(change.key.size() + 1).toByteArray();
+    result.written = made.sliced(change.key.size() + 1);
+    if (result.current == result.written)
+        result.state = ChangeState::AlreadyThere;
     // Every save of a typed value ends the file with a line end, as a rewrite of a line
     // always has.
     if (!finalLineEnd_ && !s_.items().bytes().endsWith(kCrLf)) {
         finalLineEnd_ = true;
         s_.add(GameFile::Items, {s_.items().bytes().size(), {}, kCrLf}, i);
     }
-    s_.add(GameFile::Items, replaceLines(s_.items(), line, line, {made.line}), i);
+    s_.add(GameFile::Items, replaceLines(s_.items(), line, line, {made}), i);
 }
 
 void KeyPass::key(size_t i) {

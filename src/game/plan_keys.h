@@ -6,9 +6,11 @@ namespace wed {
 
 class KeyPass {
   public:
-    explicit KeyPass(PlanState& state) : s_(state) {}
+    // `typedLines`: per typed change, the line its field's rules make (by the set's check).
+    KeyPass(PlanState& state, std::vector<QByteArray> typedLines)
+        : s_(state), typedLines_(std::move(typedLines)) {}
 
-    // A value typed into the field of the key: the field's rules make the line.
+    // A value typed into the field of the key: the line the field's rules made of it.
     void typed(size_t i);
     void key(size_t i);
 
@@ -18,6 +20,7 @@ class KeyPass {
     qsizetype lastKeyLine(CategoryId category, qsizetype header) const;
 
     PlanState& s_;
+    std::vector<QByteArray> typedLines_;
     bool finalLineEnd_ = false; // the file's missing final line end is added, once
 };
 

@@ -1,7 +1,7 @@
 #include "base/code_page.h"
 #include "data/item_fields.h"
 #include "edit/decimal_form.h"
-#include "edit/field_line.h"
+#include "game/change_check.h"
 #include "game/item_actions.h"
 #include "rules/rules_state.h"
 
@@ -154,12 +154,13 @@ void assignField(lua_State* lua, const ItemView& view, QStringView key, int valu
         refuse(lua, RuleFault::UnknownKey,
                refText(view.ref) + QStringLiteral(": ") + key.toString());
     const QString text = typedText(lua, declared, value);
-    const FieldLine written = fieldLine(declared, text);
-    if (!written.accepted())
-        refuse(lua, RuleFault::Refused, text, written.outcome);
-    keep(*stateOf(lua).recipe, view.ref, declared.name().toByteArray(),
-         typedChange(view.ref, declared.name(), text),
-         decodeAnsi(QByteArrayView(written.line).sliced(declared.key.size())));
+    // The plan's own check of the change, so that the rule is refused where the value is.
+    Change typed = typedChange(view.ref, declared.name(), text);
+    const SetCheck check = checkChangeSet({typed});
+    if (!check.outcome.done())
+        refuse(lua, RuleFault::Refused, text, check.outcome);
+    keep(*stateOf(lua).recipe, view.ref, declared.name().toByteArray(), std::move(typed),
+         decodeAnsi(QByteArrayView(check.typedLines.front()).sliced(declared.key.size())));
 }
 
 } // namespace wed

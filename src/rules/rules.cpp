@@ -65,68 +65,68 @@ RuleError ofRule(RuleError error, const QString& rule, const QString& file, int 
     return error;
 }
 
-// Runs a rule's body for one item, which it finds pushed as a read-only view.
-std::optional<RuleError> runForItem(Rules::State& state, const GameData& game, const ItemRef& item,
-                                    const GameData* base,
-                                    const std::function<void(lua_State*)>& body,
-                                    qsizetype header = -1) {
+// Runs a column's or a check's body for one item (at its header line, or found when -1), which
+// it finds pushed as a read-only view, into the rule's result. On an error the result is
+// `failure` with that error, named after the rule and placed at its declaration.
+template <typename Result, typename Rule>
+Result runForItem(Rules::State& state, const Rule& rule, const QString& name, const GameData& game,
+                  const ItemRef& item, qsizetype header, const GameData* base, Result failure,
+                  const std::function<void(lua_State*, Result&)>& body) {
+    Result result;
     if (header < 0)
         header = game.headerOf(item);
+    std::optional<RuleError> failed;
     if (header < 0 || state.lua == nullptr)
-        return RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
-    return protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
-        pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
-        body(lua);
-    });
+        failed = RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
+    else
+        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
+            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+            body(lua, result);
+        });
+    if (!failed)
+        return result;
+    failure.error = ofRule(*failed, name, rule.file, rule.line);
+    return failure;
 }
 
 } // namespace
 
 ColumnValue Rules::column(int column, const GameData& game, const ItemRef& item,
                           const GameData* base) {
-    State& state = *state_;
-    const ColumnRule& rule = state.columns[size_t(column)];
-    ColumnValue value;
-    const std::optional<RuleError> failed =
-        runForItem(state, game, item, base, [&](lua_State* lua) {
-            pushColumn(lua, column);
-            switch (lua_type(lua, -1)) {
-            case LUA_TNIL:
-                break;
-            case LUA_TNUMBER:
-                value.kind = ColumnValue::Kind::Number;
-                value.number = lua_tonumber(lua, -1);
-                break;
-            case LUA_TSTRING:
-                value.kind = ColumnValue::Kind::Text;
-                value.text = QString::fromUtf8(lua_tostring(lua, -1));
-                break;
-            case LUA_TBOOLEAN:
-                value.kind = ColumnValue::Kind::Boolean;
-                value.boolean = lua_toboolean(lua, -1);
-                break;
-            default:
-                raiseFault(lua, RuleFault::BadResult, QString::fromUtf8(luaL_typename(lua, -1)));
-            }
-        });
-    if (failed)
-        return {ColumnValue::Kind::Nothing,
-                0,
-                {},
-                false,
-                ofRule(*failed, rule.name, rule.file, rule.line)};
-    return value;
+    const ColumnRule& rule = state_->columns[size_t(column)];
+    return runForItem<ColumnValue>(*state_, rule, rule.name, game, item, -1, base, {},
+                                   [&](lua_State* lua, ColumnValue& value) {
+                                       pushColumn(lua, column);
+                                       switch (lua_type(lua, -1)) {
+                                       case LUA_TNIL:
+                                           break;
+                                       case LUA_TNUMBER:
+                                           value.kind = ColumnValue::Kind::Number;
+                                           value.number = lua_tonumber(lua, -1);
+                                           break;
+                                       case LUA_TSTRING:
+                                           value.kind = ColumnValue::Kind::Text;
+                                           value.text = QString::fromUtf8(lua_tostring(lua, -1));
+                                           break;
+                                       case LUA_TBOOLEAN:
+                                           value.kind = ColumnValue::Kind::Boolean;
+                                           value.boolean = lua_toboolean(lua, -1);
+                                           break;
+                                       default:
+                                           raiseFault(lua, RuleFault::BadResult,
+                                                      QString::fromUtf8(luaL_typename(lua, -1)));
+                                       }
+                                   });
 }
 
 CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
                           const GameData* base, qsizetype header) {
-    State& state = *state_;
-    const CheckRule& rule = state.checks[size_t(check)];
-    CheckVerdict verdict;
-    const std::optional<RuleError> failed = runForItem(
-        state, game, item, base,
-        [&](lua_State* lua) {
-            lua_rawgeti(lua, LUA_REGISTRYINDEX, state.checkFunctions[size_t(check)]);
+    const CheckRule& rule = state_->checks[size_t(check)];
+    // A check that cannot run has not passed.
+    return runForItem<CheckVerdict>(
+        *state_, rule, rule.code, game, item, header, base, {false, {}, {}},
+        [&](lua_State* lua, CheckVerdict& verdict) {
+            lua_rawgeti(lua, LUA_REGISTRYINDEX, state_->checkFunctions[size_t(check)]);
             lua_insert(lua, -2);
             lua_call(lua, 1, 1);
             const int type = lua_type(lua, -1);
@@ -138,11 +138,7 @@ CheckVerdict Rules::check(int check, const GameData& game, const ItemRef& item,
                 raiseFault(lua, RuleFault::BadResult, QString::fromUtf8(luaL_typename(lua, -1)));
             if (verdict.passed)
                 verdict.message.clear();
-        },
-        header);
-    if (failed)
-        return {false, {}, ofRule(*failed, rule.code, rule.file, rule.line)};
-    return verdict;
+        });
 }
 
 RecipeOutcome Rules::run(int recipe, const GameData& game, const GameData* base) {

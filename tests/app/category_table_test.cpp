@@ -75,6 +75,17 @@ TEST_F(Table, ARefusedCellWritesNothingAndNamesTheFirstItemThatRefused) {
     EXPECT_EQ(document.history().count(), 0);
 }
 
+// Cells that already hold what they are given are no edit: a file without its last line end
+// keeps it so, and no step is made.
+TEST_F(Table, CellsThatAlreadyHoldTheirTextWriteNothing) {
+    const QStringList lines = kItems.first(kItems.size() - 1);
+    game.writeItems(lines);
+    open();
+    EXPECT_TRUE(table.editCells({0, 1}, column("Cost"), "*1").done());
+    EXPECT_EQ(items(), ansiLines(lines));
+    EXPECT_EQ(document.history().count(), 0);
+}
+
 TEST_F(Table, SortsByValueThenTextWithMissingLastAndWritesTheRowsShownAsCsv) {
     TableSortFilter rows(table);
     const std::tuple<const char*, Qt::SortOrder, QStringList> sorts[] = {

@@ -134,6 +134,12 @@ TEST_F(ChangeCommands, ASheetExportedAndEditedImportsAsOneSetOrNotAtAll) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("第 3 行第 1 列")))
         << refused.err.toStdString();
+    // Every cell its field refuses is listed, not the first alone.
+    const Ran cells = run({"import", mod.folder(), "weapon",
+                           mod.writeFile("c.csv", "物品,Cost,Clip\r\nweapon/pistol,한,한\r\n")});
+    EXPECT_TRUE(cells.err.contains(QStringLiteral("第 2 行第 2 列")) &&
+                cells.err.contains(QStringLiteral("第 2 行第 3 列")))
+        << cells.err.toStdString();
     EXPECT_EQ(mod.readFile("weapon.cfg"), before);
 }
 

@@ -80,6 +80,19 @@ TEST(CommandLine, ArgumentsNotAsTheUsageSaysExitWithTwo) {
     EXPECT_EQ(run({"--help"}).status, 0);
 }
 
+// The program's, a command's and the window's options are read alike: "--name value",
+// "--name=value", a flag alone, and "--" ends them.
+TEST(CommandLine, OptionsAreReadAlikeAndEndAtTwoDashes) {
+    EXPECT_EQ(run({"get", kSample, "weapon/heand", "--", "--nth"}).status, 1) << "a key";
+    EXPECT_EQ(run({"check", kSample, "--json=1"}).status, 2);
+    cli::CommandOutput output;
+    const auto window = cli::windowArguments({"--base=b", "--", "-f"}, output);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(std::pair(window->base, window->folder), std::pair(QString("b"), QString("-f")));
+    for (const QStringList& misused : {QStringList{"f", "--base"}, QStringList{"--basis", "f"}})
+        EXPECT_FALSE(cli::windowArguments(misused, output)) << misused.join(u' ').toStdString();
+}
+
 // From 2^53 on a double loses digits: an operand, an old value or a result that large is
 // refused, not rounded.
 TEST_F(Commands, CalcRefusesNumbersWhoseDigitsADoubleWouldLose) {

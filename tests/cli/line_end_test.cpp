@@ -39,6 +39,7 @@ TEST(LineEnds, AKeyLineWithALoneLineBreakIsNeitherTypedOverNorMissedByTheCheck) 
         {{"set", f, "weapon/gun", "Cost", "75"}, QStringLiteral("第 2 行在“Cost=70”之后")},
         {{"set", f, "weapon/gun", "Cost", "75", "--dry-run"}, QStringLiteral("第 2 行")},
         {{"set", f, "weapon/*", "Clip", "9"}, QStringLiteral("第 3 行在“Clip=8”之后")},
+        {{"set", f, "weapon/gun", "Cost", "한"}, QStringLiteral("“한”无法保存")}, // the value first
         {{"import", f, "weapon", sheet}, QStringLiteral("第 3 行在“Clip=8”之后")},
     };
     for (const auto& [command, message] : refusals) {
