@@ -4,6 +4,7 @@
 #include "app/program_title.h"
 #include "base/code_page.h"
 #include "base/language.h"
+#include "cli/argument_reader.h"
 #include "cli/commands.h"
 #include "cli/completion.h"
 #include "cli/console.h"
@@ -163,51 +164,6 @@ QString helpText() {
     return text + parts.notes;
 }
 
-// How an option is written: a flag alone ("--json"); one that takes a value with it joined
-// ("--nth=2") or as the next argument, whatever that is ("--nth 2", "--nth -5").
-enum class OptionKind { None, Flag, Value };
-
-// One argument as the option reader sees it.
-struct Argument {
-    QString text;                       // the argument; for an option, its name without "--"
-    OptionKind kind = OptionKind::None; // an option the reader knows: how it is written
-    bool joined = false;                // an option given as "--name=value"
-    std::optional<QString> value;       // an option's value; none for a flag, or a value missing
-    bool end = false;                   // the "--" that ends the options
-    bool afterEnd = false;              // an argument after that "--"
-};
-
-// The one reading of "--name", "--name=value" and "--name value": each argument in turn to
-// `visit` (which returns false to stop there), an option as one argument with its value.
-// `kindOf` says which names are options; "--" ends them. False when `visit` stopped.
-template <typename KindOf, typename Visit>
-bool readArguments(const QStringList& arguments, KindOf kindOf, Visit visit) {
-    bool options = true;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        Argument read;
-        read.text = arguments[i];
-        read.afterEnd = !options;
-        if (options && read.text == u"--") {
-            read.end = true;
-            options = false;
-        } else if (options && read.text.startsWith(u"--")) {
-            const QString name = read.text.mid(2).section(u'=', 0, 0);
-            read.kind = kindOf(name);
-            if (read.kind != OptionKind::None) {
-                read.joined = read.text.contains(u'=');
-                if (read.kind == OptionKind::Value && read.joined)
-                    read.value = read.text.section(u'=', 1);
-                else if (read.kind == OptionKind::Value && i + 1 < arguments.size())
-                    read.value = arguments[++i];
-                read.text = name;
-            }
-        }
-        if (!visit(read))
-            return false;
-    }
-    return true;
-}
-
 // The program's own options, found anywhere before "--": each one's value (empty for none
 // given), and the one that lacks its value, if any.
 struct ProgramOptions {
@@ -218,23 +174,13 @@ struct ProgramOptions {
 
 ProgramOptions takeOut(QStringList& arguments) {
     ProgramOptions options;
-    QStringList rest;
-    const auto kindOf = [](QStringView name) {
-        return name == u"code-page" || name == u"lang" ? OptionKind::Value : OptionKind::None;
-    };
-    readArguments(arguments, kindOf, [&](const Argument& read) {
-        if (read.kind == OptionKind::None) {
-            rest.append(read.text);
-            return true;
-        }
-        QString& value = read.text == u"lang" ? options.language : options.codePage;
-        value = read.value.value_or(QString());
-        // Missing, or given as "": no value names a code page or a language.
-        if (value.isEmpty())
-            options.lacking = QStringLiteral("--") + read.text;
-        return true;
-    });
-    arguments = rest;
+    takeValueOptions(arguments, {u"code-page", u"lang"},
+                     [&](QStringView name, const QString& value) {
+                         (name == u"lang" ? options.language : options.codePage) = value;
+                         // Missing, or given as "": no value names a code page or a language.
+                         if (value.isEmpty())
+                             options.lacking = QStringLiteral("--") + name.toString();
+                     });
     return options;
 }
 

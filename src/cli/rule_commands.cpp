@@ -6,6 +6,7 @@
 #include "app/outcome_text.h"
 #include "app/rule_text.h"
 #include "base/code_page.h"
+#include "cli/argument_reader.h"
 #include "data/item_fields.h"
 #include "edit/field_line.h"
 #include "game/patch_file.h"
@@ -95,29 +96,15 @@ QString changeLines(const GameData& game, const ChangeSet& values) {
 } // namespace
 
 bool takeRuleOptions(QStringList& arguments, QStringList& files, QString& base) {
-    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--";) {
-        const QString argument = arguments[i];
-        const bool rules = argument == u"--rules" || argument.startsWith(u"--rules=");
-        if (!rules && argument != u"--base" && !argument.startsWith(u"--base=")) {
-            ++i;
-            continue;
-        }
-        QString value;
-        if (argument.contains(u'=')) {
-            value = argument.section(u'=', 1);
-            arguments.removeAt(i);
-        } else {
-            value = arguments.value(i + 1);
-            arguments.remove(i, i + 1 == arguments.size() ? 1 : 2);
-        }
-        if (value.isEmpty())
-            return false;
-        if (rules)
+    bool given = true;
+    takeValueOptions(arguments, {u"rules", u"base"}, [&](QStringView name, const QString& value) {
+        given = given && !value.isEmpty();
+        if (name == u"rules")
             files.append(value);
         else
             base = value;
-    }
-    return true;
+    });
+    return given;
 }
 
 std::optional<RuleContext> readRules(const Request& request, const QString& folder,
