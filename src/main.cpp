@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
 
     wed::Form1 window;
     window.show();
+    window.documentRules().setExtraFiles(start->rules);
     for (const auto& [folder, open] : {std::pair{start->folder, &wed::Form1::openGameFolder},
                                        std::pair{start->base, &wed::Form1::compareWith}}) {
         if (folder.isEmpty())

@@ -762,9 +762,11 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
         <translation>, </translation>
     </message>
     <message>
-        <source>  weapon-editor [--base 原版文件夹] [--code-page 代码页] [--lang en] [游戏文件夹]
+        <source>  weapon-editor [--base 原版文件夹] [--rules 规则文件]... [--code-page 代码页] [--lang en]
+                [游戏文件夹]
 </source>
-        <translation>  weapon-editor [--base BASE_FOLDER] [--code-page CODE_PAGE] [--lang en] [GAME_FOLDER]
+        <translation>  weapon-editor [--base BASE_FOLDER] [--rules RULES_FILE]... [--code-page CODE_PAGE] [--lang en]
+                [GAME_FOLDER]
 </translation>
     </message>
     <message>

@@ -240,8 +240,9 @@ QStringList commandWords() {
 
 QString commandUsage(QStringView name) {
     if (name == u"weapon-editor")
-        return Help::tr(
-            "  weapon-editor [--base 原版文件夹] [--code-page 代码页] [--lang en] [游戏文件夹]\n");
+        return Help::tr("  weapon-editor [--base 原版文件夹] [--rules 规则文件]... [--code-page "
+                        "代码页] [--lang en]\n"
+                        "                [游戏文件夹]\n");
     const Command* command = commandNamed(name);
     return usageLine(command ? *command : kCommands[kCommands.size() - 2]);
 }
@@ -334,12 +335,17 @@ std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOut
     QStringList folders;
     QString unknown; // an option the window does not take
     const auto kindOf = [](QStringView name) {
-        return name == u"base" ? OptionKind::Value : OptionKind::None;
+        return name == u"base" || name == u"rules" ? OptionKind::Value : OptionKind::None;
     };
     const bool read = readArguments(arguments, kindOf, [&](const Argument& argument) {
         if (argument.kind != OptionKind::None) {
-            window.base = argument.value.value_or(QString());
-            return argument.value.has_value();
+            const QString value = argument.value.value_or(QString());
+            if (argument.text != u"rules") {
+                window.base = value;
+                return argument.value.has_value();
+            }
+            window.rules.append(value);
+            return !value.isEmpty();
         }
         if (argument.end)
             return true;

@@ -42,12 +42,13 @@ bool isCommand(int argc, char** argv);
 int runCommand(QStringList arguments, CommandOutput& output);
 
 // The window's arguments (the program's, without its name, when no command is given): the
-// game folder to open and the base folder to compare it with (--base BASE), each empty for
-// none; none, with the message written, when they are not as the usage says. The program's own
-// options are acted on.
+// game folder to open, the base folder to compare it with (--base BASE), each empty for
+// none, and the rules files to read after the folder's own (--rules FILE, repeatable); none, with
+// the message written, when they are not as the usage says. The program's own options are acted on.
 struct WindowArguments {
     QString folder;
     QString base;
+    QStringList rules;
 };
 std::optional<WindowArguments> windowArguments(QStringList arguments, CommandOutput& output);
 

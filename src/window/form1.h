@@ -2,6 +2,7 @@
 
 #include "app/comparison.h"
 #include "app/document.h"
+#include "app/document_rules.h"
 #include "app/folder_watch.h"
 #include "data/item_fields.h"
 #include "data/skill_costs.h"
@@ -146,6 +147,8 @@ class Form1 : public QWidget {
     const Comparison& comparison() const { return comparison_; }
     void showMarks();
     FolderWatch& folderWatch() { return watch_; }
+    // The rules of the open folder and the --rules files.
+    DocumentRules& documentRules() { return rules_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -195,6 +198,7 @@ class Form1 : public QWidget {
     Document document_;
     Comparison comparison_{document_};
     FolderWatch watch_{document_};
+    DocumentRules rules_{document_, comparison_};
 
     // What the window shows of the document.
     EditGate gate_;

@@ -86,10 +86,13 @@ TEST(CommandLine, OptionsAreReadAlikeAndEndAtTwoDashes) {
     EXPECT_EQ(run({"get", kSample, "weapon/heand", "--", "--nth"}).status, 1) << "a key";
     EXPECT_EQ(run({"check", kSample, "--json=1"}).status, 2);
     cli::CommandOutput output;
-    const auto window = cli::windowArguments({"--base=b", "--", "-f"}, output);
+    const auto window =
+        cli::windowArguments({"--rules", "r1", "--base=b", "--rules=r2", "--", "-f"}, output);
     ASSERT_TRUE(window);
     EXPECT_EQ(std::pair(window->base, window->folder), std::pair(QString("b"), QString("-f")));
-    for (const QStringList& misused : {QStringList{"f", "--base"}, QStringList{"--basis", "f"}})
+    EXPECT_EQ(window->rules, QStringList({"r1", "r2"}));
+    for (const QStringList& misused :
+         {QStringList{"f", "--base"}, QStringList{"--basis", "f"}, QStringList{"--rules=", "f"}})
         EXPECT_FALSE(cli::windowArguments(misused, output)) << misused.join(u' ').toStdString();
 }
 
