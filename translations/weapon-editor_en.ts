@@ -511,6 +511,54 @@
         <source>属性值随机范围</source>
         <translation>Attribute value range</translation>
     </message>
+    <message>
+        <source>最小伤害值</source>
+        <translation>Minimum damage</translation>
+    </message>
+    <message>
+        <source>最大伤害值</source>
+        <translation>Maximum damage</translation>
+    </message>
+    <message>
+        <source>发射间隔</source>
+        <translation>Shot interval</translation>
+    </message>
+    <message>
+        <source>换弹时间</source>
+        <translation>Reload time</translation>
+    </message>
+    <message>
+        <source>该武器的宽度</source>
+        <translation>Width of the weapon</translation>
+    </message>
+    <message>
+        <source>该武器的高度</source>
+        <translation>Height of the weapon</translation>
+    </message>
+    <message>
+        <source>每枪发出子弹数</source>
+        <translation>Bullets per shot</translation>
+    </message>
+    <message>
+        <source>减少子弹数</source>
+        <translation>Ammo used per shot</translation>
+    </message>
+    <message>
+        <source>该装甲的宽度</source>
+        <translation>Width of the armor</translation>
+    </message>
+    <message>
+        <source>该装甲的高度</source>
+        <translation>Height of the armor</translation>
+    </message>
+    <message>
+        <source>属性值随机下限</source>
+        <translation>Attribute value minimum</translation>
+    </message>
+    <message>
+        <source>属性值随机上限</source>
+        <translation>Attribute value maximum</translation>
+    </message>
 </context>
 <context>
     <name>FieldHelp</name>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/computed_cells.h"
 #include "app/document.h"
+#include "app/table_columns.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -9,8 +11,11 @@
 
 namespace wed {
 
-// How a cell sorts: numbers by number (a pair by its first number), other text as text, and a
-// key the record lacks after everything, whichever way the column is sorted.
+class Comparison;
+struct CellInput;
+
+// How a cell sorts: numbers by number, other text as text, and a key the record lacks (or a
+// computed column that gives nothing) after everything, whichever way the column is sorted.
 struct SortKey {
     enum class Group { Number, Text, Missing };
     Group group = Group::Missing;
@@ -18,26 +23,39 @@ struct SortKey {
     QString text;
 };
 
-// A whole category as a table: one row per listed item, in file order; the id, the name, then
-// one column per field. It is a view of the document: values are read from its model when the
-// view asks for them, and only the sort keys and names are kept, until the document's signals
-// say the files changed. A header's tooltip is the field's key.
+// A whole category as a table: one row per listed item, in file order; the id, the name, one
+// column per field (a pair's two numbers each a column of its own), then the rules' computed
+// columns, read-only. It is a view of the document: values are read from its model when the
+// view asks for them, and only the sort keys, names and computed values are kept, until the
+// document's signals say the files changed. A header's tooltip is the field's key, or the
+// computed column's file and line. With a comparison, a cell whose value differs from the
+// base's says the base's value, and the id of an item the base lacks says so.
 class CategoryTable : public QAbstractTableModel {
     Q_OBJECT
   public:
-    static constexpr int kIdColumn = 0;
-    static constexpr int kNameColumn = 1;
-    static constexpr int kFirstField = 2;
-    // Data role: true for a cell whose key the item's record lacks (shown as "无").
+    static constexpr int kIdColumn = TableColumns::kIdColumn;
+    static constexpr int kNameColumn = TableColumns::kNameColumn;
+    // Data roles: true for a cell whose key the item's record lacks (shown as "无"); for a
+    // field cell whose value differs from the base's; for the id of an item the base lacks;
+    // for a computed cell; for a computed cell whose rule failed.
     static constexpr int kMissingRole = Qt::UserRole;
+    static constexpr int kChangedRole = Qt::UserRole + 1;
+    static constexpr int kAddedRole = Qt::UserRole + 2;
+    static constexpr int kComputedRole = Qt::UserRole + 3;
+    static constexpr int kFailedRole = Qt::UserRole + 4;
 
     CategoryTable(Document& document, CategoryId category, QObject* parent = nullptr);
 
+    // The comparison whose base the cells are compared with; followed as it changes.
+    void setComparison(const Comparison* comparison);
+    // The rules whose computed columns the table shows after the fields; null for none. The
+    // columns are laid out again.
+    void setRules(Rules* rules);
+
     CategoryId category() const { return category_; }
+    const TableColumns& columns() const { return columns_; }
     const ListEntry& entry(int row) const { return rows_[size_t(row)]; }
     ItemRef item(int row) const;
-    // The field a column shows, or -1 for the id and the name.
-    int fieldOf(int column) const { return column - kFirstField; }
     const QString& nameOf(int row) const;
     const SortKey& sortKey(int row, int column) const;
 
@@ -45,7 +63,8 @@ class CategoryTable : public QAbstractTableModel {
     // the text itself, for several the same text in each, or "*1.1", "+5", "-5" applied to
     // each cell's numbers ("=" before a text that begins with a sign). Written with the
     // field's rules in one save and one step; cells showing "无" are left out and told; a
-    // refusal of any cell writes nothing and names the first item that refused.
+    // refusal of any cell writes nothing and names the first item that refused. A pair's
+    // number takes a number and keeps the rest of the value as it is.
     Outcome editCells(const std::vector<int>& rows, int column, const QString& typed);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -59,11 +78,26 @@ class CategoryTable : public QAbstractTableModel {
     void rebuild();
     void reset();
     void forget();
+    void follow(const FilesChanged& changed);
+    void forgetChangedRows(const Splices& made);
+    void showAllChanged(int firstColumn);
     const ItemRecord& recordOf(int row) const;
+    QString cellText(int row, const TableColumn& column) const;
+    const ColumnValue& computed(int row, int column) const;
+    SortKey makeSortKey(int row, int column) const;
+    std::optional<QString> baseNote(int row, const TableColumn& column) const;
+    QVariant fieldData(int row, const TableColumn& column, int role) const;
+    QVariant computedData(int row, int column, int role) const;
+    std::optional<QString> cellEdit(int row, const TableColumn& column, const CellInput& input,
+                                    Outcome& refused) const;
 
     Document& document_;
     CategoryId category_;
+    const Comparison* comparison_ = nullptr;
+    Rules* rules_ = nullptr;
+    TableColumns columns_;
     std::vector<ListEntry> rows_;
+    mutable ComputedCells computed_;
     // Kept only until the document changes.
     mutable int recordRow_ = -1;
     mutable ItemRecord record_;

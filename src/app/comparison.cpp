@@ -52,6 +52,7 @@ Outcome Comparison::setBase(const QString& folder) {
         return read;
     base_ = std::move(base);
     recompute();
+    emit baseSet();
     return {};
 }
 

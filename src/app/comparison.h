@@ -42,6 +42,8 @@ class Comparison : public QObject {
 
   signals:
     void changed();
+    // Another base was read (after changed()).
+    void baseSet();
 
   private:
     void recompute();

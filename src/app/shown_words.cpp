@@ -12,6 +12,10 @@ QString shownCaption(const FieldSpec& field) {
     return QCoreApplication::translate("Field", field.caption.toUtf8().constData());
 }
 
+QString shownHalfCaption(const FieldSpec& field, int half) {
+    return QCoreApplication::translate("Field", field.halves[size_t(half)].toUtf8().constData());
+}
+
 QString shownChoice(const QString& entry) {
     return QCoreApplication::translate("Choice", entry.toUtf8().constData());
 }

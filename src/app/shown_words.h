@@ -16,6 +16,8 @@ QString shownWord(const Category& category);
 // The caption, for labels, headings and history lines. `caption` itself stays the Chinese: a
 // sheet's column headings are those, in every language.
 QString shownCaption(const FieldSpec& field);
+// The name of one of a pair's two numbers (half 0 or 1), for a table's headings.
+QString shownHalfCaption(const FieldSpec& field, int half);
 // A choice entry's translation, shown beside it (a tooltip); the entry stays as written.
 QString shownChoice(const QString& entry);
 

@@ -8,7 +8,17 @@ namespace {
 
 FieldSpec field(const char* caption, const char* key, FieldKind kind,
                 ValueType type = ValueType::Number) {
-    return {QString::fromUtf8(caption), key, kind, type, {}};
+    return {QString::fromUtf8(caption), key, kind, type, {}, {}};
+}
+
+// A pair field, typed as one text, with a name for each of its numbers (a table's columns).
+FieldSpec pair(const char* caption, const char* key, const char* first, const char* second) {
+    return {QString::fromUtf8(caption),
+            key,
+            FieldKind::Verbatim,
+            ValueType::Pair,
+            {},
+            {QString::fromUtf8(first), QString::fromUtf8(second)}};
 }
 
 // A choice list's entries: their characters are what a pick writes, so they stay as written
@@ -71,18 +81,22 @@ CategoryFields weaponFields() {
     CategoryFields c{CategoryId::Weapon, EndRule::Separator, 1, 7, "VidMENU=", {}};
     c.fields = {
         field(QT_TRANSLATE_NOOP("Field", "可购买关卡"), "Add_level=", K::Numeric),
-        field(QT_TRANSLATE_NOOP("Field", "最小伤害值、最大伤害值"), "Damage=", K::Verbatim,
-              T::Pair),
-        field(QT_TRANSLATE_NOOP("Field", "发射间隔、换弹时间"), "Reload=", K::Verbatim, T::Pair),
+        pair(QT_TRANSLATE_NOOP("Field", "最小伤害值、最大伤害值"), "Damage=",
+             QT_TRANSLATE_NOOP("Field", "最小伤害值"), QT_TRANSLATE_NOOP("Field", "最大伤害值")),
+        pair(QT_TRANSLATE_NOOP("Field", "发射间隔、换弹时间"), "Reload=",
+             QT_TRANSLATE_NOOP("Field", "发射间隔"), QT_TRANSLATE_NOOP("Field", "换弹时间")),
         field(QT_TRANSLATE_NOOP("Field", "价格"), "Cost=", K::Verbatim),
-        field(QT_TRANSLATE_NOOP("Field", "该武器的宽度、高度"), "Size=", K::Verbatim, T::Pair),
+        pair(QT_TRANSLATE_NOOP("Field", "该武器的宽度、高度"),
+             "Size=", QT_TRANSLATE_NOOP("Field", "该武器的宽度"),
+             QT_TRANSLATE_NOOP("Field", "该武器的高度")),
         field(QT_TRANSLATE_NOOP("Field", "要求熟练度"), "Level=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "退怪距离"), "DeathPush=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "杀伤半径"), "DamageRadius=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "弹夹装弹数"), "Clip=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "精确度"), "AimRange=", K::Verbatim),
-        field(QT_TRANSLATE_NOOP("Field", "每枪发出子弹数、减少子弹数\r\n"),
-              "BulletCount=", K::Verbatim, T::Pair),
+        pair(QT_TRANSLATE_NOOP("Field", "每枪发出子弹数、减少子弹数\r\n"),
+             "BulletCount=", QT_TRANSLATE_NOOP("Field", "每枪发出子弹数"),
+             QT_TRANSLATE_NOOP("Field", "减少子弹数")),
         field(QT_TRANSLATE_NOOP("Field", "碎尸概率"), "Explosive=", K::Numeric),
         field(QT_TRANSLATE_NOOP("Field", "在地上时的图片"), "VidGRND=", K::Numeric),
         field(QT_TRANSLATE_NOOP("Field", "在菜单时的图片"), "VidMENU=", K::Verbatim,
@@ -110,7 +124,9 @@ CategoryFields armorFields() {
         field(QT_TRANSLATE_NOOP("Field", "抵消伤害百分比"), "Defence=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "可购买关卡"), "Add_level=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "要求熟练度"), "Level=", K::Verbatim),
-        field(QT_TRANSLATE_NOOP("Field", "该装甲的宽度、高度"), "Size=", K::Verbatim, T::Pair),
+        pair(QT_TRANSLATE_NOOP("Field", "该装甲的宽度、高度"),
+             "Size=", QT_TRANSLATE_NOOP("Field", "该装甲的宽度"),
+             QT_TRANSLATE_NOOP("Field", "该装甲的高度")),
         field(QT_TRANSLATE_NOOP("Field", "使用时的装甲造型"), "TypeAnimationArmor=", K::Verbatim,
               T::Text),
         field(QT_TRANSLATE_NOOP("Field", "在菜单时的图片"), "VidMENU=", K::Verbatim,
@@ -133,7 +149,9 @@ CategoryFields implantFields() {
         field(QT_TRANSLATE_NOOP("Field", "商店出售个数"), "MaxShop=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "属性个数"), "NumSkill=", K::Verbatim),
         field(QT_TRANSLATE_NOOP("Field", "要求的智力"), "Level=", K::Verbatim),
-        field(QT_TRANSLATE_NOOP("Field", "属性值随机范围"), "MinMax=", K::Verbatim, T::Pair),
+        pair(QT_TRANSLATE_NOOP("Field", "属性值随机范围"),
+             "MinMax=", QT_TRANSLATE_NOOP("Field", "属性值随机下限"),
+             QT_TRANSLATE_NOOP("Field", "属性值随机上限")),
     };
     return c;
 }

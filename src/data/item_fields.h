@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <array>
 #include <vector>
 
 namespace wed {
@@ -39,6 +40,7 @@ struct FieldSpec {
     FieldKind kind;
     ValueType type = ValueType::Number; // what the game reads; a check goes by it
     QStringList choices;                // the entries a choice field offers; empty for text
+    std::array<QString, 2> halves;      // a pair's two numbers' names, Chinese as `caption`
 
     bool choice() const { return kind != FieldKind::Numeric && kind != FieldKind::Verbatim; }
     // The key without its "=".

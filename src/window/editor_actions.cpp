@@ -211,6 +211,7 @@ TableWindow* EditorActions::openTable() {
     TableWindow*& table = tables_[size_t(chosen->id)];
     if (!table) {
         table = new TableWindow(window_.document(), chosen->id, window_.prompts(), &window_);
+        table->setComparison(&window_.comparison());
         connect(table, &TableWindow::outcome, &window_, &Form1::report);
     }
     table->show();

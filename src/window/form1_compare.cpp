@@ -12,6 +12,7 @@
 #include "window/file_actions.h"
 #include "window/form1.h"
 #include "window/item_list_view.h"
+#include "window/mark_colours.h"
 #include "window/picture_pane.h"
 #include "window/prompts.h"
 #include "window/text_boxes.h"
@@ -22,8 +23,6 @@
 
 namespace wed {
 namespace {
-
-const QColor kChanged(255, 236, 179); // a field whose value the base does not have
 
 Outcome problemOf(Status status, QString detail, QString path = {}) {
     Outcome problem = Outcome::of(status, std::move(path), std::move(detail));
@@ -129,7 +128,7 @@ void Form1::decorateField(CategoryId category, int field) {
     widget->setAccessibleDescription(notes.join(u'\n'));
     QString style;
     if (base)
-        style += QStringLiteral("background-color: %1;").arg(kChanged.name());
+        style += QStringLiteral("background-color: %1;").arg(kChangedBackground.name());
     if (check)
         style += QStringLiteral("border: 2px solid #d00000;");
     const QString selector = qobject_cast<QComboBox*>(widget) ? QStringLiteral("QComboBox")

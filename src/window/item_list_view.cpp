@@ -5,16 +5,11 @@
 #include "app/item_find.h"
 #include "window/control_layout.h"
 #include "window/item_list_box.h"
+#include "window/mark_colours.h"
 
 #include <algorithm>
 
 namespace wed {
-namespace {
-
-const QColor kAdded(0, 110, 40);    // an item the base lacks
-const QColor kModified(170, 90, 0); // an item whose record differs from the base's
-
-} // namespace
 
 ItemListView::ItemListView(QWidget* client, const Document& document, const Comparison& comparison)
     : QObject(client), document_(document), comparison_(comparison) {
@@ -133,8 +128,8 @@ void ItemListView::markRow(int row) {
     const Comparison::Mark mark = comparison_.active()
                                       ? comparison_.mark(itemOf(visible_.at(size_t(row))))
                                       : Comparison::Mark::Same;
-    item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAdded)
-                                      : mark == Comparison::Mark::Modified ? QVariant(kModified)
+    item->setData(Qt::ForegroundRole, mark == Comparison::Mark::Added      ? QVariant(kAddedItem)
+                                      : mark == Comparison::Mark::Modified ? QVariant(kModifiedItem)
                                                                            : QVariant());
     item->setData(Qt::AccessibleDescriptionRole, mark == Comparison::Mark::Added      ? tr("新增")
                                                  : mark == Comparison::Mark::Modified ? tr("已修改")

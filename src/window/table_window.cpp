@@ -7,6 +7,7 @@
 #include "window/editor_keys.h"
 #include "window/field_layout.h"
 #include "window/file_actions.h"
+#include "window/mark_colours.h"
 #include "window/prompts.h"
 
 #include <QAction>
@@ -42,18 +43,34 @@ class CellsDelegate : public QStyledItemDelegate {
 
 } // namespace
 
+// The marks of the comparison and of the computed columns, in the colours the main window's
+// fields and list give them.
 QVariant TableRows::data(const QModelIndex& index, int role) const {
-    if (role == Qt::ForegroundRole && index.data(CategoryTable::kMissingRole).toBool())
-        return QBrush(QColor(Qt::gray));
+    if (role == Qt::ForegroundRole) {
+        if (index.data(CategoryTable::kMissingRole).toBool())
+            return QBrush(QColor(Qt::gray));
+        if (index.data(CategoryTable::kAddedRole).toBool())
+            return QBrush(kAddedItem);
+        if (index.data(CategoryTable::kFailedRole).toBool())
+            return QBrush(QColor(Qt::darkRed));
+    }
+    if (role == Qt::BackgroundRole) {
+        if (index.data(CategoryTable::kChangedRole).toBool())
+            return QBrush(kChangedBackground);
+        if (index.data(CategoryTable::kComputedRole).toBool())
+            return QBrush(kComputedBackground);
+    }
     return TableSortFilter::data(index, role);
 }
 
 QVariant TableRows::headerData(int section, Qt::Orientation orientation, int role) const {
     const QVariant heading = TableSortFilter::headerData(section, orientation, role);
-    const int field = section - CategoryTable::kFirstField;
-    if (role != Qt::ToolTipRole || orientation != Qt::Horizontal || field < 0)
+    if (role != Qt::ToolTipRole || orientation != Qt::Horizontal)
         return heading;
-    const FieldLayout& layout = fieldLayouts(table().category())[size_t(field)];
+    const TableColumn& column = table().columns().at(section);
+    if (column.kind != TableColumn::Kind::Field)
+        return heading;
+    const FieldLayout& layout = fieldLayouts(table().category())[size_t(column.field)];
     const QString help = shownHelp(layout.labelHelp ? layout.labelHelp : layout.fieldHelp);
     return help.isEmpty() ? heading : heading.toString() + u'\n' + help.trimmed();
 }
@@ -155,6 +172,14 @@ void TableWindow::commitCells(const QString& typed) {
     for (const QModelIndex& index : chosen)
         rows.push_back(rows_.mapToSource(index).row());
     emit outcome(table_.editCells(rows, *columns.begin(), typed));
+}
+
+void TableWindow::setComparison(const Comparison* comparison) {
+    table_.setComparison(comparison);
+}
+
+void TableWindow::setRules(Rules* rules) {
+    table_.setRules(rules);
 }
 
 void TableWindow::exportCsv() {

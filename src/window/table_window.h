@@ -12,8 +12,10 @@ namespace wed {
 
 class Prompts;
 
-// The table's rows as the window shows them: a key the record lacks greyed, and each field's
-// heading with its key and the field's help as its tooltip.
+// The table's rows as the window shows them: a key the record lacks greyed, a value that
+// differs from the base's on the comparison's background, an item the base lacks in its
+// colour, the computed columns on a background of their own; and each field's heading with
+// its key and the field's help as its tooltip.
 class TableRows : public TableSortFilter {
     Q_OBJECT
   public:
@@ -40,6 +42,11 @@ class TableWindow : public QWidget {
     QTableView* view() const { return view_; }
     TableSortFilter& rows() { return rows_; }
     QLineEdit* findBox() const { return find_; }
+
+    // The comparison whose base the cells are marked against.
+    void setComparison(const Comparison* comparison);
+    // The rules whose computed columns show after the fields; null for none.
+    void setRules(Rules* rules);
 
     // The typed text for the selected cells of one column, or for the current cell.
     void commitCells(const QString& typed);

@@ -1,7 +1,9 @@
 #include "keys_fixture.h"
 #include "window/editor_actions.h"
+#include "window/mark_colours.h"
 #include "window/table_window.h"
 
+#include <QHeaderView>
 #include <QTableView>
 
 namespace wed::test {
@@ -32,7 +34,8 @@ class TableKeys : public KeysFixture {
                                                 QItemSelectionModel::NoUpdate);
         focus(view);
     }
-    static constexpr int kCost = CategoryTable::kFirstField + 3;
+    // Id, name, add level, the two numbers of damage and of reload, then the price.
+    static constexpr int kCost = 7;
 };
 
 TEST_F(TableKeys, OneTablePerCategoryEditedWithKeysInStepWithTheMainWindow) {
@@ -74,6 +77,40 @@ TEST_F(TableKeys, OneTablePerCategoryEditedWithKeysInStepWithTheMainWindow) {
     form.actions().openTable(); // as Ctrl+T does, shown above for the weapons
     EXPECT_EQ(form.findChildren<TableWindow*>().size(), 2);
     EXPECT_EQ(weapons->category(), CategoryId::Weapon);
+}
+
+// A pair's second number sorted by a click on its heading and typed into alone; a base set
+// while the table is open marks the cells that differ from it and the item it lacks, and the
+// marks follow the edit and its undo.
+TEST_F(TableKeys, APairsNumberTypedAloneAndTheBasesMarksFollowingIt) {
+    game.writeItems({"Weapon=gun", "Damage=5  13", kEnd, "Weapon=rifle", "Damage=2 3", kEnd, ""});
+    loadGame();
+    TempGame base;
+    base.writeItems({"Weapon=gun", "Damage=5  13", kEnd, ""});
+    TableWindow* weapons = openTable(CategoryId::Weapon);
+    ASSERT_NE(weapons, nullptr);
+    ASSERT_TRUE(form.compareWith(base.folder()).done());
+    const int most = weapons->rows().table().columns().columnOf(1, 1);
+    QHeaderView* header = weapons->view()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      {header->sectionViewportPosition(most) + 5, header->height() / 2});
+    const QAbstractItemModel& rows = *weapons->view()->model();
+    ASSERT_EQ(rows.index(0, CategoryTable::kIdColumn).data(), "rifle") << "3 before 13";
+    EXPECT_EQ(rows.index(0, 0).data(Qt::AccessibleDescriptionRole), QStringLiteral("新增"));
+    EXPECT_EQ(rows.index(0, 0).data(Qt::ForegroundRole).value<QBrush>().color(), kAddedItem);
+    select(*weapons, most, {1});
+    type(QStringLiteral("20"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(lineOf("Damage=5"), "Damage=5  20");
+    EXPECT_EQ(rows.index(1, most).data(Qt::ToolTipRole), QStringLiteral("原版：13"));
+    EXPECT_EQ(rows.index(1, most).data(Qt::AccessibleDescriptionRole), QStringLiteral("原版：13"));
+    EXPECT_EQ(rows.index(1, most).data(Qt::BackgroundRole).value<QBrush>().color(),
+              kChangedBackground);
+    EXPECT_FALSE(rows.index(1, most - 1).data(Qt::ToolTipRole).isValid()) << "5 as it was";
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(lineOf("Damage=5"), "Damage=5  13");
+    EXPECT_FALSE(rows.index(1, most).data(Qt::ToolTipRole).isValid());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
 } // namespace
