@@ -1537,6 +1537,14 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>名字</source>
         <translation>Name</translation>
     </message>
+    <message>
+        <source>原版：%1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Added</translation>
+    </message>
 </context>
 <context>
     <name>wed::ComparisonWindow</name>

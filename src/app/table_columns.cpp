@@ -43,9 +43,9 @@ QString TableColumns::heading(int column) const {
     const TableColumn& shown = at(column);
     switch (shown.kind) {
     case TableColumn::Kind::Id:
-        return QCoreApplication::translate("CategoryTable", "编号");
+        return QCoreApplication::translate("wed::CategoryTable", "编号");
     case TableColumn::Kind::Name:
-        return QCoreApplication::translate("CategoryTable", "名字");
+        return QCoreApplication::translate("wed::CategoryTable", "名字");
     case TableColumn::Kind::Computed:
         return rules_->columns()[size_t(shown.computed)].name;
     case TableColumn::Kind::Field:

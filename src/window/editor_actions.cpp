@@ -212,6 +212,11 @@ TableWindow* EditorActions::openTable() {
     if (!table) {
         table = new TableWindow(window_.document(), chosen->id, window_.prompts(), &window_);
         table->setComparison(&window_.comparison());
+        // The computed columns of the rules as read now, and again whenever they are read.
+        DocumentRules& rules = window_.documentRules();
+        table->setRules(rules.rules());
+        connect(&rules, &DocumentRules::reread, table,
+                [table, &rules] { table->setRules(rules.rules()); });
         connect(table, &TableWindow::outcome, &window_, &Form1::report);
     }
     table->show();

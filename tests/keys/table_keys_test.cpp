@@ -113,5 +113,33 @@ TEST_F(TableKeys, APairsNumberTypedAloneAndTheBasesMarksFollowingIt) {
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
+// The folder's rules file, written while the table is open, gives it its computed columns,
+// which follow an edit typed in the table and its undo, and the file rewritten on disk.
+TEST_F(TableKeys, ComputedColumnsFollowTypingUndoAndTheRulesFile) {
+    TableWindow* weapons = openTable(CategoryId::Weapon);
+    ASSERT_NE(weapons, nullptr);
+    const QAbstractItemModel& rows = *weapons->view()->model();
+    const int twice = weapons->rows().table().columns().firstComputed();
+    game.writeFile(QStringLiteral("weapon-rules.lua"), "column { 'weapon', 'twice', 'Cost * 2' }");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows.columnCount() == twice + 1; }));
+    EXPECT_EQ(rows.headerData(twice, Qt::Horizontal), "twice");
+    EXPECT_EQ(rows.index(0, twice).data(), "1400");
+    EXPECT_EQ(rows.index(0, twice).data(Qt::BackgroundRole).value<QBrush>().color(),
+              kComputedBackground);
+    select(*weapons, kCost, {0});
+    type(QStringLiteral("12"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(rows.index(0, twice).data(), "24");
+    select(*weapons, twice, {1});
+    type(QStringLiteral("9"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(rows.index(1, twice).data(), "100") << "read-only";
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(rows.index(0, twice).data(), "1400");
+    game.writeFile(QStringLiteral("weapon-rules.lua"), "column { 'weapon', 'half', 'Cost / 2' }");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows.headerData(twice, Qt::Horizontal) == "half"; }));
+    EXPECT_EQ(rows.index(1, twice).data(), "25");
+}
+
 } // namespace
 } // namespace wed::test
