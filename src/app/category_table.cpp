@@ -162,6 +162,22 @@ const ColumnValue& CategoryTable::computed(int row, int column) const {
                            columns_.at(column).computed, document_.game(), item(row), base);
 }
 
+std::vector<ComputedColumn> CategoryTable::sheetColumns() const {
+    std::vector<ComputedColumn> sheet;
+    for (int column = columns_.firstComputed(); column < columns_.count(); ++column)
+        sheet.push_back({rules_->columns()[size_t(columns_.at(column).computed)].name,
+                         [this, column](const ListEntry& entry) {
+                             // The rows are in file order, as their header lines are.
+                             const auto row =
+                                 std::lower_bound(rows_.begin(), rows_.end(), entry.headerLine,
+                                                  [](const ListEntry& r, qsizetype line) {
+                                                      return r.headerLine < line;
+                                                  });
+                             return columnValueText(computed(int(row - rows_.begin()), column));
+                         }});
+    return sheet;
+}
+
 SortKey CategoryTable::makeSortKey(int row, int column) const {
     const TableColumn& shown = columns_.at(column);
     switch (shown.kind) {

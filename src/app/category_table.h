@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/category_sheet.h"
 #include "app/computed_cells.h"
 #include "app/document.h"
 #include "app/table_columns.h"
@@ -66,6 +67,8 @@ class CategoryTable : public QAbstractTableModel {
     // refusal of any cell writes nothing and names the first item that refused. A pair's
     // number takes a number and keeps the rest of the value as it is.
     Outcome editCells(const std::vector<int>& rows, int column, const QString& typed);
+    // The computed columns as a sheet writes them after the fields, for any of the rows.
+    std::vector<ComputedColumn> sheetColumns() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

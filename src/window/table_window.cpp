@@ -190,8 +190,8 @@ void TableWindow::exportCsv() {
         return;
     if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
         return emit outcome(refusal);
-    emit outcome(saveWholeFile(
-        *path, categorySheet(document_.game(), table_.category(), rows_.shownEntries())));
+    emit outcome(saveWholeFile(*path, categorySheet(document_.game(), table_.category(),
+                                                    rows_.shownEntries(), table_.sheetColumns())));
 }
 
 void TableWindow::importCsv() {

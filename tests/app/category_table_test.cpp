@@ -156,6 +156,14 @@ TEST_F(Table, ComputedColumnsFollowEachEditOfTheirItemAlone) {
     EXPECT_EQ(shownIn(table, dear + 1), (QStringList{"5", "2", "3", "4"}));
     ASSERT_TRUE(document.undo().done());
     EXPECT_EQ(table.index(0, dear).data().toString(), "200");
+    // The table's sheet of the rows shown (here b and c) carries the columns too.
+    const std::vector<QStringList> sheet =
+        categoryCells(document.game(), CategoryId::Weapon, {table.entry(1), table.entry(2)},
+                      table.sheetColumns());
+    const qsizetype sheetDear = sheet[0].indexOf(computedHeading("dear"));
+    ASSERT_GT(sheetDear, 0);
+    EXPECT_EQ(std::pair(sheet[1][sheetDear], sheet[2][sheetDear]),
+              std::pair(QString("-10"), QString("25")));
 }
 
 // The table is a view of the document: edits made in the panels, and items added, show at once.
