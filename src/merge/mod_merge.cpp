@@ -1,0 +1,1 @@
+#include "merge/mod_merge.h"
