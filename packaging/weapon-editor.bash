@@ -20,7 +20,7 @@ _weapon_editor() {
     local i
     for ((i = 1; i < cword; i++)); do
         case "${words[i]}" in
-            --code-page | --lang | --base | --rules | --nth | --calc | --rejects) ((i++)) ;;
+            --code-page | --lang | --base | --rules | --nth | --calc | --rejects | --into | --choices) ((i++)) ;;
             -*) ;;
             *) args+=("${words[i]}") ;;
         esac
@@ -28,7 +28,8 @@ _weapon_editor() {
     case "$prev" in
         --lang) COMPREPLY=($(compgen -W "en zh" -- "$cur")); return ;;
         --base) _filedir -d; return ;;
-        --rejects) _filedir; return ;;
+        --rejects | --choices) _filedir; return ;;
+        --into) _filedir -d; return ;;
         --rules) _filedir lua; return ;;
         --code-page | --nth | --calc) return ;;
     esac
@@ -46,7 +47,7 @@ _weapon_editor() {
     local position=${#args[@]}
     case "$command:$position" in
         list:1 | get:1 | set:1 | check:1 | diff:1 | diff:2 | apply:1 | export:1 | import:1 | \
-            columns:1 | run:1 | rules:1) _filedir -d ;;
+            columns:1 | run:1 | rules:1 | merge:1) _filedir -d ;;
         list:2 | export:2 | import:2 | columns:2) COMPREPLY=($(compgen -W "${categories[*]}" -- "$cur")) ;;
         get:2 | set:2)
             local folder="${args[1]}" IFS=$'\n'
@@ -54,6 +55,7 @@ _weapon_editor() {
             COMPREPLY=($("$program" complete "$folder" "$cur" 2>/dev/null))
             ;;
         apply:2 | export:3 | import:3) _filedir ;;
+        merge:*) _filedir ;; # a mod: a folder or a patch file
     esac
 }
 complete -F _weapon_editor weapon-editor

@@ -45,7 +45,7 @@ struct Command {
     int (*run)(const Request&, CommandOutput&);
 };
 
-constexpr std::array<Command, 13> kCommands{{
+constexpr std::array<Command, 14> kCommands{{
     {"list", QT_TRANSLATE_NOOP("Help", "list 游戏文件夹 [类别]"),
      QT_TRANSLATE_NOOP("Help", "按文件中的顺序列出物品（与窗口的物品列表相同），每个一行：\n"
                                "类别、编号、名字，用制表符分开。"),
@@ -81,6 +81,19 @@ constexpr std::array<Command, 13> kCommands{{
                  "有冲突时什么都不写；--skip-conflicts 写入其余的修改，--rejects 把冲突的修改\n"
                  "写成补丁文件（没有冲突时是不含修改的补丁）。--dry-run 只列出将要做的修改。"),
      2, 2, "dry-run skip-conflicts rejects=", applyPatch},
+    {"merge",
+     QT_TRANSLATE_NOOP("Help",
+                       "merge 原版文件夹 模组... (--into 新文件夹 | --patch) [--strict] [--json] "
+                       "[--choices 文件]"),
+     QT_TRANSLATE_NOOP(
+         "Help", "合并模组列表：模组是游戏文件夹或补丁文件，按优先级从低到高排列，后面的胜出。\n"
+                 "逐个键、记录、名字记录、位置和图片合并；每个冲突输出一行：物品、内容、\n"
+                 "每个模组的值（= 表示与原版相同）、胜出的模组序号。--into 把合并结果写到\n"
+                 "新的或空的文件夹（只写 weapon.cfg、Text/Weapon.txt 和 Images/weapon），\n"
+                 "--patch 把合并结果作为相对原版的补丁输出。--strict 有冲突时什么都不写；\n"
+                 "--choices 文件：按冲突的行指定胜出的模组；--json 输出每个决定。\n"
+                 "没有冲突时退出码是 0，有冲突时是 1（合并结果照样写出，除非 --strict）。"),
+     2, 1 << 20, "into= patch strict json choices=", mergeCommand},
     {"export", QT_TRANSLATE_NOOP("Help", "export 文件夹 类别 [文件.csv]"),
      QT_TRANSLATE_NOOP("Help",
                        "把一个类别的物品写成 CSV 表格（UTF-8，带 BOM）；不给文件时写到标准输出。"),
@@ -206,8 +219,7 @@ HelpParts helpParts() {
             "也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \\ 写成\n"
             "\\#、\\*、\\? 和 \\\\。\n"
             "键是 weapon.cfg 中的键，例如 Cost、Damage、Class。\n"
-            "补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，\n"
-            "再 apply 另一个的。\n"
+            "补丁文件、模组列表和 CSV 表格的格式见 README。合并几个模组用 merge。\n"
             "--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的\n"
             "任何位置，窗口和每个命令都一样。代码页是 %1 之一；\n"
             "默认是系统的 ANSI 代码页（Windows 以外是 GBK）。\n"

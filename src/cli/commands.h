@@ -47,5 +47,7 @@ int diffFolders(const Request& request, CommandOutput& output);
 int applyPatch(const Request& request, CommandOutput& output);
 int exportSheet(const Request& request, CommandOutput& output);
 int importSheet(const Request& request, CommandOutput& output);
+// The merge of a mod list (merge_command.cpp).
+int mergeCommand(const Request& request, CommandOutput& output);
 
 } // namespace wed::cli

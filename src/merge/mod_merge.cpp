@@ -1,1 +1,392 @@
 #include "merge/mod_merge.h"
+
+#include "base/code_page.h"
+#include "base/line_buffer.h"
+#include "data/item_fields.h"
+#include "data/name_record.h"
+#include "data/record_scan.h"
+#include "game/patch_file.h"
+
+#include <QSet>
+
+namespace wed {
+
+bool MergeDecision::loses(int mod) const {
+    return mod != winner && mods[size_t(mod)].changed &&
+           (winner < 0 || !mods[size_t(mod)].sameAs(mods[size_t(winner)]));
+}
+
+qsizetype MergeResult::conflicts() const {
+    return std::count_if(decisions.begin(), decisions.end(),
+                         [](const MergeDecision& d) { return d.conflict(); });
+}
+
+qsizetype MergeResult::openConflicts() const {
+    return std::count_if(decisions.begin(), decisions.end(),
+                         [](const MergeDecision& d) { return d.open(); });
+}
+
+namespace {
+
+// The words a decision's second column may hold besides a key; a key spelt like one of them is
+// written with a backslash before it.
+const QStringList& reservedWords() {
+    static const QStringList words{QStringLiteral("record"), QStringLiteral("move"),
+                                   QStringLiteral("names"), QStringLiteral("picture")};
+    return words;
+}
+
+QString keyText(const QByteArray& key, int occurrence) {
+    QString text = withTabAndBreakEscapes(decodeAnsi(key)).replace(u'#', QStringLiteral("\\#"));
+    if (reservedWords().contains(text) || text.startsWith(u'\\'))
+        text.prepend(u'\\');
+    if (occurrence > 1)
+        text += u'#' + QString::number(occurrence);
+    return text;
+}
+
+QString whatText(MergeWhat what) {
+    switch (what) {
+    case MergeWhat::Record:
+    case MergeWhat::Add:
+        return QStringLiteral("record");
+    case MergeWhat::Move:
+    case MergeWhat::NameMove:
+        return QStringLiteral("move");
+    case MergeWhat::Names:
+        return QStringLiteral("names");
+    case MergeWhat::Picture:
+        return QStringLiteral("picture");
+    case MergeWhat::Key:
+        break;
+    }
+    return {};
+}
+
+QString itemText(MergeWhat what, const ItemRef& item, const QString& picture) {
+    if (what == MergeWhat::Picture)
+        return QStringLiteral("Images/weapon/") + withTabAndBreakEscapes(picture);
+    if (what == MergeWhat::Names || what == MergeWhat::NameMove)
+        return withTabAndBreakEscapes(nameOpening(QStringView(item.id)));
+    return withTabAndBreakEscapes(refText(item));
+}
+
+// Whether a patch can carry the change: its values decode and hold no lone CR or LF.
+bool carried(const Change& change) {
+    return writePatch({change}).refused.done();
+}
+
+bool holdsBreak(const Change& change) {
+    const auto inLines = [](const std::optional<Lines>& lines) {
+        return lines && std::any_of(lines->begin(), lines->end(),
+                                    [](const QByteArray& line) { return holdsLineBreak(line); });
+    };
+    return (change.now && holdsLineBreak(*change.now)) || holdsLineBreak(change.key) ||
+           inLines(change.nowLines);
+}
+
+// A record's lines with key changes made on them, as the three-way apply makes them: a line
+// replaced or removed where it stands, a new one before the record's end line.
+Lines withKeys(Lines lines, const std::vector<const Change*>& keys, CategoryId category) {
+    for (const Change* change : keys) {
+        int seen = 0;
+        qsizetype at = -1;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const std::optional<QByteArrayView> key = keyOfLine(lines[i]);
+            if (key && *key == change->key && ++seen == change->keyOccurrence)
+                at = i;
+        }
+        const QByteArray line = change->key + '=' + change->now.value_or(QByteArray());
+        if (at >= 0 && change->now)
+            lines[at] = line;
+        else if (at >= 0)
+            lines.removeAt(at);
+        else if (change->now) {
+            const bool ended =
+                lines.size() > 1 && isRecordEndLine(lines.back(), categoryFields(category).endRule);
+            lines.insert(ended ? lines.size() - 1 : lines.size(), line);
+        }
+    }
+    return lines;
+}
+
+class Merger {
+  public:
+    Merger(const GameData& base, const std::vector<ModChanges>& mods, const MergeChoices& choices)
+        : base_(base), mods_(mods), choices_(choices) {}
+
+    MergeResult run() {
+        findWholeRecords();
+        for (size_t m = 0; m < mods_.size(); ++m) {
+            result_.notCarried.insert(result_.notCarried.end(), mods_[m].notCarried.begin(),
+                                      mods_[m].notCarried.end());
+            gather(int(m));
+        }
+        for (size_t i = 0; i < result_.decisions.size(); ++i)
+            fillValues(i);
+        for (MergeDecision& decision : result_.decisions)
+            decide(decision);
+        follow();
+        removalBeatsMove();
+        collect();
+        return std::move(result_);
+    }
+
+  private:
+    const Change& change(int mod, size_t index) const { return mods_[size_t(mod)].changes[index]; }
+    bool otherVersion(int mod, size_t index) const {
+        const std::vector<bool>& marks = mods_[size_t(mod)].otherVersion;
+        return index < marks.size() && marks[index];
+    }
+
+    // Items some mod changes as a whole (or removes): every mod's change of them is decided
+    // as the whole record, so that no set holds a key change beside a record change.
+    void findWholeRecords() {
+        for (const ModChanges& mod : mods_)
+            for (const Change& c : mod.changes)
+                if ((c.kind == ChangeKind::Record || c.kind == ChangeKind::Remove) && carried(c))
+                    whole_.insert(refText(c.item));
+    }
+
+    void gather(int mod) {
+        const ChangeSet& changes = mods_[size_t(mod)].changes;
+        for (size_t i = 0; i < changes.size(); ++i) {
+            const Change& c = changes[i];
+            if (!carried(c)) {
+                result_.notCarried.push_back(
+                    {mod, holdsBreak(c) ? NotCarriedWhy::LoneLineBreak : NotCarriedWhy::Undecodable,
+                     c.kind == ChangeKind::Names ? GameFile::Names : GameFile::Items, 0,
+                     itemText(c.kind == ChangeKind::Names ? MergeWhat::Names : MergeWhat::Record,
+                              c.item, {})});
+                continue;
+            }
+            decisionFor(c, i).second[size_t(mod)].push_back(i);
+        }
+        for (const ModPicture& picture : mods_[size_t(mod)].pictures) {
+            auto& [at, perMod] = find(MergeWhat::Picture, {}, {}, 1, picture.name);
+            (void)at;
+            perMod[size_t(mod)].push_back(size_t(&picture - mods_[size_t(mod)].pictures.data()));
+        }
+    }
+
+    using Found = std::pair<size_t, std::vector<std::vector<size_t>>>;
+
+    Found& decisionFor(const Change& c, size_t) {
+        switch (c.kind) {
+        case ChangeKind::Key:
+            if (whole_.contains(refText(c.item)))
+                return find(MergeWhat::Record, c.item, {}, 1, {});
+            return find(MergeWhat::Key, c.item, c.key, c.keyOccurrence, {});
+        case ChangeKind::Record:
+        case ChangeKind::Remove:
+            return find(MergeWhat::Record, c.item, {}, 1, {});
+        case ChangeKind::Add:
+            return find(MergeWhat::Add, c.item, {}, 1, {});
+        case ChangeKind::Names:
+            return find(MergeWhat::Names, {CategoryId::Weapon, c.item.id, 1}, {}, 1, {});
+        case ChangeKind::Move:
+            return find(MergeWhat::Move, c.item, {}, 1, {});
+        case ChangeKind::NameMove:
+            break;
+        }
+        return find(MergeWhat::NameMove, {CategoryId::Weapon, c.item.id, 1}, {}, 1, {});
+    }
+
+    // The decision of a thing, made when first seen.
+    Found& find(MergeWhat what, const ItemRef& item, const QByteArray& key, int occurrence,
+                const QString& picture) {
+        const QString name = QString::number(int(what)) + u'\t' +
+                             itemText(what, item, picture.toLower()) + u'\t' +
+                             keyText(key, occurrence);
+        auto at = index_.find(name);
+        if (at == index_.end()) {
+            MergeDecision decision;
+            decision.what = what;
+            decision.item = item;
+            decision.key = key;
+            decision.keyOccurrence = occurrence;
+            decision.picture = picture;
+            decision.mods.resize(mods_.size());
+            result_.decisions.push_back(std::move(decision));
+            at = index_.insert(name, {result_.decisions.size() - 1,
+                                      std::vector<std::vector<size_t>>(mods_.size())});
+        }
+        return *at;
+    }
+
+    void fillValues(size_t d) {
+        MergeDecision& decision = result_.decisions[d];
+        const std::vector<std::vector<size_t>>& perMod = index_.find(nameOf(decision))->second;
+        decision.base = baseValue(decision);
+        // A move's base value is where the record stands in the base.
+        if (decision.what == MergeWhat::Move || decision.what == MergeWhat::NameMove)
+            for (size_t m = 0; m < mods_.size(); ++m)
+                if (!perMod[m].empty())
+                    decision.base.after = change(int(m), perMod[m].front()).baseAfter;
+        for (size_t m = 0; m < mods_.size(); ++m)
+            if (!perMod[m].empty())
+                decision.mods[m] = modValue(decision, int(m), perMod[m]);
+    }
+
+    QString nameOf(const MergeDecision& decision) const {
+        return QString::number(int(decision.what)) + u'\t' +
+               itemText(decision.what, decision.item, decision.picture.toLower()) + u'\t' +
+               keyText(decision.key, decision.keyOccurrence);
+    }
+
+    MergeValue baseValue(const MergeDecision& decision) const {
+        MergeValue value;
+        switch (decision.what) {
+        case MergeWhat::Key:
+            if (const std::optional<QByteArray> v =
+                    base_.value(decision.item, decision.key, decision.keyOccurrence))
+                value.lines = Lines{*v};
+            break;
+        case MergeWhat::Record:
+            value.lines = base_.recordLines(decision.item);
+            break;
+        case MergeWhat::Names:
+            value.lines = base_.nameRecordLines(decision.item.id);
+            break;
+        default:
+            break;
+        }
+        return value;
+    }
+
+    MergeValue modValue(const MergeDecision& decision, int mod,
+                        const std::vector<size_t>& indexes) const {
+        MergeValue value;
+        value.changed = true;
+        if (decision.what == MergeWhat::Picture) {
+            const ModPicture& picture = mods_[size_t(mod)].pictures[indexes.front()];
+            value.picturePath = picture.path;
+            value.pictureBytes = picture.bytes;
+            return value;
+        }
+        std::vector<const Change*> keys;
+        for (size_t i : indexes) {
+            value.otherVersion = value.otherVersion || otherVersion(mod, i);
+            const Change& c = change(mod, i);
+            switch (c.kind) {
+            case ChangeKind::Key:
+                if (decision.what == MergeWhat::Key)
+                    value.lines = c.now ? std::optional(Lines{*c.now}) : std::nullopt;
+                else
+                    keys.push_back(&c);
+                break;
+            case ChangeKind::Move:
+            case ChangeKind::NameMove:
+                value.after = c.after;
+                break;
+            default:
+                value.lines = c.nowLines;
+                value.after = c.after;
+                break;
+            }
+        }
+        if (!keys.empty())
+            value.lines =
+                withKeys(decision.base.lines.value_or(Lines{}), keys, decision.item.category);
+        return value;
+    }
+
+    void decide(MergeDecision& decision) const {
+        std::vector<int> changing;
+        for (size_t m = 0; m < decision.mods.size(); ++m)
+            if (decision.mods[m].changed)
+                changing.push_back(int(m));
+        const auto usable = [&](int m) { return !decision.mods[size_t(m)].otherVersion; };
+        const bool same = std::all_of(changing.begin(), changing.end(), [&](int m) {
+            return usable(m) && decision.mods[size_t(m)].sameAs(decision.mods[size_t(changing[0])]);
+        });
+        decision.status = !same                  ? MergeStatus::Conflict
+                          : changing.size() == 1 ? MergeStatus::Single
+                                                 : MergeStatus::Same;
+        decision.winner = -1;
+        for (int m : changing)
+            if (usable(m))
+                decision.winner = m;
+    }
+
+    // The user's choices, each of a conflict by its name.
+    void follow() {
+        QHash<QString, size_t> byName;
+        for (size_t i = 0; i < result_.decisions.size(); ++i)
+            byName.insert(conflictName(result_.decisions[i]), i);
+        QStringList names = choices_.keys();
+        names.sort();
+        for (const QString& name : names) {
+            const int mod = choices_.value(name);
+            const auto at = byName.constFind(name);
+            MergeDecision* decision = at == byName.constEnd() ? nullptr : &result_.decisions[*at];
+            if (!decision || !decision->conflict() || mod < 0 ||
+                mod >= int(decision->mods.size()) || !decision->mods[size_t(mod)].changed ||
+                decision->mods[size_t(mod)].otherVersion) {
+                result_.unusedChoices.push_back({name, mod});
+                continue;
+            }
+            decision->winner = mod;
+            decision->chosen = true;
+        }
+    }
+
+    // A record (or name record) the result removes cannot move: a move of it loses, and both
+    // are conflicts, as a removal against any change is.
+    void removalBeatsMove() {
+        QHash<QString, MergeDecision*> removed;
+        for (MergeDecision& d : result_.decisions)
+            if ((d.what == MergeWhat::Record || d.what == MergeWhat::Names) && d.winner >= 0 &&
+                !d.mods[size_t(d.winner)].lines)
+                removed.insert(whatText(d.what) + itemText(d.what, d.item, {}), &d);
+        for (MergeDecision& d : result_.decisions) {
+            const MergeWhat of = d.what == MergeWhat::Move ? MergeWhat::Record : MergeWhat::Names;
+            if (d.what != MergeWhat::Move && d.what != MergeWhat::NameMove)
+                continue;
+            MergeDecision* removal = removed.value(whatText(of) + itemText(of, d.item, {}));
+            if (!removal)
+                continue;
+            d.status = removal->status = MergeStatus::Conflict;
+            d.winner = -1;
+            d.chosen = false;
+        }
+    }
+
+    void collect() {
+        for (const MergeDecision& d : result_.decisions) {
+            if (d.winner < 0)
+                continue;
+            const std::vector<size_t>& indexes = index_.find(nameOf(d))->second[size_t(d.winner)];
+            if (d.what == MergeWhat::Picture) {
+                result_.pictures.push_back(mods_[size_t(d.winner)].pictures[indexes.front()]);
+                continue;
+            }
+            for (size_t i : indexes)
+                result_.changes.push_back(change(d.winner, i));
+        }
+    }
+
+    const GameData& base_;
+    const std::vector<ModChanges>& mods_;
+    const MergeChoices& choices_;
+    QSet<QString> whole_;
+    // Per decision's inner name: its index, and per mod the indexes of its changes (or its
+    // picture) that make its value.
+    QHash<QString, std::pair<size_t, std::vector<std::vector<size_t>>>> index_;
+    MergeResult result_;
+};
+
+} // namespace
+
+QString conflictName(const MergeDecision& decision) {
+    return itemText(decision.what, decision.item, decision.picture) + u'\t' +
+           (decision.what == MergeWhat::Key ? keyText(decision.key, decision.keyOccurrence)
+                                            : whatText(decision.what));
+}
+
+MergeResult mergeMods(const GameData& base, const std::vector<ModChanges>& mods,
+                      const MergeChoices& choices) {
+    return Merger(base, mods, choices).run();
+}
+
+} // namespace wed
