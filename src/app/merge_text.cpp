@@ -4,6 +4,7 @@
 #include "game/patch_file.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonArray>
 
@@ -47,11 +48,22 @@ bool placed(const MergeDecision& decision) {
     return decision.what == MergeWhat::Move || decision.what == MergeWhat::NameMove;
 }
 
+// A picture as a value: its file's bytes, named by the start of their SHA-1 and their size,
+// the same on every system.
+QString pictureText(const MergeValue& value) {
+    return QStringLiteral("sha1:%1:%2")
+        .arg(QString::fromLatin1(
+            QCryptographicHash::hash(value.pictureBytes, QCryptographicHash::Sha1)
+                .toHex()
+                .left(12)))
+        .arg(value.pictureBytes.size());
+}
+
 QString valueColumn(const MergeDecision& decision, const MergeValue& value) {
     if (!value.changed)
         return QStringLiteral("=");
     if (decision.what == MergeWhat::Picture)
-        return column(QDir::fromNativeSeparators(value.picturePath));
+        return pictureText(value);
     if (placed(decision))
         return column(placeText(decision, value.after));
     return value.lines ? column(linesText(*value.lines)) : QStringLiteral("-");
@@ -59,8 +71,7 @@ QString valueColumn(const MergeDecision& decision, const MergeValue& value) {
 
 QJsonValue valueJson(const MergeDecision& decision, const MergeValue& value) {
     if (decision.what == MergeWhat::Picture)
-        return value.picturePath.isEmpty() ? QJsonValue()
-                                           : QDir::fromNativeSeparators(value.picturePath);
+        return value.changed ? pictureText(value) : QJsonValue();
     if (placed(decision))
         return value.after ? placeText(decision, value.after) : QJsonValue();
     return value.lines ? linesText(*value.lines) : QJsonValue();

@@ -27,7 +27,8 @@ QString describeUnusedChoice(const ChoiceUnused& choice);
 QString describeRole(const MergeDecision& decision, int mod);
 
 // A decision's line, tab-separated: the conflict's name (conflictName()), each mod's value in
-// order ("=" where it leaves the base's, the patch's escapes otherwise; a picture's file),
+// order ("=" where it leaves the base's, the patch's escapes otherwise; a picture as
+// "sha1:" the start of its bytes' SHA-1 and ":" their size),
 // and the winner's number from 1 (0: the base's value stays).
 QString decisionLine(const MergeDecision& decision);
 // A decision as JSON: what, item, key, base, per mod its value, status, winner, chosen.

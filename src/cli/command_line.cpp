@@ -82,16 +82,16 @@ constexpr std::array<Command, 14> kCommands{{
                  "写成补丁文件（没有冲突时是不含修改的补丁）。--dry-run 只列出将要做的修改。"),
      2, 2, "dry-run skip-conflicts rejects=", applyPatch},
     {"merge",
-     QT_TRANSLATE_NOOP("Help",
-                       "merge 原版文件夹 模组... (--into 新文件夹 | --patch) [--strict] [--json] "
-                       "[--choices 文件]"),
+     QT_TRANSLATE_NOOP("Help", "merge 原版文件夹 模组... (--into 新文件夹 | --patch | --json) "
+                               "[--strict] [--choices 文件]"),
      QT_TRANSLATE_NOOP(
          "Help", "合并模组列表：模组是游戏文件夹或补丁文件，按优先级从低到高排列，后面的胜出。\n"
                  "逐个键、记录、名字记录、位置和图片合并；每个冲突输出一行：物品、内容、\n"
                  "每个模组的值（= 表示与原版相同）、胜出的模组序号。--into 把合并结果写到\n"
                  "新的或空的文件夹（只写 weapon.cfg、Text/Weapon.txt 和 Images/weapon），\n"
-                 "--patch 把合并结果作为相对原版的补丁输出。--strict 有冲突时什么都不写；\n"
-                 "--choices 文件：按冲突的行指定胜出的模组；--json 输出每个决定。\n"
+                 "--patch 把合并结果作为相对原版的补丁输出，--json 输出每个决定（只有它时\n"
+                 "什么都不写）。--strict 有冲突时什么都不写；--choices 文件：每行一个冲突\n"
+                 "（它输出的那一行的前两列）、制表符和胜出的模组序号。\n"
                  "没有冲突时退出码是 0，有冲突时是 1（合并结果照样写出，除非 --strict）。"),
      2, 1 << 20, "into= patch strict json choices=", mergeCommand},
     {"export", QT_TRANSLATE_NOOP("Help", "export 文件夹 类别 [文件.csv]"),
