@@ -71,9 +71,20 @@ QString itemText(MergeWhat what, const ItemRef& item, const QString& picture) {
     return withTabAndBreakEscapes(refText(item));
 }
 
-// Whether a patch can carry the change: its values decode and hold no lone CR or LF.
+// Whether a patch can carry the change: its key, values and lines decode and hold no lone CR
+// or LF (what writePatch refuses, asked of the bytes without making the text).
 bool carried(const Change& change) {
-    return writePatch({change}).refused.done();
+    const auto clean = [](QByteArrayView bytes) {
+        return decodesCleanly(bytes) && !holdsLineBreak(bytes);
+    };
+    const auto value = [&](const std::optional<QByteArray>& bytes) {
+        return !bytes || clean(*bytes);
+    };
+    const auto lines = [&](const std::optional<Lines>& all) {
+        return !all || std::all_of(all->begin(), all->end(), clean);
+    };
+    return clean(change.key) && value(change.base) && value(change.now) &&
+           lines(change.baseLines) && lines(change.nowLines);
 }
 
 bool holdsBreak(const Change& change) {
