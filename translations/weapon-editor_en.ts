@@ -765,47 +765,6 @@ With one of these commands as the first argument, no window opens and the comman
 </translation>
     </message>
     <message>
-        <source>
-物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。
-几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；
-也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \ 写成
-\#、\*、\? 和 \\。
-键是 weapon.cfg 中的键，例如 Cost、Damage、Class。
-补丁文件和 CSV 表格的格式见 README。合并两个模组：先 apply 一个的补丁，
-再 apply 另一个的。
---code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的
-任何位置，窗口和每个命令都一样。代码页是 %1 之一；
-默认是系统的 ANSI 代码页（Windows 以外是 GBK）。
---lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在
-任何位置。
-以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。
-要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。
-
-输出是 UTF-8，消息写到标准错误。
-退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误；3 输出无法写出。
-</source>
-        <translation>
-An item is written CATEGORY/ID, the category one of weapon, armor or implant: weapon/heand.
-Where several records share an id, --nth K picks the K-th in file order (from 1), the first by default;
-so does CATEGORY/ID#K, as in weapon/dup#2. In an id, #, *, ? and \ are written
-\#, \*, \? and \\.
-A key is a key of weapon.cfg: Cost, Damage, Class, ...
-The README describes the patch file and the CSV sheet. To merge two mods, apply the patch of one,
-then the patch of the other.
---code-page CODE_PAGE: reads and writes weapon.cfg and Weapon.txt in this code page, anywhere on
-the command line, for the window and every command. The code page is one of %1;
-the default is the system&apos;s ANSI code page (GBK off Windows).
---lang en: the interface, the help and the messages in English (--lang zh: in Chinese, the default),
-anywhere on the command line too.
-A value that begins with - (a negative number) is written as it is; after -- no argument is an option.
-To open a folder named like a command in the window, write it as a path: ./list.
-
-Output is UTF-8; messages go to standard error.
-Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as the usage says;
-3 output that could not be written.
-</translation>
-    </message>
-    <message>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -871,6 +830,67 @@ weapon-rules.lua in the game folder holds the mod&apos;s rules (Lua): computed c
 recipes. --rules FILE: read this rules file too (may be given several times, read in order);
 --base ORIGINAL: the folder item.base reads in rules; both may stand anywhere. diff and apply
 use no rules. With an error in a rules file, commands go on, the error on standard error.
+</translation>
+    </message>
+    <message>
+        <source>merge 原版文件夹 模组... (--into 新文件夹 | --patch | --json) [--strict] [--choices 文件]</source>
+        <translation>merge BASE_FOLDER MOD... (--into NEW_FOLDER | --patch | --json) [--strict] [--choices FILE]</translation>
+    </message>
+    <message>
+        <source>合并模组列表：模组是游戏文件夹或补丁文件，按优先级从低到高排列，后面的胜出。
+逐个键、记录、名字记录、位置和图片合并；每个冲突输出一行：物品、内容、
+每个模组的值（= 表示与原版相同）、胜出的模组序号。--into 把合并结果写到
+新的或空的文件夹（只写 weapon.cfg、Text/Weapon.txt 和 Images/weapon），
+--patch 把合并结果作为相对原版的补丁输出，--json 输出每个决定（只有它时
+什么都不写）。--strict 有冲突时什么都不写；--choices 文件：每行一个冲突
+（它输出的那一行的前两列）、制表符和胜出的模组序号。
+没有冲突时退出码是 0，有冲突时是 1（合并结果照样写出，除非 --strict）。</source>
+        <translation>Merges a mod list: each mod a game folder or a patch file, lowest priority first; a later one wins.
+Merged per key, record, name record, place and picture; each conflict prints one line: item, what,
+each mod&apos;s value (= for the same as the base) and the number of the mod that wins. --into writes the
+merge to a new or empty folder (weapon.cfg, Text/Weapon.txt and Images/weapon only),
+--patch prints it as one patch against the base, --json prints every decision (alone, it
+writes nothing). --strict writes nothing on a conflict; --choices FILE: one conflict a line
+(the first two columns of its line), a tab and the number of the mod that wins.
+Exit status 0 without conflicts, 1 with conflicts (the merge is still written unless --strict).</translation>
+    </message>
+    <message>
+        <source>
+物品写成“类别/编号”，类别是 weapon、armor 或 implant，例如 weapon/heand。
+几条记录编号相同时，--nth K 选按文件顺序的第 K 条（从 1 数起），默认第一条；
+也可以写成“类别/编号#K”，例如 weapon/dup#2。编号中的 #、*、? 和 \ 写成
+\#、\*、\? 和 \\。
+键是 weapon.cfg 中的键，例如 Cost、Damage、Class。
+补丁文件、模组列表和 CSV 表格的格式见 README。合并几个模组用 merge。
+--code-page 代码页：按这个代码页读写 weapon.cfg 和 Weapon.txt，可以写在命令行的
+任何位置，窗口和每个命令都一样。代码页是 %1 之一；
+默认是系统的 ANSI 代码页（Windows 以外是 GBK）。
+--lang en：界面、帮助和消息用英文（--lang zh 用中文，这是默认），同样可以写在
+任何位置。
+以 - 开头的值（例如负数）照常写；写在 -- 之后的参数都不作选项。
+要在窗口中打开名字和命令相同的文件夹，请写成路径，例如 ./list。
+
+输出是 UTF-8，消息写到标准错误。
+退出码：0 成功；1 操作被拒绝，或 check 发现了问题；2 用法错误；3 输出无法写出。
+</source>
+        <translation>
+An item is written CATEGORY/ID, the category one of weapon, armor or implant: weapon/heand.
+Where several records share an id, --nth K picks the K-th in file order (from 1), the first by default;
+so does CATEGORY/ID#K, as in weapon/dup#2. In an id, #, *, ? and \ are written
+\#, \*, \? and \\.
+A key is a key of weapon.cfg: Cost, Damage, Class, ...
+The README describes the patch file, the mod list and the CSV sheet. To merge several mods, use merge.
+--code-page CODE_PAGE: reads and writes weapon.cfg and Weapon.txt in this code page, anywhere on
+the command line, for the window and every command. The code page is one of %1;
+the default is the system&apos;s ANSI code page (GBK off Windows).
+--lang en: the interface, the help and the messages in English (--lang zh: in Chinese, the default),
+anywhere on the command line too.
+A value that begins with - (a negative number) is written as it is; after -- no argument is an option.
+To open a folder named like a command in the window, write it as a path: ./list.
+
+Output is UTF-8; messages go to standard error.
+Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as the usage says;
+3 output that could not be written.
 </translation>
     </message>
 </context>
@@ -966,6 +986,114 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>说明</source>
         <translation>DETAILS</translation>
+    </message>
+</context>
+<context>
+    <name>MergeCommandWords</name>
+    <message>
+        <source>合并结果已写到“%1”：%2 处修改，模组的 %3 个图片。
+</source>
+        <translation>The merge is written to &quot;%1&quot;: %2 changes, %3 pictures of the mods.
+</translation>
+    </message>
+    <message>
+        <source>模组 %1：</source>
+        <translation>Mod %1: </translation>
+    </message>
+    <message>
+        <source>有 %1 个冲突没有选择胜出者（--strict）：什么都没有写。</source>
+        <translation>%1 conflicts have no chosen winner (--strict): nothing was written.</translation>
+    </message>
+</context>
+<context>
+    <name>MergeWords</name>
+    <message>
+        <source>“%1”和“%2”是同一个模组，列表中只能有一次。</source>
+        <translation>&quot;%1&quot; and &quot;%2&quot; are the same mod; the list may hold it once.</translation>
+    </message>
+    <message>
+        <source>“%1”就是原版文件夹，不能作为模组。</source>
+        <translation>&quot;%1&quot; is the base folder itself; it cannot be a mod.</translation>
+    </message>
+    <message>
+        <source>“%1”已经存在且不是空文件夹；合并结果只写到新的或空的文件夹。</source>
+        <translation>&quot;%1&quot; exists and is not an empty folder; a merge is written only to a new or empty folder.</translation>
+    </message>
+    <message>
+        <source>“%1”在输入“%2”之中；合并结果不能写到输入的文件夹里。</source>
+        <translation>&quot;%1&quot; is inside the input &quot;%2&quot;; a merge cannot be written into an input&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本。</source>
+        <translation>the file is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>第一行应为“weapon-editor mod list 1”，这不是模组列表文件。</source>
+        <translation>the first line should be &quot;weapon-editor mod list 1&quot;; this is not a mod list file.</translation>
+    </message>
+    <message>
+        <source>这一行应为“base”或“mod”、制表符和路径。</source>
+        <translation>this line should be &quot;base&quot; or &quot;mod&quot;, a tab and a path.</translation>
+    </message>
+    <message>
+        <source>模组列表应有且只有一行“base”（原版文件夹）。</source>
+        <translation>a mod list has exactly one &quot;base&quot; line (the base folder).</translation>
+    </message>
+    <message>
+        <source>选择应为“物品、制表符、内容、制表符、模组的序号”，序号从 1 数起，且列表中有这个模组。</source>
+        <translation>a choice is &quot;item, tab, what, tab, the mod&apos;s number&quot;, counted from 1, of a mod the list has.</translation>
+    </message>
+    <message>
+        <source>“%1”不存在。</source>
+        <translation>&quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>模组 %1（%2）</source>
+        <translation>mod %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 %2：有游戏文件的编码无法识别的字节，这个修改没有带进合并结果。</source>
+        <translation>%1 %2: holds bytes the game files&apos; code page cannot decode; this change is not carried into the merge.</translation>
+    </message>
+    <message>
+        <source>%1 %2：有单独的回车符或换行符，这个修改没有带进合并结果。</source>
+        <translation>%1 %2: holds a lone carriage return or line feed; this change is not carried into the merge.</translation>
+    </message>
+    <message>
+        <source>%1 %2：记录之外的行（注释、空行）与原版不同，合并结果用原版的这些行。</source>
+        <translation>%1 %2: the lines outside the records (comments, blank lines) differ from the base&apos;s; the merge keeps the base&apos;s.</translation>
+    </message>
+    <message>
+        <source>模组 %1（%2）的“%3”是为另一个版本做的：它的原值与原版文件夹不符，没有应用。</source>
+        <translation>mod %1 (%2): &quot;%3&quot; was made for another version: its base value is not the base folder&apos;s; it is not applied.</translation>
+    </message>
+    <message>
+        <source>选择“%1 → %2”没有用上：合并中没有这个冲突，或这个模组不能在其中胜出。</source>
+        <translation>the choice &quot;%1 → %2&quot; was not used: the merge has no such conflict, or that mod cannot win it.</translation>
+    </message>
+    <message>
+        <source>与原版相同</source>
+        <translation>same as the base</translation>
+    </message>
+    <message>
+        <source>为另一个版本做的修改，未应用</source>
+        <translation>made for another version, not applied</translation>
+    </message>
+    <message>
+        <source>冲突中落选</source>
+        <translation>loses a conflict</translation>
+    </message>
+    <message>
+        <source>冲突中胜出</source>
+        <translation>wins a conflict</translation>
+    </message>
+    <message>
+        <source>与另一个模组相同</source>
+        <translation>same as another mod</translation>
+    </message>
+    <message>
+        <source>只有这个模组修改</source>
+        <translation>changed by this mod alone</translation>
     </message>
 </context>
 <context>
