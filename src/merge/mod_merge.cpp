@@ -171,18 +171,16 @@ class Merger {
                               c.item, {})});
                 continue;
             }
-            decisionFor(c, i).second[size_t(mod)].push_back(i);
+            sources_[decisionFor(c)][size_t(mod)].push_back(i);
         }
         for (const ModPicture& picture : mods_[size_t(mod)].pictures) {
-            auto& [at, perMod] = find(MergeWhat::Picture, {}, {}, 1, picture.name);
-            (void)at;
-            perMod[size_t(mod)].push_back(size_t(&picture - mods_[size_t(mod)].pictures.data()));
+            sources_[find(MergeWhat::Picture, {}, {}, 1, picture.name)][size_t(mod)].push_back(
+                size_t(&picture - mods_[size_t(mod)].pictures.data()));
         }
     }
 
-    using Found = std::pair<size_t, std::vector<std::vector<size_t>>>;
-
-    Found& decisionFor(const Change& c, size_t) {
+    // The index of the decision the change belongs to.
+    size_t decisionFor(const Change& c) {
         switch (c.kind) {
         case ChangeKind::Key:
             if (whole_.contains(refText(c.item)))
@@ -203,8 +201,8 @@ class Merger {
         return find(MergeWhat::NameMove, {CategoryId::Weapon, c.item.id, 1}, {}, 1, {});
     }
 
-    // The decision of a thing, made when first seen.
-    Found& find(MergeWhat what, const ItemRef& item, const QByteArray& key, int occurrence,
+    // The index of the decision of a thing, made when first seen.
+    size_t find(MergeWhat what, const ItemRef& item, const QByteArray& key, int occurrence,
                 const QString& picture) {
         const QString name = QString::number(int(what)) + u'\t' +
                              itemText(what, item, picture.toLower()) + u'\t' +
@@ -219,15 +217,15 @@ class Merger {
             decision.picture = picture;
             decision.mods.resize(mods_.size());
             result_.decisions.push_back(std::move(decision));
-            at = index_.insert(name, {result_.decisions.size() - 1,
-                                      std::vector<std::vector<size_t>>(mods_.size())});
+            sources_.emplace_back(mods_.size());
+            at = index_.insert(name, result_.decisions.size() - 1);
         }
         return *at;
     }
 
     void fillValues(size_t d) {
         MergeDecision& decision = result_.decisions[d];
-        const std::vector<std::vector<size_t>>& perMod = index_.find(nameOf(decision))->second;
+        const std::vector<std::vector<size_t>>& perMod = sources_[d];
         decision.base = baseValue(decision);
         // A move's base value is where the record stands in the base.
         if (decision.what == MergeWhat::Move || decision.what == MergeWhat::NameMove)
@@ -237,12 +235,6 @@ class Merger {
         for (size_t m = 0; m < mods_.size(); ++m)
             if (!perMod[m].empty())
                 decision.mods[m] = modValue(decision, int(m), perMod[m]);
-    }
-
-    QString nameOf(const MergeDecision& decision) const {
-        return QString::number(int(decision.what)) + u'\t' +
-               itemText(decision.what, decision.item, decision.picture.toLower()) + u'\t' +
-               keyText(decision.key, decision.keyOccurrence);
     }
 
     MergeValue baseValue(const MergeDecision& decision) const {
@@ -322,6 +314,8 @@ class Merger {
 
     // The user's choices, each of a conflict by its name.
     void follow() {
+        if (choices_.isEmpty())
+            return;
         QHash<QString, size_t> byName;
         for (size_t i = 0; i < result_.decisions.size(); ++i)
             byName.insert(conflictName(result_.decisions[i]), i);
@@ -364,10 +358,11 @@ class Merger {
     }
 
     void collect() {
-        for (const MergeDecision& d : result_.decisions) {
+        for (size_t at = 0; at < result_.decisions.size(); ++at) {
+            const MergeDecision& d = result_.decisions[at];
             if (d.winner < 0)
                 continue;
-            const std::vector<size_t>& indexes = index_.find(nameOf(d))->second[size_t(d.winner)];
+            const std::vector<size_t>& indexes = sources_[at][size_t(d.winner)];
             if (d.what == MergeWhat::Picture) {
                 result_.pictures.push_back(mods_[size_t(d.winner)].pictures[indexes.front()]);
                 continue;
@@ -381,9 +376,10 @@ class Merger {
     const std::vector<ModChanges>& mods_;
     const MergeChoices& choices_;
     QSet<QString> whole_;
-    // Per decision's inner name: its index, and per mod the indexes of its changes (or its
-    // picture) that make its value.
-    QHash<QString, std::pair<size_t, std::vector<std::vector<size_t>>>> index_;
+    QHash<QString, size_t> index_; // per decision's inner name, its index
+    // Per decision, per mod, the indexes of the mod's changes (or its picture) that make its
+    // value.
+    std::vector<std::vector<std::vector<size_t>>> sources_;
     MergeResult result_;
 };
 
