@@ -86,8 +86,9 @@ void BM_MergeTenMods(benchmark::State& state) {
         wed::GameData base;
         base.read(folder().itemFile());
         std::vector<wed::ModChanges> read;
+        const wed::ModReader reader(base);
         for (int m = 0; m < kMods; ++m)
-            read.push_back(wed::readMod(base, {paths[size_t(m)], wed::ModSource::Folder}, m).mod);
+            read.push_back(reader.read({paths[size_t(m)], wed::ModSource::Folder}, m).mod);
         const wed::MergeResult result = wed::mergeMods(base, read);
         const wed::MergedFiles files = wed::mergedFiles(base, result);
         if (!files.outcome.done())

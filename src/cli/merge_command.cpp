@@ -114,8 +114,9 @@ int mergeCommand(const Request& request, CommandOutput& output) {
     if (const Outcome read = readFolder(base, basePath); read.refused())
         return refused(read, output);
     std::vector<ModChanges> mods;
+    const ModReader reader(base);
     for (size_t m = 0; m < sources.size(); ++m) {
-        ModRead read = readMod(base, sources[m], int(m));
+        ModRead read = reader.read(sources[m], int(m));
         if (read.outcome.refused()) {
             output.err += MergeCommandWords::tr("模组 %1：").arg(m + 1).toUtf8();
             return refused(read.outcome, output);

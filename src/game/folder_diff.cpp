@@ -95,24 +95,41 @@ std::vector<bool> keptInOrder(const std::vector<qsizetype>& match) {
     return kept;
 }
 
+} // namespace
+
+struct DiffBase::Side {
+    std::vector<RecordEntry> records;
+    std::vector<NameEntry> names;
+    std::array<Lines, 2> outside;
+};
+
+DiffBase::DiffBase(const GameData& base) : base_(base) {
+    auto side = std::make_unique<Side>();
+    side->records = recordsOf(base);
+    side->names = nameRecordsOf(base);
+    for (GameFile file : {GameFile::Items, GameFile::Names})
+        side->outside[size_t(file)] = outside(base, file, side->records, side->names);
+    side_ = std::move(side);
+}
+
+DiffBase::~DiffBase() = default;
+
+namespace {
+
 class Differ {
   public:
-    Differ(const GameData& base, const GameData& folder, DiffNotes& notes)
-        : base_(base), folder_(folder), notes_(notes) {}
+    Differ(const DiffBase& base, const GameData& folder, DiffNotes& notes)
+        : base_(base.game()), folder_(folder), notes_(notes), baseRecords_(base.side().records),
+          baseNames_(base.side().names), baseOutside_(base.side().outside) {}
 
     ChangeSet run() {
-        baseRecords_ = recordsOf(base_);
         folderRecords_ = recordsOf(folder_);
-        baseNames_ = nameRecordsOf(base_);
         folderNames_ = nameRecordsOf(folder_);
         diffRecords();
         diffNames();
-        notes_.outsideDiffers[size_t(GameFile::Items)] =
-            outside(base_, GameFile::Items, baseRecords_, baseNames_) !=
-            outside(folder_, GameFile::Items, folderRecords_, folderNames_);
-        notes_.outsideDiffers[size_t(GameFile::Names)] =
-            outside(base_, GameFile::Names, baseRecords_, baseNames_) !=
-            outside(folder_, GameFile::Names, folderRecords_, folderNames_);
+        for (GameFile file : {GameFile::Items, GameFile::Names})
+            notes_.outsideDiffers[size_t(file)] =
+                baseOutside_[size_t(file)] != outside(folder_, file, folderRecords_, folderNames_);
         return std::move(changes_);
     }
 
@@ -368,8 +385,11 @@ class Differ {
     const GameData& folder_;
     DiffNotes& notes_;
     ChangeSet changes_;
-    std::vector<RecordEntry> baseRecords_, folderRecords_;
-    std::vector<NameEntry> baseNames_, folderNames_;
+    const std::vector<RecordEntry>& baseRecords_;
+    const std::vector<NameEntry>& baseNames_;
+    const std::array<Lines, 2>& baseOutside_;
+    std::vector<RecordEntry> folderRecords_;
+    std::vector<NameEntry> folderNames_;
 };
 
 } // namespace
@@ -379,6 +399,10 @@ Lines outsideLines(const GameData& game, GameFile file) {
 }
 
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes) {
+    return diffFolders(DiffBase(base), folder, notes);
+}
+
+ChangeSet diffFolders(const DiffBase& base, const GameData& folder, DiffNotes* notes) {
     DiffNotes ignored;
     return Differ(base, folder, notes ? *notes : ignored).run();
 }

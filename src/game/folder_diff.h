@@ -2,6 +2,7 @@
 
 #include "game/game_data.h"
 
+#include <memory>
 #include <vector>
 
 namespace wed {
@@ -27,6 +28,23 @@ struct DiffNotes {
 // records that stand elsewhere among the rest, as the fewest moves that put them there (the
 // longest run in the same order in both stays). In base's file order.
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes = nullptr);
+
+// What a diff reads of its base (every record, the first name record of every id, the lines
+// outside them), read once for diffs of many folders against one base. It holds views of the
+// base's lines: the base must live, unchanged, while it is used.
+class DiffBase {
+  public:
+    explicit DiffBase(const GameData& base);
+    ~DiffBase();
+    const GameData& game() const { return base_; }
+    struct Side; // what is read of the base
+    const Side& side() const { return *side_; }
+
+  private:
+    const GameData& base_;
+    std::unique_ptr<const Side> side_;
+};
+ChangeSet diffFolders(const DiffBase& base, const GameData& folder, DiffNotes* notes = nullptr);
 
 // The lines of a file that belong to no record, in order; in the name file, whose empty lines
 // only end its records, the lines that are not empty.

@@ -50,7 +50,8 @@ Outcome changedPictures(const GameData& base, const GameData& mod, ModChanges& c
     return {};
 }
 
-ModRead readFolderMod(const GameData& base, const QString& path, int index) {
+ModRead readFolderMod(const DiffBase& diffBase, const QString& path, int index) {
+    const GameData& base = diffBase.game();
     ModRead read;
     GameData mod;
     Outcome opened = mod.read(itemFileIn(path));
@@ -62,7 +63,7 @@ ModRead readFolderMod(const GameData& base, const QString& path, int index) {
         return read;
     }
     DiffNotes notes;
-    read.mod.changes = diffFolders(base, mod, &notes);
+    read.mod.changes = diffFolders(diffBase, mod, &notes);
     for (const DiffNotes::Undecodable& line : notes.undecodable)
         read.mod.notCarried.push_back(
             {index,
@@ -110,8 +111,12 @@ ModRead readPatchMod(const GameData& base, const QString& path) {
 } // namespace
 
 ModRead readMod(const GameData& base, const ModSource& source, int index) {
-    ModRead read = source.kind == ModSource::Folder ? readFolderMod(base, source.path, index)
-                                                    : readPatchMod(base, source.path);
+    return ModReader(base).read(source, index);
+}
+
+ModRead ModReader::read(const ModSource& source, int index) const {
+    ModRead read = source.kind == ModSource::Folder ? readFolderMod(diffBase_, source.path, index)
+                                                    : readPatchMod(diffBase_.game(), source.path);
     if (read.outcome.refused()) {
         read.outcome.effect = Effect::NothingWritten;
         read.mod = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/outcome.h"
+#include "game/folder_diff.h"
 #include "game/game_data.h"
 #include "merge/mod_merge.h"
 
@@ -31,5 +32,16 @@ struct ModRead {
     Outcome outcome;
 };
 ModRead readMod(const GameData& base, const ModSource& source, int index);
+
+// Reads the mods of a list against one base: what a diff reads of the base is read once. The
+// base must live, unchanged, while the reader is used.
+class ModReader {
+  public:
+    explicit ModReader(const GameData& base) : diffBase_(base) {}
+    ModRead read(const ModSource& source, int index) const;
+
+  private:
+    DiffBase diffBase_;
+};
 
 } // namespace wed
