@@ -64,6 +64,11 @@ ModRead readFolderMod(const DiffBase& diffBase, const QString& path, int index) 
     }
     DiffNotes notes;
     read.mod.changes = diffFolders(diffBase, mod, &notes);
+    // A mod without a name file ships no names: it leaves the base's as they are.
+    if (opened.status == Status::FileMissing)
+        std::erase_if(read.mod.changes, [](const Change& change) {
+            return change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
+        });
     for (const DiffNotes::Undecodable& line : notes.undecodable)
         read.mod.notCarried.push_back(
             {index,

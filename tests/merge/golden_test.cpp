@@ -3,6 +3,7 @@
 // (expected.json). WED_UPDATE_GOLDEN=1 writes them instead (to look at before committing).
 #include "cli/command_line.h"
 #include "merge/mod_list_file.h"
+#include "support/qt_printers.h"
 #include "support/temp_game.h"
 
 #include <QDirIterator>
