@@ -19,20 +19,10 @@
 namespace wed {
 namespace {
 
+using test::filesUnder;
 using test::readBytes;
 
 const QString kSample = QStringLiteral(WED_SAMPLE_DIR);
-
-// Every file under the folder, by its path relative to the folder.
-std::map<QString, QByteArray> filesUnder(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = readBytes(path);
-    }
-    return files;
-}
 
 void expectWhatTheGeneratorWrites(const QString& folder, sample::Edition edition) {
     QTemporaryDir out;

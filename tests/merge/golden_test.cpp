@@ -14,17 +14,6 @@
 namespace wed::test {
 namespace {
 
-// Every file under the folder: its path below it and its bytes.
-std::map<QString, QByteArray> filesUnder(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = readBytes(path);
-    }
-    return files;
-}
-
 struct Merged {
     int status = -1;
     QByteArray json;

@@ -3,6 +3,7 @@
 #include "base/code_page.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -12,6 +13,16 @@ namespace wed::test {
 QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::map<QString, QByteArray> filesUnder(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = readBytes(path);
+    }
+    return files;
 }
 
 QByteArray ansiLines(const QStringList& lines) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <map>
 
 namespace wed::test {
 
@@ -14,6 +15,9 @@ QByteArray ansiLines(const QStringList& lines);
 
 // A file's bytes; none when it cannot be read.
 QByteArray readBytes(const QString& path);
+
+// Every file under the folder, by its path relative to the folder, with its bytes.
+std::map<QString, QByteArray> filesUnder(const QString& folder);
 
 // A game folder of the test's own in a temporary directory, removed with the object.
 class TempGame {
