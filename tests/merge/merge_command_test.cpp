@@ -71,6 +71,23 @@ TEST_F(MergeInputs, ARefusedListOrOutputWritesNothing) {
     EXPECT_EQ(run({"merge", base, mod1, "--patch", "--json"}).status, 2);
 }
 
+// A conflict's line begins with what a choice names; the merge as a patch, applied to a copy of
+// the base, gives the folder --into writes.
+TEST_F(MergeInputs, TheConflictLineIsTheChoiceAndThePatchIsTheFolder) {
+    const Ran merged = run({"merge", base, mod1, mod2, "--into", game.path("out")});
+    EXPECT_EQ(merged.status, 1);
+    EXPECT_EQ(merged.out, "weapon/gun\tCost\t110\t120\t2\n");
+    const QString choices = game.writeFile("choices", "weapon/gun\tCost\t1\n");
+    const QStringList chosen{"merge", base, mod1, mod2, "--choices", choices};
+    EXPECT_EQ(run(chosen + QStringList{"--into", game.path("chosen")}).status, 0);
+    const Ran patch = run(chosen + QStringList{"--patch"});
+    EXPECT_EQ(patch.status, 0);
+    const QString copy = writeGame(game, QStringLiteral("copy"), 100);
+    EXPECT_EQ(run({"apply", copy, game.writeFile("merge.patch", patch.out.toUtf8())}).status, 0);
+    EXPECT_EQ(readBytes(copy + "/weapon.cfg"), readBytes(game.path("chosen/weapon.cfg")));
+    EXPECT_TRUE(readBytes(copy + "/weapon.cfg").contains("Cost=110"));
+}
+
 // The disk fills in the middle of the merged folder: what was written is taken back.
 TEST_F(MergeInputs, AFullDiskLeavesTheOutputFolderAsItWas) {
 #ifndef WED_HAS_FILE_SIZE_LIMIT
