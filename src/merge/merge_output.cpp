@@ -32,8 +32,11 @@ MergeInputCheck checkMergeOutput(const QString& out, const QString& base,
     for (const ModSource& mod : mods)
         if (mod.kind == ModSource::Folder)
             inputs.append(mod.path);
-    // The folder and each folder above it, whether they exist yet or not.
-    for (QString at = QDir::cleanPath(info.absoluteFilePath());;) {
+    // The folder and each folder above it, whether they exist yet or not; a link, where it
+    // leads.
+    const QString canonical = info.canonicalFilePath();
+    for (QString at = canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+         ;) {
         for (const QString& input : inputs)
             if (sameFile(at, input))
                 return {MergeInputFault::OutInside, out, input};

@@ -47,7 +47,7 @@ TEST_F(MergeInputs, ARefusedListOrOutputWritesNothing) {
     const QString patch = game.writeFile(QStringLiteral("bad.patch"),
                                          "weapon-editor patch 1\nkey\tweapon/gun\tCost\n");
     const QString out = game.path(QStringLiteral("out"));
-    const std::vector<std::pair<QStringList, QString>> refusals{
+    std::vector<std::pair<QStringList, QString>> refusals{
         {{"merge", base, mod1, mod1 + "/../mod1", "--into", out}, "同一个模组"},
         {{"merge", base, mod1, base, "--into", out}, "就是原版文件夹"},
         {{"merge", base, mod1, "--into", game.path("full")}, "不是空文件夹"},
@@ -57,6 +57,11 @@ TEST_F(MergeInputs, ARefusedListOrOutputWritesNothing) {
         {{"merge", base, mod1, patch, "--into", out}, "bad.patch:2"},
         {{"merge", base, mod1, mod2, "--strict", "--into", out}, "--strict"},
     };
+#ifdef Q_OS_UNIX
+    // An empty folder inside a mod, reached through a link.
+    QFile::link(game.makeFolder("mod1/empty"), game.path("link"));
+    refusals.push_back({{"merge", base, mod1, "--into", game.path("link")}, "在输入"});
+#endif
     for (const auto& [arguments, message] : refusals) {
         const Ran ran = run(arguments);
         EXPECT_EQ(ran.status, 1) << arguments.join(u' ').toStdString();
@@ -64,6 +69,7 @@ TEST_F(MergeInputs, ARefusedListOrOutputWritesNothing) {
         EXPECT_FALSE(QFileInfo::exists(out)) << arguments.join(u' ').toStdString();
         EXPECT_FALSE(QFileInfo::exists(mod1 + "/merged") ||
                      QFileInfo::exists(base + "/Text/merged"));
+        EXPECT_TRUE(QDir(mod1 + "/empty").isEmpty());
     }
     EXPECT_EQ(readBytes(full), "mine");
     EXPECT_EQ(run({"merge", base, mod1, "--into", out, "--patch"}).status, 2);
