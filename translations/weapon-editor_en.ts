@@ -395,6 +395,10 @@
         <source>Language：改用 English</source>
         <translation>Language: switch to 中文</translation>
     </message>
+    <message>
+        <source>规则…</source>
+        <translation>Rules…</translation>
+    </message>
 </context>
 <context>
     <name>Field</name>
@@ -1384,6 +1388,9 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>没有“%1”这个配方（weapon-editor rules 列出读入的配方）。</source>
         <translation>There is no recipe &quot;%1&quot; (weapon-editor rules lists the recipes read).</translation>
     </message>
+</context>
+<context>
+    <name>RuleWords</name>
     <message>
         <source>配方被拒绝：没有写入任何内容，文件保持原样。</source>
         <translation> The recipe is refused: nothing was written, the files are as they were.</translation>
@@ -1408,9 +1415,6 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>: 配方 %1：%2</source>
         <translation>: recipe %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>RuleWords</name>
     <message>
         <source>无法读取规则文件（%1）。</source>
         <translation>The rules file cannot be read (%1).</translation>
@@ -1525,6 +1529,13 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>第 %1 行：</source>
         <translation>Line %1: </translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>配方 %1</source>
+        <translation>Recipe %1</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1847,29 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>发现的问题</source>
         <translation>Problems found</translation>
+    </message>
+</context>
+<context>
+    <name>wed::RulesDialog</name>
+    <message>
+        <source>读入的规则文件：%1</source>
+        <translation>Rules files read: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>规则</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>运行配方</source>
+        <translation>Run recipe</translation>
+    </message>
+    <message>
+        <source>规则文件定义的计算列、检查和配方</source>
+        <translation>The computed columns, checks and recipes the rules files define</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "window/problem_window.h"
 #include "window/prompts.h"
 #include "window/qt_chinese.h"
+#include "window/rules_dialog.h"
 #include "window/table_window.h"
 #include "window/text_box_menus.h"
 
@@ -118,6 +119,8 @@ void EditorActions::run(EditorAction action) {
         return renameItem();
     case EditorAction::Problems:
         return showProblems();
+    case EditorAction::Rules:
+        return showRules();
     case EditorAction::OpenFolder:
         return askGameFolder();
     case EditorAction::Compare:
@@ -240,6 +243,17 @@ void EditorActions::showProblems() {
     problems_->show();
     problems_->raise();
     problems_->activateWindow();
+}
+
+void EditorActions::showRules() {
+    if (!rules_) {
+        rules_ = new RulesDialog(window_.document(), window_.prompts(), &window_);
+        connect(rules_, &RulesDialog::outcome, &window_, &Form1::report);
+    }
+    rules_->setRules(nullptr, {}, nullptr); // TODO wire
+    rules_->show();
+    rules_->raise();
+    rules_->activateWindow();
 }
 
 void EditorActions::showHelp() {

@@ -82,6 +82,7 @@ const std::vector<EditorKey>& editorKeys() {
          "工具",
          QT_TRANSLATE_NOOP("EditorKey", "检查游戏文件夹…"),
          {QKeySequence(Qt::Key_F7)}},
+        {A::Rules, "工具", QT_TRANSLATE_NOOP("EditorKey", "规则…"), {}},
         {A::ComparisonWindow,
          "工具",
          QT_TRANSLATE_NOOP("EditorKey", "与原版的差异…"),

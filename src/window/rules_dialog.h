@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/document.h"
+#include "rules/rules.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace wed {
+
+class Prompts;
+
+// The rules of the open folder (工具 → 规则…): the files read, then every computed column,
+// check and recipe with its file and line, then each error of the files. A recipe runs on
+// Enter or its button: its change set is shown in the patch preview first, and applying it
+// is one step of the history, named after the recipe. A recipe that fails or is refused
+// writes nothing and says why; one that changes nothing says so.
+class RulesDialog : public QDialog {
+    Q_OBJECT
+  public:
+    RulesDialog(Document& document, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The rules to show and run (none: no rules file was read), the files they were read
+    // from, and the folder as shipped that item.base reads (may be null). They must stay
+    // while shown: given again whenever they are read again.
+    void setRules(Rules* rules, const QStringList& files, const GameData* base);
+
+    QListWidget* list() const { return list_; }
+    QPushButton* runButton() const { return run_; }
+    QLabel* filesLabel() const { return files_; }
+    // Runs the recipe of that index, as its row's Enter does.
+    void runRecipe(int recipe);
+
+  signals:
+    void outcome(const wed::Outcome& outcome);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
+    void fill();
+    int recipeOfRow(int row) const;
+
+    Document& document_;
+    Prompts& prompts_;
+    Rules* rules_ = nullptr;
+    QStringList ruleFiles_;
+    const GameData* base_ = nullptr;
+    QLabel* files_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QPushButton* run_ = nullptr;
+};
+
+} // namespace wed
