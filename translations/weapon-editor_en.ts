@@ -894,6 +894,22 @@ use no rules. With an error in a rules file, commands go on, the error on standa
         <source>（焦点在物品列表中时，也在列表的右键菜单中）</source>
         <translation> (while the item list has the focus; also in its context menu)</translation>
     </message>
+    <message>
+        <source>规则
+  文件：游戏文件夹中的 weapon-rules.lua（Lua 5.4）在打开文件夹时读入；--rules 文件（可写多次）按顺序再读入别的规则文件。规则文件被修改后会自动重新读取，撤销记录不受影响。
+  三种规则：column 计算列（表达式或函数）；check 检查（返回 true 表示没有问题，false 或一段文字表示有问题；key 指出所查的字段，severity = &quot;warning&quot; 为警告）；recipe 配方（按需运行的批量修改）。
+  物品：item.id、item.ref、item.category、item.name、item.description；按键名读字段（数字、两个数的表、文字，没有时为 nil）；item:raw(键)、item.columns[名字]、item.base（原版中的同一物品：--base 或“与原版比较…”给出的文件夹）。配方中用 game:items(模式) 和 game:item(引用)，给字段赋值即是修改。
+  安全：规则在沙箱中运行，只有 string、table、math、utf8 和安全的基本函数，不能读写文件，也不能运行程序；每次运行有步数上限，整体有内存上限，超过即停止并指出规则和行号。
+  规则出现在：检查游戏文件夹（F7）列出检查的问题和规则文件的错误；工具 → 规则… 列出计算列、检查、配方和错误，运行配方先预览修改，应用后是一步撤销；表格（Ctrl+T）显示计算列；命令行的 check、columns、run 和 rules 也使用规则。
+</source>
+        <translation>Rules
+  The file: weapon-rules.lua in the game folder (Lua 5.4) is read when the folder opens; --rules FILE (as often as wanted) reads more rules files after it, in order. A rules file that changes is read again by itself; the history is not touched.
+  Three kinds of rule: column, a computed column (an expression or a function); check, a check (true when the item is fine, false or a message when it is not; key names the field it judges, severity = &quot;warning&quot; makes it a warning); recipe, a batch edit run on request.
+  The item: item.id, item.ref, item.category, item.name, item.description; each field by its key (a number, a table of two numbers, a text; nil when missing); item:raw(KEY), item.columns[NAME], item.base (the same item as shipped: the folder of --base or of “Compare with original…”). In a recipe, game:items(PATTERN) and game:item(REF); assigning a field is a change.
+  Safety: rules run in a sandbox with only string, table, math, utf8 and the safe base functions; they cannot read or write files or run programs; each run has a budget of steps and the whole a memory limit, and a rule that goes past them is stopped, named with its line.
+  Where rules show: the folder check (F7) lists the checks&apos; problems and the rules files&apos; errors; Tools → Rules… lists the columns, checks, recipes and errors, and a recipe run shows its changes first, then is one undo step; the table (Ctrl+T) shows the computed columns; the commands check, columns, run and rules use them too.
+</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
