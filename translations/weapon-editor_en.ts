@@ -1699,6 +1699,14 @@ Every change is written to the file at once, atomically; undo, comparison, patch
         <source>%1 的名字和说明</source>
         <translation>Name and description of %1</translation>
     </message>
+    <message>
+        <source>规则文件已被修改，已重新读取，其中有错误（见“工具 → 规则…”）。</source>
+        <translation>A rules file changed; the rules were read again, and they have errors (see “Tools → Rules…”).</translation>
+    </message>
+    <message>
+        <source>规则文件已被修改，已重新读取。</source>
+        <translation>A rules file changed; the rules were read again.</translation>
+    </message>
 </context>
 <context>
     <name>wed::Form1</name>

@@ -50,6 +50,8 @@ void EditorActions::buildMenuBar() {
     connect(noticeTimer_, &QTimer::timeout, notice_, &QLabel::clear);
     connect(&window_.folderWatch(), &FolderWatch::changedOutside, this,
             &EditorActions::filesChangedOutside);
+    connect(&window_.documentRules(), &DocumentRules::changedOnDisk, this,
+            &EditorActions::rulesChangedOnDisk);
 }
 
 void EditorActions::notice(const QString& text) {
@@ -69,6 +71,15 @@ void EditorActions::filesChangedOutside() {
     if (read.refused())
         return window_.report(read);
     notice(tr("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
+}
+
+// The rules were read again; the history stays, as no game file changed. A file that now has
+// an error says so, as its checks no longer run.
+void EditorActions::rulesChangedOnDisk() {
+    const Rules* rules = window_.documentRules().rules();
+    notice(rules && !rules->errors().empty()
+               ? tr("规则文件已被修改，已重新读取，其中有错误（见“工具 → 规则…”）。")
+               : tr("规则文件已被修改，已重新读取。"));
 }
 
 // A game folder chosen in a dialog, opened as the command line's folder is.
@@ -239,7 +250,9 @@ void EditorActions::showProblems() {
             window_.showPlace({item, -1, {}});
         });
     }
-    problems_->setProblems(checkGame(window_.document().game()));
+    DocumentRules& rules = window_.documentRules();
+    problems_->setProblems(checkGame(window_.document().game(), rules.rules(), rules.base()),
+                           rules.rules() ? rules.rules()->errors() : std::vector<RuleError>{});
     problems_->show();
     problems_->raise();
     problems_->activateWindow();
@@ -247,10 +260,10 @@ void EditorActions::showProblems() {
 
 void EditorActions::showRules() {
     if (!rules_) {
-        rules_ = new RulesDialog(window_.document(), window_.prompts(), &window_);
+        rules_ = new RulesDialog(window_.document(), window_.documentRules(), window_.prompts(),
+                                 &window_);
         connect(rules_, &RulesDialog::outcome, &window_, &Form1::report);
     }
-    rules_->setRules(nullptr, {}, nullptr); // TODO wire
     rules_->show();
     rules_->raise();
     rules_->activateWindow();

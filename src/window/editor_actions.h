@@ -69,6 +69,7 @@ class EditorActions : public QObject {
   private:
     void buildMenuBar();
     void filesChangedOutside();
+    void rulesChangedOnDisk();
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 

@@ -21,8 +21,9 @@ constexpr int kRecipeRole = Qt::UserRole;
 
 } // namespace
 
-RulesDialog::RulesDialog(Document& document, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), document_(document), prompts_(prompts) {
+RulesDialog::RulesDialog(Document& document, DocumentRules& rules, Prompts& prompts,
+                         QWidget* parent)
+    : QDialog(parent), document_(document), rules_(rules), prompts_(prompts) {
     setObjectName(QStringLiteral("RulesDialog"));
     files_ = new QLabel(this);
     files_->setWordWrap(true);
@@ -51,19 +52,13 @@ RulesDialog::RulesDialog(Document& document, Prompts& prompts, QWidget* parent)
         if (const int recipe = recipeOfRow(list_->currentRow()); recipe >= 0)
             runRecipe(recipe);
     });
+    connect(&rules_, &DocumentRules::reread, this, &RulesDialog::fill);
     retranslate();
-}
-
-void RulesDialog::setRules(Rules* rules, const QStringList& files, const GameData* base) {
-    rules_ = rules;
-    ruleFiles_ = files;
-    base_ = base;
-    fill();
 }
 
 int RulesDialog::recipeOfRow(int row) const {
     const QListWidgetItem* item = list_->item(row);
-    return item && rules_ ? item->data(kRecipeRole).toInt() : -1;
+    return item && rules_.rules() ? item->data(kRecipeRole).toInt() : -1;
 }
 
 // The rows, in the listing's order; a recipe's row knows its recipe. The row chosen stays.
@@ -71,23 +66,24 @@ void RulesDialog::fill() {
     const int current = list_->currentRow();
     list_->clear();
     QStringList files;
-    for (const QString& file : ruleFiles_)
+    for (const QString& file : rules_.folderRules().files)
         files.append(QDir::toNativeSeparators(file));
     files_->setText(files.isEmpty() ? noRulesFileText()
                                     : tr("读入的规则文件：%1").arg(files.join(tr("、"))));
-    if (!rules_)
+    const Rules* rules = rules_.rules();
+    if (!rules)
         return;
     const auto add = [this](const QString& text, int recipe) {
         auto* row = new QListWidgetItem(text, list_);
         row->setData(kRecipeRole, recipe);
     };
-    for (const ColumnRule& column : rules_->columns())
+    for (const ColumnRule& column : rules->columns())
         add(describeRule(column), -1);
-    for (const CheckRule& check : rules_->checks())
+    for (const CheckRule& check : rules->checks())
         add(describeRule(check), -1);
-    for (size_t i = 0; i < rules_->recipes().size(); ++i)
-        add(describeRule(rules_->recipes()[i]), int(i));
-    for (const RuleError& error : rules_->errors()) {
+    for (size_t i = 0; i < rules->recipes().size(); ++i)
+        add(describeRule(rules->recipes()[i]), int(i));
+    for (const RuleError& error : rules->errors()) {
         add(describeRuleError(error), -1);
         list_->item(list_->count() - 1)->setForeground(Qt::darkRed);
     }
@@ -98,11 +94,12 @@ void RulesDialog::fill() {
 // The recipe's change set is made on the folder as it is now, shown, and applied only when
 // the user applies it; the recipe's name is the step's.
 void RulesDialog::runRecipe(int recipe) {
-    if (!rules_ || !document_.isOpen())
+    Rules* rules = rules_.rules();
+    if (!rules || size_t(recipe) >= rules->recipes().size() || !document_.isOpen())
         return;
-    const QString name = rules_->recipes()[size_t(recipe)].name;
+    const QString name = rules->recipes()[size_t(recipe)].name;
     const GameData& game = document_.game();
-    const RecipeOutcome ran = rules_->run(recipe, game, base_);
+    const RecipeOutcome ran = rules->run(recipe, game, rules_.base());
     if (ran.error)
         return prompts_.show(this, describeRecipeRefusal(*ran.error), windowTitle());
     const ChangeSet values = valueChanges(game, *ran.changes);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/document.h"
-#include "rules/rules.h"
+#include "app/document_rules.h"
 
 #include <QDialog>
-#include <QStringList>
 
 class QLabel;
 class QListWidget;
@@ -18,16 +17,13 @@ class Prompts;
 // check and recipe with its file and line, then each error of the files. A recipe runs on
 // Enter or its button: its change set is shown in the patch preview first, and applying it
 // is one step of the history, named after the recipe. A recipe that fails or is refused
-// writes nothing and says why; one that changes nothing says so.
+// writes nothing and says why; one that changes nothing says so. The list follows the rules
+// each time they are read again; a recipe reads item.base from the comparison's base.
 class RulesDialog : public QDialog {
     Q_OBJECT
   public:
-    RulesDialog(Document& document, Prompts& prompts, QWidget* parent = nullptr);
-
-    // The rules to show and run (none: no rules file was read), the files they were read
-    // from, and the folder as shipped that item.base reads (may be null). They must stay
-    // while shown: given again whenever they are read again.
-    void setRules(Rules* rules, const QStringList& files, const GameData* base);
+    RulesDialog(Document& document, DocumentRules& rules, Prompts& prompts,
+                QWidget* parent = nullptr);
 
     QListWidget* list() const { return list_; }
     QPushButton* runButton() const { return run_; }
@@ -47,10 +43,8 @@ class RulesDialog : public QDialog {
     int recipeOfRow(int row) const;
 
     Document& document_;
+    DocumentRules& rules_;
     Prompts& prompts_;
-    Rules* rules_ = nullptr;
-    QStringList ruleFiles_;
-    const GameData* base_ = nullptr;
     QLabel* files_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* run_ = nullptr;
