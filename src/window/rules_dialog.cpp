@@ -95,7 +95,9 @@ void RulesDialog::fill() {
 // the user applies it; the recipe's name is the step's.
 void RulesDialog::runRecipe(int recipe) {
     Rules* rules = rules_.rules();
-    if (!rules || size_t(recipe) >= rules->recipes().size() || !document_.isOpen())
+    if (!document_.isOpen())
+        return emit outcome(Outcome::of(Status::NoFileChosen));
+    if (!rules || size_t(recipe) >= rules->recipes().size())
         return;
     const QString name = rules->recipes()[size_t(recipe)].name;
     const GameData& game = document_.game();

@@ -26,6 +26,7 @@ check { "weapon", "round", "not round", severity = "warning",
 check { "armor", "throws", "never", function(item) error("boom") end }
 recipe { "dearer", "every weapon 10% dearer", function(game)
   for item in game:items("weapon/*") do item.Cost = item.Cost * 1.1 end
+  game:item("weapon/gun").name = "重机枪"
 end }
 recipe { "same", "the price it has", function(game)
   local gun = game:item("weapon/gun"); gun.Cost = gun.Cost
@@ -146,7 +147,7 @@ TEST_F(RulesWindow, ARecipeRunsThroughThePreviewAsOneStepNamedAfterIt) {
     const QByteArray before = bytes(game);
     runFromRow(dialog, "dearer", [this](PatchPreviewDialog& preview) {
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("配方 dearer"));
-        EXPECT_EQ(preview.table()->rowCount(), 2);
+        EXPECT_EQ(preview.table()->rowCount(), 3);
         press(Qt::Key_Escape);
     });
     EXPECT_EQ(bytes(game), before) << "cancelled";
