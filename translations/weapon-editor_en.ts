@@ -395,6 +395,10 @@
         <source>Language：改用 English</source>
         <translation>Language: switch to 中文</translation>
     </message>
+    <message>
+        <source>规则…</source>
+        <translation>Rules…</translation>
+    </message>
 </context>
 <context>
     <name>Field</name>
@@ -909,6 +913,22 @@ Exit status: 0 success; 1 refused, or check found problems; 2 arguments not as t
     <message>
         <source>（焦点在物品列表中时，也在列表的右键菜单中）</source>
         <translation> (while the item list has the focus; also in its context menu)</translation>
+    </message>
+    <message>
+        <source>规则
+  文件：游戏文件夹中的 weapon-rules.lua（Lua 5.4）在打开文件夹时读入；--rules 文件（可写多次）按顺序再读入别的规则文件。规则文件被修改后会自动重新读取，撤销记录不受影响。
+  三种规则：column 计算列（表达式或函数）；check 检查（返回 true 表示没有问题，false 或一段文字表示有问题；key 指出所查的字段，severity = &quot;warning&quot; 为警告）；recipe 配方（按需运行的批量修改）。
+  物品：item.id、item.ref、item.category、item.name、item.description；按键名读字段（数字、两个数的表、文字，没有时为 nil）；item:raw(键)、item.columns[名字]、item.base（原版中的同一物品：--base 或“与原版比较…”给出的文件夹）。配方中用 game:items(模式) 和 game:item(引用)，给字段赋值即是修改。
+  安全：规则在沙箱中运行，只有 string、table、math、utf8 和安全的基本函数，不能读写文件，也不能运行程序；每次运行有步数上限，整体有内存上限，超过即停止并指出规则和行号。
+  规则出现在：检查游戏文件夹（F7）列出检查的问题和规则文件的错误；工具 → 规则… 列出计算列、检查、配方和错误，运行配方先预览修改，应用后是一步撤销；表格（Ctrl+T）显示计算列；命令行的 check、columns、run 和 rules 也使用规则。
+</source>
+        <translation>Rules
+  The file: weapon-rules.lua in the game folder (Lua 5.4) is read when the folder opens; --rules FILE (as often as wanted) reads more rules files after it, in order. A rules file that changes is read again by itself; the history is not touched.
+  Three kinds of rule: column, a computed column (an expression or a function); check, a check (true when the item is fine, false or a message when it is not; key names the field it judges, severity = &quot;warning&quot; makes it a warning); recipe, a batch edit run on request.
+  The item: item.id, item.ref, item.category, item.name, item.description; each field by its key (a number, a table of two numbers, a text; nil when missing); item:raw(KEY), item.columns[NAME], item.base (the same item as shipped: the folder of --base or of “Compare with original…”). In a recipe, game:items(PATTERN) and game:item(REF); assigning a field is a change.
+  Safety: rules run in a sandbox with only string, table, math, utf8 and the safe base functions; they cannot read or write files or run programs; each run has a budget of steps and the whole a memory limit, and a rule that goes past them is stopped, named with its line.
+  Where rules show: the folder check (F7) lists the checks&apos; problems and the rules files&apos; errors; Tools → Rules… lists the columns, checks, recipes and errors, and a recipe run shows its changes first, then is one undo step; the table (Ctrl+T) shows the computed columns; the commands check, columns, run and rules use them too.
+</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1532,9 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>没有“%1”这个配方（weapon-editor rules 列出读入的配方）。</source>
         <translation>There is no recipe &quot;%1&quot; (weapon-editor rules lists the recipes read).</translation>
     </message>
+</context>
+<context>
+    <name>RuleWords</name>
     <message>
         <source>配方被拒绝：没有写入任何内容，文件保持原样。</source>
         <translation> The recipe is refused: nothing was written, the files are as they were.</translation>
@@ -1536,9 +1559,6 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>: 配方 %1：%2</source>
         <translation>: recipe %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>RuleWords</name>
     <message>
         <source>无法读取规则文件（%1）。</source>
         <translation>The rules file cannot be read (%1).</translation>
@@ -1653,6 +1673,13 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     <message>
         <source>第 %1 行：</source>
         <translation>Line %1: </translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>配方 %1</source>
+        <translation>Recipe %1</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1826,14 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>%1 的名字和说明</source>
         <translation>Name and description of %1</translation>
+    </message>
+    <message>
+        <source>规则文件已被修改，已重新读取，其中有错误（见“工具 → 规则…”）。</source>
+        <translation>A rules file changed; the rules were read again, and they have errors (see “Tools → Rules…”).</translation>
+    </message>
+    <message>
+        <source>规则文件已被修改，已重新读取。</source>
+        <translation>A rules file changed; the rules were read again.</translation>
     </message>
 </context>
 <context>
@@ -1964,6 +1999,29 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>发现的问题</source>
         <translation>Problems found</translation>
+    </message>
+</context>
+<context>
+    <name>wed::RulesDialog</name>
+    <message>
+        <source>读入的规则文件：%1</source>
+        <translation>Rules files read: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>规则</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>运行配方</source>
+        <translation>Run recipe</translation>
+    </message>
+    <message>
+        <source>规则文件定义的计算列、检查和配方</source>
+        <translation>The computed columns, checks and recipes the rules files define</translation>
     </message>
 </context>
 <context>

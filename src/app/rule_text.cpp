@@ -1,5 +1,6 @@
 #include "app/rule_text.h"
 
+#include "app/folder_rules.h"
 #include "app/outcome_text.h"
 #include "edit/decimal_form.h"
 
@@ -106,6 +107,50 @@ QString columnValueText(const ColumnValue& value) {
         return value.boolean ? QStringLiteral("true") : QStringLiteral("false");
     }
     return {};
+}
+
+QString describeRule(const ColumnRule& column) {
+    return rulePlace(column.file, column.line) +
+           RuleWords::tr(": 计算列 %1/%2")
+               .arg(QLatin1StringView(category(column.category).name), column.name);
+}
+
+QString describeRule(const CheckRule& check) {
+    return rulePlace(check.file, check.line) +
+           RuleWords::tr(": 检查 %1/%2（%3）：%4")
+               .arg(QLatin1StringView(category(check.category).name), check.code,
+                    severityText(check.severity), check.message);
+}
+
+QString describeRule(const RecipeRule& recipe) {
+    return rulePlace(recipe.file, recipe.line) +
+           RuleWords::tr(": 配方 %1：%2").arg(recipe.name, recipe.description);
+}
+
+QStringList ruleListing(const Rules& rules) {
+    QStringList lines;
+    for (const ColumnRule& column : rules.columns())
+        lines.append(describeRule(column));
+    for (const CheckRule& check : rules.checks())
+        lines.append(describeRule(check));
+    for (const RecipeRule& recipe : rules.recipes())
+        lines.append(describeRule(recipe));
+    for (const RuleError& error : rules.errors())
+        lines.append(describeRuleError(error));
+    return lines;
+}
+
+QString noRulesFileText() {
+    return RuleWords::tr("文件夹中没有 %1，也没有用 --rules 给出规则文件。")
+        .arg(QString::fromLatin1(kFolderRulesFile));
+}
+
+QString describeRecipeRefusal(const RuleError& error) {
+    return describeRuleError(error) + RuleWords::tr("配方被拒绝：没有写入任何内容，文件保持原样。");
+}
+
+QString recipeChangesNothing(const QString& recipe) {
+    return RuleWords::tr("配方“%1”没有修改任何内容。").arg(recipe);
 }
 
 QString severityText(Severity severity) {

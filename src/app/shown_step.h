@@ -30,4 +30,7 @@ struct StepCell {
 // The history line of a field's step: the item, the field's caption, the old and the new text.
 QString fieldStepText(const ItemRef& item, int field, const QString& before, const QString& after);
 
+// The history line of a recipe's step: the recipe's name.
+QString recipeStepText(const QString& recipe);
+
 } // namespace wed

@@ -4,11 +4,11 @@
 
 #include "app/change_text.h"
 #include "app/outcome_text.h"
+#include "app/recipe_changes.h"
 #include "app/rule_text.h"
 #include "base/code_page.h"
 #include "cli/argument_reader.h"
 #include "data/item_fields.h"
-#include "edit/field_line.h"
 #include "game/patch_file.h"
 
 #include <QCoreApplication>
@@ -45,39 +45,6 @@ QJsonValue columnJson(const ColumnValue& value) {
         break;
     }
     return QJsonValue::Null;
-}
-
-// The key change of a recipe as the file's values: which line of its key, the value there now
-// and the value the field writes; none when it writes what is there.
-std::optional<Change> valueChange(const GameData& game, const Change& typed) {
-    const CategoryId category = typed.item.category;
-    const qsizetype header = game.headerOf(typed.item);
-    const FieldSpec& declared =
-        categoryFields(category).fields[size_t(fieldOfKey(category, decodeAnsi(typed.key)))];
-    const qsizetype line = game.keyLine(category, header, typed.key, 0);
-    Change value = typed;
-    value.isTyped = false;
-    value.typed.clear();
-    value.keyOccurrence = 1;
-    while (game.keyLine(category, header, typed.key, value.keyOccurrence) != line)
-        ++value.keyOccurrence;
-    value.base = game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
-    value.now = fieldLine(declared, typed.typed).line.sliced(declared.key.size());
-    if (value.base == value.now)
-        return std::nullopt;
-    return value;
-}
-
-// The recipe's changes that change something, as the file's values.
-ChangeSet valueChanges(const GameData& game, const ChangeSet& changes) {
-    ChangeSet values;
-    for (const Change& change : changes) {
-        if (change.kind != ChangeKind::Key)
-            values.push_back(change);
-        else if (std::optional<Change> value = valueChange(game, change))
-            values.push_back(std::move(*value));
-    }
-    return values;
 }
 
 // One line per change: item, key ("name" for the name), old and new value, tab-separated.
@@ -234,9 +201,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
     }
     const RecipeOutcome ran = context->rules().run(recipe, game, context->baseGame());
     if (ran.error) {
-        output.err += lineOf(describeRuleError(*ran.error) +
-                             RuleCommandWords::tr("配方被拒绝：没有写入任何内容，文件保持原样。"))
-                          .toUtf8();
+        output.err += lineOf(describeRecipeRefusal(*ran.error)).toUtf8();
         return kRefused;
     }
     // A dry run plans the set as the save would, so that it refuses what the save refuses.
@@ -251,7 +216,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
         return refused(refusal, output);
     }
     if (values.empty()) {
-        output.err += lineOf(RuleCommandWords::tr("配方“%1”没有修改任何内容。").arg(name)).toUtf8();
+        output.err += lineOf(recipeChangesNothing(name)).toUtf8();
         return kDone;
     }
     if (request.has("patch")) {
@@ -273,29 +238,13 @@ int listRules(const Request& request, CommandOutput& output) {
     }
     const FolderRules read = readFolderRules(folder, request.rules);
     if (!read.any()) {
-        output.err +=
-            lineOf(RuleCommandWords::tr("文件夹中没有 %1，也没有用 --rules 给出规则文件。")
-                       .arg(QString::fromLatin1(kFolderRulesFile)))
-                .toUtf8();
+        output.err += lineOf(noRulesFileText()).toUtf8();
         return kDone;
     }
     const Rules& rules = *read.rules;
     QString text;
-    for (const ColumnRule& column : rules.columns())
-        text +=
-            lineOf(rulePlace(column.file, column.line) +
-                   RuleCommandWords::tr(": 计算列 %1/%2")
-                       .arg(QLatin1StringView(wed::category(column.category).name), column.name));
-    for (const CheckRule& check : rules.checks())
-        text += lineOf(rulePlace(check.file, check.line) +
-                       RuleCommandWords::tr(": 检查 %1/%2（%3）：%4")
-                           .arg(QLatin1StringView(wed::category(check.category).name), check.code,
-                                severityText(check.severity), check.message));
-    for (const RecipeRule& recipe : rules.recipes())
-        text += lineOf(rulePlace(recipe.file, recipe.line) +
-                       RuleCommandWords::tr(": 配方 %1：%2").arg(recipe.name, recipe.description));
-    for (const RuleError& error : rules.errors())
-        text += lineOf(describeRuleError(error));
+    for (const QString& line : ruleListing(rules))
+        text += lineOf(line);
     output.out += text.toUtf8();
     return rules.errors().empty() ? kDone : kRefused;
 }

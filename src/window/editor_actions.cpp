@@ -14,6 +14,7 @@
 #include "window/problem_window.h"
 #include "window/prompts.h"
 #include "window/qt_chinese.h"
+#include "window/rules_dialog.h"
 #include "window/table_window.h"
 #include "window/text_box_menus.h"
 
@@ -49,6 +50,8 @@ void EditorActions::buildMenuBar() {
     connect(noticeTimer_, &QTimer::timeout, notice_, &QLabel::clear);
     connect(&window_.folderWatch(), &FolderWatch::changedOutside, this,
             &EditorActions::filesChangedOutside);
+    connect(&window_.documentRules(), &DocumentRules::changedOnDisk, this,
+            &EditorActions::rulesChangedOnDisk);
 }
 
 void EditorActions::notice(const QString& text) {
@@ -68,6 +71,15 @@ void EditorActions::filesChangedOutside() {
     if (read.refused())
         return window_.report(read);
     notice(tr("文件已被其他程序修改，已重新读取；撤销记录从这里重新开始。"));
+}
+
+// The rules were read again; the history stays, as no game file changed. A file that now has
+// an error says so, as its checks no longer run.
+void EditorActions::rulesChangedOnDisk() {
+    const Rules* rules = window_.documentRules().rules();
+    notice(rules && !rules->errors().empty()
+               ? tr("规则文件已被修改，已重新读取，其中有错误（见“工具 → 规则…”）。")
+               : tr("规则文件已被修改，已重新读取。"));
 }
 
 // A game folder chosen in a dialog, opened as the command line's folder is.
@@ -118,6 +130,8 @@ void EditorActions::run(EditorAction action) {
         return renameItem();
     case EditorAction::Problems:
         return showProblems();
+    case EditorAction::Rules:
+        return showRules();
     case EditorAction::OpenFolder:
         return askGameFolder();
     case EditorAction::Compare:
@@ -236,10 +250,23 @@ void EditorActions::showProblems() {
             window_.showPlace({item, -1, {}});
         });
     }
-    problems_->setProblems(checkGame(window_.document().game()));
+    DocumentRules& rules = window_.documentRules();
+    problems_->setProblems(checkGame(window_.document().game(), rules.rules(), rules.base()),
+                           rules.rules() ? rules.rules()->errors() : std::vector<RuleError>{});
     problems_->show();
     problems_->raise();
     problems_->activateWindow();
+}
+
+void EditorActions::showRules() {
+    if (!rules_) {
+        rules_ = new RulesDialog(window_.document(), window_.documentRules(), window_.prompts(),
+                                 &window_);
+        connect(rules_, &RulesDialog::outcome, &window_, &Form1::report);
+    }
+    rules_->show();
+    rules_->raise();
+    rules_->activateWindow();
 }
 
 void EditorActions::showHelp() {

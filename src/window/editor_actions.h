@@ -18,6 +18,7 @@ class ComparisonWindow;
 class Form1;
 class HistoryWindow;
 class ProblemWindow;
+class RulesDialog;
 class TableWindow;
 
 // What the editor adds to the window: its menu bar with a corner for notes, its keys (undo
@@ -48,6 +49,9 @@ class EditorActions : public QObject {
     // The problems of the game folder.
     void showProblems();
     ProblemWindow* problemWindow() const { return problems_; }
+    // The rules of the folder, with their recipes to run.
+    void showRules();
+    RulesDialog* rulesDialog() const { return rules_; }
     void askGameFolder();
     void askBaseFolder();
     void exportPatch();
@@ -65,6 +69,7 @@ class EditorActions : public QObject {
   private:
     void buildMenuBar();
     void filesChangedOutside();
+    void rulesChangedOnDisk();
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
@@ -75,6 +80,7 @@ class EditorActions : public QObject {
     HistoryWindow* history_ = nullptr;
     std::array<TableWindow*, 3> tables_{};
     ProblemWindow* problems_ = nullptr;
+    RulesDialog* rules_ = nullptr;
     ComparisonWindow* comparisonWindow_ = nullptr;
 };
 

@@ -29,6 +29,30 @@ QString translated(const char* source) {
     return QCoreApplication::translate("EditorKey", source);
 }
 
+// What a modder needs to know to write rules, and where the window shows them.
+QString rulesHelp() {
+    return HelpWords::tr(
+        "规则\n"
+        "  文件：游戏文件夹中的 weapon-rules.lua（Lua 5.4）在打开文件夹时读入；"
+        "--rules 文件（可写多次）按顺序再读入别的规则文件。规则文件被修改后会自动重新读取，"
+        "撤销记录不受影响。\n"
+        "  三种规则：column 计算列（表达式或函数）；check 检查（返回 true 表示没有问题，"
+        "false 或一段文字表示有问题；key 指出所查的字段，severity = \"warning\" 为警告）；"
+        "recipe 配方（按需运行的批量修改）。\n"
+        "  物品：item.id、item.ref、item.category、item.name、item.description；"
+        "按键名读字段（数字、两个数的表、文字，没有时为 nil）；item:raw(键)、"
+        "item.columns[名字]、item.base（原版中的同一物品：--base "
+        "或“与原版比较…”给出的文件夹）。配方中用 game:items(模式) "
+        "和 game:item(引用)，给字段赋值即是修改。\n"
+        "  安全：规则在沙箱中运行，只有 string、table、math、utf8 和安全的基本函数，"
+        "不能读写文件，也不能运行程序；每次运行有步数上限，整体有内存上限，"
+        "超过即停止并指出规则和行号。\n"
+        "  规则出现在：检查游戏文件夹（F7）列出检查的问题和规则文件的错误；"
+        "工具 → 规则… 列出计算列、检查、配方和错误，运行配方先预览修改，"
+        "应用后是一步撤销；表格（Ctrl+T）显示计算列；命令行的 check、columns、run 和 "
+        "rules 也使用规则。\n");
+}
+
 } // namespace
 
 const std::vector<EditorKey>& editorKeys() {
@@ -82,6 +106,7 @@ const std::vector<EditorKey>& editorKeys() {
          "工具",
          QT_TRANSLATE_NOOP("EditorKey", "检查游戏文件夹…"),
          {QKeySequence(Qt::Key_F7)}},
+        {A::Rules, "工具", QT_TRANSLATE_NOOP("EditorKey", "规则…"), {}},
         {A::ComparisonWindow,
          "工具",
          QT_TRANSLATE_NOOP("EditorKey", "与原版的差异…"),
@@ -167,7 +192,7 @@ QString helpText() {
             text += line + u'\n';
         }
     }
-    return text;
+    return text + u'\n' + rulesHelp();
 }
 
 } // namespace wed

@@ -30,6 +30,7 @@ enum class EditorAction {
     EditNames,
     Table,
     Problems,
+    Rules,
     ComparisonWindow,
     Help,
     About,

@@ -9,14 +9,15 @@ class QListWidget;
 
 namespace wed {
 
-// The problems a check of the game folder found, one line each ("weapon.cfg:12: ..."). Double-
-// clicking a problem that belongs to an item, or pressing Enter on it, asks to show that item.
+// The problems a check of the game folder found, one line each ("weapon.cfg:12: ..."), after
+// the errors of its rules files, which leave their checks unrun. Double-clicking a problem that
+// belongs to an item, or pressing Enter on it, asks to show that item.
 class ProblemWindow : public QWidget {
     Q_OBJECT
   public:
     explicit ProblemWindow(QWidget* parent = nullptr);
 
-    void setProblems(std::vector<Problem> problems);
+    void setProblems(std::vector<Problem> problems, std::vector<RuleError> ruleErrors = {});
     QListWidget* list() const { return list_; }
 
   signals:
@@ -31,6 +32,7 @@ class ProblemWindow : public QWidget {
 
     QListWidget* list_ = nullptr;
     std::vector<Problem> problems_;
+    std::vector<RuleError> ruleErrors_; // listed first
 };
 
 } // namespace wed

@@ -35,26 +35,6 @@ class ChangeWindows : public KeysFixture {
     static QByteArray bytes(const TempGame& folder) {
         return folder.readFile("weapon.cfg") + '|' + folder.readFile("Text/Weapon.txt");
     }
-    // Once a modal dialog of the type is shown with the focus, `answer` answers it as a user would.
-    template <typename Dialog> static void whenShown(std::function<void(Dialog&)> answer) {
-        QTimer::singleShot(0, [answer] {
-            Dialog* dialog = nullptr;
-            if (QTest::qWaitFor([&] {
-                    dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-                    return dialog && dialog->isAncestorOf(QApplication::focusWidget());
-                }))
-                return answer(*dialog);
-            ADD_FAILURE() << "no dialog shown";
-            if (QWidget* other = QApplication::activeModalWidget())
-                other->close();
-        });
-    }
-    // Makes the window the one the keys go to; a window shown or closed last may keep that
-    // for a while after the platform says the window is active.
-    static void activate(QWidget& window) {
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-    }
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     static void clickRow(QTableWidget* table, int row, bool twice = false) {
         const QPoint at = table->visualItemRect(table->item(row, 0)).center();

@@ -35,6 +35,9 @@ TEST_F(EditingKeys, UndoAndRedoKeysWorkInsideATextBox) {
     press(Qt::Key_F1); // the help names the keys
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Ctrl+Y")));
+    // Its rules section names the rules file and the menu entry of the rules as it is.
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("weapon-rules.lua")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("工具 → 规则…")));
 }
 
 // An undo shows the item its step belongs to, in its category, selected in the list.

@@ -98,6 +98,7 @@ TEST_F(EnglishKeys, StartsInEnglishAndWritesWhatTheChineseWindowWrites) {
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("  Undo\tCtrl+Z")))
         << messages.texts[0].toStdString();
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Tools → Rules…")));
 }
 
 // 帮助's last entry switches the running window to Chinese, as it is when started so, Qt's own

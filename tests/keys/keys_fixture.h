@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
+#include <functional>
 
 namespace wed::test {
 
@@ -49,6 +51,26 @@ class KeysFixture : public Form1Fixture {
         focus(box);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         type(text);
+    }
+    // Once a modal dialog of the type is shown with the focus, `answer` answers it as a user would.
+    template <typename Dialog> static void whenShown(std::function<void(Dialog&)> answer) {
+        QTimer::singleShot(0, [answer] {
+            Dialog* dialog = nullptr;
+            if (QTest::qWaitFor([&] {
+                    dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+                    return dialog && dialog->isAncestorOf(QApplication::focusWidget());
+                }))
+                return answer(*dialog);
+            ADD_FAILURE() << "no dialog shown";
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+        });
+    }
+    // Makes the window the one the keys go to; a window shown or closed last may keep that
+    // for a while after the platform says the window is active.
+    static void activate(QWidget& window) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
     }
     // A key, and what it sets going: an item view commits an edit after its Enter is handled.
     void press(QKeyCombination keys) {
