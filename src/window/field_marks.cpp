@@ -1,25 +1,25 @@
-// The comparison with a base folder, and what a field's value is worth: the item list marks
-// the items that differ from the base or that it lacks; a field shows the base's value when
-// its own differs, and a red frame while its text is a value the folder check would report; a
-// field whose key line holds a lone line break is read-only.
+#include "window/field_marks.h"
+
+#include "app/comparison.h"
 #include "app/outcome_text.h"
+#include "app/shown_words.h"
 #include "base/code_page.h"
-#include "base/path_case.h"
+#include "data/item_fields.h"
 #include "data/value_check.h"
 #include "edit/field_line.h"
-#include "window/comparison_window.h"
+#include "window/category_panel.h"
 #include "window/field_layout.h"
 #include "window/file_actions.h"
-#include "window/form1.h"
 #include "window/item_list_view.h"
 #include "window/mark_colours.h"
 #include "window/picture_pane.h"
-#include "window/prompts.h"
 #include "window/text_boxes.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QStringList>
+#include <QWidget>
 
 namespace wed {
 namespace {
@@ -32,31 +32,27 @@ Outcome problemOf(Status status, QString detail, QString path = {}) {
 
 } // namespace
 
-Outcome Form1::compareWith(const QString& baseFolder) {
-    const Outcome read = comparison_.setBase(baseFolder);
-    if (read.refused())
-        return read;
-    showMarks();
-    return {};
-}
+FieldMarks::FieldMarks(const Document& document, const Comparison& comparison, ItemListView& list,
+                       const PicturePane& picture, const std::array<CategoryPanel*, 3>& panels)
+    : document_(document), comparison_(comparison), list_(list), picture_(picture),
+      panels_(panels) {}
 
-// Every mark of the list and the fields, as the comparison now says.
-void Form1::showMarks() {
-    list_->markRows();
-    for (const Category& c : categories())
-        for (int field = 0; field < int(categoryPanels_[size_t(c.id)]->fields().size()); ++field)
-            decorateField(c.id, field);
+void FieldMarks::showAll() {
+    list_.markRows();
+    for (const CategoryPanel* panel : panels_)
+        for (int field = 0; field < int(panel->fields().size()); ++field)
+            mark(panel->category(), field);
 }
 
 // The base's value of a field shown, when it differs from the field's own; none otherwise.
-std::optional<QString> Form1::baseNote(CategoryId category, int field) const {
-    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
-    if (!comparison_.active() || !panel || panel->fields[size_t(field)].lineNumber < 1 ||
-        !comparison_.baseHas(panel->item))
+std::optional<QString> FieldMarks::baseNote(const CategoryPanel& panel, int field) const {
+    const std::optional<ItemPanel>& shown = panel.shown();
+    if (!comparison_.active() || !shown || shown->fieldLine(field) < 1 ||
+        !comparison_.baseHas(shown->item()))
         return std::nullopt;
-    const QByteArrayView key = categoryFields(category).fields[size_t(field)].name();
-    const std::optional<QByteArray> base = comparison_.baseValue(panel->item, key);
-    const std::optional<QByteArray> now = document_.game().value(panel->item, key, 0);
+    const QByteArrayView key = categoryFields(panel.category()).fields[size_t(field)].name();
+    const std::optional<QByteArray> base = comparison_.baseValue(shown->item(), key);
+    const std::optional<QByteArray> now = document_.game().value(shown->item(), key, 0);
     if (base == now)
         return std::nullopt;
     return tr("原版：%1").arg(base ? decodeAnsi(*base) : tr("无"));
@@ -64,12 +60,12 @@ std::optional<QString> Form1::baseNote(CategoryId category, int field) const {
 
 // What the folder check would say of the text in a field's box, judged as typed; none when
 // it says nothing, or the field shows no key line.
-std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
-    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
-    if (!panel || panel->fields[size_t(field)].lineNumber < 1)
+std::optional<QString> FieldMarks::checkNote(const CategoryPanel& panel, int field) const {
+    const std::optional<ItemPanel>& shown = panel.shown();
+    if (!shown || shown->fieldLine(field) < 1)
         return std::nullopt;
-    const FieldSpec& declared = categoryFields(category).fields[size_t(field)];
-    const QString text = fieldText(fieldWidgetOf(category, field));
+    const FieldSpec& declared = categoryFields(panel.category()).fields[size_t(field)];
+    const QString text = panel.text(field);
     const QString line = QString::fromLatin1(declared.key) + text;
     if (declared.type == ValueType::ClassDigit) {
         // A pick from the list writes its digit: the class is judged as it is written.
@@ -78,7 +74,8 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
         return std::nullopt;
     }
     if (declared.type == ValueType::MenuPicture) {
-        const std::optional<QString> path = picture_->pathOf(category, panel->item.id, text);
+        const std::optional<QString> path =
+            picture_.pathOf(panel.category(), shown->item().id, text);
         if (!path)
             return describe(problemOf(Status::PictureUnnamed, text));
         if (!QFileInfo::exists(*path))
@@ -92,13 +89,13 @@ std::optional<QString> Form1::checkNote(CategoryId category, int field) const {
 
 // Why a field is read-only: its key line holds a lone line break, which a rewrite of the line
 // would take with it; none for a field that can be typed into.
-std::optional<QString> Form1::lockNote(CategoryId category, int field) const {
-    const std::optional<ItemPanel>& panel = panels_[size_t(category)];
-    if (!panel || panel->fields[size_t(field)].lineNumber < 1)
+std::optional<QString> FieldMarks::lockNote(const CategoryPanel& panel, int field) const {
+    const std::optional<ItemPanel>& shown = panel.shown();
+    const int line = shown ? shown->fieldLine(field) : 0;
+    if (line < 1)
         return std::nullopt;
     const GameData& game = document_.game();
-    Outcome lone = loneLineBreakIn(game.items(), panel->fields[size_t(field)].lineNumber - 1,
-                                   game.itemFilePath());
+    Outcome lone = loneLineBreakIn(game.items(), line - 1, game.itemFilePath());
     if (lone.done())
         return std::nullopt;
     lone.effect = Effect::Noted;
@@ -109,12 +106,13 @@ std::optional<QString> Form1::lockNote(CategoryId category, int field) const {
 // its background and the base's value when the comparison says it differs, a red frame and
 // the check's words while its text is a value the check would report; the tooltip holds its
 // help, then each, line by line.
-void Form1::decorateField(CategoryId category, int field) {
-    QWidget* widget = fieldWidgetOf(category, field);
-    const std::optional<QString> locked = lockNote(category, field);
+void FieldMarks::mark(CategoryId category, int field) {
+    const CategoryPanel& panel = *panels_[size_t(category)];
+    QWidget* widget = panel.field(field);
+    const std::optional<QString> locked = lockNote(panel, field);
     setFieldReadOnly(widget, locked.has_value());
-    const std::optional<QString> base = baseNote(category, field);
-    const std::optional<QString> check = locked ? std::nullopt : checkNote(category, field);
+    const std::optional<QString> base = baseNote(panel, field);
+    const std::optional<QString> check = locked ? std::nullopt : checkNote(panel, field);
     QStringList notes;
     for (const std::optional<QString>& note : {locked, base, check})
         if (note)
