@@ -117,7 +117,7 @@ void Form1::buildNavigation() {
     categoryBox_->setCurrentIndex(0);
 
     connect(folders_, &FolderBrowser::fileChosen, this, [this] { File2_Click(); });
-    connect(folders_, &FolderBrowser::refused, this, &Form1::report);
+    connect(folders_, &FolderBrowser::refused, this, &Form1::reportRefusal);
     connect(categoryBox_, &QComboBox::activated, this, [this] { Combo4_Click(); });
     // An item is shown when its row is selected, by a click or by the keyboard.
     connect(list_->box(), &QListWidget::itemSelectionChanged, this, [this] {
@@ -269,27 +269,21 @@ void Form1::Dir1_Change() {
     folders_->folderChanged();
 }
 
-namespace {
-
-Outcome listKept(Outcome outcome) {
-    outcome.effect = Effect::ListKept;
-    return outcome;
-}
-
-} // namespace
-
 // Reads the item file chosen and its name file, and lists the category's items. Nothing
 // changes when the category box names no category or the file cannot be read.
 void Form1::File2_Click() {
     const Category* chosen = category();
     if (!chosen)
-        return report(listKept(Outcome::of(Status::UnknownCategory)));
+        return reportRefusal(WindowRefusal{WindowStatus::UnknownCategory, {}, Effect::ListKept});
     const QString path = itemFilePath();
     if (path.isEmpty())
-        return report(listKept(Outcome::of(Status::NoFileChosen)));
+        return reportRefusal(WindowRefusal{WindowStatus::NoFileChosen, {}, Effect::ListKept});
     const Outcome read = document_.open(path);
-    if (read.refused())
-        return report(listKept(read));
+    if (read.refused()) {
+        Outcome kept = read;
+        kept.effect = Effect::ListKept;
+        return report(kept);
+    }
     view_->listItems(*chosen);
     report(read);
 }
@@ -345,7 +339,7 @@ Outcome Form1::compareWith(const QString& baseFolder) {
     return {};
 }
 
-Outcome Form1::openGameFolder(const QString& folder) {
+std::optional<WindowRefusal> Form1::openGameFolder(const QString& folder) {
     return folders_->openGameFolder(folder);
 }
 
@@ -402,6 +396,10 @@ void Form1::message(const QString& text, const QString& title) {
 void Form1::report(const Outcome& outcome) {
     if (outcome.tell())
         message(describe(outcome));
+}
+
+void Form1::reportRefusal(const WindowRefusal& refusal) {
+    message(describe(refusal));
 }
 
 } // namespace wed

@@ -12,6 +12,7 @@
 #include "window/field_marks.h"
 #include "window/item_list_view.h"
 #include "window/item_view.h"
+#include "window/window_status.h"
 
 #include <QFont>
 #include <QHash>
@@ -65,7 +66,7 @@ class Form1 : public QWidget {
 
     // Starts on a game folder given on the command line: the folder is shown and its weapon.cfg
     // opened, as a user would. A folder that is missing or holds no weapon.cfg changes nothing.
-    Outcome openGameFolder(const QString& folder);
+    std::optional<WindowRefusal> openGameFolder(const QString& folder);
 
     // The folder browser's and the category box's handlers.
     void Drive1_Change();
@@ -132,6 +133,7 @@ class Form1 : public QWidget {
     void message(const QString& text, const QString& title = {});
     // Shows what the user must know of an outcome; nothing when it was done or ignored.
     void report(const Outcome& outcome);
+    void reportRefusal(const WindowRefusal& refusal);
 
     Prompts& prompts() { return *prompts_; }
     // The menu bar, keys and actions of the editor.
