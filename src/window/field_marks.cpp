@@ -1,6 +1,8 @@
 #include "window/field_marks.h"
 
 #include "app/comparison.h"
+#include "app/document_rules.h"
+#include "app/game_check.h"
 #include "app/outcome_text.h"
 #include "app/shown_words.h"
 #include "base/code_page.h"
@@ -32,16 +34,16 @@ Outcome problemOf(Status status, QString detail, QString path = {}) {
 
 } // namespace
 
-FieldMarks::FieldMarks(const Document& document, const Comparison& comparison, ItemListView& list,
-                       const PicturePane& picture, const std::array<CategoryPanel*, 3>& panels)
-    : document_(document), comparison_(comparison), list_(list), picture_(picture),
-      panels_(panels) {}
+FieldMarks::FieldMarks(const Document& document, const Comparison& comparison, DocumentRules& rules,
+                       ItemListView& list, const PicturePane& picture,
+                       const std::array<CategoryPanel*, 3>& panels)
+    : document_(document), comparison_(comparison), list_(list), picture_(picture), panels_(panels),
+      rules_(rules) {}
 
 void FieldMarks::showAll() {
     list_.markRows();
     for (const CategoryPanel* panel : panels_)
-        for (int field = 0; field < int(panel->fields().size()); ++field)
-            mark(panel->category(), field);
+        markPanel(panel->category());
 }
 
 // The base's value of a field shown, when it differs from the field's own; none otherwise.
@@ -87,6 +89,51 @@ std::optional<QString> FieldMarks::checkNote(const CategoryPanel& panel, int fie
     return std::nullopt;
 }
 
+// Only the shown item's checks that judge a field run: a keystroke's cost stays that of one
+// item's few checks.
+std::vector<QString> FieldMarks::ruleNotes(CategoryId category) {
+    const CategoryPanel& panel = *panels_[size_t(category)];
+    std::vector<QString> notes(panel.fields().size());
+    Rules* rules = rules_.rules();
+    const std::optional<ItemPanel>& shown = panel.shown();
+    if (!rules || !shown || shown->headerLine() < 0)
+        return notes;
+    for (int index = 0; index < int(rules->checks().size()); ++index) {
+        const CheckRule& rule = rules->checks()[size_t(index)];
+        const int field = rule.category == category && !rule.key.isEmpty()
+                              ? fieldOfKey(category, QString::fromLatin1(rule.key))
+                              : -1;
+        if (field < 0)
+            continue;
+        const CheckVerdict verdict = rules->check(index, document_.game(), shown->item(),
+                                                  rules_.base(), shown->headerLine());
+        if (verdict.passed)
+            continue;
+        QString& note = notes[size_t(field)];
+        note += (note.isEmpty() ? QString() : QStringLiteral("\n")) +
+                problemMessage({{}, std::nullopt, ruleMark(rule, verdict)});
+    }
+    return notes;
+}
+
+void FieldMarks::markPanel(CategoryId category) {
+    ruleNotes_[size_t(category)] = ruleNotes(category);
+    for (int field = 0; field < int(ruleNotes_[size_t(category)].size()); ++field)
+        mark(category, field);
+}
+
+void FieldMarks::recheck() {
+    for (const CategoryPanel* panel : panels_) {
+        const CategoryId category = panel->category();
+        std::vector<QString> notes = ruleNotes(category);
+        std::swap(notes, ruleNotes_[size_t(category)]);
+        for (int field = 0; field < int(panel->fields().size()); ++field)
+            if (notes.empty() ||
+                notes[size_t(field)] != ruleNotes_[size_t(category)][size_t(field)])
+                mark(category, field);
+    }
+}
+
 // Why a field is read-only: its key line holds a lone line break, which a rewrite of the line
 // would take with it; none for a field that can be typed into.
 std::optional<QString> FieldMarks::lockNote(const CategoryPanel& panel, int field) const {
@@ -113,8 +160,13 @@ void FieldMarks::mark(CategoryId category, int field) {
     setFieldReadOnly(widget, locked.has_value());
     const std::optional<QString> base = baseNote(panel, field);
     const std::optional<QString> check = locked ? std::nullopt : checkNote(panel, field);
+    const std::vector<QString>& ruled = ruleNotes_[size_t(category)];
+    const std::optional<QString> rule =
+        locked || !panel.shown() || ruled.empty() || ruled[size_t(field)].isEmpty()
+            ? std::nullopt
+            : std::optional(ruled[size_t(field)]);
     QStringList notes;
-    for (const std::optional<QString>& note : {locked, base, check})
+    for (const std::optional<QString>& note : {locked, base, check, rule})
         if (note)
             notes.append(*note);
     QStringList tooltip;
@@ -127,7 +179,7 @@ void FieldMarks::mark(CategoryId category, int field) {
     QString style;
     if (base)
         style += QStringLiteral("background-color: %1;").arg(kChangedBackground.name());
-    if (check)
+    if (check || rule)
         style += QStringLiteral("border: 2px solid #d00000;");
     const QString selector = qobject_cast<QComboBox*>(widget) ? QStringLiteral("QComboBox")
                                                               : QStringLiteral("QLineEdit");

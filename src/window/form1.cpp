@@ -213,7 +213,8 @@ void Form1::changeEvent(QEvent* event) {
 
 // Each panel tells what became of the user's edit, and its marks follow its text.
 void Form1::connectFields() {
-    marks_ = std::make_unique<FieldMarks>(document_, comparison_, *list_, *picture_, panels_);
+    marks_ =
+        std::make_unique<FieldMarks>(document_, comparison_, rules_, *list_, *picture_, panels_);
     for (CategoryPanel* panel : panels_) {
         const CategoryId category = panel->category();
         connect(panel, &CategoryPanel::reported, this, &Form1::report);
@@ -225,6 +226,9 @@ void Form1::connectFields() {
 void Form1::connectDocument() {
     view_ = new ItemView(*this, *list_, *picture_, panels_, *marks_, gate_);
     connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
+    // After the item view has followed the files: the mod's checks judge the item as written.
+    connect(&document_, &Document::filesChanged, this, [this] { marks_->recheck(); });
+    connect(&rules_, &DocumentRules::reread, this, [this] { marks_->recheck(); });
 }
 
 QWidget* Form1::container(const char* name) const {

@@ -102,8 +102,7 @@ void ItemView::showRecord(CategoryId category, int entry, bool selection) {
         list_.category()->id == category ? listed.headerLine : document_.game().headerOf(item);
     CategoryPanel& panel = *panels_[size_t(category)];
     panel.show(item, header);
-    for (int field = 0; field < int(panel.fields().size()); ++field)
-        marks_.mark(category, field);
+    marks_.markPanel(category);
     picture_.showItem(category, item.id, panel.shown()->text(pictureField(category)));
     const ItemText text = document_.game().itemText(category, item.id);
     if (text.name)
