@@ -37,15 +37,15 @@ int main(int argc, char** argv) {
     wed::Form1 window;
     window.show();
     window.documentRules().setExtraFiles(start->rules);
-    for (const auto& [folder, open] : {std::pair{start->folder, &wed::Form1::openGameFolder},
-                                       std::pair{start->base, &wed::Form1::compareWith}}) {
-        if (folder.isEmpty())
-            continue;
-        const wed::Outcome started = (window.*open)(folder);
-        if (started.tell()) {
-            std::fprintf(stderr, "%s\n", wed::describe(started).toUtf8().constData());
-            window.report(started);
-        }
-    }
+    const auto tell = [&window](const QString& words) {
+        std::fprintf(stderr, "%s\n", words.toUtf8().constData());
+        window.message(words);
+    };
+    if (!start->folder.isEmpty())
+        if (const std::optional<wed::WindowRefusal> refusal = window.openGameFolder(start->folder))
+            tell(wed::describe(*refusal));
+    if (!start->base.isEmpty())
+        if (const wed::Outcome compared = window.compareWith(start->base); compared.tell())
+            tell(wed::describe(compared));
     return app.exec();
 }

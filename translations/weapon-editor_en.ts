@@ -630,6 +630,17 @@ the ammunition one shot uses<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>FieldMarks</name>
+    <message>
+        <source>原版：%1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>FileWords</name>
     <message>
         <source>补丁 (*.patch);;所有文件 (*)</source>
@@ -1889,14 +1900,6 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>说明</source>
         <translation>Description</translation>
-    </message>
-    <message>
-        <source>原版：%1</source>
-        <translation>Original: %1</translation>
-    </message>
-    <message>
-        <source>无</source>
-        <translation>none</translation>
     </message>
 </context>
 <context>

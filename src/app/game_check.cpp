@@ -92,13 +92,7 @@ class Checker {
             Outcome what = Outcome::of(Status::Ignored, game_.itemFilePath());
             what.line = (keyLine >= 0 ? keyLine : entry.headerLine) + 1;
             what.effect = Effect::Noted;
-            RuleMark mark{rule.code, rule.severity, rule.file, rule.line, verdict.message};
-            if (verdict.error) {
-                mark.code = QStringLiteral("rule-error");
-                mark.severity = Severity::Error;
-                mark.message = describeRuleError(*verdict.error);
-            }
-            problems_.push_back({std::move(what), item, std::move(mark)});
+            problems_.push_back({std::move(what), item, ruleMark(rule, verdict)});
             // A rule stopped by its limits would only be stopped again, item after item.
             if (verdict.error && (verdict.error->fault == RuleFault::Budget ||
                                   verdict.error->fault == RuleFault::Memory))
@@ -300,6 +294,13 @@ const char* problemCode(Status status) {
 QString problemCode(const Problem& problem) {
     return problem.rule ? problem.rule->code
                         : QString::fromLatin1(problemCode(problem.what.status));
+}
+
+RuleMark ruleMark(const CheckRule& rule, const CheckVerdict& verdict) {
+    if (verdict.error)
+        return {QStringLiteral("rule-error"), Severity::Error, rule.file, rule.line,
+                describeRuleError(*verdict.error)};
+    return {rule.code, rule.severity, rule.file, rule.line, verdict.message};
 }
 
 QString problemMessage(const Problem& problem) {

@@ -29,6 +29,10 @@ struct Problem {
     std::optional<RuleMark> rule;
 };
 
+// The mark of a check that an item failed: the check's own, or "rule-error" with the error's
+// words when the check itself failed.
+RuleMark ruleMark(const CheckRule& rule, const CheckVerdict& verdict);
+
 // A stable word for each kind of problem, for scripts: "duplicate-id", "not-a-number", ...
 const char* problemCode(Status status);
 // The problem's code: a rule's own, or its kind's.

@@ -37,8 +37,6 @@ QString what(const Outcome& o) {
     case Status::NotARecord:
         return o.detail.isEmpty() ? Message::tr("一条记录至少要有一行。")
                                   : Message::tr("“%1”这一行会把记录分开，不能写入。").arg(o.detail);
-    case Status::NoBaseFolder:
-        return Message::tr("还没有原版文件夹：先用“文件 → 与原版比较…”选择原版的游戏文件夹。");
     case Status::ChangeConflicts:
         return Message::tr("有 %1 处修改与文件现在的内容冲突。").arg(o.line);
     case Status::ChangedTwice:
@@ -101,18 +99,6 @@ QString what(const Outcome& o) {
         return Message::tr("“%1”不是这一类物品的字段（标题要写字段的名字或键）。").arg(o.detail);
     case Status::Unencodable:
         return Message::tr("字符“%1”无法保存在游戏文件的编码中。").arg(o.detail);
-    case Status::FolderMissing:
-        return Message::tr("文件夹“%1”不存在。").arg(path);
-    case Status::NoItemFile:
-        return Message::tr("文件夹“%1”中没有 weapon.cfg。").arg(path);
-    case Status::FolderUnreadable:
-        return Message::tr("无法打开文件夹“%1”。").arg(path);
-    case Status::DriveNotReady:
-        return Message::tr("驱动器“%1”没有准备好，无法读取。").arg(path);
-    case Status::NoFileChosen:
-        return Message::tr("当前文件夹中没有选中的 weapon.cfg。");
-    case Status::UnknownCategory:
-        return Message::tr("类别必须是“武器”、“装甲”或“晶体”之一。");
     case Status::NoSuchLine:
         return Message::tr("文件“%1”中没有第%2行。").arg(path).arg(o.line);
     case Status::EmptyFile:
@@ -161,8 +147,6 @@ QString what(const Outcome& o) {
         return Message::tr("名字文件中没有“%1”的名字记录。新的名字记录来自“复制为新物品”："
                            "复制一件有名字的物品，再修改它的名字和说明。")
             .arg(o.detail);
-    case Status::ColumnsMixed:
-        return Message::tr("一次只能修改一列：请只选择同一列中的格子。");
     case Status::CellNotANumber:
         return Message::tr("“%1”不是数字，无法计算。").arg(o.detail);
     case Status::CellsSkipped:
@@ -219,8 +203,10 @@ QString what(const Outcome& o) {
     return {};
 }
 
-QString meaning(const Outcome& o) {
-    switch (o.effect) {
+} // namespace
+
+QString describe(Effect effect) {
+    switch (effect) {
     case Effect::NothingWritten:
         return Message::tr("没有写入任何内容，文件保持原样。");
     case Effect::ListKept:
@@ -236,8 +222,6 @@ QString meaning(const Outcome& o) {
     }
     return {};
 }
-
-} // namespace
 
 QString describe(const Outcome& outcome) {
     if (!outcome.tell())
@@ -259,13 +243,10 @@ QString describe(const Outcome& outcome) {
         about.item.clear();
         return Message::tr("物品“%1”：").arg(outcome.item) + describe(about);
     }
-    // The class check's message is the one the program has always shown, word for word; the
-    // folder and drive messages concern no file.
-    if (outcome.status == Status::ClassOutOfRange || outcome.status == Status::FolderMissing ||
-        outcome.status == Status::FolderUnreadable || outcome.status == Status::NoItemFile ||
-        outcome.status == Status::DriveNotReady)
+    // The class check's message is the one the program has always shown, word for word.
+    if (outcome.status == Status::ClassOutOfRange)
         return what(outcome);
-    return what(outcome) + meaning(outcome);
+    return what(outcome) + describe(outcome.effect);
 }
 
 } // namespace wed

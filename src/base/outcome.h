@@ -6,7 +6,8 @@ namespace wed {
 
 // What became of an operation on the user's files or values. The core says what happened and
 // gives the details; the user's words for it are made in one place above the core, so that
-// the window and the command line say the same.
+// the window and the command line say the same. Each front end's own statuses are its own
+// (cli/command_status.h, window/window_status.h).
 enum class Status {
     Done,    // carried out, or there was nothing to change
     Ignored, // nothing to do: the edit gate is closed, or the field has no key line
@@ -20,15 +21,7 @@ enum class Status {
     Unencodable,      // detail: the first character the code page cannot hold (also in a
                       // patch's column, where line and column say where)
 
-    // The folder or drive cannot be browsed.
-    FolderMissing,    // path: a folder that does not exist
-    FolderUnreadable, // path: the folder
-    NoItemFile,       // path: a folder without weapon.cfg
-    DriveNotReady,    // path: the drive's root
-
     // The file refused; it keeps its bytes.
-    NoFileChosen,    // no weapon.cfg is selected in the folder
-    UnknownCategory, // the category box holds none of the three words
     NoSuchLine,      // line: the line addressed, which the file does not have
     EmptyFile,       // the file has no line to replace
     FileMissing,     // the file does not exist
@@ -54,7 +47,6 @@ enum class Status {
     NoNameRecord,         // detail: an id the name file has no record for
 
     // A table edit the cells cannot take; nothing was written.
-    ColumnsMixed,   // the cells chosen stand in more than one column
     CellNotANumber, // detail: a value the arithmetic cannot read as a number
 
     // Told to the user beside an action that was carried out.
@@ -65,7 +57,6 @@ enum class Status {
     NotOwnKey,          // detail: a key that is no key of its own line (empty, "=", a header)
     NotARecord,         // detail: a line that would break the record (or its name record) apart
     ChangeConflicts,    // line: how many changes conflict with what the folder holds now
-    NoBaseFolder,       // a patch of the changes needs the base they are changes against
     ChangedTwice,       // two changes of the set change one thing; detail: the earlier's line
     RecordNotItsItem,   // detail: the first line of a record text that names another item
     PatchCannotCarry,   // detail: the item whose bytes the code page cannot decode

@@ -31,6 +31,8 @@ QString describe(CommandStatus status, const QString& detail, const QString& rea
             .arg(codePageNames().join(Message::tr("、")), detail);
     case CommandStatus::BadLanguage:
         return Message::tr("--lang 后面要写 zh（中文）或 en（英文），“%1”不是。").arg(detail);
+    case CommandStatus::FolderMissing:
+        return Message::tr("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(detail));
     case CommandStatus::NotStarted:
         return Message::tr("无法启动编辑器窗口的程序“%1”（%2）。")
             .arg(QDir::toNativeSeparators(detail), reason);

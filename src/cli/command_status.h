@@ -14,6 +14,7 @@ enum class CommandStatus {
     BadCount,       // detail: the text given for --nth, which is no number from 1 up
     BadCodePage,    // detail: the text given for --code-page, which names no code page it knows
     BadLanguage,    // detail: the text given for --lang, which is neither "zh" nor "en"
+    FolderMissing,  // detail: a folder that does not exist
     NotStarted,     // detail: the window's program, which could not start; reason: why
     OutputFailed,   // detail: the system's reason; standard output could not be written
 };

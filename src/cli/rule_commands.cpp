@@ -233,8 +233,8 @@ int runRecipe(const Request& request, CommandOutput& output) {
 int listRules(const Request& request, CommandOutput& output) {
     const QString folder = request.arguments[0];
     if (!QFileInfo(folder).isDir()) {
-        Outcome missing = Outcome::of(Status::FolderMissing, folder);
-        return refused(missing, output);
+        output.err += lineOf(describe(CommandStatus::FolderMissing, folder)).toUtf8();
+        return kRefused;
     }
     const FolderRules read = readFolderRules(folder, request.rules);
     if (!read.any()) {

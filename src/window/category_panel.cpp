@@ -2,6 +2,7 @@
 
 #include "app/shown_words.h"
 #include "data/item_fields.h"
+#include "window/edit_gate.h"
 #include "window/field_layout.h"
 #include "window/text_boxes.h"
 #include "window/window_fonts.h"
@@ -39,8 +40,9 @@ QWidget* makeFieldWidget(const FieldSpec& field, QWidget* parent) {
 
 // Every label and field comes from the format's field table and the window's layout table;
 // no field has code of its own.
-CategoryPanel::CategoryPanel(CategoryId category, QWidget* window)
-    : QObject(window), category_(category) {
+CategoryPanel::CategoryPanel(CategoryId category, QWidget* window, Document& document,
+                             EditGate& gate)
+    : QObject(window), category_(category), document_(document), gate_(gate) {
     const bool weapon = category == CategoryId::Weapon;
     const QFont labelFont = songFont(weapon ? kWeaponLabelPoints : kLargePanelPoints);
     const QFont fieldFont = weapon ? ownDefaultFont() : songFont(kLargePanelPoints);
@@ -59,6 +61,7 @@ CategoryPanel::CategoryPanel(CategoryId category, QWidget* window)
         fields_.push_back(field);
         connectField(int(i));
     }
+    connect(this, &CategoryPanel::edited, this, &CategoryPanel::edit);
 }
 
 // A choice box writes what is typed into it as typing, and an entry picked from its list once,
@@ -87,6 +90,44 @@ void CategoryPanel::showText(int field, const QString& text) {
 void CategoryPanel::showNone() {
     for (QWidget* field : fields_)
         showFieldText(field, kNone);
+}
+
+void CategoryPanel::show(const ItemRef& item, qsizetype header) {
+    shown_.emplace(document_.game(), item, header);
+    const std::vector<KeyHit> hits = shown_->fields();
+    for (size_t i = 0; i < hits.size(); ++i)
+        if (hits[i].lineNumber > 0)
+            showFieldText(fields_[i], shown_->text(int(i)));
+}
+
+void CategoryPanel::clear() {
+    shown_.reset();
+    showNone();
+}
+
+void CategoryPanel::showStepText(int field, const QString& text) {
+    shown_->setText(field, text);
+    const auto filling = gate_.closedWhileFilling();
+    showText(field, text);
+}
+
+void CategoryPanel::follow(const FilesChanged& changed) {
+    if (shown_ && !shown_->follow(changed))
+        clear();
+}
+
+// Every change of a field's text, typed, picked or set by the program. While the gate is open
+// and the item shown has the field's key line, the document rewrites that line in the file the
+// item came from; a field without one has nothing it could replace.
+void CategoryPanel::edit(int field, EditKind kind) {
+    if (!gate_.isOpen() || !shown_ || shown_->fieldLine(field) < 1)
+        return;
+    const QString typed = text(field);
+    const QString before = shown_->text(field);
+    const Outcome outcome = document_.setField(shown_->item(), field, typed, before, kind);
+    if (outcome.done() && shown_)
+        shown_->setText(field, typed);
+    emit reported(outcome);
 }
 
 void CategoryPanel::retranslate() {

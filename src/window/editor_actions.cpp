@@ -86,7 +86,8 @@ void EditorActions::rulesChangedOnDisk() {
 void EditorActions::askGameFolder() {
     if (const std::optional<QString> folder =
             window_.prompts().askFolder(&window_, shownText(editorKey(EditorAction::OpenFolder))))
-        window_.report(window_.openGameFolder(*folder));
+        if (const std::optional<WindowRefusal> refusal = window_.openGameFolder(*folder))
+            window_.reportRefusal(*refusal);
 }
 
 void EditorActions::askBaseFolder() {
@@ -232,6 +233,7 @@ TableWindow* EditorActions::openTable() {
         connect(&rules, &DocumentRules::reread, table,
                 [table, &rules] { table->setRules(rules.rules()); });
         connect(table, &TableWindow::outcome, &window_, &Form1::report);
+        connect(table, &TableWindow::refused, &window_, &Form1::reportRefusal);
     }
     table->show();
     table->raise();
@@ -243,7 +245,7 @@ TableWindow* EditorActions::openTable() {
 // belongs to an item shows that item.
 void EditorActions::showProblems() {
     if (!window_.document().isOpen())
-        return window_.report(Outcome::of(Status::NoFileChosen));
+        return window_.reportRefusal(WindowRefusal{WindowStatus::NoFileChosen, {}});
     if (!problems_) {
         problems_ = new ProblemWindow(&window_);
         connect(problems_, &ProblemWindow::itemRequested, this, [this](const ItemRef& item) {
@@ -346,12 +348,14 @@ void EditorActions::editNames() {
 // A patch needs a base to be the folder's changes against.
 void EditorActions::exportPatch() {
     if (!window_.comparison().active())
-        return window_.report(Outcome::of(Status::NoBaseFolder));
+        return window_.reportRefusal(WindowRefusal{WindowStatus::NoBaseFolder, {}});
     window_.report(exportPatchFile(&window_, window_.document().game(), window_.comparison(),
                                    window_.prompts()));
 }
 
 void EditorActions::applyPatch() {
+    if (!window_.document().isOpen())
+        return window_.reportRefusal(WindowRefusal{WindowStatus::NoFileChosen, {}});
     window_.report(applyPatchFile(&window_, window_.document(), window_.prompts()));
 }
 

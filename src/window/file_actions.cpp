@@ -35,8 +35,6 @@ FileRead readChosen(const QString& path) {
 } // namespace
 
 Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
-    if (!document.isOpen())
-        return Outcome::of(Status::NoFileChosen);
     const std::optional<QString> path =
         prompts.askOpenPath(parent, FileWords::tr("应用补丁"), patchFilter());
     if (!path)

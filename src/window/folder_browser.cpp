@@ -27,8 +27,8 @@ FolderBrowser::FolderBrowser(QWidget* client) : QObject(client) {
 
     connect(drives_, &QComboBox::activated, this, [this] { driveChanged(); });
     connect(folders_, &DirListBox::openRequested, this, [this](const QString& path) {
-        if (const Outcome opened = openFolder(path); opened.refused())
-            emit refused(opened);
+        if (const std::optional<WindowRefusal> refusal = openFolder(path))
+            emit refused(*refusal);
     });
     connect(folders_, &DirListBox::pathChanged, this, [this] { folderChanged(); });
     connect(files_, &FileListBox::fileClicked, this, &FolderBrowser::fileChosen);
@@ -47,7 +47,7 @@ QString FolderBrowser::chosenFile() const {
 void FolderBrowser::driveChanged() {
     const QString root = drives_->root();
     if (!driveReady(root)) {
-        emit refused(Outcome::of(Status::DriveNotReady, root));
+        emit refused({WindowStatus::DriveNotReady, root});
         drives_->selectDriveOf(folders_->path());
         return;
     }
@@ -64,25 +64,25 @@ void FolderBrowser::folderChanged() {
     files_->setPath(shown);
 }
 
-Outcome FolderBrowser::openFolder(const QString& path) {
+std::optional<WindowRefusal> FolderBrowser::openFolder(const QString& path) {
     if (!QDir(path).isReadable())
-        return Outcome::of(Status::FolderUnreadable, path);
+        return WindowRefusal{WindowStatus::FolderUnreadable, path};
     folders_->setPath(path);
-    return {};
+    return std::nullopt;
 }
 
-Outcome FolderBrowser::openGameFolder(const QString& folder) {
+std::optional<WindowRefusal> FolderBrowser::openGameFolder(const QString& folder) {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return Outcome::of(Status::FolderMissing, folder);
+        return WindowRefusal{WindowStatus::FolderMissing, folder};
     if (!QDir(folder).isReadable())
-        return Outcome::of(Status::FolderUnreadable, folder);
+        return WindowRefusal{WindowStatus::FolderUnreadable, folder};
     folders_->setPath(info.absoluteFilePath());
     if (files_->count() == 0)
-        return Outcome::of(Status::NoItemFile, info.absoluteFilePath());
+        return WindowRefusal{WindowStatus::NoItemFile, info.absoluteFilePath()};
     files_->setCurrentRow(0);
     emit fileChosen();
-    return {};
+    return std::nullopt;
 }
 
 } // namespace wed

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/outcome.h"
+#include "window/window_status.h"
 
 #include <QHash>
 #include <QObject>
@@ -36,13 +36,13 @@ class FolderBrowser : public QObject {
     void driveChanged();
     void folderChanged();
     // Shows a folder the user opened; an unreadable one is refused.
-    Outcome openFolder(const QString& path);
-    // Shows a game folder and chooses its first item file; the outcome says why not.
-    Outcome openGameFolder(const QString& folder);
+    std::optional<WindowRefusal> openFolder(const QString& path);
+    // Shows a game folder and chooses its first item file; the refusal says why not.
+    std::optional<WindowRefusal> openGameFolder(const QString& folder);
 
   signals:
     void fileChosen();
-    void refused(const Outcome& outcome);
+    void refused(const wed::WindowRefusal& refusal);
 
   private:
     DriveListBox* drives_ = nullptr;

@@ -81,14 +81,8 @@ Form1::Form1(QWidget* parent)
 // they send on the way (an edited choice box that loses the focus reports a pick) may reach
 // the window or the objects it is made of.
 Form1::~Form1() {
-    const std::array<QObject*, 8> parts{this,
-                                        actions_,
-                                        list_,
-                                        folders_,
-                                        picture_,
-                                        categoryPanels_[0],
-                                        categoryPanels_[1],
-                                        categoryPanels_[2]};
+    const std::array<QObject*, 9> parts{this,       actions_,   list_,      folders_, picture_,
+                                        panels_[0], panels_[1], panels_[2], view_};
     for (QObject* child : findChildren<QObject*>())
         for (QObject* part : parts) {
             child->removeEventFilter(part);
@@ -111,7 +105,7 @@ void Form1::buildPanels() {
     priceBox_->setFont(songFont(kLargePanelPoints));
 
     for (const Category& c : categories())
-        categoryPanels_[size_t(c.id)] = new CategoryPanel(c.id, this);
+        panels_[size_t(c.id)] = new CategoryPanel(c.id, this, document_, gate_);
 }
 
 void Form1::buildNavigation() {
@@ -123,7 +117,7 @@ void Form1::buildNavigation() {
     categoryBox_->setCurrentIndex(0);
 
     connect(folders_, &FolderBrowser::fileChosen, this, [this] { File2_Click(); });
-    connect(folders_, &FolderBrowser::refused, this, &Form1::report);
+    connect(folders_, &FolderBrowser::refused, this, &Form1::reportRefusal);
     connect(categoryBox_, &QComboBox::activated, this, [this] { Combo4_Click(); });
     // An item is shown when its row is selected, by a click or by the keyboard.
     connect(list_->box(), &QListWidget::itemSelectionChanged, this, [this] {
@@ -157,10 +151,10 @@ void Form1::retranslate() {
         ->setTitle(tr("★★★ 以下属性注意保留空格！★★★"));
     estimateButton_->setText(tr("估计价格"));
     priceBox_->setAccessibleName(tr("价格范围"));
-    for (CategoryPanel* panel : categoryPanels_) {
+    for (CategoryPanel* panel : panels_) {
         panel->retranslate();
         for (int field = 0; field < int(panel->fields().size()); ++field)
-            decorateField(panel->category(), field);
+            marks_->mark(panel->category(), field);
     }
     for (const Category& c : categories())
         describeEntry(categoryBox_, categoryBox_->findText(c.word), shownWord(c));
@@ -200,7 +194,7 @@ void Form1::fitTexts() {
         {estimateButton_},
         {smallPictureOption(), largePictureOption()},
         {label(layoutOf(Control::NameLabel).name)}};
-    for (const CategoryPanel* panel : categoryPanels_)
+    for (const CategoryPanel* panel : panels_)
         groups.emplace_back(panel->labels().begin(), panel->labels().end());
     for (const std::vector<QWidget*>& group : groups) {
         for (QWidget* widget : group)
@@ -217,33 +211,24 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// Every change of a field's text goes to the document; its edit gate tells whose it is.
+// Each panel tells what became of the user's edit, and its marks follow its text.
 void Form1::connectFields() {
-    for (CategoryPanel* panel : categoryPanels_) {
+    marks_ =
+        std::make_unique<FieldMarks>(document_, comparison_, rules_, *list_, *picture_, panels_);
+    for (CategoryPanel* panel : panels_) {
         const CategoryId category = panel->category();
-        connect(panel, &CategoryPanel::edited, this,
-                [this, category](int field, EditKind kind) { fieldEdited(category, field, kind); });
+        connect(panel, &CategoryPanel::reported, this, &Form1::report);
         connect(panel, &CategoryPanel::textChanged, this,
-                [this, category](int field) { decorateField(category, field); });
+                [this, category](int field) { marks_->mark(category, field); });
     }
 }
 
 void Form1::connectDocument() {
-    connect(&document_, &Document::filesChanged, this, &Form1::followFiles);
-    connect(&document_, &Document::filesReplaced, this, &Form1::dropPanels);
-    connect(&document_, &Document::reloaded, this, &Form1::showAgain);
-    connect(&document_, &Document::stepShown, this,
-            [this](const StepPlace& place, const std::vector<StepCell>& cells, bool undone) {
-                showPlace(place);
-                showCells(cells, undone);
-            });
+    view_ = new ItemView(*this, *list_, *picture_, panels_, *marks_, gate_);
     connect(&comparison_, &Comparison::changed, this, &Form1::showMarks);
-    connect(list_, &ItemListView::shownHidden, this, [this] {
-        gate_.close();
-        if (const Category* chosen = category())
-            clearPanel(chosen->id);
-    });
-    connect(list_, &ItemListView::showAgain, this, &Form1::showItem);
+    // After the item view has followed the files: the mod's checks judge the item as written.
+    connect(&document_, &Document::filesChanged, this, [this] { marks_->recheck(); });
+    connect(&rules_, &DocumentRules::reread, this, [this] { marks_->recheck(); });
 }
 
 QWidget* Form1::container(const char* name) const {
@@ -256,12 +241,6 @@ QString Form1::gameFolder() const {
 
 QListWidget* Form1::itemList() const {
     return list_->box();
-}
-
-// Lists the category's items anew; a list of implants reads the skill costs (closing the gate).
-void Form1::listItems(const Category& category) {
-    if (list_->list(category))
-        LoadSkillCosts();
 }
 
 QString Form1::itemFilePath() const {
@@ -294,39 +273,77 @@ void Form1::Dir1_Change() {
     folders_->folderChanged();
 }
 
-namespace {
-
-Outcome listKept(Outcome outcome) {
-    outcome.effect = Effect::ListKept;
-    return outcome;
-}
-
-} // namespace
-
 // Reads the item file chosen and its name file, and lists the category's items. Nothing
 // changes when the category box names no category or the file cannot be read.
 void Form1::File2_Click() {
     const Category* chosen = category();
     if (!chosen)
-        return report(listKept(Outcome::of(Status::UnknownCategory)));
+        return reportRefusal(WindowRefusal{WindowStatus::UnknownCategory, {}, Effect::ListKept});
     const QString path = itemFilePath();
     if (path.isEmpty())
-        return report(listKept(Outcome::of(Status::NoFileChosen)));
+        return reportRefusal(WindowRefusal{WindowStatus::NoFileChosen, {}, Effect::ListKept});
     const Outcome read = document_.open(path);
-    if (read.refused())
-        return report(listKept(read));
-    listItems(*chosen);
+    if (read.refused()) {
+        Outcome kept = read;
+        kept.effect = Effect::ListKept;
+        return report(kept);
+    }
+    view_->listItems(*chosen);
     report(read);
 }
 
 // Shows the category's panel; rebuilds the list only once an item has been shown (gate open).
 void Form1::Combo4_Click() {
-    showCategoryPanel();
+    view_->showCategoryPanel();
     if (gate_.isOpen())
         File2_Click();
 }
 
-Outcome Form1::openGameFolder(const QString& folder) {
+void Form1::List1_Click() {
+    view_->showChosen(list_->selectedEntry());
+}
+
+// A record shown without being chosen leaves the gate closed.
+void Form1::ShowWeaponRecord() {
+    view_->showUnchosen(CategoryId::Weapon);
+}
+void Form1::ShowArmorRecord() {
+    view_->showUnchosen(CategoryId::Armor);
+}
+void Form1::ShowImplantRecord() {
+    view_->showUnchosen(CategoryId::Implant);
+}
+
+// Reading the skill costs closes the gate; it stays closed until an item is shown.
+void Form1::LoadSkillCosts() {
+    view_->loadSkillCosts();
+}
+
+void Form1::Form1_Option1_Click() {
+    view_->showPicture();
+}
+void Form1::Form1_Option2_Click() {
+    view_->showPicture();
+}
+
+// Shows the price range of the implant shown; writes nothing.
+void Form1::Command1_Click() {
+    showText(priceBox_, view_->priceEstimate());
+}
+
+QString Form1::textOf(const char* control) const {
+    return fieldText(fieldWidget(control));
+}
+
+Outcome Form1::compareWith(const QString& baseFolder) {
+    const Outcome read = comparison_.setBase(baseFolder);
+    if (read.refused())
+        return read;
+    showMarks();
+    return {};
+}
+
+std::optional<WindowRefusal> Form1::openGameFolder(const QString& folder) {
     return folders_->openGameFolder(folder);
 }
 
@@ -337,7 +354,7 @@ void Form1::applyTabOrder() {
     for (CategoryId category : {CategoryId::Weapon, CategoryId::Armor, CategoryId::Implant}) {
         if (category == CategoryId::Implant)
             chain.insert(chain.end(), {estimateButton_, priceBox_});
-        for (QWidget* field : inReadingOrder(categoryPanels_[size_t(category)]->fields(), this))
+        for (QWidget* field : inReadingOrder(panels_[size_t(category)]->fields(), this))
             chain.push_back(field);
     }
     chain.insert(chain.end(),
@@ -364,7 +381,8 @@ QLabel* Form1::label(const char* name) const {
 QWidget* Form1::fieldWidget(const char* control) const {
     CategoryId category;
     int field = -1;
-    return fieldOfControl(control, category, field) ? fieldWidgetOf(category, field) : nullptr;
+    return fieldOfControl(control, category, field) ? panels_[size_t(category)]->field(field)
+                                                    : nullptr;
 }
 
 const Category* Form1::category() const {
@@ -382,6 +400,10 @@ void Form1::message(const QString& text, const QString& title) {
 void Form1::report(const Outcome& outcome) {
     if (outcome.tell())
         message(describe(outcome));
+}
+
+void Form1::reportRefusal(const WindowRefusal& refusal) {
+    message(describe(refusal));
 }
 
 } // namespace wed

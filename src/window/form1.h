@@ -9,8 +9,10 @@
 #include "window/category_panel.h"
 #include "window/edit_gate.h"
 #include "window/editor_keys.h"
+#include "window/field_marks.h"
 #include "window/item_list_view.h"
-#include "window/item_panel.h"
+#include "window/item_view.h"
+#include "window/window_status.h"
 
 #include <QFont>
 #include <QHash>
@@ -48,11 +50,11 @@ class TableWindow;
 class ProblemWindow;
 class TitleBanner;
 
-// The editor's one window, a view of the editing document. It keeps what the user sees and
-// chooses: the folder browsed, the category box's text, the item list
-// with its find filter, what each panel shows with the line of each field, the edit gate, the
-// picture option and the skill costs. Every change of the files goes to the document, and
-// the window follows what the document says changed.
+// The editor's one window, a view of the editing document, composed of objects: the folder
+// browser, the category box, the item list with its find filter, a panel per category, the item
+// view that shows the chosen item in them, the marks on the fields, the picture pane and the
+// editor's actions. It owns the edit gate they share. Every change of the files goes to the
+// document, and the window's objects follow what the document says changed.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
@@ -64,7 +66,7 @@ class Form1 : public QWidget {
 
     // Starts on a game folder given on the command line: the folder is shown and its weapon.cfg
     // opened, as a user would. A folder that is missing or holds no weapon.cfg changes nothing.
-    Outcome openGameFolder(const QString& folder);
+    std::optional<WindowRefusal> openGameFolder(const QString& folder);
 
     // The folder browser's and the category box's handlers.
     void Drive1_Change();
@@ -72,7 +74,7 @@ class Form1 : public QWidget {
     void File2_Click();
     void Combo4_Click();
 
-    // Item selection, the record views and the skill costs (form1_item_view.cpp).
+    // Item selection, the record views and the skill costs.
     void List1_Click();
     void ShowWeaponRecord();
     void ShowArmorRecord();
@@ -94,11 +96,9 @@ class Form1 : public QWidget {
     // The item list: the entries of a category, those the find filter lets through, the one
     // shown.
     const ItemListView& items() const { return *list_; }
-    // What a category's panel shows, if anything.
-    const std::optional<ItemPanel>& panel(CategoryId category) const {
-        return panels_[size_t(category)];
-    }
-    const SkillCosts& skillCosts() const { return skillCosts_; }
+    // A category's panel: its fields and the item it shows, if any.
+    const CategoryPanel& panel(CategoryId category) const { return *panels_[size_t(category)]; }
+    const SkillCosts& skillCosts() const { return view_->skillCosts(); }
 
     // The game folder browsed, and the item file chosen in it (empty when none is).
     QString gameFolder() const;
@@ -133,6 +133,7 @@ class Form1 : public QWidget {
     void message(const QString& text, const QString& title = {});
     // Shows what the user must know of an outcome; nothing when it was done or ignored.
     void report(const Outcome& outcome);
+    void reportRefusal(const WindowRefusal& refusal);
 
     Prompts& prompts() { return *prompts_; }
     // The menu bar, keys and actions of the editor.
@@ -140,12 +141,12 @@ class Form1 : public QWidget {
     const EditorActions& actions() const { return *actions_; }
     // Shows where a step or a problem belongs: its category, its item selected and shown,
     // and the field's text as it was on that side of the step.
-    void showPlace(const StepPlace& place);
+    void showPlace(const StepPlace& place) { view_->showPlace(place); }
     // The comparison with a base folder, and the marks it puts on the list and the fields.
     Outcome compareWith(const QString& baseFolder);
     Comparison& comparison() { return comparison_; }
     const Comparison& comparison() const { return comparison_; }
-    void showMarks();
+    void showMarks() { marks_->showAll(); }
     FolderWatch& folderWatch() { return watch_; }
     // The rules of the open folder and the --rules files.
     DocumentRules& documentRules() { return rules_; }
@@ -154,37 +155,6 @@ class Form1 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    // Marks of the comparison and the check.
-    std::optional<QString> baseNote(CategoryId category, int field) const;
-    std::optional<QString> checkNote(CategoryId category, int field) const;
-    std::optional<QString> lockNote(CategoryId category, int field) const;
-    void decorateField(CategoryId category, int field);
-
-    // The item list.
-    void listItems(const Category& category);
-    void relistItems();
-
-    // Showing items (form1_item_view.cpp).
-    void showItem(int entry);
-    void showRecord(CategoryId category, int entry, bool selection);
-    void fillPanel(CategoryId category, int entry);
-    void showFieldText(CategoryId category, int field, const QString& text);
-    void resetPanel(CategoryId category);
-    void clearPanel(CategoryId category);
-    void dropPanels();
-    void showCategoryPanel();
-    void showCategoryWord(const Category& category);
-    void showCells(const std::vector<StepCell>& cells, bool undone);
-    void followFiles(const FilesChanged& changed);
-    void showAgain();
-    void showPictureForOption();
-
-    // Editing (form1_editing.cpp).
-    void fieldEdited(CategoryId category, int field, EditKind kind);
-    QWidget* fieldWidgetOf(CategoryId category, int field) const {
-        return categoryPanels_[size_t(category)]->field(field);
-    }
-
     void retranslate();
     void fitTexts();
     void buildPanels();
@@ -200,11 +170,8 @@ class Form1 : public QWidget {
     FolderWatch watch_{document_};
     DocumentRules rules_{document_, comparison_};
 
-    // What the window shows of the document.
+    // Whose a change of field text is: the user's once an item is shown.
     EditGate gate_;
-    std::array<std::optional<ItemPanel>, 3> panels_;
-    std::optional<ItemRef> dropped_; // the item shown when the files were replaced
-    SkillCosts skillCosts_;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
@@ -218,8 +185,10 @@ class Form1 : public QWidget {
     QLineEdit* priceBox_ = nullptr;
     QPushButton* estimateButton_ = nullptr;
     EditorActions* actions_ = nullptr;
-    // The fields of each category.
-    std::array<CategoryPanel*, 3> categoryPanels_{};
+    // The fields of each category, and the item each shows.
+    std::array<CategoryPanel*, 3> panels_{};
+    std::unique_ptr<FieldMarks> marks_;
+    ItemView* view_ = nullptr;
     // The font each caption was built with, which fitTexts starts from.
     QHash<const QWidget*, QFont> builtFonts_;
 

@@ -12,21 +12,21 @@ QString picturePath(const QString& pictureFolder, const QString& fileName) {
 }
 
 void ShowItemPicture(const QString& pictureFolder, const std::optional<QString>& fileName,
-                     PictureObject& Pic1) {
-    Pic1.clear();
+                     PictureObject& box) {
+    box.clear();
     if (!fileName || pictureFolder.isEmpty())
         return;
     LoadTGA picture; // twips, autoscale on
     picture.Load(picturePath(pictureFolder, *fileName));
     if (!picture.IsTGA())
         return;
-    Pic1.resizeOuter(CBitmap::TwipsToPixels(picture.TGAWidth(), picture.TGAHeight()));
-    picture.DrawTGA(Pic1);
+    box.resizeOuter(CBitmap::TwipsToPixels(picture.TGAWidth(), picture.TGAHeight()));
+    picture.DrawTGA(box);
 }
 
 void ShowItemPicture(const QString& pictureFolder, QStringView vidMenu, PictureSize size,
-                     bool heand, PictureObject& Pic1) {
-    ShowItemPicture(pictureFolder, pictureFileName(vidMenu, size, heand), Pic1);
+                     bool heand, PictureObject& box) {
+    ShowItemPicture(pictureFolder, pictureFileName(vidMenu, size, heand), box);
 }
 
 } // namespace wed

@@ -17,10 +17,10 @@ QString picturePath(const QString& pictureFolder, const QString& fileName);
 // sizes the box to it and draws it 1:1 (its inside exactly the image). A missing name, folder
 // or file, or a broken picture, leaves the box cleared at its size. Never throws.
 void ShowItemPicture(const QString& pictureFolder, const std::optional<QString>& fileName,
-                     PictureObject& Pic1);
+                     PictureObject& box);
 
 // The same, with the name formed from the item's VidMENU value (see pictureFileName).
 void ShowItemPicture(const QString& pictureFolder, QStringView vidMenu, PictureSize size,
-                     bool heand, PictureObject& Pic1);
+                     bool heand, PictureObject& box);
 
 } // namespace wed

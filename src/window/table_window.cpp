@@ -164,7 +164,7 @@ void TableWindow::commitCells(const QString& typed) {
     for (const QModelIndex& index : chosen)
         columns.insert(index.column());
     if (columns.size() > 1)
-        return emit outcome(Outcome::of(Status::ColumnsMixed));
+        return emit refused({WindowStatus::ColumnsMixed, {}});
     // The cells from the top down as shown, so that a refusal names the first one there.
     std::sort(chosen.begin(), chosen.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/category_table.h"
+#include "window/window_status.h"
 
 #include <QWidget>
 
@@ -55,6 +56,8 @@ class TableWindow : public QWidget {
 
   signals:
     void outcome(const wed::Outcome& outcome);
+    // A selection the table cannot edit.
+    void refused(const wed::WindowRefusal& refusal);
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -89,8 +89,8 @@ TitleAnimation::PaintedLetters TitleAnimation::colourTick(bool rising) {
             continue;
         painted |= bit(i);
         if (outcome == Outcome::SegmentEnd) {
-            timer2Enabled_ = !rising;
-            timer3Enabled_ = rising;
+            risingOn_ = !rising;
+            fallingOn_ = rising;
         }
     }
     return painted;

@@ -37,16 +37,16 @@ class TitleAnimation {
     const Channels& G() const { return g_; }
     const Channels& B() const { return b_; }
 
-    bool timer2Enabled() const { return timer2Enabled_; }
-    bool timer3Enabled() const { return timer3Enabled_; }
+    bool risingOn() const { return risingOn_; }
+    bool fallingOn() const { return fallingOn_; }
 
   private:
     // One tick of a colour timer: the rising one (Timer2) or the falling one (Timer3).
     PaintedLetters colourTick(bool rising);
     std::array<int, kLetterCount> left_;
     Channels r_, g_, b_;
-    bool timer2Enabled_ = true;
-    bool timer3Enabled_ = true;
+    bool risingOn_ = true;
+    bool fallingOn_ = true;
 };
 
 // Left edge of each letter when the window opens, in twips; every one a multiple of the step,

@@ -90,7 +90,7 @@ void TitleBanner::placeLetters() {
 // Switching a timer on restarts its interval, as the handover of the animation means; a timer
 // that already runs keeps its rhythm.
 void TitleBanner::followColourTimers() {
-    const std::array<bool, 2> enabled = {animation_.timer2Enabled(), animation_.timer3Enabled()};
+    const std::array<bool, 2> enabled = {animation_.risingOn(), animation_.fallingOn()};
     for (int k = 0; k < 2; ++k) {
         QTimer* timer = timers_[k + 1];
         if (enabled[k] && !timer->isActive())

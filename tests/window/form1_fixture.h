@@ -60,9 +60,9 @@ class Form1Fixture : public testing::Test {
     int line(const char* control) const {
         CategoryId category;
         int field = -1;
-        if (!fieldOfControl(control, category, field) || !form.panel(category))
+        if (!fieldOfControl(control, category, field) || !form.panel(category).shown())
             return 0;
-        return form.panel(category)->fields[size_t(field)].lineNumber;
+        return form.panel(category).shown()->fieldLine(field);
     }
 
     QStringList listed() const {

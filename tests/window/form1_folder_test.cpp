@@ -98,10 +98,10 @@ TEST_F(Folders, AFolderOrDriveThatCannotBeOpenedKeepsThePathWithAMessage) {
 TEST_F(Folders, StartsOnTheGameFolderGivenOnTheCommandLine) {
     game.writeItems({"Weapon=gun"}, QStringLiteral("game/WEAPON.CFG"));
     game.makeFolder("empty");
-    EXPECT_EQ(form.openGameFolder(game.path("gone")).status, Status::FolderMissing);
-    EXPECT_EQ(form.openGameFolder(game.path("empty")).status, Status::NoItemFile);
+    EXPECT_EQ(form.openGameFolder(game.path("gone"))->status, WindowStatus::FolderMissing);
+    EXPECT_EQ(form.openGameFolder(game.path("empty"))->status, WindowStatus::NoItemFile);
     EXPECT_TRUE(listed().isEmpty());
-    EXPECT_TRUE(form.openGameFolder(game.path("game")).done());
+    EXPECT_FALSE(form.openGameFolder(game.path("game")));
     EXPECT_EQ(form.dirList()->path(), game.path("game"));
     EXPECT_EQ(listed(), QStringList{"gun"});
 }

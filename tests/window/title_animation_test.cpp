@@ -37,19 +37,19 @@ TEST(TitleColours, LongRunsKeepChannelsInRangeAndTheRedLettersStill) {
         bool handedOver = false, letterSevenChanged = false;
         for (int t = 0; t < 20000; ++t) {
             TitleAnimation::PaintedLetters painted = 0;
-            if (fallingFirst && a.timer3Enabled())
+            if (fallingFirst && a.fallingOn())
                 painted |= a.Timer3_Timer();
-            if (a.timer2Enabled())
+            if (a.risingOn())
                 painted |= a.Timer2_Timer();
-            if (!fallingFirst && a.timer3Enabled())
+            if (!fallingFirst && a.fallingOn())
                 painted |= a.Timer3_Timer();
             ASSERT_EQ(painted & ((1u << 0) | (1u << 1) | (1u << 9)), 0u) << "tick " << t;
             for (int i = 0; i < TitleAnimation::kLetterCount; ++i)
                 for (int c : {a.R()[i], a.G()[i], a.B()[i]})
                     ASSERT_TRUE(c >= 0 && c <= 255 && c % 5 == 0) << "letter " << i << " " << t;
-            ASSERT_TRUE(!fallingFirst || !handedOver || a.timer2Enabled() != a.timer3Enabled())
+            ASSERT_TRUE(!fallingFirst || !handedOver || a.risingOn() != a.fallingOn())
                 << "tick " << t;
-            handedOver = handedOver || a.timer2Enabled() != a.timer3Enabled();
+            handedOver = handedOver || a.risingOn() != a.fallingOn();
             letterSevenChanged = letterSevenChanged || colourOf(a, 7) != colourOf(start, 7);
         }
         for (const int i : {0, 1, 9})
