@@ -17,6 +17,7 @@ namespace wed {
 class ComparisonWindow;
 class Form1;
 class HistoryWindow;
+class ModListWindow;
 class ProblemWindow;
 class TableWindow;
 
@@ -53,6 +54,9 @@ class EditorActions : public QObject {
     void exportPatch();
     void applyPatch();
     void showComparison();
+    // The mod list window, opened or raised; its base is the open folder at first.
+    ModListWindow* showMerge();
+    ModListWindow* mergeWindow() const { return merge_; }
     ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
     void showAbout();
     // A note in the menu bar's corner that goes by itself, for what needs no answer.
@@ -76,6 +80,7 @@ class EditorActions : public QObject {
     std::array<TableWindow*, 3> tables_{};
     ProblemWindow* problems_ = nullptr;
     ComparisonWindow* comparisonWindow_ = nullptr;
+    ModListWindow* merge_ = nullptr;
 };
 
 } // namespace wed
