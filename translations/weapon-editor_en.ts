@@ -86,6 +86,26 @@
         <source>冲突：%1；文件中现在是 %2</source>
         <translation>conflict: %1; the file now holds %2</translation>
     </message>
+    <message>
+        <source>整条记录</source>
+        <translation>whole record</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>名字记录</source>
+        <translation>name record</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>place</translation>
+    </message>
 </context>
 <context>
     <name>CheckWords</name>
@@ -398,6 +418,10 @@
     <message>
         <source>规则…</source>
         <translation>Rules…</translation>
+    </message>
+    <message>
+        <source>合并模组…</source>
+        <translation>Merge mods…</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1150,30 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
         <source>只有这个模组修改</source>
         <translation>changed by this mod alone</translation>
     </message>
+    <message>
+        <source>冲突：采用 %1（已选择）</source>
+        <translation>conflict: %1 taken (chosen)</translation>
+    </message>
+    <message>
+        <source>冲突：%1 胜出（优先级）</source>
+        <translation>conflict: %1 wins (priority)</translation>
+    </message>
+    <message>
+        <source>%1 字节</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>图片文件</source>
+        <translation>picture file</translation>
+    </message>
+    <message>
+        <source>名字记录</source>
+        <translation>Name records</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Pictures</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1715,26 +1763,6 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
 <context>
     <name>wed::ComparisonWindow</name>
     <message>
-        <source>整条记录</source>
-        <translation>Whole record</translation>
-    </message>
-    <message>
-        <source>新增</source>
-        <translation>Added</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Deleted</translation>
-    </message>
-    <message>
-        <source>名字记录</source>
-        <translation>Name record</translation>
-    </message>
-    <message>
-        <source>位置</source>
-        <translation>Place</translation>
-    </message>
-    <message>
         <source>与原版比较</source>
         <translation>Compare with original</translation>
     </message>
@@ -1936,6 +1964,196 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>已修改</source>
         <translation>Modified</translation>
+    </message>
+</context>
+<context>
+    <name>wed::MergeTree</name>
+    <message>
+        <source>原版</source>
+        <translation>the base</translation>
+    </message>
+    <message>
+        <source>（已选择）</source>
+        <translation> (chosen)</translation>
+    </message>
+    <message>
+        <source>（已选择 %1）</source>
+        <translation> (chosen: %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 处冲突</source>
+        <translation>
+            <numerusform>%n conflict</numerusform>
+            <numerusform>%n conflicts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>物品 / 字段</source>
+        <translation>Item / field</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ModListPane</name>
+    <message>
+        <source>选择原版…</source>
+        <translation>Choose base…</translation>
+    </message>
+    <message>
+        <source>添加文件夹…</source>
+        <translation>Add folder…</translation>
+    </message>
+    <message>
+        <source>添加补丁…</source>
+        <translation>Add patch…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>选择原版</source>
+        <translation>Choose the base</translation>
+    </message>
+    <message>
+        <source>模组（上面的先加载，下面的优先）</source>
+        <translation>Mods (loaded from the top; lower ones win)</translation>
+    </message>
+    <message>
+        <source>原版：%1</source>
+        <translation>Base: %1</translation>
+    </message>
+    <message>
+        <source>添加模组文件夹</source>
+        <translation>Add a mod folder</translation>
+    </message>
+    <message>
+        <source>添加模组补丁</source>
+        <translation>Add a mod patch</translation>
+    </message>
+</context>
+<context>
+    <name>wed::ModListWindow</name>
+    <message>
+        <source>采用此值</source>
+        <translation>Take this value</translation>
+    </message>
+    <message>
+        <source>取消选择</source>
+        <translation>Undo choice</translation>
+    </message>
+    <message>
+        <source>打开列表…</source>
+        <translation>Open list…</translation>
+    </message>
+    <message>
+        <source>保存列表…</source>
+        <translation>Save list…</translation>
+    </message>
+    <message>
+        <source>写入新文件夹…</source>
+        <translation>Write to new folder…</translation>
+    </message>
+    <message>
+        <source>应用到当前文件夹</source>
+        <translation>Apply to open folder</translation>
+    </message>
+    <message>
+        <source>导出补丁…</source>
+        <translation>Export patch…</translation>
+    </message>
+    <message>
+        <source>模组列表 (*.txt);;所有文件 (*)</source>
+        <translation>Mod lists (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>合并模组</source>
+        <translation>Merge mods</translation>
+    </message>
+    <message>
+        <source>只显示冲突</source>
+        <translation>Conflicts only</translation>
+    </message>
+    <message>
+        <source>各模组的修改</source>
+        <translation>The mods&apos; changes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 处修改</source>
+        <translation>
+            <numerusform>%n change</numerusform>
+            <numerusform>%n changes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 处冲突</source>
+        <translation>
+            <numerusform>%n conflict</numerusform>
+            <numerusform>%n conflicts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 处未选择</source>
+        <translation>
+            <numerusform>%n not chosen</numerusform>
+            <numerusform>%n not chosen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 处无法带入</source>
+        <translation>
+            <numerusform>%n not carried</numerusform>
+            <numerusform>%n not carried</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开模组列表</source>
+        <translation>Open mod list</translation>
+    </message>
+    <message>
+        <source>保存模组列表</source>
+        <translation>Save mod list</translation>
+    </message>
+    <message>
+        <source>写入新文件夹</source>
+        <translation>Write to a new folder</translation>
+    </message>
+    <message>
+        <source>合并结果已写入 %1。</source>
+        <translation>The merge was written to %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>合并 %n 个模组</source>
+        <translation>
+            <numerusform>merge of %n mod</numerusform>
+            <numerusform>merge of %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>图片不随修改记录写入当前文件夹；要带上模组的 %n 张图片，请用“写入新文件夹…”。</source>
+        <translation>
+            <numerusform>Pictures are not written to the open folder with the history; to take the mods&apos; %n picture, use “Write to new folder…”.</numerusform>
+            <numerusform>Pictures are not written to the open folder with the history; to take the mods&apos; %n pictures, use “Write to new folder…”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>还没有原版文件夹：先用“选择原版…”选择原版的游戏文件夹。</source>
+        <translation>No base folder yet: choose the game folder as shipped with “Choose base…” first.</translation>
     </message>
 </context>
 <context>

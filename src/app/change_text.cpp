@@ -1,5 +1,6 @@
 #include "app/change_text.h"
 
+#include "app/shown_words.h"
 #include "base/code_page.h"
 #include "data/item_fields.h"
 #include "data/name_record.h"
@@ -71,6 +72,36 @@ QString placeText(const Change& change, const std::optional<ItemRef>& after) {
     if (!after)
         return ChangeWords::tr("最前面");
     return change.kind == ChangeKind::NameMove ? nameOpening(after->id) : refText(*after);
+}
+
+// What a change concerns within its item: the field's caption for a key of a field of the
+// category, else the key ("#K" for the K-th line of it), or the kind of the change.
+QString changeFieldText(const Change& change) {
+    switch (change.kind) {
+    case ChangeKind::Key: {
+        const QString key = decodeAnsi(change.key);
+        const int field = fieldOfKey(change.item.category, key);
+        QString text =
+            field >= 0
+                ? shownCaption(categoryFields(change.item.category).fields[size_t(field)]).trimmed()
+                : key;
+        if (change.keyOccurrence > 1)
+            text += u'#' + QString::number(change.keyOccurrence);
+        return text;
+    }
+    case ChangeKind::Record:
+        return ChangeWords::tr("整条记录");
+    case ChangeKind::Add:
+        return ChangeWords::tr("新增");
+    case ChangeKind::Remove:
+        return ChangeWords::tr("删除");
+    case ChangeKind::Names:
+        return ChangeWords::tr("名字记录");
+    case ChangeKind::Move:
+    case ChangeKind::NameMove:
+        return ChangeWords::tr("位置");
+    }
+    return {};
 }
 
 QString valueText(const std::optional<QByteArray>& value) {

@@ -29,6 +29,10 @@ QJsonObject changeJson(const Change& change);
 // Where a moved record stands: after the record (or "<id>" name record) named, or "最前面".
 QString placeText(const Change& change, const std::optional<ItemRef>& after);
 
+// What a change concerns within its item: the field's caption for a key of a field of the
+// category, else the key ("#K" for the K-th line of it), or the kind of the change.
+QString changeFieldText(const Change& change);
+
 // A value or lines as the user reads them: the text, or "（无）" for none.
 QString valueText(const std::optional<QByteArray>& value);
 

@@ -155,6 +155,19 @@ QString describeUnusedChoice(const ChoiceUnused& choice) {
         .arg(choice.mod + 1);
 }
 
+QString mergeNotes(const MergeResult& result, const std::vector<ModSource>& sources) {
+    QString text;
+    for (const NotCarried& item : result.notCarried)
+        text += describeNotCarried(item, sources[size_t(item.mod)].path) + u'\n';
+    for (const MergeDecision& decision : result.decisions)
+        for (size_t m = 0; m < decision.mods.size(); ++m)
+            if (decision.mods[m].otherVersion)
+                text += describeOtherVersion(decision, int(m), sources[m].path) + u'\n';
+    for (const ChoiceUnused& choice : result.unusedChoices)
+        text += describeUnusedChoice(choice) + u'\n';
+    return text;
+}
+
 QString describeRole(const MergeDecision& decision, int mod) {
     const MergeValue& value = decision.mods[size_t(mod)];
     if (!value.changed)

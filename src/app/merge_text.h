@@ -21,6 +21,9 @@ QString describeNotCarried(const NotCarried& item, const QString& modPath);
 QString describeOtherVersion(const MergeDecision& decision, int mod, const QString& modPath);
 // A choice that names no conflict the merge has, or a mod that cannot win it.
 QString describeUnusedChoice(const ChoiceUnused& choice);
+// What the merge tells beside its result, one line each: what was not carried, changes made
+// for another version, choices not used.
+QString mergeNotes(const MergeResult& result, const std::vector<ModSource>& sources);
 // How a mod's value stands in a decision: the same as the base, changed by this mod alone, the
 // same as another mod, winning a conflict, losing a conflict (also the cells' accessible
 // descriptions).

@@ -40,21 +40,6 @@ std::optional<MergeChoices> readChoicesFile(const QString& path, int modCount,
     return read.list.choices;
 }
 
-// What the merge tells beside its result: what was not carried, changes made for another
-// version, choices not used.
-QString notes(const MergeResult& result, const std::vector<ModSource>& sources) {
-    QString text;
-    for (const NotCarried& item : result.notCarried)
-        text += describeNotCarried(item, sources[size_t(item.mod)].path) + u'\n';
-    for (const MergeDecision& decision : result.decisions)
-        for (size_t m = 0; m < decision.mods.size(); ++m)
-            if (decision.mods[m].otherVersion)
-                text += describeOtherVersion(decision, int(m), sources[m].path) + u'\n';
-    for (const ChoiceUnused& choice : result.unusedChoices)
-        text += describeUnusedChoice(choice) + u'\n';
-    return text;
-}
-
 QByteArray conflictLines(const MergeResult& result) {
     QString text;
     for (const MergeDecision& decision : result.decisions)
@@ -124,7 +109,7 @@ int mergeCommand(const Request& request, CommandOutput& output) {
         mods.push_back(std::move(read.mod));
     }
     const MergeResult result = mergeMods(base, mods, choices);
-    output.err += notes(result, sources).toUtf8();
+    output.err += mergeNotes(result, sources).toUtf8();
     if (request.json)
         output.out += decisionsJson(result);
     else

@@ -4,8 +4,6 @@
 #include "app/comparison.h"
 #include "app/document.h"
 #include "app/shown_words.h"
-#include "base/code_page.h"
-#include "data/item_fields.h"
 #include "data/name_record.h"
 #include "window/editor_keys.h"
 
@@ -17,39 +15,6 @@
 #include <set>
 
 namespace wed {
-namespace {
-
-// What a change concerns within its item: the field's caption for a key of a field of the
-// category, else the key ("#K" for the K-th line of it), or the kind of the change.
-QString fieldText(const Change& change) {
-    switch (change.kind) {
-    case ChangeKind::Key: {
-        const QString key = decodeAnsi(change.key);
-        const int field = fieldOfKey(change.item.category, key);
-        QString text =
-            field >= 0
-                ? shownCaption(categoryFields(change.item.category).fields[size_t(field)]).trimmed()
-                : key;
-        if (change.keyOccurrence > 1)
-            text += u'#' + QString::number(change.keyOccurrence);
-        return text;
-    }
-    case ChangeKind::Record:
-        return ComparisonWindow::tr("整条记录");
-    case ChangeKind::Add:
-        return ComparisonWindow::tr("新增");
-    case ChangeKind::Remove:
-        return ComparisonWindow::tr("删除");
-    case ChangeKind::Names:
-        return ComparisonWindow::tr("名字记录");
-    case ChangeKind::Move:
-    case ChangeKind::NameMove:
-        return ComparisonWindow::tr("位置");
-    }
-    return {};
-}
-
-} // namespace
 
 ComparisonWindow::ComparisonWindow(Document& document, Comparison& comparison, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document), comparison_(comparison) {
@@ -104,7 +69,7 @@ void ComparisonWindow::fill() {
         const Change& change = changes[row];
         const bool names = change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
         const QString cells[] = {
-            names ? nameOpening(change.item.id) : refText(change.item), fieldText(change),
+            names ? nameOpening(change.item.id) : refText(change.item), changeFieldText(change),
             isMove(change) ? placeText(change, change.baseAfter)
                            : sideText(change, change.base, change.baseLines, game),
             isMove(change) ? placeText(change, change.after)

@@ -11,6 +11,7 @@
 #include "window/form1.h"
 #include "window/history_window.h"
 #include "window/item_list_box.h"
+#include "window/mod_list_window.h"
 #include "window/problem_window.h"
 #include "window/prompts.h"
 #include "window/qt_chinese.h"
@@ -141,6 +142,9 @@ void EditorActions::run(EditorAction action) {
         return exportPatch();
     case EditorAction::ApplyPatch:
         return applyPatch();
+    case EditorAction::MergeMods:
+        showMerge();
+        return;
     case EditorAction::ComparisonWindow:
         return showComparison();
     case EditorAction::About:
@@ -378,6 +382,19 @@ void EditorActions::showComparison() {
     comparisonWindow_->show();
     comparisonWindow_->raise();
     comparisonWindow_->activateWindow();
+}
+
+ModListWindow* EditorActions::showMerge() {
+    if (!merge_) {
+        merge_ = new ModListWindow(window_.document(), window_.prompts(), &window_);
+        connect(merge_, &ModListWindow::outcome, &window_, &Form1::report);
+        if (window_.document().isOpen())
+            merge_->setBase(window_.document().game().folder());
+    }
+    merge_->show();
+    merge_->raise();
+    merge_->activateWindow();
+    return merge_;
 }
 
 } // namespace wed

@@ -17,6 +17,7 @@ namespace wed {
 class ComparisonWindow;
 class Form1;
 class HistoryWindow;
+class ModListWindow;
 class ProblemWindow;
 class RulesDialog;
 class TableWindow;
@@ -57,6 +58,9 @@ class EditorActions : public QObject {
     void exportPatch();
     void applyPatch();
     void showComparison();
+    // The mod list window, opened or raised; its base is the open folder at first.
+    ModListWindow* showMerge();
+    ModListWindow* mergeWindow() const { return merge_; }
     ComparisonWindow* comparisonWindow() const { return comparisonWindow_; }
     void showAbout();
     // A note in the menu bar's corner that goes by itself, for what needs no answer.
@@ -82,6 +86,7 @@ class EditorActions : public QObject {
     ProblemWindow* problems_ = nullptr;
     RulesDialog* rules_ = nullptr;
     ComparisonWindow* comparisonWindow_ = nullptr;
+    ModListWindow* merge_ = nullptr;
 };
 
 } // namespace wed

@@ -68,6 +68,10 @@ const std::vector<EditorKey>& editorKeys() {
          {keys(Qt::CTRL | Qt::Key_D)}},
         {A::ExportPatch, "文件", QT_TRANSLATE_NOOP("EditorKey", "导出补丁…"), {}},
         {A::ApplyPatch, "文件", QT_TRANSLATE_NOOP("EditorKey", "应用补丁…"), {}},
+        {A::MergeMods,
+         "文件",
+         QT_TRANSLATE_NOOP("EditorKey", "合并模组…"),
+         {keys(Qt::CTRL | Qt::Key_M)}},
         {A::Undo, "编辑", QT_TRANSLATE_NOOP("EditorKey", "撤销"), {keys(Qt::CTRL | Qt::Key_Z)}},
         // Qt's own key set on Linux has no Ctrl+Y for redo; users of Windows expect it.
         {A::Redo,

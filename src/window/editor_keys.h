@@ -20,6 +20,7 @@ enum class EditorAction {
     Compare,
     ExportPatch,
     ApplyPatch,
+    MergeMods,
     Undo,
     Redo,
     History,

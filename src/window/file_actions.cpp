@@ -21,10 +21,6 @@ struct FileWords {
     Q_DECLARE_TR_FUNCTIONS(FileWords)
 };
 
-QString patchFilter() {
-    return FileWords::tr("补丁 (*.patch);;所有文件 (*)");
-}
-
 // The file's bytes, or why they cannot be read; nothing was written either way.
 FileRead readChosen(const QString& path) {
     FileRead read = readFile(path);
@@ -33,6 +29,10 @@ FileRead readChosen(const QString& path) {
 }
 
 } // namespace
+
+QString patchFilter() {
+    return FileWords::tr("补丁 (*.patch);;所有文件 (*)");
+}
 
 Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
     const std::optional<QString> path =
@@ -61,20 +61,26 @@ Outcome applyPatchFile(QWidget* parent, Document& document, Prompts& prompts) {
         choice == PatchPreviewDialog::ApplySkippingConflicts);
 }
 
-Outcome exportPatchFile(QWidget* parent, const GameData& folder, const Comparison& comparison,
-                        Prompts& prompts) {
-    const std::optional<QString> path = prompts.askSavePath(
-        parent, FileWords::tr("导出补丁"), QStringLiteral("mod.patch"), patchFilter());
+Outcome exportChangeSet(QWidget* parent, const ChangeSet& changes, const QString& suggested,
+                        std::initializer_list<const GameData*> notInto, Prompts& prompts) {
+    const std::optional<QString> path =
+        prompts.askSavePath(parent, FileWords::tr("导出补丁"), suggested, patchFilter());
     if (!path)
         return Outcome::of(Status::Ignored);
-    // Neither the folder's files nor the base's.
-    for (const GameData* game : {&folder, &comparison.base()})
+    for (const GameData* game : notInto)
         if (Outcome refusal = refuseGameFileAsOutput(*path, *game); refusal.refused())
             return refusal;
-    const PatchText patch = writePatch(comparison.changes());
+    const PatchText patch = writePatch(changes);
     if (!patch.refused.done())
         return patch.refused;
     return saveWholeFile(*path, patch.text);
+}
+
+Outcome exportPatchFile(QWidget* parent, const GameData& folder, const Comparison& comparison,
+                        Prompts& prompts) {
+    // Neither the folder's files nor the base's.
+    return exportChangeSet(parent, comparison.changes(), QStringLiteral("mod.patch"),
+                           {&folder, &comparison.base()}, prompts);
 }
 
 Outcome importSheetFile(QWidget* parent, Document& document, CategoryId category,

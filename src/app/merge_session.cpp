@@ -1,0 +1,104 @@
+#include "app/merge_session.h"
+
+namespace wed {
+
+Outcome MergeSession::setBase(const QString& folder) {
+    GameData read;
+    Outcome outcome = read.read(itemFileIn(folder), false);
+    if (outcome.refused())
+        return outcome;
+    reader_.reset();
+    base_ = std::move(read);
+    reader_ = std::make_unique<ModReader>(base_);
+    const ModsRefused mods = readAgain();
+    return mods.read.refused() ? mods.read : outcome;
+}
+
+ModsRefused MergeSession::setMods(const QStringList& paths) {
+    std::vector<ModSource> sources;
+    for (const QString& path : paths)
+        sources.push_back(modSourceAt(path));
+    ModsRefused refused{{}, checkModList(base_.folder(), sources)};
+    if (!refused.list.ok())
+        return refused;
+    if (!reader_ && !sources.empty())
+        return {Outcome::of(Status::NoBaseFolder), {}};
+    QHash<QString, ModRead> kept;
+    for (const ModSource& source : sources) {
+        ModRead read = read_.contains(source.path) ? read_.value(source.path)
+                                                   : reader_->read(source, int(kept.size()));
+        if (read.outcome.refused()) {
+            refused.read = read.outcome;
+            if (refused.read.path.isEmpty())
+                refused.read.path = source.path;
+            return refused;
+        }
+        kept.insert(source.path, std::move(read));
+    }
+    sources_ = std::move(sources);
+    read_ = std::move(kept);
+    merge();
+    return refused;
+}
+
+ModsRefused MergeSession::reload() {
+    reader_.reset();
+    const Outcome base = base_.read(base_.itemFilePath(), false);
+    reader_ = std::make_unique<ModReader>(base_);
+    if (base.refused())
+        return {base, {}};
+    return readAgain();
+}
+
+// Every mod read again against the base; when one is refused now, the list is left empty.
+ModsRefused MergeSession::readAgain() {
+    QStringList paths;
+    for (const ModSource& source : sources_)
+        paths.append(source.path);
+    read_.clear();
+    const ModsRefused refused = setMods(paths);
+    if (refused.refused())
+        sources_.clear();
+    merge();
+    return refused;
+}
+
+void MergeSession::choose(size_t decision, int mod) {
+    chosen_.insert(conflictName(result_.decisions.at(decision)), sources_.at(size_t(mod)).path);
+    merge();
+}
+
+void MergeSession::unchoose(size_t decision) {
+    chosen_.remove(conflictName(result_.decisions.at(decision)));
+    merge();
+}
+
+MergeChoices MergeSession::choices() const {
+    MergeChoices choices;
+    for (auto it = chosen_.begin(); it != chosen_.end(); ++it)
+        for (size_t mod = 0; mod < sources_.size(); ++mod)
+            if (sources_[mod].path == it.value())
+                choices.insert(it.key(), int(mod));
+    return choices;
+}
+
+void MergeSession::setChoices(const MergeChoices& choices) {
+    chosen_.clear();
+    for (auto it = choices.begin(); it != choices.end(); ++it)
+        if (it.value() >= 0 && size_t(it.value()) < sources_.size())
+            chosen_.insert(it.key(), sources_[size_t(it.value())].path);
+    merge();
+}
+
+// Each mod's changes in the list's order, its notes numbered by its place now.
+void MergeSession::merge() {
+    std::vector<ModChanges> mods;
+    for (size_t i = 0; i < sources_.size(); ++i) {
+        mods.push_back(read_.value(sources_[i].path).mod);
+        for (NotCarried& note : mods.back().notCarried)
+            note.mod = int(i);
+    }
+    result_ = mergeMods(base_, mods, choices());
+}
+
+} // namespace wed
