@@ -80,7 +80,8 @@ Result runForItem(Rules::State& state, const Rule& rule, const QString& name, co
         failed = RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
     else
         failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
-            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
+            state.beginEvaluation();
+            pushItem(lua, viewOf(state, game, base, item, header, false));
             body(lua, result);
         });
     if (!failed)
@@ -152,12 +153,12 @@ RecipeOutcome Rules::run(int recipe, const GameData& game, const GameData* base)
     std::optional<RuleError> failed =
         protectedCall(state, state.limits.recipeInstructions, [&](lua_State* lua) {
             lua_rawgeti(lua, LUA_REGISTRYINDEX, state.recipeFunctions[size_t(recipe)]);
-            ++state.evaluation;
+            state.beginEvaluation();
             pushGame(lua, game, base);
             lua_call(lua, 1, 0);
         });
     state.recipe = nullptr;
-    ++state.evaluation; // the recipe's items are writable no more
+    state.beginEvaluation(); // the recipe's items are writable no more
     if (changes.refused && !failed)
         failed = changes.refused; // a refusal the recipe caught still refuses it
     if (failed)
