@@ -214,10 +214,10 @@ int itemAssign(lua_State* lua) {
 // columns[NAME]: the column computed for the item the columns belong to (their user value).
 int columnsIndex(lua_State* lua) {
     const ItemView& view = viewAt(lua, 1, kColumnsType);
-    const QString name = QString::fromUtf8(luaL_checkstring(lua, 2));
-    const int column = columnIndexIn(stateOf(lua).columns, view.category, name);
+    const char* name = luaL_checkstring(lua, 2);
+    const int column = columnIndexIn(stateOf(lua).columns, view.category, QUtf8StringView(name));
     if (column < 0)
-        raiseFault(lua, RuleFault::UnknownColumn, name);
+        raiseFault(lua, RuleFault::UnknownColumn, QString::fromUtf8(name));
     lua_getiuservalue(lua, 1, 1);
     pushColumn(lua, column);
     return 1;

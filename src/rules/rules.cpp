@@ -15,9 +15,9 @@ Rules::State::~State() {
 }
 
 int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category,
-                  const QString& name) {
+                  QAnyStringView name) {
     for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].category == category && columns[i].name == name)
+        if (columns[i].category == category && QAnyStringView::equal(columns[i].name, name))
             return int(i);
     return -1;
 }

@@ -82,7 +82,7 @@ struct Rules::State {
 };
 
 Rules::State& stateOf(lua_State* lua);
-int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category, const QString& name);
+int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category, QAnyStringView name);
 // The line a Lua message names ("file:12: ..."), or 0.
 int lineInMessage(const QString& message);
 
