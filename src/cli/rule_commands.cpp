@@ -8,7 +8,6 @@
 #include "base/code_page.h"
 #include "cli/argument_reader.h"
 #include "data/item_fields.h"
-#include "edit/field_line.h"
 #include "game/patch_file.h"
 
 #include <QCoreApplication>
@@ -47,34 +46,31 @@ QJsonValue columnJson(const ColumnValue& value) {
     return QJsonValue::Null;
 }
 
-// The key change of a recipe as the file's values: which line of its key, the value there now
-// and the value the field writes; none when it writes what is there.
-std::optional<Change> valueChange(const GameData& game, const Change& typed) {
+// The key change of a recipe as the file's values, from its plan: which line of its key, the
+// value there now and the value the field writes; none when it writes what is there.
+std::optional<Change> valueChange(const GameData& game, const Change& typed,
+                                  const ChangeResult& planned) {
+    if (planned.state == ChangeState::AlreadyThere || !planned.current || !planned.written)
+        return std::nullopt;
     const CategoryId category = typed.item.category;
     const qsizetype header = game.headerOf(typed.item);
-    const FieldSpec& declared =
-        categoryFields(category).fields[size_t(fieldOfKey(category, decodeAnsi(typed.key)))];
-    const qsizetype line = game.keyLine(category, header, typed.key, 0);
     Change value = typed;
     value.isTyped = false;
     value.typed.clear();
-    value.keyOccurrence = 1;
-    while (game.keyLine(category, header, typed.key, value.keyOccurrence) != line)
-        ++value.keyOccurrence;
-    value.base = game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
-    value.now = fieldLine(declared, typed.typed).line.sliced(declared.key.size());
-    if (value.base == value.now)
-        return std::nullopt;
+    value.keyOccurrence = occurrenceOf(game, category, header, typed.key,
+                                       game.keyLine(category, header, typed.key, 0));
+    value.base = planned.current;
+    value.now = planned.written;
     return value;
 }
 
 // The recipe's changes that change something, as the file's values.
-ChangeSet valueChanges(const GameData& game, const ChangeSet& changes) {
+ChangeSet valueChanges(const GameData& game, const ChangeSet& changes, const ApplyPlan& plan) {
     ChangeSet values;
-    for (const Change& change : changes) {
-        if (change.kind != ChangeKind::Key)
-            values.push_back(change);
-        else if (std::optional<Change> value = valueChange(game, change))
+    for (size_t i = 0; i < changes.size(); ++i) {
+        if (changes[i].kind != ChangeKind::Key)
+            values.push_back(changes[i]);
+        else if (std::optional<Change> value = valueChange(game, changes[i], plan.results[i]))
             values.push_back(std::move(*value));
     }
     return values;
@@ -241,9 +237,15 @@ int runRecipe(const Request& request, CommandOutput& output) {
     }
     // A dry run plans the set as the save would, so that it refuses what the save refuses.
     const bool write = !request.has("dry-run") && !request.has("patch");
-    const ChangeSet values = valueChanges(game, *ran.changes);
-    const QString lines = changeLines(game, values); // the folder as it was
-    const ApplyPlan applied = write ? game.apply(*ran.changes) : game.plan(*ran.changes);
+    ApplyPlan applied = game.plan(*ran.changes);
+    ChangeSet values;
+    QString lines;
+    if (applied.outcome.done()) {
+        values = valueChanges(game, *ran.changes, applied);
+        lines = changeLines(game, values); // the folder as it was
+        if (write)
+            applied = game.apply(std::move(applied));
+    }
     if (applied.outcome.refused()) {
         Outcome refusal = applied.outcome;
         if (applied.refusedAt >= 0)
