@@ -46,34 +46,37 @@ QJsonValue columnJson(const ColumnValue& value) {
     return QJsonValue::Null;
 }
 
-// The key change of a recipe as the file's values, from its plan: which line of its key, the
-// value there now and the value the field writes; none when it writes what is there.
-std::optional<Change> valueChange(const GameData& game, const Change& typed,
-                                  const ChangeResult& planned) {
-    if (planned.state == ChangeState::AlreadyThere || !planned.current || !planned.written)
-        return std::nullopt;
-    const CategoryId category = typed.item.category;
-    const qsizetype header = game.headerOf(typed.item);
-    Change value = typed;
-    value.isTyped = false;
-    value.typed.clear();
-    value.keyOccurrence = occurrenceOf(game, category, header, typed.key,
-                                       game.keyLine(category, header, typed.key, 0));
-    value.base = planned.current;
-    value.now = planned.written;
-    return value;
-}
-
-// The recipe's changes that change something, as the file's values.
-ChangeSet valueChanges(const GameData& game, const ChangeSet& changes, const ApplyPlan& plan) {
+// The recipe's changes that change something, as the file's values: a key change's value
+// there now and the value its field writes, from the plan; none where it writes what is there.
+ChangeSet valueChanges(const ChangeSet& changes, const ApplyPlan& plan) {
     ChangeSet values;
     for (size_t i = 0; i < changes.size(); ++i) {
-        if (changes[i].kind != ChangeKind::Key)
-            values.push_back(changes[i]);
-        else if (std::optional<Change> value = valueChange(game, changes[i], plan.results[i]))
-            values.push_back(std::move(*value));
+        const ChangeResult& planned = plan.results[i];
+        if (changes[i].kind == ChangeKind::Key &&
+            (planned.state == ChangeState::AlreadyThere || !planned.current || !planned.written))
+            continue;
+        Change& value = values.emplace_back(changes[i]);
+        if (value.kind == ChangeKind::Key) {
+            value.isTyped = false;
+            value.typed.clear();
+            value.base = planned.current;
+            value.now = planned.written;
+        }
     }
     return values;
+}
+
+// Which line of its key each key change writes (the last one, as typing does), as a patch
+// names it.
+void numberKeyLines(const GameData& game, ChangeSet& values) {
+    for (Change& value : values) {
+        if (value.kind != ChangeKind::Key)
+            continue;
+        const CategoryId category = value.item.category;
+        const qsizetype header = game.headerOf(value.item);
+        value.keyOccurrence = occurrenceOf(game, category, header, value.key,
+                                           game.keyLine(category, header, value.key, 0));
+    }
 }
 
 // One line per change: item, key ("name" for the name), old and new value, tab-separated.
@@ -241,7 +244,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
     ChangeSet values;
     QString lines;
     if (applied.outcome.done()) {
-        values = valueChanges(game, *ran.changes, applied);
+        values = valueChanges(*ran.changes, applied);
         lines = changeLines(game, values); // the folder as it was
         if (write)
             applied = game.apply(std::move(applied));
@@ -257,6 +260,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
         return kDone;
     }
     if (request.has("patch")) {
+        numberKeyLines(game, values); // the folder as it was: a patch writes nothing
         const PatchText patch = writePatch(values);
         if (!patch.refused.done())
             return refused(patch.refused, output);
