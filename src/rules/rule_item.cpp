@@ -100,8 +100,8 @@ const QString* pendingValue(lua_State* lua, const ItemView& view, QByteArrayView
     const RecipeChanges* recipe = stateOf(lua).recipe;
     if (!view.recipe || recipe == nullptr)
         return nullptr;
-    const auto found = recipe->values.find({view.header, key.toByteArray()});
-    return found == recipe->values.end() ? nullptr : &found->second;
+    const auto found = recipe->made.constFind({view.header, key.toByteArray()});
+    return found == recipe->made.cend() ? nullptr : &found->value;
 }
 
 // The line of the field's key in the item's record, or -1: found once per evaluation.

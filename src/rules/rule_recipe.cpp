@@ -51,12 +51,13 @@ QString typedText(lua_State* lua, const FieldSpec& field, int value) {
 void keep(RecipeChanges& recipe, qsizetype header, const QByteArray& key, Change change,
           const QString& value) {
     const std::pair<qsizetype, QByteArray> at{header, key};
-    const auto [found, added] = recipe.at.try_emplace(at, recipe.changes.size());
-    if (added)
-        recipe.changes.push_back(std::move(change));
-    else
-        recipe.changes[found->second] = std::move(change);
-    recipe.values[at] = value;
+    if (const auto made = recipe.made.find(at); made != recipe.made.end()) {
+        recipe.changes[made->change] = std::move(change);
+        made->value = value;
+        return;
+    }
+    recipe.made.insert(at, {recipe.changes.size(), value});
+    recipe.changes.push_back(std::move(change));
 }
 
 void assignName(lua_State* lua, const ItemView& view, int value) {
@@ -104,6 +105,9 @@ int gameItems(lua_State* lua) {
                         {pattern->category, entry.id, entry.ordinal + 1}, entry.headerLine, true));
         lua_rawseti(lua, -2, ++n);
     }
+    // Most recipes change each item they go over once: room for those changes is made at once.
+    if (RecipeChanges* recipe = stateOf(lua).recipe)
+        recipe->changes.reserve(recipe->changes.size() + size_t(n));
     lua_pushinteger(lua, 0);
     lua_pushcclosure(lua, itemsNext, 2);
     return 1;

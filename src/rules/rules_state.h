@@ -10,7 +10,6 @@
 
 #include <QHash>
 #include <functional>
-#include <map>
 #include <utility>
 
 namespace wed {
@@ -41,8 +40,11 @@ struct EvaluatedItem {
 // first made, each replaced by a later assignment. Items by their header line in the folder.
 struct RecipeChanges {
     ChangeSet changes;
-    std::map<std::pair<qsizetype, QByteArray>, size_t> at;      // header and key ("" the name)
-    std::map<std::pair<qsizetype, QByteArray>, QString> values; // the value now, as written
+    struct Made {
+        size_t change;
+        QString value; // the value now, as written
+    };
+    QHash<std::pair<qsizetype, QByteArray>, Made> made; // by header and key ("" for the name)
     std::optional<RuleError> refused;
 };
 
