@@ -51,9 +51,13 @@ bool isAsciiSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// The words of ASCII text between its blanks.
-std::vector<QByteArrayView> asciiWords(QByteArrayView ascii) {
-    std::vector<QByteArrayView> words;
+// The words of ASCII text between its blanks: how many, and the first two.
+struct AsciiWords {
+    qsizetype count = 0;
+    std::array<QByteArrayView, 2> first;
+};
+AsciiWords asciiWords(QByteArrayView ascii) {
+    AsciiWords words;
     for (qsizetype i = 0; i < ascii.size();) {
         if (isAsciiSpace(ascii[i])) {
             ++i;
@@ -62,16 +66,18 @@ std::vector<QByteArrayView> asciiWords(QByteArrayView ascii) {
         const qsizetype start = i;
         while (i < ascii.size() && !isAsciiSpace(ascii[i]))
             ++i;
-        words.push_back(ascii.sliced(start, i - start));
+        if (words.count < 2)
+            words.first[size_t(words.count)] = ascii.sliced(start, i - start);
+        ++words.count;
     }
     return words;
 }
 
-// A pair's two numbers as a table, or nil.
-template <typename Word> void pushPair(lua_State* lua, const std::vector<Word>& parts) {
+// A pair's two numbers as a table, or nil: `count` words, the first two at `parts`.
+template <typename Word> void pushPair(lua_State* lua, qsizetype count, const Word* parts) {
     lua_createtable(lua, 2, 0);
     for (int i = 0; i < 2; ++i) {
-        if (parts.size() != 2 || !pushNumber(lua, parts[size_t(i)])) {
+        if (count != 2 || !pushNumber(lua, parts[i])) {
             lua_pop(lua, 1);
             return lua_pushnil(lua);
         }
@@ -84,10 +90,10 @@ template <typename Word> void pushPair(lua_State* lua, const std::vector<Word>& 
 void pushFileValue(lua_State* lua, const FieldSpec& field, QByteArrayView bytes) {
     if (field.type == ValueType::Text || !isAscii(bytes))
         return pushFieldValue(lua, field, decodeAnsi(bytes));
+    const AsciiWords words = asciiWords(bytes);
     if (field.type == ValueType::Pair)
-        return pushPair(lua, asciiWords(bytes));
-    const std::vector<QByteArrayView> words = asciiWords(bytes);
-    if (words.size() != 1 || !pushNumber(lua, words.front()))
+        return pushPair(lua, words.count, words.first.data());
+    if (words.count != 1 || !pushNumber(lua, words.first[0]))
         lua_pushnil(lua);
 }
 
@@ -388,7 +394,7 @@ void pushFieldValue(lua_State* lua, const FieldSpec& field, const QString& value
         return;
     }
     const QStringList parts = value.simplified().split(u' ');
-    pushPair(lua, std::vector<QString>(parts.begin(), parts.end()));
+    pushPair(lua, parts.size(), parts.constData());
 }
 
 // The expression is compiled on its declaration's line, so that its errors name that line,
