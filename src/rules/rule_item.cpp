@@ -399,11 +399,11 @@ void pushFieldValue(lua_State* lua, const FieldSpec& field, const QString& value
 
 // The expression is compiled on its declaration's line, so that its errors name that line,
 // into a function of the item whose environment gives the item's fields by key, then the
-// globals.
+// globals. Besides `item`, the maker of that environment is the one name it adds.
 void pushExpression(lua_State* lua, const QString& expression, const QString& file, int line) {
     const QByteArray text = QByteArray(qMax(line - 1, 0), '\n') +
-                            "local environment = ... return function(item) "
-                            "local _ENV = environment(item) return (" +
+                            "local _wed_environment = ... return function(item) "
+                            "local _ENV = _wed_environment(item) return (" +
                             expression.toUtf8() + "\n) end";
     if (loadText(lua, text, file) != LUA_OK)
         raiseFault(lua, RuleFault::Syntax, QString::fromUtf8(lua_tostring(lua, -1)));
