@@ -5,34 +5,14 @@
 // the folder synced so that the rename is on the disk too. Disk syncs vary a lot from
 // one moment to the next: compare them with --benchmark_repetitions=10
 // --benchmark_enable_random_interleaving=true.
-#include "app/document.h"
-#include "bench_game.h"
 #include "edit/file_commit.h"
+#include "shown_weapon.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A document on a game folder of the given size with the middle weapon shown; the field
-// edited is its price.
-struct ShownWeapon {
-    bench::GameFolder folder;
-    wed::Document document;
-    int cost = bench::fieldIndex(wed::CategoryId::Weapon, "Cost=");
-
-    wed::ItemRef weapon;
-
-    explicit ShownWeapon(qsizetype lines) : folder(lines) {
-        document.open(folder.itemFile());
-        const auto entries = document.game().listed(wed::CategoryId::Weapon).entries;
-        const wed::ListEntry& middle = entries[entries.size() / 2];
-        weapon = {wed::CategoryId::Weapon, middle.id, middle.ordinal + 1};
-    }
-    wed::Outcome type(const QString& text) {
-        document.endTyping();
-        return document.setField(weapon, cost, text, {}, wed::EditKind::Typing);
-    }
-};
+using bench::ShownWeapon;
 
 void BM_CommitKeystroke(benchmark::State& state) {
     ShownWeapon shown(state.range(0));

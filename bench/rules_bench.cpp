@@ -3,9 +3,13 @@
 // - check with ten rules (five columns, and five checks that read them) against check without
 //   rules (limit 2);
 // - a recipe that sets the price of every weapon against set with the pattern weapon/* making
-//   the same change set (limit 2). Both write the file each round.
+//   the same change set (limit 2). Both write the file each round;
+// - the computed columns of the item typed into, recomputed after each keystroke, against that
+//   keystroke's commit (limit 0.05): the sample rules' four columns (0), or ten columns (1).
 #include "bench_game.h"
 #include "cli/command_line.h"
+#include "rules/rules.h"
+#include "shown_weapon.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -30,6 +34,24 @@ check { "weapon", "k2", "m", function(item) return (item.columns.c2 or 0) >= 0 e
 check { "weapon", "k3", "m", key = "Cost", function(item) return item.columns.c3 >= 0 end }
 check { "weapon", "k4", "m", function(item) return item.columns.c4 >= 0 end }
 check { "weapon", "k5", "m", function(item) return (item.columns.c5 or 0) >= 0 end }
+)lua";
+
+// Ten columns over the fields and each other, as functions and as expressions.
+const char kTenColumns[] = R"lua(
+column { "weapon", "c1", "(Damage[1] + Damage[2]) / 2" }
+column { "weapon", "c2", function(item)
+  local r = item.Reload
+  if not r or r[1] <= 0 then return nil end
+  return item.columns.c1 * 20 / r[1]
+end }
+column { "weapon", "c3", "Cost / 10" }
+column { "weapon", "c4", function(item) return (item.Clip or 0) * 2 end }
+column { "weapon", "c5", function(item) return (item.Level or 0) * 10 end }
+column { "weapon", "c6", "Size[1] * Size[2]" }
+column { "weapon", "c7", function(item) return item.Cost / math.max(item.columns.c2 or 1, 1) end }
+column { "weapon", "c8", "BulletCount[1] * columns.c1" }
+column { "weapon", "c9", function(item) return item.name .. " " .. item.id end }
+column { "weapon", "c10", "(AimRange or 0) + (DamageRadius or 0)" }
 )lua";
 
 const char kPriceRecipes[] = R"lua(
@@ -104,5 +126,40 @@ void BM_RecipeOverEveryWeapon(benchmark::State& state) {
     state.counters["limit"] = 2;
 }
 BENCHMARK(BM_RecipeOverEveryWeapon)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_RecomputeColumnsAfterKeystroke(benchmark::State& state) {
+    bench::ShownWeapon shown(kLines);
+    wed::Rules rules;
+    const bool sample = state.range(0) == 0;
+    if (!(sample ? rules.readFile(QStringLiteral(WED_SAMPLE_DIR "/weapon-rules.lua"))
+                 : rules.readText(QStringLiteral("ten.lua"), kTenColumns)))
+        return state.SkipWithError("the rules were not read");
+    double commit = 0, recompute = 0;
+    int round = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        timer.start();
+        if (!shown.type(round++ % 2 ? QStringLiteral("15") : QStringLiteral("150")).done())
+            state.SkipWithError("commit refused");
+        commit += double(timer.nsecsElapsed()) / 1e9;
+        timer.start();
+        for (int column = 0; column < int(rules.columns().size()); ++column)
+            if (rules.column(column, shown.document.game(), shown.weapon).error)
+                state.SkipWithError("a column failed");
+        const double one = double(timer.nsecsElapsed()) / 1e9;
+        recompute += one;
+        state.SetIterationTime(one);
+    }
+    state.counters["columns"] = double(rules.columns().size());
+    state.counters["commit_us"] = commit * 1e6 / double(state.iterations());
+    state.counters["ratio"] = recompute / commit;
+    state.counters["limit"] = 0.05;
+}
+BENCHMARK(BM_RecomputeColumnsAfterKeystroke)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

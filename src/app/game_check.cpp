@@ -20,6 +20,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 
 namespace wed {
 namespace {
@@ -81,7 +82,7 @@ class Checker {
     // One check of the rules over every listed item of its category.
     void checkRule(int index) {
         const CheckRule& rule = rules_->checks()[size_t(index)];
-        for (const ListEntry& entry : game_.listed(rule.category).entries) {
+        for (const ListEntry& entry : listed_[size_t(rule.category)]) {
             const ItemRef item{rule.category, entry.id, entry.ordinal + 1};
             const CheckVerdict verdict = rules_->check(index, game_, item, base_, entry.headerLine);
             if (verdict.passed)
@@ -150,7 +151,7 @@ class Checker {
     void checkCategory(const Category& c, bool names) {
         const LineBuffer& items = game_.items();
         const CategoryFields& table = categoryFields(c.id);
-        const std::vector<ListEntry> listed = game_.listed(c.id).entries;
+        const std::vector<ListEntry>& listed = listed_[size_t(c.id)] = game_.listed(c.id).entries;
         auto nextListed = listed.begin();
         const auto& headers = game_.itemIndex().headers(c.id);
         // Sized ahead: grown step by step, the tables were rebuilt while larger than the cache.
@@ -241,6 +242,8 @@ class Checker {
     Rules* rules_;
     const GameData* base_;
     std::vector<Problem> problems_;
+    // Each category's listed items, as its check found them: the rules' checks go over them.
+    std::array<std::vector<ListEntry>, 3> listed_;
     std::vector<Outcome> broken_; // weapon.cfg's lines with a lone line break, in line order
     // The record being checked: its problems' item, counted in file order, not looked up.
     struct {

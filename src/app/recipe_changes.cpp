@@ -1,44 +1,36 @@
 #include "app/recipe_changes.h"
 
-#include "base/code_page.h"
-#include "data/item_fields.h"
-#include "edit/field_line.h"
-
 namespace wed {
-namespace {
 
-// The key change as the file's values: which line of its key, the value there now and the
-// value the field writes; none when it writes what is there.
-std::optional<Change> valueChange(const GameData& game, const Change& typed) {
-    const CategoryId category = typed.item.category;
-    const qsizetype header = game.headerOf(typed.item);
-    const FieldSpec& declared =
-        categoryFields(category).fields[size_t(fieldOfKey(category, decodeAnsi(typed.key)))];
-    const qsizetype line = game.keyLine(category, header, typed.key, 0);
-    Change value = typed;
-    value.isTyped = false;
-    value.typed.clear();
-    value.keyOccurrence = 1;
-    while (game.keyLine(category, header, typed.key, value.keyOccurrence) != line)
-        ++value.keyOccurrence;
-    value.base = game.items().lineBytes(line).sliced(declared.key.size()).toByteArray();
-    value.now = fieldLine(declared, typed.typed).line.sliced(declared.key.size());
-    if (value.base == value.now)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
-ChangeSet valueChanges(const GameData& game, const ChangeSet& changes) {
+ChangeSet valueChanges(const ChangeSet& changes, const ApplyPlan& plan) {
     ChangeSet values;
-    for (const Change& change : changes) {
-        if (change.kind != ChangeKind::Key)
-            values.push_back(change);
-        else if (std::optional<Change> value = valueChange(game, change))
-            values.push_back(std::move(*value));
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const ChangeResult& planned = plan.results[i];
+        if (changes[i].kind == ChangeKind::Key &&
+            (planned.state == ChangeState::AlreadyThere || !planned.current || !planned.written))
+            continue;
+        Change& value = values.emplace_back(changes[i]);
+        if (value.kind == ChangeKind::Key) {
+            value.isTyped = false;
+            value.typed.clear();
+            value.base = planned.current;
+            value.now = planned.written;
+        }
     }
     return values;
+}
+
+void numberKeyLines(const GameData& game, ChangeSet& values) {
+    for (Change& value : values) {
+        if (value.kind != ChangeKind::Key)
+            continue;
+        const CategoryId category = value.item.category;
+        const qsizetype header = game.headerOf(value.item);
+        const qsizetype last = game.keyLine(category, header, value.key, 0);
+        value.keyOccurrence = 1;
+        while (game.keyLine(category, header, value.key, value.keyOccurrence) != last)
+            ++value.keyOccurrence;
+    }
 }
 
 } // namespace wed

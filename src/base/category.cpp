@@ -35,9 +35,8 @@ const Category* categoryForName(QStringView name) {
 }
 
 const Category* headerCategory(QByteArrayView line) {
-    // The prefixes begin with different letters, so the first byte rules out most lines and
-    // names the only candidate; a loop of its few bytes beats a library compare.
-    if (line.isEmpty() || (line[0] != 'W' && line[0] != 'A' && line[0] != 'I'))
+    // The first byte names the only candidate; a loop of its few bytes beats a library compare.
+    if (line.isEmpty() || !mayOpenRecord(line[0]))
         return nullptr;
     for (const Category& c : categories()) {
         if (line[0] != c.headerPrefix[0])

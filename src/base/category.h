@@ -26,6 +26,11 @@ const Category& category(CategoryId id);
 const Category* categoryForWord(QStringView word);
 // The category of that name ("weapon", "armor", "implant"), or null.
 const Category* categoryForName(QStringView name);
+// Whether a line that begins with this byte may open a record: the header prefixes begin with
+// different letters, so the first byte rules out most lines.
+inline bool mayOpenRecord(char first) {
+    return first == 'W' || first == 'A' || first == 'I';
+}
 // The category whose record header line this is (the line starts, at its first column, with
 // its header prefix), or none. The one test of a record's opening line.
 const Category* headerCategory(QByteArrayView line);

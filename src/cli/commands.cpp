@@ -168,7 +168,6 @@ std::vector<ListEntry> matching(const GameData& game, const ItemPattern& pattern
     return found;
 }
 
-// Which line of its key in the record a line is (from 1).
 int occurrenceOf(const GameData& game, CategoryId category, qsizetype header, QByteArrayView key,
                  qsizetype line) {
     int k = 1;

@@ -206,9 +206,15 @@ int runRecipe(const Request& request, CommandOutput& output) {
     }
     // A dry run plans the set as the save would, so that it refuses what the save refuses.
     const bool write = !request.has("dry-run") && !request.has("patch");
-    const ChangeSet values = valueChanges(game, *ran.changes);
-    const QString lines = changeLines(game, values); // the folder as it was
-    const ApplyPlan applied = write ? game.apply(*ran.changes) : game.plan(*ran.changes);
+    ApplyPlan applied = game.plan(*ran.changes);
+    ChangeSet values;
+    QString lines;
+    if (applied.outcome.done()) {
+        values = valueChanges(*ran.changes, applied);
+        lines = changeLines(game, values); // the folder as it was
+        if (write)
+            applied = game.apply(std::move(applied));
+    }
     if (applied.outcome.refused()) {
         Outcome refusal = applied.outcome;
         if (applied.refusedAt >= 0)
@@ -220,6 +226,7 @@ int runRecipe(const Request& request, CommandOutput& output) {
         return kDone;
     }
     if (request.has("patch")) {
+        numberKeyLines(game, values); // the folder as it was: a patch writes nothing
         const PatchText patch = writePatch(values);
         if (!patch.refused.done())
             return refused(patch.refused, output);

@@ -16,7 +16,7 @@ void ItemIndex::rebuild(const LineBuffer& items) {
         // The first byte rules out most lines before their view is made.
         const qsizetype start = items.lineStart(i);
         const char first = start < items.bytes().size() ? items.bytes()[start] : '\0';
-        if (first != 'W' && first != 'A' && first != 'I')
+        if (!mayOpenRecord(first))
             continue;
         if (const Category* c = headerCategory(items.lineBytes(i)))
             headers_[size_t(c->id)].push_back(i);

@@ -75,33 +75,50 @@ bool tooLarge(const std::string& number) {
     return order > 0;
 }
 
-} // namespace
+char16_t unit(QChar c) {
+    return c.unicode();
+}
+char16_t unit(char c) {
+    return char16_t(static_cast<unsigned char>(c));
+}
 
-bool isNumber(QStringView text) {
+// One decimal number, over the code units of either kind of text.
+template <typename View> bool wholeNumber(View text) {
+    const auto at = [&](qsizetype i) { return unit(text[i]); };
     qsizetype i = 0;
     const auto digits = [&] {
         const qsizetype start = i;
-        while (i < text.size() && digit(text[i]))
+        while (i < text.size() && at(i) >= u'0' && at(i) <= u'9')
             ++i;
         return i - start;
     };
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+    if (i < text.size() && (at(i) == u'+' || at(i) == u'-'))
         ++i;
     qsizetype mantissa = digits();
-    if (i < text.size() && text[i] == u'.') {
+    if (i < text.size() && at(i) == u'.') {
         ++i;
         mantissa += digits();
     }
     if (mantissa == 0)
         return false;
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < text.size() && (at(i) == u'e' || at(i) == u'E')) {
         ++i;
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        if (i < text.size() && (at(i) == u'+' || at(i) == u'-'))
             ++i;
         if (digits() == 0)
             return false;
     }
     return i == text.size();
+}
+
+} // namespace
+
+bool isNumber(QStringView text) {
+    return wholeNumber(text);
+}
+
+bool isNumber(QByteArrayView ascii) {
+    return wholeNumber(ascii);
 }
 
 double numericValue(QStringView text) {

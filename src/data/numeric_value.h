@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 
 namespace wed {
@@ -13,5 +14,7 @@ double numericValue(QStringView text);
 // True when the whole text is one decimal number: an optional sign, digits with at most one
 // decimal point (at least one digit), and an optional exponent; no blank, nothing else.
 bool isNumber(QStringView text);
+// The same of ASCII text, as a file has it (a byte of 128 or more is no part of a number).
+bool isNumber(QByteArrayView ascii);
 
 } // namespace wed

@@ -5,8 +5,7 @@
 namespace wed {
 
 bool isRecordEndLine(QByteArrayView line, EndRule endRule) {
-    // Most lines are key lines: their first byte rules them out.
-    if (line.isEmpty() || line[0] != ';')
+    if (line.isEmpty() || !mayEndRecord(line[0]))
         return false;
     return endRule == EndRule::SemicolonStars
                ? line.startsWith(";**")

@@ -19,6 +19,11 @@ namespace wed {
 
 // True when the line is an end line by the rule.
 bool isRecordEndLine(QByteArrayView line, EndRule endRule);
+// Whether a line that begins with this byte may be an end line: both rules' end lines begin
+// with ";", and most lines are key lines, which do not.
+inline bool mayEndRecord(char first) {
+    return first == ';';
+}
 
 // Whether the line is a key line of the key (given without its "="): the key, then "=".
 inline bool isKeyLineOf(QByteArrayView line, QByteArrayView key) {
@@ -38,8 +43,10 @@ class RecordBody {
         if (++at_ >= count_)
             return false;
         line_ = items_.lineBytes(at_);
-        ended_ = isRecordEndLine(line_, rule_);
-        return !ended_ && !isRecordHeaderLine(line_);
+        // The first byte rules out most lines before any call.
+        const char first = line_.isEmpty() ? '\0' : line_.front();
+        ended_ = mayEndRecord(first) && isRecordEndLine(line_, rule_);
+        return !ended_ && !(mayOpenRecord(first) && isRecordHeaderLine(line_));
     }
     qsizetype index() const { return at_; }
     QByteArrayView line() const { return line_; }

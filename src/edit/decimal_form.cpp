@@ -34,6 +34,12 @@ QString decimalForm(double value) {
         return {};
     if (value == 0.0)
         return QStringLiteral("0");
+    // A whole number of at most 15 digits is its digits: rounding leaves it as it is.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char text[24];
+        const auto written = std::to_chars(text, text + sizeof text, (long long)value);
+        return QString::fromLatin1(text, written.ptr - text);
+    }
     auto [digits, exponent] = roundedDigits(std::fabs(value));
     std::string text;
     if (exponent < 0) {

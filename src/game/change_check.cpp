@@ -158,6 +158,9 @@ SetCheck checkChangeSet(const ChangeSet& changes) {
             check.refusedAt = qsizetype(i);
             return check;
         }
+        // A set of one change (a keystroke, a recipe's assignment) claims nothing twice.
+        if (changes.size() == 1)
+            break;
         if (const qsizetype earlier = claims.claim(change, i); earlier >= 0) {
             check.outcome = Outcome::of(Status::ChangedTwice);
             check.refusedAt = qsizetype(i);

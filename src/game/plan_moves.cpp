@@ -43,6 +43,10 @@ void MovePass::move(size_t i) {
 }
 
 void MovePass::keepOccurrences() {
+    // Most sets move nothing: then not even an empty table is made (a loop over the table
+    // would make one).
+    if (made_.isEmpty())
+        return;
     QSet<size_t> undone;
     for (std::vector<Made>& moves : made_)
         while (const std::optional<size_t> k = renumbered(moves)) {

@@ -48,29 +48,31 @@ QString typedText(lua_State* lua, const FieldSpec& field, int value) {
 }
 
 // Adds the change, or replaces the one made before for the same item and key.
-void keep(RecipeChanges& recipe, const ItemRef& item, const QByteArray& key, Change change,
+void keep(RecipeChanges& recipe, qsizetype header, const QByteArray& key, Change change,
           const QString& value) {
-    const std::pair<QString, QByteArray> at{refText(item), key};
-    const auto [found, added] = recipe.at.try_emplace(at, recipe.changes.size());
-    if (added)
-        recipe.changes.push_back(std::move(change));
-    else
-        recipe.changes[found->second] = std::move(change);
-    recipe.values[at] = value;
+    const std::pair<qsizetype, QByteArray> at{header, key};
+    if (const auto made = recipe.made.find(at); made != recipe.made.end()) {
+        recipe.changes[made->change] = std::move(change);
+        made->value = value;
+        return;
+    }
+    recipe.made.insert(at, {recipe.changes.size(), value});
+    recipe.changes.push_back(std::move(change));
 }
 
 void assignName(lua_State* lua, const ItemView& view, int value) {
     if (lua_type(lua, value) != LUA_TSTRING)
         refuse(lua, RuleFault::BadResult, QStringLiteral("a name is a string"));
     const QString name = QString::fromUtf8(lua_tostring(lua, value));
-    std::optional<NameRecordText> text = nameRecordText(*view.game, view.ref);
+    const ItemRef& item = refOf(lua, view);
+    std::optional<NameRecordText> text = nameRecordText(*view.game, item);
     if (!text)
-        refuse(lua, RuleFault::UnknownKey, refText(view.ref) + QStringLiteral(": name"));
+        refuse(lua, RuleFault::UnknownKey, refText(item) + QStringLiteral(": name"));
     text->name = name;
-    ItemAction action = setNameRecordText(*view.game, view.ref, *text);
+    ItemAction action = setNameRecordText(*view.game, item, *text);
     if (action.outcome.refused() || action.changes.size() != 1)
         refuse(lua, RuleFault::Refused, name, action.outcome);
-    keep(*stateOf(lua).recipe, view.ref, {}, std::move(action.changes.front()), name);
+    keep(*stateOf(lua).recipe, view.header, {}, std::move(action.changes.front()), name);
 }
 
 int itemsNext(lua_State* lua) {
@@ -98,14 +100,14 @@ int gameItems(lua_State* lua) {
         const bool every = !pattern->plain() && !pattern->occurrence;
         if (!named || (!every && entry.ordinal != occurrence - 1))
             continue;
-        pushItem(lua, {game.game,
-                       game.base,
-                       {pattern->category, entry.id, entry.ordinal + 1},
-                       entry.headerLine,
-                       game.evaluation,
-                       true});
+        pushItem(lua,
+                 viewOf(stateOf(lua), *game.game, game.base,
+                        {pattern->category, entry.id, entry.ordinal + 1}, entry.headerLine, true));
         lua_rawseti(lua, -2, ++n);
     }
+    // Most recipes change each item they go over once: room for those changes is made at once.
+    if (RecipeChanges* recipe = stateOf(lua).recipe)
+        recipe->changes.reserve(recipe->changes.size() + size_t(n));
     lua_pushinteger(lua, 0);
     lua_pushcclosure(lua, itemsNext, 2);
     return 1;
@@ -118,26 +120,21 @@ int gameItem(lua_State* lua) {
     const qsizetype header = ref ? game.game->headerOf(*ref) : -1;
     if (header < 0)
         return 0;
-    pushItem(lua, {game.game, game.base, *ref, header, game.evaluation, true});
+    pushItem(lua, viewOf(stateOf(lua), *game.game, game.base, *ref, header, true));
     return 1;
-}
-
-int destroyGame(lua_State* lua) {
-    static_cast<ItemView*>(lua_touserdata(lua, 1))->~ItemView();
-    return 0;
 }
 
 } // namespace
 
 void pushGame(lua_State* lua, const GameData& game, const GameData* base) {
     new (lua_newuserdatauv(lua, sizeof(ItemView), 0))
-        ItemView{&game, base, {}, -1, stateOf(lua).evaluation, true};
-    if (luaL_newmetatable(lua, kGameType)) {
+        ItemView{&game, base, -1, stateOf(lua).evaluation, 0, CategoryId::Weapon, true};
+    if (lua_rawgetp(lua, LUA_REGISTRYINDEX, kGameType) == LUA_TNIL) {
+        lua_pop(lua, 1);
+        newMetatable(lua, kGameType);
         const luaL_Reg methods[] = {{"items", gameItems}, {"item", gameItem}, {}};
         luaL_newlib(lua, methods);
         lua_setfield(lua, -2, "__index");
-        lua_pushcfunction(lua, destroyGame);
-        lua_setfield(lua, -2, "__gc");
         lockMetatable(lua);
     }
     lua_setmetatable(lua, -2);
@@ -146,20 +143,20 @@ void pushGame(lua_State* lua, const GameData& game, const GameData* base) {
 void assignField(lua_State* lua, const ItemView& view, QStringView key, int value) {
     if (key == u"name")
         return assignName(lua, view, value);
-    const int field = fieldOfKey(view.ref.category, key);
+    const int field = fieldOfKey(view.category, key);
     if (field < 0)
         refuse(lua, RuleFault::UnknownKey, key.toString());
-    const FieldSpec& declared = categoryFields(view.ref.category).fields[size_t(field)];
-    if (view.game->keyLine(view.ref.category, view.header, declared.name(), 0) < 0)
-        refuse(lua, RuleFault::UnknownKey,
-               refText(view.ref) + QStringLiteral(": ") + key.toString());
+    const FieldSpec& declared = categoryFields(view.category).fields[size_t(field)];
+    const ItemRef& item = refOf(lua, view);
+    if (view.game->keyLine(view.category, view.header, declared.name(), 0) < 0)
+        refuse(lua, RuleFault::UnknownKey, refText(item) + QStringLiteral(": ") + key.toString());
     const QString text = typedText(lua, declared, value);
     // The plan's own check of the change, so that the rule is refused where the value is.
-    Change typed = typedChange(view.ref, declared.name(), text);
+    Change typed = typedChange(item, declared.name(), text);
     const SetCheck check = checkChangeSet({typed});
     if (!check.outcome.done())
         refuse(lua, RuleFault::Refused, text, check.outcome);
-    keep(*stateOf(lua).recipe, view.ref, declared.name().toByteArray(), std::move(typed),
+    keep(*stateOf(lua).recipe, view.header, declared.name().toByteArray(), std::move(typed),
          decodeAnsi(QByteArrayView(check.typedLines.front()).sliced(declared.key.size())));
 }
 

@@ -15,9 +15,9 @@ Rules::State::~State() {
 }
 
 int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category,
-                  const QString& name) {
+                  QAnyStringView name) {
     for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].category == category && columns[i].name == name)
+        if (columns[i].category == category && QAnyStringView::equal(columns[i].name, name))
             return int(i);
     return -1;
 }
@@ -68,21 +68,24 @@ RuleError ofRule(RuleError error, const QString& rule, const QString& file, int 
 // Runs a column's or a check's body for one item (at its header line, or found when -1), which
 // it finds pushed as a read-only view, into the rule's result. On an error the result is
 // `failure` with that error, named after the rule and placed at its declaration.
-template <typename Result, typename Rule>
+template <typename Result, typename Rule, typename Body>
 Result runForItem(Rules::State& state, const Rule& rule, const QString& name, const GameData& game,
                   const ItemRef& item, qsizetype header, const GameData* base, Result failure,
-                  const std::function<void(lua_State*, Result&)>& body) {
+                  const Body& body) {
     Result result;
     if (header < 0)
         header = game.headerOf(item);
     std::optional<RuleError> failed;
+    const auto run = [&](lua_State* lua) {
+        state.beginEvaluation();
+        pushItem(lua, viewOf(state, game, base, item, header, false));
+        body(lua, result);
+    };
     if (header < 0 || state.lua == nullptr)
         failed = RuleError{RuleFault::UnknownItem, {}, 0, {}, refText(item), {}};
-    else
-        failed = protectedCall(state, state.limits.ruleInstructions, [&](lua_State* lua) {
-            pushItem(lua, {&game, base, item, header, ++state.evaluation, false});
-            body(lua, result);
-        });
+    else // one reference held: the call's function is made without an allocation
+        failed = protectedCall(state, state.limits.ruleInstructions,
+                               [&run](lua_State* lua) { run(lua); });
     if (!failed)
         return result;
     failure.error = ofRule(*failed, name, rule.file, rule.line);
@@ -152,12 +155,12 @@ RecipeOutcome Rules::run(int recipe, const GameData& game, const GameData* base)
     std::optional<RuleError> failed =
         protectedCall(state, state.limits.recipeInstructions, [&](lua_State* lua) {
             lua_rawgeti(lua, LUA_REGISTRYINDEX, state.recipeFunctions[size_t(recipe)]);
-            ++state.evaluation;
+            state.beginEvaluation();
             pushGame(lua, game, base);
             lua_call(lua, 1, 0);
         });
     state.recipe = nullptr;
-    ++state.evaluation; // the recipe's items are writable no more
+    state.beginEvaluation(); // the recipe's items are writable no more
     if (changes.refused && !failed)
         failed = changes.refused; // a refusal the recipe caught still refuses it
     if (failed)

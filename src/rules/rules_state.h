@@ -8,28 +8,43 @@
 
 #include <lua.hpp>
 
+#include <QHash>
 #include <functional>
-#include <map>
 #include <utility>
 
 namespace wed {
 
 // The item as a rule sees it (a userdata): valid only during the evaluation it was made in.
+// It holds no Qt value, so that it needs no finalizer: its item is the evaluation's, by index.
 struct ItemView {
     const GameData* game = nullptr;
     const GameData* base = nullptr; // the folder as shipped, for item.base; may be null
-    ItemRef ref;
     qsizetype header = -1;
     unsigned evaluation = 0;
+    unsigned item = 0; // in Rules::State::items
+    CategoryId category = CategoryId::Weapon;
     bool recipe = false; // fields may be assigned
 };
 
+// An item of the evaluation under way, and the key lines of its fields as they are read
+// (kUnread until then, -1 for a key the record lacks).
+struct EvaluatedItem {
+    static constexpr qsizetype kUnread = -2;
+    const GameData* game = nullptr;
+    qsizetype header = -1;
+    ItemRef ref;
+    std::vector<qsizetype> fieldLines;
+};
+
 // A recipe's changes while it runs: one per item and key (and per item's name), in the order
-// first made, each replaced by a later assignment.
+// first made, each replaced by a later assignment. Items by their header line in the folder.
 struct RecipeChanges {
     ChangeSet changes;
-    std::map<std::pair<QString, QByteArray>, size_t> at;      // ref text and key ("" for the name)
-    std::map<std::pair<QString, QByteArray>, QString> values; // the value now, as written
+    struct Made {
+        size_t change;
+        QString value; // the value now, as written
+    };
+    QHash<std::pair<qsizetype, QByteArray>, Made> made; // by header and key ("" for the name)
     std::optional<RuleError> refused;
 };
 
@@ -50,9 +65,13 @@ struct Rules::State {
     std::vector<RecipeRule> recipes;
     std::vector<int> columnFunctions, checkFunctions, recipeFunctions; // registry references
     std::vector<RuleError> errors;
+    // The items of the evaluation under way, each once: the first few found by a scan, the
+    // others by their folder and header line.
+    std::vector<EvaluatedItem> items;
+    QHash<std::pair<const GameData*, qsizetype>, unsigned> itemAt;
     struct Computing {
         const GameData* game;
-        ItemRef item;
+        unsigned item;
         int column;
     };
     std::vector<Computing> computing; // the columns under way, for cycles
@@ -60,10 +79,12 @@ struct Rules::State {
 
     explicit State(RuleLimits given);
     ~State();
+    // A new evaluation: the views of the ones before are refused from now on.
+    void beginEvaluation();
 };
 
 Rules::State& stateOf(lua_State* lua);
-int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category, const QString& name);
+int columnIndexIn(const std::vector<ColumnRule>& columns, CategoryId category, QAnyStringView name);
 // The line a Lua message names ("file:12: ..."), or 0.
 int lineInMessage(const QString& message);
 
@@ -80,6 +101,15 @@ std::optional<RuleError> protectedCall(Rules::State& state, long long instructio
                              const Outcome& refusal = {});
 // The item or game userdata at the index, refused when made by an evaluation that is over.
 ItemView& viewAt(lua_State* lua, int index, const char* type);
+// A view of the item at the header line in the folder, for the evaluation under way.
+ItemView viewOf(Rules::State& state, const GameData& game, const GameData* base,
+                const ItemRef& item, qsizetype header, bool recipe);
+const ItemRef& refOf(lua_State* lua, const ItemView& view);
+// Makes the metatable of a userdata type, kept in the registry by the type's address (and
+// name), and leaves it at the stack's top.
+void newMetatable(lua_State* lua, const char* type);
+// Gives the userdata at the stack's top the metatable of its type.
+void setMetatable(lua_State* lua, const char* type);
 // Loads a text chunk with the file's name for messages.
 int loadText(lua_State* lua, const QByteArray& text, const QString& file);
 
@@ -96,7 +126,7 @@ void pushItem(lua_State* lua, const ItemView& view);
 void lockMetatable(lua_State* lua);
 // The value of a category's column for the item at the stack's top (left there).
 void pushColumn(lua_State* lua, int column);
-// The value as a rule reads it, from the file's text.
+// The value as a rule reads it, from the text a recipe wrote.
 void pushFieldValue(lua_State* lua, const FieldSpec& field, const QString& value);
 // Makes an expression column's function from its text.
 void pushExpression(lua_State* lua, const QString& expression, const QString& file, int line);

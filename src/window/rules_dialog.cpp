@@ -104,16 +104,19 @@ void RulesDialog::runRecipe(int recipe) {
     const RecipeOutcome ran = rules->run(recipe, game, rules_.base());
     if (ran.error)
         return prompts_.show(this, describeRecipeRefusal(*ran.error), windowTitle());
-    const ChangeSet values = valueChanges(game, *ran.changes);
+    // Planned as typed, so that the fields' rules refuse what they refuse, then previewed and
+    // applied as the values those rules write.
+    const ApplyPlan typed = game.plan(*ran.changes);
+    if (typed.outcome.refused()) {
+        Outcome refusal = typed.outcome;
+        if (typed.refusedAt >= 0)
+            refusal.item = refText((*ran.changes)[size_t(typed.refusedAt)].item);
+        return emit outcome(refusal);
+    }
+    const ChangeSet values = valueChanges(*ran.changes, typed);
     if (values.empty())
         return prompts_.show(this, recipeChangesNothing(name), windowTitle());
     const ApplyPlan plan = game.plan(values);
-    if (plan.outcome.refused()) {
-        Outcome refusal = plan.outcome;
-        if (plan.refusedAt >= 0)
-            refusal.item = refText(values[size_t(plan.refusedAt)].item);
-        return emit outcome(refusal);
-    }
     PatchPreviewDialog preview(game, values, plan, this);
     preview.setWindowTitle(recipeStepText(name));
     if (preview.exec() == PatchPreviewDialog::Cancel)
