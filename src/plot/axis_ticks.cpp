@@ -33,10 +33,9 @@ std::vector<double> multiplesOf(double step, AxisRange range, int most) {
     std::vector<double> ticks;
     const double first = std::ceil(range.low / step);
     const double last = std::floor(range.high / step);
-    // Counted, not stepped: far from zero, k + 1 may be k itself.
+    // Counted, not stepped: far from zero, k + 1 may be k itself; and first + 0 is never -0.
     for (int i = 0; i <= most + 1 && first + i <= last; ++i) {
-        const double k = first + i;
-        const double value = k == 0 ? 0.0 : k * step; // no "-0"
+        const double value = (first + i) * step;
         if (ticks.empty() || value > ticks.back())
             ticks.push_back(value);
     }
