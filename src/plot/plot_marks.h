@@ -14,7 +14,6 @@ enum class PointMark : unsigned {
     Flagged = 4,     // a check reports a problem of it
 };
 Q_DECLARE_FLAGS(PointMarks, PointMark)
-Q_DECLARE_OPERATORS_FOR_FLAGS(PointMarks)
 
 // Paints the marks centred on (0, 0), within kMarkReach pixels of it.
 void paintMark(QPainter& painter, PointMarks marks);
@@ -26,3 +25,6 @@ QPixmap markPicture(PointMarks marks, int size);
 QColor basePointColour();
 
 } // namespace wed
+
+// Outside the namespace, where they hide no other operator| (Qt's key combinations).
+Q_DECLARE_OPERATORS_FOR_FLAGS(wed::PointMarks)

@@ -29,6 +29,7 @@ enum class EditorAction {
     RenameItem,
     EditNames,
     Table,
+    Chart,
     Problems,
     ComparisonWindow,
     Help,

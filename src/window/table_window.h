@@ -55,6 +55,8 @@ class TableWindow : public QWidget {
 
   signals:
     void outcome(const wed::Outcome& outcome);
+    // The chart of two columns, the left one as X (the context menu's entry).
+    void chartRequested(int xColumn, int yColumn);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -62,6 +64,7 @@ class TableWindow : public QWidget {
   private:
     void installKeys();
     void retranslate();
+    void chartSelected();
 
     Document& document_;
     Prompts& prompts_;
@@ -71,6 +74,7 @@ class TableWindow : public QWidget {
     QLineEdit* find_ = nullptr;
     QAction* exportAction_ = nullptr;
     QAction* importAction_ = nullptr;
+    QAction* chartAction_ = nullptr;
 };
 
 } // namespace wed
