@@ -5,6 +5,7 @@
 #include "app/item_find.h"
 #include "data/item_fields.h"
 #include "data/item_ref.h"
+#include "data/pair_value.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -22,13 +23,10 @@ QString numberText(std::optional<double> value) {
     return value ? chartNumberText(*value) : QString();
 }
 
-// A cell's number as the table sorts it: the number it begins with (a pair's first), if any.
-std::optional<double> leadingNumber(const QString& text) {
-    bool number = false;
-    const double value = text.section(u' ', 0, 0, QString::SectionSkipEmpty).toDouble(&number);
-    if (!number || !std::isfinite(value))
+std::optional<double> numberOf(const SortKey& key) {
+    if (key.group != SortKey::Group::Number || !std::isfinite(key.number))
         return std::nullopt;
-    return value;
+    return key.number;
 }
 
 } // namespace
@@ -44,14 +42,31 @@ ChartPoints::ChartPoints(Document& document, CategoryId category, QObject* paren
     });
 }
 
+// Number fields, either number of a pair, and every computed column (whose values may be
+// numbers).
 std::vector<int> ChartPoints::numericColumns() const {
     std::vector<int> numeric;
     const CategoryFields& fields = categoryFields(category());
-    for (int column = CategoryTable::kFirstField; column < table_.columnCount(); ++column)
-        if (const ValueType type = fields.fields[size_t(table_.fieldOf(column))].type;
-            type == ValueType::Number || type == ValueType::Pair)
+    for (int column = 0; column < table_.columnCount(); ++column) {
+        const TableColumn& shown = table_.columns().at(column);
+        if (shown.kind == TableColumn::Kind::Computed ||
+            (shown.kind == TableColumn::Kind::Field &&
+             (fields.fields[size_t(shown.field)].type == ValueType::Number || shown.half >= 0)))
             numeric.push_back(column);
+    }
     return numeric;
+}
+
+void ChartPoints::setRules(Rules* rules) {
+    const int computed = table_.columns().firstComputed();
+    table_.setRules(rules);
+    // A computed column may be gone, or another in its place.
+    for (int& column : columns_)
+        if (column >= computed)
+            column = -1;
+    readAll();
+    emit columnsChanged();
+    emit pointsReset();
 }
 
 void ChartPoints::setAxes(int xColumn, int yColumn) {
@@ -78,12 +93,9 @@ void ChartPoints::setComparison(const Comparison* comparison) {
     if (comparison_)
         disconnect(comparison_, nullptr, this, nullptr);
     comparison_ = comparison;
-    baseFile_.clear();
+    table_.setComparison(comparison);
     if (comparison_)
-        // The comparison follows every edit; the base's values change only with another base.
-        connect(comparison_, &Comparison::changed, this, [this] {
-            if (comparison_->base().itemFilePath() == baseFile_)
-                return;
+        connect(comparison_, &Comparison::baseSet, this, [this] {
             readBase();
             assemble();
             emit pointsReset();
@@ -120,9 +132,7 @@ void ChartPoints::readAll() {
         if (columns_[axis] < 0)
             continue;
         for (int row = 0; row < rows; ++row)
-            if (const SortKey& key = table_.sortKey(row, columns_[axis]);
-                key.group == SortKey::Group::Number && std::isfinite(key.number))
-                values_[axis][size_t(row)] = key.number;
+            values_[axis][size_t(row)] = numberOf(table_.sortKey(row, columns_[axis]));
     }
     readBase();
     assemble();
@@ -130,7 +140,6 @@ void ChartPoints::readAll() {
 
 void ChartPoints::readBase() {
     const bool active = comparison_ && comparison_->active();
-    baseFile_ = active ? comparison_->base().itemFilePath() : QString();
     for (size_t axis = 0; axis < 2; ++axis) {
         baseValues_[axis].assign(size_t(table_.rowCount()), std::nullopt);
         if (active && columns_[axis] >= 0)
@@ -140,13 +149,25 @@ void ChartPoints::readBase() {
 }
 
 std::optional<double> ChartPoints::cellNumber(int row, int column) const {
-    return leadingNumber(table_.data(table_.index(row, column)).toString());
+    return numberOf(table_.makeSortKey(row, column));
 }
 
+// A field's number in the base's record, read as the table reads the cell; a computed column
+// has none.
 std::optional<double> ChartPoints::baseNumber(int row, int column) const {
-    const FieldSpec& field = categoryFields(category()).fields[size_t(table_.fieldOf(column))];
+    const TableColumn& shown = table_.columns().at(column);
+    if (shown.kind != TableColumn::Kind::Field)
+        return std::nullopt;
+    const FieldSpec& field = categoryFields(category()).fields[size_t(shown.field)];
     const std::optional<QByteArray> value = comparison_->baseValue(table_.item(row), field.name());
-    return value ? leadingNumber(QString::fromLatin1(*value)) : std::nullopt;
+    if (!value)
+        return std::nullopt;
+    const QString text = QString::fromLatin1(*value);
+    bool number = false;
+    const double read = (shown.half < 0 ? text.section(u' ', 0, 0, QString::SectionSkipEmpty)
+                                        : pairHalf(text, shown.half))
+                            .toDouble(&number);
+    return number && std::isfinite(read) ? std::optional(read) : std::nullopt;
 }
 
 // One row's numbers read again; whether they changed.
@@ -208,8 +229,15 @@ void ChartPoints::follow(const FilesChanged& changed) {
         readAll();
         return emit pointsReset();
     }
-    if (changed.changed[size_t(GameFile::Names)])
+    if (changed.changed[size_t(GameFile::Names)]) {
         emit namesChanged();
+        // A rule may read the names: a computed axis is read again.
+        const int computed = table_.columns().firstComputed();
+        if (columns_[0] >= computed || columns_[1] >= computed) {
+            readAll();
+            return emit pointsReset();
+        }
+    }
     if (!changed.changed[size_t(GameFile::Items)])
         return;
     std::vector<int> moved;

@@ -35,6 +35,9 @@ class ChartPoints : public QObject {
     void setFind(const QString& text);
     // The base the arrows start from; null for none. Followed as it changes.
     void setComparison(const Comparison* comparison);
+    // The rules whose computed columns an axis may show; null for none. An axis whose column
+    // is gone shows no column.
+    void setRules(Rules* rules);
     // The references (refText) of the items a check flags.
     void setFlagged(const QSet<QString>& items);
 
@@ -66,6 +69,8 @@ class ChartPoints : public QObject {
     void pointsMoved(const std::vector<int>& points);
     // The names changed; the points did not.
     void namesChanged();
+    // Other columns to choose from (the rules were read again).
+    void columnsChanged();
 
   private:
     void readAll();
@@ -81,7 +86,6 @@ class ChartPoints : public QObject {
     Document& document_;
     CategoryTable table_;
     const Comparison* comparison_ = nullptr;
-    QString baseFile_; // the base's file when its values were read
     std::array<int, 2> columns_{-1, -1};
     std::array<bool, 2> log_{false, false};
     QString find_;

@@ -122,6 +122,11 @@ ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& promp
     setObjectName(QStringLiteral("ChartWindow"));
     buildControls();
     connect(&points_, &ChartPoints::pointsReset, this, &ChartWindow::drawAll);
+    connect(&points_, &ChartPoints::columnsChanged, this, [this] {
+        fillAxisBoxes();
+        if (points_.xColumn() < 0 || points_.yColumn() < 0)
+            chooseFirstAxes();
+    });
     connect(&points_, &ChartPoints::pointsMoved, this, &ChartWindow::drawMoved);
     connect(&points_, &ChartPoints::namesChanged, this, [this] {
         emit listModel_->dataChanged(listModel_->index(0),
@@ -139,7 +144,6 @@ ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& promp
     });
     resize(900, 600);
     const std::optional<KeptChart>& kept = keptCharts()[size_t(category)];
-    const std::vector<int> numeric = points_.numericColumns();
     restoring_ = true;
     if (kept) {
         setGeometry(kept->geometry);
@@ -150,9 +154,15 @@ ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& promp
     fillAxisBoxes();
     if (kept)
         setAxes(kept->x, kept->y);
-    else if (numeric.size() >= 2)
-        setAxes(numeric[0], numeric[1]);
+    if (points_.xColumn() < 0)
+        chooseFirstAxes();
     retranslate();
+}
+
+// The first two columns of numbers.
+void ChartWindow::chooseFirstAxes() {
+    if (const std::vector<int> numeric = points_.numericColumns(); numeric.size() >= 2)
+        setAxes(numeric[0], numeric[1]);
 }
 
 ChartWindow::~ChartWindow() = default;

@@ -48,6 +48,7 @@ class ChartWindow : public QWidget {
     // Chooses the axes by table column (no change for a column that holds no numbers).
     void setAxes(int xColumn, int yColumn);
     void setComparison(const Comparison* comparison) { points_.setComparison(comparison); }
+    void setRules(Rules* rules) { points_.setRules(rules); }
     // How the check is run for the marks, after the files change; none: no marks.
     void setCheck(std::function<std::vector<Problem>()> check);
     void setHighlighted(const std::optional<ItemRef>& item);
@@ -72,6 +73,7 @@ class ChartWindow : public QWidget {
     void retranslate();
     void fillAxisBoxes();
     void axesChosen();
+    void chooseFirstAxes();
     void drawAll();
     void drawMoved(const std::vector<int>& moved);
     PlotPoint plotPoint(size_t point) const;

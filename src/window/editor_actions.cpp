@@ -247,10 +247,12 @@ ChartWindow* EditorActions::openChart(CategoryId category,
         connect(chart, &ChartWindow::outcome, &window_, &Form1::report);
         connect(chart, &ChartWindow::itemRequested, this, &EditorActions::showChartItem);
         chart->setComparison(&window_.comparison());
-        chart->setCheck([this] {
-            const Comparison& comparison = window_.comparison();
-            return checkGame(window_.document().game(), nullptr,
-                             comparison.active() ? &comparison.base() : nullptr);
+        DocumentRules& rules = window_.documentRules();
+        chart->setRules(rules.rules());
+        connect(&rules, &DocumentRules::reread, chart,
+                [chart, &rules] { chart->setRules(rules.rules()); });
+        chart->setCheck([this, &rules] {
+            return checkGame(window_.document().game(), rules.rules(), rules.base());
         });
         // The item the main window shows, highlighted.
         connect(&window_.items(), &ItemListView::shownChanged, chart,

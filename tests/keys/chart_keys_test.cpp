@@ -48,7 +48,7 @@ class ChartKeys : public KeysFixture {
         ChartWindow* chart = form.findChild<ChartWindow*>();
         if (!chart || !chart->isVisible() || !QTest::qWaitForWindowActive(chart))
             return nullptr;
-        chart->setAxes(column(*chart, "Cost="), column(*chart, "Clip="));
+        chart->setAxes(column(*chart, "Cost"), column(*chart, "Clip"));
         return chart;
     }
     static int column(const ChartWindow& chart, const char* key) {
@@ -97,7 +97,7 @@ TEST_F(ChartKeys, PointerClickAndEnterShowTheItemsAndTheOutlierComesFirst) {
     // Kept for the session: a new chart of the category comes with the axes and the place.
     chart->setGeometry(chart->geometry().translated(30, 20));
     ChartWindow again(form.document(), CategoryId::Weapon, messages);
-    EXPECT_EQ(again.points().yColumn(), column(*chart, "Clip="));
+    EXPECT_EQ(again.points().yColumn(), column(*chart, "Clip"));
     EXPECT_EQ(again.geometry(), chart->geometry());
 }
 
@@ -160,9 +160,9 @@ TEST_F(ChartKeys, WheelBandHomeLogScaleAndTheTablesMenuAndFilter) {
     TableWindow* table = form.findChild<TableWindow*>();
     ASSERT_TRUE(table && QTest::qWaitForWindowActive(table));
     QTableView* view = table->view();
-    view->selectionModel()->select(view->model()->index(0, column(*chart, "Level=")),
+    view->selectionModel()->select(view->model()->index(0, column(*chart, "Level")),
                                    QItemSelectionModel::Select);
-    view->selectionModel()->select(view->model()->index(0, column(*chart, "Cost=")),
+    view->selectionModel()->select(view->model()->index(0, column(*chart, "Cost")),
                                    QItemSelectionModel::Select);
     focus(view);
     // The menu key's event (as the platform makes it) opens the menu, which runs until its
@@ -178,8 +178,8 @@ TEST_F(ChartKeys, WheelBandHomeLogScaleAndTheTablesMenuAndFilter) {
                               view->viewport()->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(view->viewport(), &menuKey);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
-    EXPECT_EQ(chart->points().xColumn(), column(*chart, "Cost="));
-    EXPECT_EQ(chart->points().yColumn(), column(*chart, "Level="));
+    EXPECT_EQ(chart->points().xColumn(), column(*chart, "Cost"));
+    EXPECT_EQ(chart->points().yColumn(), column(*chart, "Level"));
     table->findBox()->setText(QStringLiteral("w1"));
     EXPECT_EQ(plot->points().size(), 1u);
     EXPECT_TRUE(chart->note()->text().contains(QStringLiteral("少于 3 个点")));
@@ -210,14 +210,14 @@ TEST_F(ChartKeys, BadColumnsSayWhyAndExportsWriteThePointsWithTheirBase) {
     EXPECT_EQ(items(), before);
     EXPECT_EQ(messages.texts.size(), 1) << "the game's own file is refused as output";
 
-    chart->setAxes(column(*chart, "DeathPush="), column(*chart, "Cost="));
+    chart->setAxes(column(*chart, "DeathPush"), column(*chart, "Cost"));
     EXPECT_FALSE(chart->plot()->isVisible()) << "no numbers: said instead of empty axes";
     const QList<QLabel*> labels = chart->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
         return label->isVisible() &&
                label->text() == QStringLiteral("“退怪距离”一列没有数值，无法作图。");
     }));
-    chart->setAxes(column(*chart, "Level="), column(*chart, "Cost="));
+    chart->setAxes(column(*chart, "Level"), column(*chart, "Cost"));
     EXPECT_TRUE(chart->plot()->isVisible());
     EXPECT_TRUE(chart->note()->text().contains(QStringLiteral("X 值都相同")));
 }
