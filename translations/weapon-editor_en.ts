@@ -1801,7 +1801,7 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     </message>
     <message>
         <source>按窗口的两倍大小导出吗？（否：按窗口大小）</source>
-        <translation>Export at twice the window's size? (No: at the window's size)</translation>
+        <translation>Export at twice the window&apos;s size? (No: at the window&apos;s size)</translation>
     </message>
     <message>
         <source>导出数据</source>
