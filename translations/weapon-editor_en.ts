@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>ChartWords</name>
+    <message>
+        <source>原版%1</source>
+        <translation>Shipped %1</translation>
+    </message>
+    <message>
+        <source>离群点</source>
+        <translation>Outlier</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+</context>
+<context>
     <name>CheckWords</name>
     <message>
         <source>%1：</source>
@@ -422,6 +437,10 @@
     <message>
         <source>合并模组…</source>
         <translation>Merge mods…</translation>
+    </message>
+    <message>
+        <source>图表…</source>
+        <translation>Chart…</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1780,129 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
     </message>
 </context>
 <context>
+    <name>wed::ChartWindow</name>
+    <message>
+        <source>有问题 </source>
+        <translation>Problem </translation>
+    </message>
+    <message>
+        <source>离群 </source>
+        <translation>Outlier </translation>
+    </message>
+    <message>
+        <source>图表: %1</source>
+        <translation>Chart: %1</translation>
+    </message>
+    <message>
+        <source>&amp;X：</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y：</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>对数</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>X 轴用对数刻度</source>
+        <translation>Logarithmic X axis</translation>
+    </message>
+    <message>
+        <source>Y 轴用对数刻度</source>
+        <translation>Logarithmic Y axis</translation>
+    </message>
+    <message>
+        <source>X 轴的列</source>
+        <translation>Column of the X axis</translation>
+    </message>
+    <message>
+        <source>Y 轴的列</source>
+        <translation>Column of the Y axis</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export picture…</translation>
+    </message>
+    <message>
+        <source>导出数据…</source>
+        <translation>Export data…</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>图表中的物品，离群点在前</source>
+        <translation>Items of the chart, outliers first</translation>
+    </message>
+    <message>
+        <source>“%1”一列没有数值，无法作图。</source>
+        <translation>The column “%1” holds no numbers: nothing to plot.</translation>
+    </message>
+    <message>
+        <source>%1 件物品没有数值</source>
+        <translation>%1 items have no number</translation>
+    </message>
+    <message>
+        <source>对数刻度略去了 %1 件数值不大于 0 的物品</source>
+        <translation>the logarithmic scale leaves out %1 items whose value is not above 0</translation>
+    </message>
+    <message>
+        <source>%1 个点，%2 个离群点</source>
+        <translation>%1 points, %2 outliers</translation>
+    </message>
+    <message>
+        <source>少于 3 个点：不画直线，也不找离群点。</source>
+        <translation>Fewer than 3 points: no line, and no outliers.</translation>
+    </message>
+    <message>
+        <source>所有点的 X 值都相同：不画直线，也不找离群点。</source>
+        <translation>Every point has the same X: no line, and no outliers.</translation>
+    </message>
+    <message>
+        <source>数值太大，无法计算直线：不找离群点。</source>
+        <translation>The values are too large for a line: no outliers.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3：%4
+%5：%6</source>
+        <translation>%1 %2
+%3: %4
+%5: %6</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export picture</translation>
+    </message>
+    <message>
+        <source>图表-%1.png</source>
+        <translation>chart-%1.png</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>按窗口的两倍大小导出吗？（否：按窗口大小）</source>
+        <translation>Export at twice the window&apos;s size? (No: at the window&apos;s size)</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>图表-%1.csv</source>
+        <translation>chart-%1.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>wed::ComparisonWindow</name>
     <message>
         <source>与原版比较</source>
@@ -2301,6 +2443,14 @@ Every change is written to the file at once, atomically; undo, comparison, patch
     <message>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>以所选两列作图…</source>
+        <translation>Chart of the two selected columns…</translation>
+    </message>
+    <message>
+        <source>请选中两列：左边一列作 X 轴，右边一列作 Y 轴。</source>
+        <translation>Select two columns: the left one for the X axis, the right one for the Y axis.</translation>
     </message>
 </context>
 </TS>

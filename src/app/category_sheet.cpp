@@ -285,13 +285,17 @@ std::vector<QStringList> categoryCells(const GameData& game, CategoryId category
     return lines;
 }
 
+QByteArray csvSheet(const std::vector<QStringList>& lines) {
+    QString text;
+    for (const QStringList& cells : lines)
+        appendLine(text, cells);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
 QByteArray categorySheet(const GameData& game, CategoryId category,
                          const std::vector<ListEntry>& rows,
                          const std::vector<ComputedColumn>& computed) {
-    QString text;
-    for (const QStringList& cells : categoryCells(game, category, rows, computed))
-        appendLine(text, cells);
-    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    return csvSheet(categoryCells(game, category, rows, computed));
 }
 
 SheetImport importSheet(const GameData& game, CategoryId category, QByteArrayView csv) {

@@ -26,6 +26,9 @@ QByteArray categorySheet(const GameData& game, CategoryId category,
                          const std::vector<ListEntry>& rows,
                          const std::vector<ComputedColumn>& computed = {});
 
+// Lines of cells as CSV, as categorySheet writes them (byte-order mark, CR LF, quoting).
+QByteArray csvSheet(const std::vector<QStringList>& lines);
+
 // The sheet's cells, its heading line first, as categorySheet writes them.
 std::vector<QStringList> categoryCells(const GameData& game, CategoryId category,
                                        const std::vector<ListEntry>& rows,

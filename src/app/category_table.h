@@ -59,6 +59,8 @@ class CategoryTable : public QAbstractTableModel {
     ItemRef item(int row) const;
     const QString& nameOf(int row) const;
     const SortKey& sortKey(int row, int column) const;
+    // One cell's sort key, read now (sortKey reads and keeps a whole column's).
+    SortKey makeSortKey(int row, int column) const;
 
     // A text typed over cells of one field column, the rows in the order shown: for one cell
     // the text itself, for several the same text in each, or "*1.1", "+5", "-5" applied to
@@ -87,7 +89,6 @@ class CategoryTable : public QAbstractTableModel {
     const ItemRecord& recordOf(int row) const;
     QString cellText(int row, const TableColumn& column) const;
     const ColumnValue& computed(int row, int column) const;
-    SortKey makeSortKey(int row, int column) const;
     std::optional<QString> baseNote(int row, const TableColumn& column) const;
     QVariant fieldData(int row, const TableColumn& column, int role) const;
     QVariant computedData(int row, int column, int role) const;

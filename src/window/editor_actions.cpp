@@ -6,12 +6,14 @@
 #include "app/outcome_text.h"
 #include "app/program_title.h"
 #include "app/shown_words.h"
+#include "window/chart_window.h"
 #include "window/comparison_window.h"
 #include "window/file_actions.h"
 #include "window/form1.h"
 #include "window/history_window.h"
 #include "window/item_list_box.h"
 #include "window/mod_list_window.h"
+#include "window/item_list_view.h"
 #include "window/problem_window.h"
 #include "window/prompts.h"
 #include "window/qt_chinese.h"
@@ -22,11 +24,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTimer>
 
 namespace wed {
@@ -123,6 +127,10 @@ void EditorActions::run(EditorAction action) {
         return editNames();
     case EditorAction::Table:
         openTable();
+        return;
+    case EditorAction::Chart:
+        if (const Category* chosen = window_.category())
+            openChart(chosen->id);
         return;
     case EditorAction::CopyItem:
         return copyItem();
@@ -238,11 +246,80 @@ TableWindow* EditorActions::openTable() {
                 [table, &rules] { table->setRules(rules.rules()); });
         connect(table, &TableWindow::outcome, &window_, &Form1::report);
         connect(table, &TableWindow::refused, &window_, &Form1::reportRefusal);
+        connect(
+            table, &TableWindow::chartRequested, this,
+            [this, category = chosen->id](int x, int y) { openChart(category, std::pair(x, y)); });
+        linkChartToTable(chosen->id);
     }
     table->show();
     table->raise();
     table->activateWindow();
     return table;
+}
+
+ChartWindow* EditorActions::openChart(CategoryId category,
+                                      std::optional<std::pair<int, int>> axes) {
+    if (!window_.document().isOpen())
+        return nullptr;
+    ChartWindow*& chart = charts_[size_t(category)];
+    if (!chart) {
+        chart = new ChartWindow(window_.document(), category, window_.prompts(), &window_);
+        connect(chart, &ChartWindow::outcome, &window_, &Form1::report);
+        connect(chart, &ChartWindow::itemRequested, this, &EditorActions::showChartItem);
+        chart->setComparison(&window_.comparison());
+        DocumentRules& rules = window_.documentRules();
+        chart->setRules(rules.rules());
+        connect(&rules, &DocumentRules::reread, chart,
+                [chart, &rules] { chart->setRules(rules.rules()); });
+        chart->setCheck([this, &rules] {
+            return checkGame(window_.document().game(), rules.rules(), rules.base());
+        });
+        // The item the main window shows, highlighted.
+        connect(&window_.items(), &ItemListView::shownChanged, chart,
+                [this, chart] { chart->setHighlighted(shownItem()); });
+        chart->setHighlighted(shownItem());
+        linkChartToTable(category);
+    }
+    if (axes)
+        chart->setAxes(axes->first, axes->second);
+    chart->show();
+    chart->raise();
+    chart->activateWindow();
+    return chart;
+}
+
+std::optional<ItemRef> EditorActions::shownItem() const {
+    const int entry = window_.items().shownEntry();
+    if (entry < 0)
+        return std::nullopt;
+    return window_.items().itemOf(entry);
+}
+
+// The table's find text applies to the chart of its category.
+void EditorActions::linkChartToTable(CategoryId category) {
+    TableWindow* table = tables_[size_t(category)];
+    ChartWindow* chart = charts_[size_t(category)];
+    if (!table || !chart)
+        return;
+    connect(table->findBox(), &QLineEdit::textChanged, chart, &ChartWindow::setFind);
+    chart->setFind(table->findBox()->text());
+}
+
+// The item of a point: shown in the main window, and its row chosen in the table when open.
+void EditorActions::showChartItem(const ItemRef& item) {
+    window_.showPlace({item, -1, {}});
+    TableWindow* table = tables_[size_t(item.category)];
+    if (!table || !table->isVisible())
+        return;
+    const CategoryTable& rows = table->rows().table();
+    for (int row = 0; row < rows.rowCount(); ++row)
+        if (rows.item(row) == item) {
+            const QModelIndex shown = table->rows().mapFromSource(rows.index(row, 0));
+            if (shown.isValid())
+                table->view()->selectionModel()->setCurrentIndex(
+                    shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            return;
+        }
 }
 
 // Checks the folder of the file the document holds and lists what it found; a problem that

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "base/category.h"
 #include "base/outcome.h"
+#include "data/item_ref.h"
 #include "window/editor_keys.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QLabel;
 class QMenuBar;
@@ -14,6 +18,7 @@ class QTimer;
 
 namespace wed {
 
+class ChartWindow;
 class ComparisonWindow;
 class Form1;
 class HistoryWindow;
@@ -47,6 +52,8 @@ class EditorActions : public QObject {
     void editNames();
     // The table of the category chosen, opened or raised.
     TableWindow* openTable();
+    // The chart of a category, opened or raised; with axes, showing those columns.
+    ChartWindow* openChart(CategoryId category, std::optional<std::pair<int, int>> axes = {});
     // The problems of the game folder.
     void showProblems();
     ProblemWindow* problemWindow() const { return problems_; }
@@ -74,6 +81,9 @@ class EditorActions : public QObject {
     void buildMenuBar();
     void filesChangedOutside();
     void rulesChangedOnDisk();
+    void linkChartToTable(CategoryId category);
+    void showChartItem(const ItemRef& item);
+    std::optional<ItemRef> shownItem() const;
     void askIdAndRun(const QString& title, const QString& start,
                      const std::function<Outcome(const QString&)>& action);
 
@@ -83,6 +93,7 @@ class EditorActions : public QObject {
     QTimer* noticeTimer_ = nullptr;
     HistoryWindow* history_ = nullptr;
     std::array<TableWindow*, 3> tables_{};
+    std::array<ChartWindow*, 3> charts_{};
     ProblemWindow* problems_ = nullptr;
     RulesDialog* rules_ = nullptr;
     ComparisonWindow* comparisonWindow_ = nullptr;

@@ -106,6 +106,7 @@ const std::vector<EditorKey>& editorKeys() {
          QT_TRANSLATE_NOOP("EditorKey", "编辑名字和说明…"),
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}},
         {A::Table, "工具", QT_TRANSLATE_NOOP("EditorKey", "表格…"), {keys(Qt::CTRL | Qt::Key_T)}},
+        {A::Chart, "工具", QT_TRANSLATE_NOOP("EditorKey", "图表…"), {keys(Qt::CTRL | Qt::Key_G)}},
         {A::Problems,
          "工具",
          QT_TRANSLATE_NOOP("EditorKey", "检查游戏文件夹…"),

@@ -30,6 +30,7 @@ enum class EditorAction {
     RenameItem,
     EditNames,
     Table,
+    Chart,
     Problems,
     Rules,
     ComparisonWindow,

@@ -77,6 +77,7 @@ void ItemListView::setShown(int entry) {
     shownEntry_ = entry;
     hiddenEntry_ = -1;
     box_->selectQuietly(rowOfEntry(entry));
+    emit shownChanged();
 }
 
 void ItemListView::applyFind() {

@@ -57,6 +57,8 @@ class ItemListView : public QObject {
     // The filter hid the item shown; clearing it asks to show that item again.
     void shownHidden();
     void showAgain(int entry);
+    // Another entry is shown (setShown).
+    void shownChanged();
 
   private:
     void applyFind();

@@ -111,6 +111,7 @@ void TableWindow::retranslate() {
     find_->setAccessibleName(tr("查找物品"));
     exportAction_->setText(tr("导出CSV…"));
     importAction_->setText(tr("导入 CSV…"));
+    chartAction_->setText(tr("以所选两列作图…"));
     const int columns = table_.columnCount();
     if (columns > 0)
         emit table_.headerDataChanged(Qt::Horizontal, 0, columns - 1);
@@ -146,6 +147,7 @@ void TableWindow::installKeys() {
         menuEntry(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TableWindow::exportCsv);
     importAction_ =
         menuEntry(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TableWindow::importCsv);
+    chartAction_ = menuEntry(QKeySequence(), &TableWindow::chartSelected);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), find_);
     close->setContext(Qt::WidgetShortcut);
@@ -172,6 +174,15 @@ void TableWindow::commitCells(const QString& typed) {
     for (const QModelIndex& index : chosen)
         rows.push_back(rows_.mapToSource(index).row());
     emit outcome(table_.editCells(rows, *columns.begin(), typed));
+}
+
+void TableWindow::chartSelected() {
+    std::set<int> columns;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        columns.insert(index.column());
+    if (columns.size() != 2)
+        return prompts_.show(this, tr("请选中两列：左边一列作 X 轴，右边一列作 Y 轴。"));
+    emit chartRequested(*columns.begin(), *columns.rbegin());
 }
 
 void TableWindow::setComparison(const Comparison* comparison) {

@@ -58,6 +58,8 @@ class TableWindow : public QWidget {
     void outcome(const wed::Outcome& outcome);
     // A selection the table cannot edit.
     void refused(const wed::WindowRefusal& refusal);
+    // The chart of two columns, the left one as X (the context menu's entry).
+    void chartRequested(int xColumn, int yColumn);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -65,6 +67,7 @@ class TableWindow : public QWidget {
   private:
     void installKeys();
     void retranslate();
+    void chartSelected();
 
     Document& document_;
     Prompts& prompts_;
@@ -74,6 +77,7 @@ class TableWindow : public QWidget {
     QLineEdit* find_ = nullptr;
     QAction* exportAction_ = nullptr;
     QAction* importAction_ = nullptr;
+    QAction* chartAction_ = nullptr;
 };
 
 } // namespace wed

@@ -1,0 +1,50 @@
+#include "plot/plot_items.h"
+
+#include <QPainter>
+
+namespace wed {
+namespace {
+constexpr qreal kBaseRadius = 3;
+}
+
+void PointItem::setMarks(PointMarks marks) {
+    if (marks == marks_)
+        return;
+    marks_ = marks;
+    // The chosen point above every other, marked points above plain ones.
+    setZValue(marks & PointMark::Highlighted ? 2 : marks ? 1 : 0);
+    update();
+}
+
+QRectF PointItem::boundingRect() const {
+    return {-kMarkReach, -kMarkReach, 2 * kMarkReach, 2 * kMarkReach};
+}
+
+void PointItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    paintMark(*painter, marks_);
+}
+
+void ArrowItem::setEnds(QPointF base, QPointF now) {
+    if (pos() == base && toNow_ == now - base)
+        return;
+    prepareGeometryChange();
+    setPos(base);
+    toNow_ = now - base;
+}
+
+QRectF ArrowItem::boundingRect() const {
+    return QRectF(QPointF(0, 0), toNow_)
+        .normalized()
+        .adjusted(-kBaseRadius - 1, -kBaseRadius - 1, kBaseRadius + 1, kBaseRadius + 1);
+}
+
+void ArrowItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(basePointColour(), 1));
+    painter->drawLine(QPointF(0, 0), toNow_);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(basePointColour());
+    painter->drawEllipse(QPointF(0, 0), kBaseRadius, kBaseRadius);
+}
+
+} // namespace wed

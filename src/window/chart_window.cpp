@@ -1,0 +1,490 @@
+#include "window/chart_window.h"
+
+#include "app/shown_words.h"
+#include "data/item_ref.h"
+#include "edit/whole_file.h"
+#include "game/output_file.h"
+#include "plot/plot_view.h"
+#include "window/editor_keys.h"
+#include "window/prompts.h"
+
+#include <QAbstractListModel>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace wed {
+namespace {
+
+// What the session keeps of each category's chart when its window goes.
+struct KeptChart {
+    int x = -1;
+    int y = -1;
+    bool logX = false;
+    bool logY = false;
+    QRect geometry;
+};
+std::array<std::optional<KeptChart>, 3>& keptCharts() {
+    static std::array<std::optional<KeptChart>, 3> kept;
+    return kept;
+}
+
+} // namespace
+
+// The list beside the chart: every plotted item, the outliers first (farthest first), then
+// the others in the table's order; each row with the point's marks, for the keyboard and the
+// screen reader.
+class ChartList : public QAbstractListModel {
+  public:
+    explicit ChartList(const ChartWindow& window, QObject* parent)
+        : QAbstractListModel(parent), window_(window) {}
+
+    // The order again; true when it is the order before.
+    bool reorder(const std::vector<ChartPoints::Point>& points) {
+        std::vector<int> order;
+        order.reserve(points.size());
+        for (size_t i = 0; i < points.size(); ++i)
+            if (points[i].outlier)
+                order.push_back(int(i));
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return points[size_t(a)].distance > points[size_t(b)].distance;
+        });
+        for (size_t i = 0; i < points.size(); ++i)
+            if (!points[i].outlier)
+                order.push_back(int(i));
+        if (order == order_)
+            return true;
+        order_ = std::move(order);
+        rowOf_.assign(order_.size(), -1);
+        for (size_t row = 0; row < order_.size(); ++row)
+            rowOf_[size_t(order_[row])] = int(row);
+        return false;
+    }
+    void setMarks(std::vector<PointMarks> marks) { marks_ = std::move(marks); }
+    int pointAt(int row) const { return order_[size_t(row)]; }
+    int rowOf(int point) const { return rowOf_[size_t(point)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(order_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int point = order_[size_t(index.row())];
+        const PointMarks marks = marks_[size_t(point)];
+        if (role == Qt::DecorationRole)
+            return picture(marks);
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+            return {};
+        QString text = window_.pointText(point).replace(u'\n', QStringLiteral("  "));
+        if (marks & PointMark::Flagged)
+            text.prepend(ChartWindow::tr("有问题 "));
+        if (marks & PointMark::Outlier)
+            text.prepend(ChartWindow::tr("离群 "));
+        return text;
+    }
+    void changed(int point) {
+        const QModelIndex at = index(rowOf(point));
+        emit dataChanged(at, at);
+    }
+    using QAbstractListModel::beginResetModel;
+    using QAbstractListModel::endResetModel;
+
+  private:
+    static QPixmap picture(PointMarks marks) {
+        static std::array<QPixmap, 8> made;
+        QPixmap& kept = made[size_t(marks.toInt() & 7)];
+        if (kept.isNull())
+            kept = markPicture(marks, 16);
+        return kept;
+    }
+
+    const ChartWindow& window_;
+    std::vector<int> order_;
+    std::vector<int> rowOf_;
+    std::vector<PointMarks> marks_;
+};
+
+ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), prompts_(prompts),
+      points_(document, category) {
+    setObjectName(QStringLiteral("ChartWindow"));
+    buildControls();
+    connect(&points_, &ChartPoints::pointsReset, this, &ChartWindow::drawAll);
+    connect(&points_, &ChartPoints::columnsChanged, this, [this] {
+        fillAxisBoxes();
+        if (points_.xColumn() < 0 || points_.yColumn() < 0)
+            chooseFirstAxes();
+    });
+    connect(&points_, &ChartPoints::pointsMoved, this, &ChartWindow::drawMoved);
+    connect(&points_, &ChartPoints::namesChanged, this, [this] {
+        emit listModel_->dataChanged(listModel_->index(0),
+                                     listModel_->index(listModel_->rowCount() - 1));
+    });
+    // The check's marks follow the files once they have been quiet a moment.
+    checkTimer_ = new QTimer(this);
+    checkTimer_->setSingleShot(true);
+    checkTimer_->setInterval(300);
+    connect(checkTimer_, &QTimer::timeout, this, &ChartWindow::runCheck);
+    connect(&document_, &Document::filesChanged, checkTimer_, qOverload<>(&QTimer::start));
+    connect(&document_, &Document::filesReplaced, checkTimer_, qOverload<>(&QTimer::start));
+    bindEditorKeys(this, {EditorAction::Undo, EditorAction::Redo}, [this](EditorAction action) {
+        emit outcome(action == EditorAction::Undo ? document_.undo() : document_.redo());
+    });
+    resize(900, 600);
+    const std::optional<KeptChart>& kept = keptCharts()[size_t(category)];
+    restoring_ = true;
+    if (kept) {
+        setGeometry(kept->geometry);
+        logBoxes_[0]->setChecked(kept->logX);
+        logBoxes_[1]->setChecked(kept->logY);
+    }
+    restoring_ = false;
+    fillAxisBoxes();
+    if (kept)
+        setAxes(kept->x, kept->y);
+    if (points_.xColumn() < 0)
+        chooseFirstAxes();
+    retranslate();
+}
+
+// The first two columns of numbers.
+void ChartWindow::chooseFirstAxes() {
+    if (const std::vector<int> numeric = points_.numericColumns(); numeric.size() >= 2)
+        setAxes(numeric[0], numeric[1]);
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::buildControls() {
+    auto* top = new QHBoxLayout;
+    for (size_t axis = 0; axis < 2; ++axis) {
+        axisLabels_[axis] = new QLabel(this);
+        axisBoxes_[axis] = new QComboBox(this);
+        axisBoxes_[axis]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        axisLabels_[axis]->setBuddy(axisBoxes_[axis]);
+        logBoxes_[axis] = new QCheckBox(this);
+        top->addWidget(axisLabels_[axis]);
+        top->addWidget(axisBoxes_[axis]);
+        top->addWidget(logBoxes_[axis]);
+        top->addSpacing(12);
+        connect(axisBoxes_[axis], &QComboBox::activated, this, &ChartWindow::axesChosen);
+        connect(logBoxes_[axis], &QCheckBox::toggled, this, &ChartWindow::axesChosen);
+    }
+    top->addStretch();
+    pictureButton_ = new QPushButton(this);
+    dataButton_ = new QPushButton(this);
+    top->addWidget(pictureButton_);
+    top->addWidget(dataButton_);
+    connect(pictureButton_, &QPushButton::clicked, this, &ChartWindow::exportPicture);
+    connect(dataButton_, &QPushButton::clicked, this, &ChartWindow::exportData);
+
+    plot_ = new PlotView(this);
+    plot_->setObjectName(QStringLiteral("Chart"));
+    connect(plot_, &PlotView::pointHovered, this, [this](int point) {
+        if (point < 0)
+            return QToolTip::hideText();
+        const QPoint at = plot_->viewport()->mapToGlobal(plot_->viewPosition(point)->toPoint());
+        QToolTip::showText(at + QPoint(8, 8), pointText(point), plot_);
+    });
+    connect(plot_, &PlotView::pointClicked, this, [this](int point) {
+        emit itemRequested(points_.table().item(points_.points()[size_t(point)].row));
+    });
+    empty_ = new QLabel(this);
+    empty_->setAlignment(Qt::AlignCenter);
+    empty_->setWordWrap(true);
+    stack_ = new QStackedWidget(this);
+    stack_->addWidget(plot_);
+    stack_->addWidget(empty_);
+
+    list_ = new QListView(this);
+    list_->setObjectName(QStringLiteral("ChartList"));
+    list_->setUniformItemSizes(true);
+    listModel_ = new ChartList(*this, this);
+    list_->setModel(listModel_);
+    connect(list_, &QListView::activated, this, [this](const QModelIndex& index) {
+        const int point = listModel_->pointAt(index.row());
+        emit itemRequested(points_.table().item(points_.points()[size_t(point)].row));
+    });
+    auto* split = new QSplitter(this);
+    split->addWidget(stack_);
+    split->addWidget(list_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("ChartNote"));
+    note_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addWidget(note_);
+}
+
+void ChartWindow::retranslate() {
+    setWindowTitle(tr("图表: %1").arg(shownWord(wed::category(category()))));
+    axisLabels_[0]->setText(tr("&X："));
+    axisLabels_[1]->setText(tr("&Y："));
+    for (QCheckBox* box : logBoxes_)
+        box->setText(tr("对数"));
+    logBoxes_[0]->setAccessibleName(tr("X 轴用对数刻度"));
+    logBoxes_[1]->setAccessibleName(tr("Y 轴用对数刻度"));
+    axisBoxes_[0]->setAccessibleName(tr("X 轴的列"));
+    axisBoxes_[1]->setAccessibleName(tr("Y 轴的列"));
+    pictureButton_->setText(tr("导出图片…"));
+    dataButton_->setText(tr("导出数据…"));
+    plot_->setAccessibleName(tr("图表"));
+    list_->setAccessibleName(tr("图表中的物品，离群点在前"));
+    fillAxisBoxes();
+    drawAll();
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ChartWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    remember();
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    remember();
+}
+
+void ChartWindow::remember() {
+    if (restoring_ || points_.xColumn() < 0)
+        return;
+    keptCharts()[size_t(category())] =
+        KeptChart{points_.xColumn(), points_.yColumn(), logBoxes_[0]->isChecked(),
+                  logBoxes_[1]->isChecked(), geometry()};
+}
+
+// The numeric columns' headings, in the language shown, the axes' columns chosen.
+void ChartWindow::fillAxisBoxes() {
+    for (size_t axis = 0; axis < 2; ++axis) {
+        QComboBox* box = axisBoxes_[axis];
+        const QSignalBlocker quiet(box);
+        box->clear();
+        for (const int column : points_.numericColumns())
+            box->addItem(points_.table().headerData(column, Qt::Horizontal).toString(), column);
+        box->setCurrentIndex(box->findData(axis == 0 ? points_.xColumn() : points_.yColumn()));
+    }
+}
+
+void ChartWindow::setAxes(int xColumn, int yColumn) {
+    const std::vector<int> numeric = points_.numericColumns();
+    if (std::find(numeric.begin(), numeric.end(), xColumn) == numeric.end() ||
+        std::find(numeric.begin(), numeric.end(), yColumn) == numeric.end())
+        return;
+    axisBoxes_[0]->setCurrentIndex(axisBoxes_[0]->findData(xColumn));
+    axisBoxes_[1]->setCurrentIndex(axisBoxes_[1]->findData(yColumn));
+    axesChosen();
+}
+
+void ChartWindow::axesChosen() {
+    if (restoring_)
+        return;
+    const int x = axisBoxes_[0]->currentData().toInt(), y = axisBoxes_[1]->currentData().toInt();
+    const bool logX = logBoxes_[0]->isChecked(), logY = logBoxes_[1]->isChecked();
+    if (plot_->xScale() != (logX ? AxisScale::Log : AxisScale::Linear) ||
+        plot_->yScale() != (logY ? AxisScale::Log : AxisScale::Linear))
+        plot_->setScales(logX ? AxisScale::Log : AxisScale::Linear,
+                         logY ? AxisScale::Log : AxisScale::Linear);
+    const QSignalBlocker quiet(&points_);
+    points_.setLogScales(logX, logY);
+    if (x != points_.xColumn() || y != points_.yColumn())
+        points_.setAxes(x, y);
+    drawAll();
+    remember();
+}
+
+PlotPoint ChartWindow::plotPoint(size_t index) const {
+    const ChartPoints::Point& point = points_.points()[index];
+    PlotPoint drawn{point.x, point.y, std::nullopt, {}};
+    if (point.baseX && point.baseY)
+        drawn.base = QPointF(*point.baseX, *point.baseY);
+    if (point.outlier)
+        drawn.marks |= PointMark::Outlier;
+    if (point.flagged)
+        drawn.marks |= PointMark::Flagged;
+    if (highlighted_ && points_.table().item(point.row) == *highlighted_)
+        drawn.marks |= PointMark::Highlighted;
+    return drawn;
+}
+
+// Every point again: the plot keeps its items and moves them.
+void ChartWindow::drawAll() {
+    if (points_.xColumn() < 0)
+        return showNote();
+    std::vector<PlotPoint> drawn;
+    std::vector<PointMarks> marks;
+    drawn.reserve(points_.points().size());
+    for (size_t i = 0; i < points_.points().size(); ++i) {
+        drawn.push_back(plotPoint(i));
+        marks.push_back(drawn.back().marks);
+    }
+    plot_->setTitles(axisBoxes_[0]->currentText(), axisBoxes_[1]->currentText());
+    plot_->setPoints(drawn);
+    const RobustLine& line = points_.line();
+    plot_->setLine(line.drawn() ? std::optional(PlotLine{line.intercept, line.slope})
+                                : std::nullopt);
+    listModel_->beginResetModel();
+    listModel_->reorder(points_.points());
+    listModel_->setMarks(std::move(marks));
+    listModel_->endResetModel();
+    showNote();
+}
+
+// The points an edit moved, and those whose marks the new line changed.
+void ChartWindow::drawMoved(const std::vector<int>& moved) {
+    std::vector<PointMarks> marks(points_.points().size());
+    std::vector<int> changed = moved;
+    for (size_t i = 0; i < marks.size(); ++i) {
+        marks[i] = plotPoint(i).marks;
+        if (marks[i] != plot_->points()[i].marks)
+            changed.push_back(int(i));
+    }
+    for (const int point : changed)
+        plot_->setPoint(point, plotPoint(size_t(point)));
+    const RobustLine& line = points_.line();
+    plot_->setLine(line.drawn() ? std::optional(PlotLine{line.intercept, line.slope})
+                                : std::nullopt);
+    listModel_->setMarks(std::move(marks));
+    if (listModel_->reorder(points_.points())) {
+        for (const int point : changed)
+            listModel_->changed(point);
+    } else {
+        // Keep the row the user stands on with its item.
+        const int current =
+            list_->currentIndex().isValid() ? listModel_->pointAt(list_->currentIndex().row()) : -1;
+        emit listModel_->layoutChanged();
+        if (current >= 0)
+            list_->setCurrentIndex(listModel_->index(listModel_->rowOf(current)));
+    }
+    showNote();
+}
+
+void ChartWindow::showNote() {
+    const std::vector<int> numeric = points_.numericColumns();
+    for (int axis = 0; axis < 2; ++axis)
+        if (points_.xColumn() >= 0 && !points_.axisHasNumbers(axis)) {
+            empty_->setText(
+                tr("“%1”一列没有数值，无法作图。").arg(axisBoxes_[size_t(axis)]->currentText()));
+            stack_->setCurrentWidget(empty_);
+            note_->clear();
+            return;
+        }
+    stack_->setCurrentWidget(plot_);
+    QStringList lines;
+    if (points_.withoutNumber() > 0)
+        lines << tr("%1 件物品没有数值").arg(points_.withoutNumber());
+    if (points_.notPositive() > 0)
+        lines << tr("对数刻度略去了 %1 件数值不大于 0 的物品").arg(points_.notPositive());
+    switch (points_.line().missing) {
+    case RobustLine::Missing::None: {
+        const auto outliers = std::count_if(points_.points().begin(), points_.points().end(),
+                                            [](const auto& point) { return point.outlier; });
+        lines << tr("%1 个点，%2 个离群点").arg(points_.points().size()).arg(outliers);
+        break;
+    }
+    case RobustLine::Missing::FewerThanThree:
+        lines << tr("少于 3 个点：不画直线，也不找离群点。");
+        break;
+    case RobustLine::Missing::AllXEqual:
+        lines << tr("所有点的 X 值都相同：不画直线，也不找离群点。");
+        break;
+    case RobustLine::Missing::TooLarge:
+        lines << tr("数值太大，无法计算直线：不找离群点。");
+        break;
+    }
+    note_->setText(lines.join(QStringLiteral("；")));
+    note_->setAccessibleName(note_->text());
+}
+
+void ChartWindow::setCheck(std::function<std::vector<Problem>()> check) {
+    check_ = std::move(check);
+    // After the window is shown: the marks come a moment after the points.
+    QTimer::singleShot(0, this, &ChartWindow::runCheck);
+}
+
+void ChartWindow::runCheck() {
+    if (!check_ || !document_.isOpen())
+        return;
+    QSet<QString> flagged;
+    for (const Problem& problem : check_())
+        if (problem.item && problem.item->category == category())
+            flagged.insert(refText(*problem.item));
+    points_.setFlagged(flagged);
+}
+
+void ChartWindow::setHighlighted(const std::optional<ItemRef>& item) {
+    if (item == highlighted_)
+        return;
+    highlighted_ = item;
+    drawMoved({});
+}
+
+QString ChartWindow::pointText(int index) const {
+    const ChartPoints::Point& point = points_.points()[size_t(index)];
+    const ItemRef item = points_.table().item(point.row);
+    const QString& name = points_.table().nameOf(point.row);
+    return tr("%1 %2\n%3：%4\n%5：%6")
+        .arg(refText(item), name, axisBoxes_[0]->currentText(), chartNumberText(point.x),
+             axisBoxes_[1]->currentText(), chartNumberText(point.y))
+        .trimmed();
+}
+
+// The chart as shown, at its size on the screen or twice it, as PNG.
+void ChartWindow::exportPicture() {
+    const std::optional<QString> path = prompts_.askSavePath(
+        this, tr("导出图片"), tr("图表-%1.png").arg(wed::category(category()).word),
+        tr("PNG 图片 (*.png)"));
+    if (!path)
+        return;
+    if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
+        return emit outcome(refusal);
+    const int scale =
+        prompts_.confirm(this, tr("按窗口的两倍大小导出吗？（否：按窗口大小）"), tr("导出图片"))
+            ? 2
+            : 1;
+    QImage picture(stack_->size() * scale, QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    stack_->currentWidget()->render(&painter);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    emit outcome(saveWholeFile(*path, bytes));
+}
+
+void ChartWindow::exportData() {
+    const std::optional<QString> path = prompts_.askSavePath(
+        this, tr("导出数据"), tr("图表-%1.csv").arg(wed::category(category()).word),
+        tr("CSV (*.csv)"));
+    if (!path)
+        return;
+    if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
+        return emit outcome(refusal);
+    emit outcome(saveWholeFile(*path, chartSheet(points_)));
+}
+
+} // namespace wed
