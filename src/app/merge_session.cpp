@@ -22,7 +22,7 @@ ModsRefused MergeSession::setMods(const QStringList& paths) {
     if (!refused.list.ok())
         return refused;
     if (!reader_ && !sources.empty())
-        return {Outcome::of(Status::NoBaseFolder), {}};
+        return {{}, {}, true};
     QHash<QString, ModRead> kept;
     for (const ModSource& source : sources) {
         ModRead read = read_.contains(source.path) ? read_.value(source.path)

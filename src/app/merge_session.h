@@ -20,7 +20,8 @@ namespace wed {
 struct ModsRefused {
     Outcome read; // with the mod's path
     MergeInputCheck list;
-    bool refused() const { return read.refused() || !list.ok(); }
+    bool noBase = false; // mods were given before a base was read
+    bool refused() const { return noBase || read.refused() || !list.ok(); }
 };
 
 class MergeSession {

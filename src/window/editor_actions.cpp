@@ -12,8 +12,8 @@
 #include "window/form1.h"
 #include "window/history_window.h"
 #include "window/item_list_box.h"
-#include "window/mod_list_window.h"
 #include "window/item_list_view.h"
+#include "window/mod_list_window.h"
 #include "window/problem_window.h"
 #include "window/prompts.h"
 #include "window/qt_chinese.h"
@@ -346,6 +346,7 @@ void EditorActions::showRules() {
         rules_ = new RulesDialog(window_.document(), window_.documentRules(), window_.prompts(),
                                  &window_);
         connect(rules_, &RulesDialog::outcome, &window_, &Form1::report);
+        connect(rules_, &RulesDialog::refused, &window_, &Form1::reportRefusal);
     }
     rules_->show();
     rules_->raise();
@@ -465,6 +466,7 @@ ModListWindow* EditorActions::showMerge() {
     if (!merge_) {
         merge_ = new ModListWindow(window_.document(), window_.prompts(), &window_);
         connect(merge_, &ModListWindow::outcome, &window_, &Form1::report);
+        connect(merge_, &ModListWindow::refused, &window_, &Form1::reportRefusal);
         if (window_.document().isOpen())
             merge_->setBase(window_.document().game().folder());
     }

@@ -136,7 +136,7 @@ void ModListWindow::listChanged() {
     }
     const ModsRefused refused = session_.setMods(pane_->mods());
     if (refused.refused()) {
-        if (refused.read.status == Status::NoBaseFolder)
+        if (refused.noBase)
             tell(tr("还没有原版文件夹：先用“选择原版…”选择原版的游戏文件夹。"));
         else if (refused.read.refused())
             emit outcome(refused.read);
@@ -261,7 +261,7 @@ void ModListWindow::writeFolder() {
 // The merged set goes to the open folder as a patch would: its preview first, then one step.
 void ModListWindow::applyToFolder() {
     if (!document_.isOpen())
-        return emit outcome(Outcome::of(Status::NoFileChosen));
+        return emit refused(WindowRefusal{WindowStatus::NoFileChosen, {}});
     if (!readAgain())
         return;
     showMerge();

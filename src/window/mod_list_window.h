@@ -2,6 +2,7 @@
 
 #include "app/merge_session.h"
 #include "base/outcome.h"
+#include "window/window_status.h"
 
 #include <QWidget>
 
@@ -44,6 +45,7 @@ class ModListWindow : public QWidget {
 
   signals:
     void outcome(const wed::Outcome& outcome);
+    void refused(const wed::WindowRefusal& refusal);
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -96,7 +96,7 @@ void RulesDialog::fill() {
 void RulesDialog::runRecipe(int recipe) {
     Rules* rules = rules_.rules();
     if (!document_.isOpen())
-        return emit outcome(Outcome::of(Status::NoFileChosen));
+        return emit refused(WindowRefusal{WindowStatus::NoFileChosen, {}});
     if (!rules || size_t(recipe) >= rules->recipes().size())
         return;
     const QString name = rules->recipes()[size_t(recipe)].name;

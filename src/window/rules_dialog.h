@@ -2,6 +2,7 @@
 
 #include "app/document.h"
 #include "app/document_rules.h"
+#include "window/window_status.h"
 
 #include <QDialog>
 
@@ -33,6 +34,7 @@ class RulesDialog : public QDialog {
 
   signals:
     void outcome(const wed::Outcome& outcome);
+    void refused(const wed::WindowRefusal& refusal);
 
   protected:
     void changeEvent(QEvent* event) override;
