@@ -14,14 +14,21 @@ namespace wed {
 namespace {
 
 // Every record of the folder in file order, with its category.
+// Each category's records come in file order: merged as they are appended, not sorted.
+void mergeLastCategory(std::vector<RecordEntry>& all, size_t from) {
+    std::inplace_merge(
+        all.begin(), all.begin() + qsizetype(from), all.end(),
+        [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
+}
+
 std::vector<RecordEntry> recordsOf(const GameData& game) {
     std::vector<RecordEntry> all;
     for (const Category& c : categories()) {
         std::vector<RecordEntry> some = game.records(c.id);
+        const size_t from = all.size();
         all.insert(all.end(), some.begin(), some.end());
+        mergeLastCategory(all, from);
     }
-    std::sort(all.begin(), all.end(),
-              [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
     return all;
 }
 
@@ -29,11 +36,12 @@ std::vector<RecordEntry> recordsOf(const GameData& game) {
 // no id, which is decoded only when a change names the record.
 std::vector<RecordEntry> recordSpansOf(const GameData& game) {
     std::vector<RecordEntry> all;
-    for (const Category& c : categories())
+    for (const Category& c : categories()) {
+        const size_t from = all.size();
         for (qsizetype header : game.itemIndex().headers(c.id))
             all.push_back({ItemRef{c.id, {}, 0}, header, game.recordLast(c.id, header)});
-    std::sort(all.begin(), all.end(),
-              [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
+        mergeLastCategory(all, from);
+    }
     return all;
 }
 
