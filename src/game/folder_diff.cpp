@@ -14,58 +14,92 @@ namespace wed {
 namespace {
 
 // Every record of the folder in file order, with its category.
+// Each category's records come in file order: merged as they are appended, not sorted.
+void mergeLastCategory(std::vector<RecordEntry>& all, size_t from) {
+    std::inplace_merge(
+        all.begin(), all.begin() + qsizetype(from), all.end(),
+        [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
+}
+
 std::vector<RecordEntry> recordsOf(const GameData& game) {
     std::vector<RecordEntry> all;
     for (const Category& c : categories()) {
         std::vector<RecordEntry> some = game.records(c.id);
+        const size_t from = all.size();
         all.insert(all.end(), some.begin(), some.end());
+        mergeLastCategory(all, from);
     }
-    std::sort(all.begin(), all.end(),
-              [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
     return all;
 }
 
-// The first name record of every id, in file order: its id and lines.
+// Every record of the folder in file order, by its lines alone: its ref holds the category but
+// no id, which is decoded only when a change names the record.
+std::vector<RecordEntry> recordSpansOf(const GameData& game) {
+    std::vector<RecordEntry> all;
+    for (const Category& c : categories()) {
+        const size_t from = all.size();
+        for (qsizetype header : game.itemIndex().headers(c.id))
+            all.push_back({ItemRef{c.id, {}, 0}, header, game.recordLast(c.id, header)});
+        mergeLastCategory(all, from);
+    }
+    return all;
+}
+
+// The first name record of every id, in file order: its lines, and its id (decoded only for
+// the base, whose ids every change names; a folder's are decoded when a change needs one).
 struct NameEntry {
     QString id;
     NameRecordLines lines;
     QByteArrayView opening; // the "<id>" line's bytes
 };
 
-std::vector<NameEntry> nameRecordsOf(const GameData& game) {
+QString idOf(const NameEntry& entry) {
+    return entry.id.isNull() ? openingIdText(entry.opening) : entry.id;
+}
+
+std::vector<NameEntry> nameRecordsOf(const GameData& game, bool withIds = true) {
     std::vector<NameEntry> found;
     QSet<QByteArrayView> seen;
     const LineBuffer& names = game.names();
+    seen.reserve(names.lineCount() / 4);
     for (qsizetype i = 0; i < names.lineCount(); ++i) {
         const QByteArrayView line = names.lineBytes(i);
         // As the name index finds it: an id's first "<id>" alone opens its record.
         if (!isNameOpening(line) || seen.contains(line))
             continue;
         seen.insert(line);
-        found.push_back({openingIdText(line), nameRecordFrom(names, i), line});
+        found.push_back(
+            {withIds ? openingIdText(line) : QString(), nameRecordFrom(names, i), line});
     }
     return found;
 }
 
-Lines outside(const GameData& game, GameFile file, const std::vector<RecordEntry>& records,
-              const std::vector<NameEntry>& nameRecords) {
+std::vector<QByteArrayView> outside(const GameData& game, GameFile file,
+                                    const std::vector<RecordEntry>& records,
+                                    const std::vector<NameEntry>& nameRecords) {
     const LineBuffer& lines = game.buffer(file);
-    std::vector<bool> inside(size_t(lines.lineCount()), false);
-    if (file == GameFile::Items) {
-        for (const RecordEntry& record : records)
-            std::fill(inside.begin() + record.header, inside.begin() + record.last + 1, true);
-    } else {
-        for (const NameEntry& entry : nameRecords) {
-            for (qsizetype i = entry.lines.opening; i <= entry.lines.last; ++i)
-                inside[size_t(i)] = true;
-        }
-    }
-    // The name file's empty lines only end its records: they are no lines of their own.
     // The empty line a buffer counts after a final line end is no line of the file.
-    Lines outside;
-    for (qsizetype i = 0, last = lastLineOf(lines); i <= last; ++i)
-        if (!inside[size_t(i)] && (file == GameFile::Items || !lines.lineBytes(i).isEmpty()))
-            outside.append(lines.lineBytes(i).toByteArray());
+    const qsizetype end = lastLineOf(lines) + 1;
+    std::vector<QByteArrayView> outside;
+    qsizetype next = 0; // the first line after every record met so far
+    // The name file's empty lines only end its records: they are no lines of their own.
+    const auto upTo = [&](qsizetype first) {
+        for (; next < std::min(first, end); ++next)
+            if (file == GameFile::Items || !lines.lineBytes(next).isEmpty())
+                outside.push_back(lines.lineBytes(next));
+    };
+    // The records come in file order; one may reach past the next one's start.
+    const auto skip = [&](qsizetype first, qsizetype last) {
+        upTo(first);
+        next = std::max(next, last + 1);
+    };
+    if (file == GameFile::Items)
+        for (const RecordEntry& record : records)
+            skip(record.header, record.last);
+    else
+        for (const NameEntry& entry : nameRecords)
+            skip(entry.lines.opening, entry.lines.last);
+    upTo(end);
     return outside;
 }
 
@@ -100,7 +134,7 @@ std::vector<bool> keptInOrder(const std::vector<qsizetype>& match) {
 struct DiffBase::Side {
     std::vector<RecordEntry> records;
     std::vector<NameEntry> names;
-    std::array<Lines, 2> outside;
+    std::array<std::vector<QByteArrayView>, 2> outside;
 };
 
 DiffBase::DiffBase(const GameData& base) : base_(base) {
@@ -123,8 +157,8 @@ class Differ {
           baseNames_(base.side().names), baseOutside_(base.side().outside) {}
 
     ChangeSet run() {
-        folderRecords_ = recordsOf(folder_);
-        folderNames_ = nameRecordsOf(folder_);
+        folderRecords_ = recordSpansOf(folder_);
+        folderNames_ = nameRecordsOf(folder_, false);
         diffRecords();
         diffNames();
         for (GameFile file : {GameFile::Items, GameFile::Names})
@@ -145,8 +179,8 @@ class Differ {
         std::vector<qsizetype> match(before.size(), -1);
         size_t i = 0;
         for (; i < before.size() && i < after.size(); ++i) {
-            if (before[i].ref.occurrence != after[i].ref.occurrence ||
-                line(base_, before[i]) != line(folder_, after[i]))
+            // Equal header lines after equal ones are the same occurrence of the same item.
+            if (line(base_, before[i]) != line(folder_, after[i]))
                 break;
             match[i] = qsizetype(i);
         }
@@ -169,9 +203,15 @@ class Differ {
 
     // Base's records in order, each followed by the records `folder` adds after it.
     void diffRecords() {
+        const std::vector<qsizetype> match = matchRecords();
+        // A record added or moved is named by the folder's ref: read them all then.
+        bool inStep = match.size() == folderRecords_.size();
+        for (size_t i = 0; inStep && i < match.size(); ++i)
+            inStep = match[i] == qsizetype(i);
+        if (!inStep)
+            folderRecords_ = recordsOf(folder_);
         const std::vector<RecordEntry>& before = baseRecords_;
         const std::vector<RecordEntry>& after = folderRecords_;
-        const std::vector<qsizetype> match = matchRecords();
         std::vector<qsizetype> baseOf(after.size(), -1);
         for (size_t i = 0; i < match.size(); ++i)
             if (match[i] >= 0)
@@ -308,17 +348,34 @@ class Differ {
             note(GameFile::Items, i, game.items().lineBytes(i));
     }
 
+    // Which folder name record each base one is (-1: none): in step while both files keep
+    // their ids in order, by a lookup after that. Each id opens one record in each file.
+    std::vector<qsizetype> matchNames() const {
+        const std::vector<NameEntry>& before = baseNames_;
+        const std::vector<NameEntry>& after = folderNames_;
+        std::vector<qsizetype> match(before.size(), -1);
+        size_t i = 0;
+        for (; i < before.size() && i < after.size() && before[i].opening == after[i].opening; ++i)
+            match[i] = qsizetype(i);
+        if (i == before.size())
+            return match;
+        QHash<QByteArrayView, qsizetype> inFolder;
+        inFolder.reserve(qsizetype(after.size() - std::min(i, after.size())));
+        for (size_t j = i; j < after.size(); ++j)
+            inFolder.insert(after[j].opening, qsizetype(j));
+        for (size_t k = i; k < before.size(); ++k)
+            match[k] = inFolder.value(before[k].opening, -1);
+        return match;
+    }
+
     void diffNames() {
         const std::vector<NameEntry>& before = baseNames_;
         const std::vector<NameEntry>& after = folderNames_;
-        QHash<QByteArrayView, qsizetype> inFolder;
-        inFolder.reserve(qsizetype(after.size()));
-        for (size_t i = 0; i < after.size(); ++i)
-            inFolder.insert(after[i].opening, qsizetype(i));
-        QSet<QByteArrayView> inBase;
-        inBase.reserve(qsizetype(before.size()));
-        for (const NameEntry& entry : before)
-            inBase.insert(entry.opening);
+        const std::vector<qsizetype> match = matchNames();
+        std::vector<bool> inBase(after.size(), false);
+        for (qsizetype at : match)
+            if (at >= 0)
+                inBase[size_t(at)] = true;
         auto change = [](const QString& id, std::optional<Lines> was, std::optional<Lines> now) {
             Change names;
             names.kind = ChangeKind::Names;
@@ -329,25 +386,21 @@ class Differ {
         };
         // Base's name records in order, each followed by those the folder adds after it.
         auto addedAfter = [&](qsizetype from) {
-            for (qsizetype i = from + 1;
-                 i < qsizetype(after.size()) && !inBase.contains(after[size_t(i)].opening); ++i) {
-                Change added = change(after[size_t(i)].id, std::nullopt,
-                                      folder_.nameRecordLines(after[size_t(i)].id));
+            for (qsizetype i = from + 1; i < qsizetype(after.size()) && !inBase[size_t(i)]; ++i) {
+                const QString id = idOf(after[size_t(i)]);
+                Change added = change(id, std::nullopt, folder_.nameRecordLines(id));
                 if (i > 0)
-                    added.after = ItemRef{CategoryId::Weapon, after[size_t(i) - 1].id, 1};
-                noteNames(after[size_t(i)].id);
+                    added.after = ItemRef{CategoryId::Weapon, idOf(after[size_t(i) - 1]), 1};
+                noteNames(id);
                 changes_.push_back(std::move(added));
             }
         };
         addedAfter(-1);
-        std::vector<qsizetype> match(before.size(), -1);
-        for (size_t i = 0; i < before.size(); ++i)
-            match[i] = inFolder.value(before[i].opening, -1);
         const std::vector<bool> kept = keptInOrder(match);
         const auto nameBefore = [](const std::vector<NameEntry>& entries, qsizetype i) {
-            return i <= 0
-                       ? std::nullopt
-                       : std::optional(ItemRef{CategoryId::Weapon, entries[size_t(i) - 1].id, 1});
+            return i <= 0 ? std::nullopt
+                          : std::optional(
+                                ItemRef{CategoryId::Weapon, idOf(entries[size_t(i) - 1]), 1});
         };
         for (size_t i = 0; i < before.size(); ++i) {
             const NameEntry& entry = before[i];
@@ -355,12 +408,10 @@ class Differ {
                 changes_.push_back(moveOf(ChangeKind::NameMove, {CategoryId::Weapon, entry.id, 1},
                                           nameBefore(before, qsizetype(i)),
                                           nameBefore(after, match[i])));
-            const auto at = inFolder.constFind(entry.opening);
             // Most name records are the same: their bytes are compared before any line is made.
-            if (at != inFolder.constEnd() &&
-                base_.nameRecordBytes(entry.lines) ==
-                    folder_.nameRecordBytes(after[size_t(*at)].lines)) {
-                addedAfter(*at);
+            if (match[i] >= 0 && base_.nameRecordBytes(entry.lines) ==
+                                     folder_.nameRecordBytes(after[size_t(match[i])].lines)) {
+                addedAfter(match[i]);
                 continue;
             }
             const std::optional<Lines> was = base_.nameRecordLines(entry.id);
@@ -370,8 +421,8 @@ class Differ {
                     noteNames(entry.id);
                 changes_.push_back(change(entry.id, was, now));
             }
-            if (at != inFolder.constEnd())
-                addedAfter(*at);
+            if (match[i] >= 0)
+                addedAfter(match[i]);
         }
     }
 
@@ -387,7 +438,7 @@ class Differ {
     ChangeSet changes_;
     const std::vector<RecordEntry>& baseRecords_;
     const std::vector<NameEntry>& baseNames_;
-    const std::array<Lines, 2>& baseOutside_;
+    const std::array<std::vector<QByteArrayView>, 2>& baseOutside_;
     std::vector<RecordEntry> folderRecords_;
     std::vector<NameEntry> folderNames_;
 };
@@ -395,7 +446,10 @@ class Differ {
 } // namespace
 
 Lines outsideLines(const GameData& game, GameFile file) {
-    return outside(game, file, recordsOf(game), nameRecordsOf(game));
+    Lines lines;
+    for (QByteArrayView line : outside(game, file, recordsOf(game), nameRecordsOf(game)))
+        lines.append(line.toByteArray());
+    return lines;
 }
 
 ChangeSet diffFolders(const GameData& base, const GameData& folder, DiffNotes* notes) {
