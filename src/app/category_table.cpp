@@ -117,12 +117,15 @@ void CategoryTable::follow(const FilesChanged& changed) {
 void CategoryTable::forgetChangedRows(const Splices& made) {
     if (made.size() != 1)
         return computed_.forgetAll();
-    const qsizetype line = document_.game().items().lineAt(made.front().offset);
+    if (const int row = rowOfLine(document_.game().items().lineAt(made.front().offset)); row >= 0)
+        computed_.forgetRow(size_t(row));
+}
+
+int CategoryTable::rowOfLine(qsizetype line) const {
     const auto after = std::upper_bound(
         rows_.begin(), rows_.end(), line,
         [](qsizetype at, const ListEntry& entry) { return at < entry.headerLine; });
-    if (after != rows_.begin())
-        computed_.forgetRow(size_t(after - rows_.begin() - 1));
+    return int(after - rows_.begin()) - 1;
 }
 
 void CategoryTable::showAllChanged(int firstColumn) {

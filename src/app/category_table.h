@@ -56,6 +56,9 @@ class CategoryTable : public QAbstractTableModel {
     CategoryId category() const { return category_; }
     const TableColumns& columns() const { return columns_; }
     const ListEntry& entry(int row) const { return rows_[size_t(row)]; }
+    // The row whose record holds a line of the item file; -1 for a line before the first.
+    // Rows keep their header lines until an edit moves lines, which lists them again.
+    int rowOfLine(qsizetype line) const;
     ItemRef item(int row) const;
     const QString& nameOf(int row) const;
     const SortKey& sortKey(int row, int column) const;

@@ -272,18 +272,14 @@ void ChartPoints::follow(const FilesChanged& changed) {
     emit pointsMoved(moved);
 }
 
-// The rows whose records hold a changed line.
+// The rows whose records hold a changed line, found in the table's rows: listing the whole
+// file again on every keystroke would cost more than all the rest of following it.
 std::vector<int> ChartPoints::changedRows(const Splices& made) const {
     std::vector<int> rows;
-    const std::vector<ListEntry> listed = document_.game().listed(category()).entries;
-    for (const Splice& splice : made) {
-        const qsizetype line = document_.game().items().lineAt(splice.offset);
-        const auto after = std::upper_bound(
-            listed.begin(), listed.end(), line,
-            [](qsizetype at, const ListEntry& entry) { return at < entry.headerLine; });
-        if (after != listed.begin())
-            rows.push_back(int(after - listed.begin() - 1));
-    }
+    for (const Splice& splice : made)
+        if (const int row = table_.rowOfLine(document_.game().items().lineAt(splice.offset));
+            row >= 0)
+            rows.push_back(row);
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;

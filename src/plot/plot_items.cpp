@@ -1,6 +1,8 @@
 #include "plot/plot_items.h"
 
 #include <QPainter>
+#include <array>
+#include <cmath>
 
 namespace wed {
 namespace {
@@ -20,8 +22,22 @@ QRectF PointItem::boundingRect() const {
     return {-kMarkReach, -kMarkReach, 2 * kMarkReach, 2 * kMarkReach};
 }
 
+// Ten thousand antialiased shapes are slow to paint; one picture per look, drawn at the
+// screen's pixel ratio, is copied instead.
 void PointItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    paintMark(*painter, marks_);
+    static std::array<QPixmap, 8> made;
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
+    QPixmap& picture = made[size_t(marks_.toInt() & 7)];
+    if (picture.isNull() || picture.devicePixelRatio() != ratio) {
+        const int side = int(std::ceil(2 * kMarkReach * ratio));
+        picture = QPixmap(side, side);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter inside(&picture);
+        inside.translate(kMarkReach, kMarkReach);
+        paintMark(inside, marks_);
+    }
+    painter->drawPixmap(QPointF(-kMarkReach, -kMarkReach), picture);
 }
 
 void ArrowItem::setEnds(QPointF base, QPointF now) {

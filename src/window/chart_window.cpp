@@ -157,6 +157,8 @@ ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& promp
     if (points_.xColumn() < 0)
         chooseFirstAxes();
     retranslate();
+    if (points_.xColumn() < 0)
+        showNote();
 }
 
 // The first two columns of numbers.
@@ -248,12 +250,13 @@ void ChartWindow::retranslate() {
     plot_->setAccessibleName(tr("图表"));
     list_->setAccessibleName(tr("图表中的物品，离群点在前"));
     fillAxisBoxes();
-    drawAll();
 }
 
 void ChartWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        drawAll();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -314,7 +317,17 @@ void ChartWindow::axesChosen() {
     remember();
 }
 
-PlotPoint ChartWindow::plotPoint(size_t index) const {
+// The table's row of the item shown in the main window; -1 when it has none.
+int ChartWindow::highlightedRow() const {
+    if (!highlighted_)
+        return -1;
+    for (const ChartPoints::Point& point : points_.points())
+        if (points_.table().item(point.row) == *highlighted_)
+            return point.row;
+    return -1;
+}
+
+PlotPoint ChartWindow::plotPoint(size_t index, int highlightedRow) const {
     const ChartPoints::Point& point = points_.points()[index];
     PlotPoint drawn{point.x, point.y, std::nullopt, {}};
     if (point.baseX && point.baseY)
@@ -323,7 +336,7 @@ PlotPoint ChartWindow::plotPoint(size_t index) const {
         drawn.marks |= PointMark::Outlier;
     if (point.flagged)
         drawn.marks |= PointMark::Flagged;
-    if (highlighted_ && points_.table().item(point.row) == *highlighted_)
+    if (point.row == highlightedRow)
         drawn.marks |= PointMark::Highlighted;
     return drawn;
 }
@@ -335,8 +348,9 @@ void ChartWindow::drawAll() {
     std::vector<PlotPoint> drawn;
     std::vector<PointMarks> marks;
     drawn.reserve(points_.points().size());
+    const int highlighted = highlightedRow();
     for (size_t i = 0; i < points_.points().size(); ++i) {
-        drawn.push_back(plotPoint(i));
+        drawn.push_back(plotPoint(i, highlighted));
         marks.push_back(drawn.back().marks);
     }
     plot_->setTitles(axisBoxes_[0]->currentText(), axisBoxes_[1]->currentText());
@@ -355,13 +369,14 @@ void ChartWindow::drawAll() {
 void ChartWindow::drawMoved(const std::vector<int>& moved) {
     std::vector<PointMarks> marks(points_.points().size());
     std::vector<int> changed = moved;
+    const int highlighted = highlightedRow();
     for (size_t i = 0; i < marks.size(); ++i) {
-        marks[i] = plotPoint(i).marks;
+        marks[i] = plotPoint(i, highlighted).marks;
         if (marks[i] != plot_->points()[i].marks)
             changed.push_back(int(i));
     }
     for (const int point : changed)
-        plot_->setPoint(point, plotPoint(size_t(point)));
+        plot_->setPoint(point, plotPoint(size_t(point), highlighted));
     const RobustLine& line = points_.line();
     plot_->setLine(line.drawn() ? std::optional(PlotLine{line.intercept, line.slope})
                                 : std::nullopt);

@@ -76,7 +76,8 @@ class ChartWindow : public QWidget {
     void chooseFirstAxes();
     void drawAll();
     void drawMoved(const std::vector<int>& moved);
-    PlotPoint plotPoint(size_t point) const;
+    int highlightedRow() const;
+    PlotPoint plotPoint(size_t point, int highlightedRow) const;
     void showNote();
     void runCheck();
     void remember();
