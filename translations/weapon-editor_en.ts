@@ -1614,8 +1614,10 @@ into the game&apos;s files, every other byte of them kept. With a command, no wi
 <context>
     <name>RuleWords</name>
     <message>
-        <source>配方被拒绝：没有写入任何内容，文件保持原样。</source>
-        <translation> The recipe is refused: nothing was written, the files are as they were.</translation>
+        <source>%1
+配方被拒绝：没有写入任何内容，文件保持原样。</source>
+        <translation>%1
+The recipe is refused: nothing was written, the files are as they were.</translation>
     </message>
     <message>
         <source>配方“%1”没有修改任何内容。</source>

@@ -146,7 +146,9 @@ QString noRulesFileText() {
 }
 
 QString describeRecipeRefusal(const RuleError& error) {
-    return describeRuleError(error) + RuleWords::tr("配方被拒绝：没有写入任何内容，文件保持原样。");
+    // On a line of its own: the error before it ends with Lua's words, in any language.
+    return RuleWords::tr("%1\n配方被拒绝：没有写入任何内容，文件保持原样。")
+        .arg(describeRuleError(error));
 }
 
 QString recipeChangesNothing(const QString& recipe) {
