@@ -5,6 +5,7 @@
 #include "edit/whole_file.h"
 #include "game/output_file.h"
 #include "plot/plot_view.h"
+#include "window/chart_list.h"
 #include "window/editor_keys.h"
 #include "window/prompts.h"
 
@@ -43,78 +44,6 @@ std::array<std::optional<KeptChart>, 3>& keptCharts() {
 }
 
 } // namespace
-
-// The list beside the chart: every plotted item, the outliers first (farthest first), then
-// the others in the table's order; each row with the point's marks, for the keyboard and the
-// screen reader.
-class ChartList : public QAbstractListModel {
-  public:
-    explicit ChartList(const ChartWindow& window, QObject* parent)
-        : QAbstractListModel(parent), window_(window) {}
-
-    // The order again; true when it is the order before.
-    bool reorder(const std::vector<ChartPoints::Point>& points) {
-        std::vector<int> order;
-        order.reserve(points.size());
-        for (size_t i = 0; i < points.size(); ++i)
-            if (points[i].outlier)
-                order.push_back(int(i));
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return points[size_t(a)].distance > points[size_t(b)].distance;
-        });
-        for (size_t i = 0; i < points.size(); ++i)
-            if (!points[i].outlier)
-                order.push_back(int(i));
-        if (order == order_)
-            return true;
-        order_ = std::move(order);
-        rowOf_.assign(order_.size(), -1);
-        for (size_t row = 0; row < order_.size(); ++row)
-            rowOf_[size_t(order_[row])] = int(row);
-        return false;
-    }
-    void setMarks(std::vector<PointMarks> marks) { marks_ = std::move(marks); }
-    int pointAt(int row) const { return order_[size_t(row)]; }
-    int rowOf(int point) const { return rowOf_[size_t(point)]; }
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : int(order_.size());
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        const int point = order_[size_t(index.row())];
-        const PointMarks marks = marks_[size_t(point)];
-        if (role == Qt::DecorationRole)
-            return picture(marks);
-        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
-            return {};
-        QString text = window_.pointText(point).replace(u'\n', QStringLiteral("  "));
-        if (marks & PointMark::Flagged)
-            text.prepend(ChartWindow::tr("有问题 "));
-        if (marks & PointMark::Outlier)
-            text.prepend(ChartWindow::tr("离群 "));
-        return text;
-    }
-    void changed(int point) {
-        const QModelIndex at = index(rowOf(point));
-        emit dataChanged(at, at);
-    }
-    using QAbstractListModel::beginResetModel;
-    using QAbstractListModel::endResetModel;
-
-  private:
-    static QPixmap picture(PointMarks marks) {
-        static std::array<QPixmap, 8> made;
-        QPixmap& kept = made[size_t(marks.toInt() & 7)];
-        if (kept.isNull())
-            kept = markPicture(marks, 16);
-        return kept;
-    }
-
-    const ChartWindow& window_;
-    std::vector<int> order_;
-    std::vector<int> rowOf_;
-    std::vector<PointMarks> marks_;
-};
 
 ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document), prompts_(prompts),

@@ -11,6 +11,7 @@
 #include "window/file_actions.h"
 #include "window/form1.h"
 #include "window/history_window.h"
+#include "window/item_commands.h"
 #include "window/item_list_box.h"
 #include "window/item_list_view.h"
 #include "window/mod_list_window.h"
@@ -357,74 +358,20 @@ void EditorActions::showHelp() {
     window_.message(helpText(), tr("帮助"));
 }
 
-// Asks for an id until the document takes it or the user gives up; a refused id is explained
-// and offered again to be corrected.
-void EditorActions::askIdAndRun(const QString& title, const QString& start,
-                                const std::function<Outcome(const QString&)>& action) {
-    QString id = start;
-    for (;;) {
-        const std::optional<QString> answer =
-            window_.prompts().askText(&window_, title, tr("新的编号："), id);
-        if (!answer)
-            return;
-        const Outcome outcome = action(*answer);
-        window_.report(outcome);
-        if (outcome.done())
-            return;
-        id = *answer;
-    }
-}
-
 void EditorActions::copyItem() {
-    const int entry = window_.items().selectedEntry();
-    if (entry < 0)
-        return;
-    askIdAndRun(tr("复制为新物品"), window_.items().entries()[size_t(entry)].id,
-                [this, item = window_.items().itemOf(entry)](const QString& id) {
-                    return window_.document().copyItem(item, id);
-                });
+    ItemCommands(window_).copy();
 }
 
 void EditorActions::renameItem() {
-    const int entry = window_.items().selectedEntry();
-    if (entry < 0)
-        return;
-    askIdAndRun(tr("重命名"), window_.items().entries()[size_t(entry)].id,
-                [this, item = window_.items().itemOf(entry)](const QString& id) {
-                    return window_.document().renameItem(item, id);
-                });
+    ItemCommands(window_).rename();
 }
 
 void EditorActions::removeItem() {
-    const int entry = window_.items().selectedEntry();
-    if (entry < 0)
-        return;
-    const QString& id = window_.items().entries()[size_t(entry)].id;
-    const QString& name = window_.items().nameOf(entry);
-    const QString question = tr("要删除%1“%2”%3吗？它在 weapon.cfg 中的记录将被删除。")
-                                 .arg(shownWord(*window_.items().category()), id,
-                                      name.isEmpty() ? QString() : tr("（%1）").arg(name));
-    if (window_.prompts().confirm(&window_, question, tr("删除物品")))
-        window_.report(window_.document().removeItem(window_.items().itemOf(entry)));
+    ItemCommands(window_).remove();
 }
 
-// The item shown, or else the one selected: the keys work with the focus in a field too.
 void EditorActions::editNames() {
-    const int entry = window_.items().shownEntry() >= 0 ? window_.items().shownEntry()
-                                                        : window_.items().selectedEntry();
-    if (entry < 0)
-        return;
-    const ItemRef item = window_.items().itemOf(entry);
-    std::optional<NameRecordText> text = nameRecordText(window_.document().game(), item);
-    if (!text)
-        return window_.report(Outcome::of(Status::NoNameRecord, {}, item.id));
-    const QString title = tr("%1 的名字和说明").arg(item.id);
-    while ((text = window_.prompts().editNames(&window_, title, *text))) {
-        const Outcome outcome = window_.document().setNameRecordText(item, *text);
-        window_.report(outcome);
-        if (outcome.done())
-            return;
-    }
+    ItemCommands(window_).editNames();
 }
 
 // A patch needs a base to be the folder's changes against.

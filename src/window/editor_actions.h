@@ -84,8 +84,6 @@ class EditorActions : public QObject {
     void linkChartToTable(CategoryId category);
     void showChartItem(const ItemRef& item);
     std::optional<ItemRef> shownItem() const;
-    void askIdAndRun(const QString& title, const QString& start,
-                     const std::function<Outcome(const QString&)>& action);
 
     Form1& window_;
     QMenuBar* menuBar_ = nullptr;
