@@ -3,27 +3,22 @@
 // line and the outliers found again, the plot and the list brought in step), timed from the
 // document's signal to the chart's last handler, beside the keystroke's commit.
 #include "bench_game.h"
+#include "open_weapons.h"
 #include "window/chart_window.h"
 #include "window/prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
 
-constexpr int kWeapons = 10000;
+constexpr int kWeapons = bench::kOpenWeapons;
 
-struct ChartWeapons {
-    std::unique_ptr<bench::GameFolder> folder = bench::GameFolder::weapons(kWeapons);
-    wed::Document document;
-    ChartWeapons() { document.open(folder->itemFile()); }
-};
-
-ChartWeapons& weapons() {
-    static ChartWeapons made;
-    return made;
+bench::OpenWeapons& weapons() {
+    return bench::openWeapons();
 }
 
 // Price against clip, the columns found by key.

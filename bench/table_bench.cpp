@@ -4,28 +4,23 @@
 // keystroke's commit on the same file.
 #include "app/category_table.h"
 #include "bench_game.h"
+#include "open_weapons.h"
 #include "rules/rules.h"
 #include "window/prompts.h"
 #include "window/table_window.h"
 
 #include <QApplication>
 #include <QTableView>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
 
-constexpr int kWeapons = 10000;
+constexpr int kWeapons = bench::kOpenWeapons;
 
-struct Weapons {
-    std::unique_ptr<bench::GameFolder> folder = bench::GameFolder::weapons(kWeapons);
-    wed::Document document;
-    Weapons() { document.open(folder->itemFile()); }
-};
-
-Weapons& weapons() {
-    static Weapons made;
-    return made;
+bench::OpenWeapons& weapons() {
+    return bench::openWeapons();
 }
 
 const int kCostColumn = wed::TableColumns(wed::CategoryId::Weapon, nullptr)
