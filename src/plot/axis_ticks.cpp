@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace wed {
@@ -13,11 +15,32 @@ bool ordered(AxisRange range) {
     return std::isfinite(range.low) && std::isfinite(range.high) && range.low <= range.high;
 }
 
+// Ten to an integer power, the double nearest to it: a product of exact powers, one division of
+// 1 by one, or beyond those the literal read. std::pow of some C libraries (the one Windows
+// programs link) is a last bit off for negative powers, and 0.01 would not be 0.01.
+double powerOfTen(int n) {
+    if (n < -22 || n > 22) { // read as the literal "1eN" is, correctly rounded
+        char text[16];
+        std::snprintf(text, sizeof text, "1e%d", n);
+        return std::strtod(text, nullptr);
+    }
+    double power = 1;
+    for (int i = 0; i < std::abs(n); ++i)
+        power *= 10; // exact up to 1e22
+    return n < 0 ? 1 / power : power;
+}
+
 // 1, 2, 5 or 10 times a power of ten, the smallest not below `raw`; 0 where there is none.
 double roundStep(double raw) {
     if (!(raw > 0) || !std::isfinite(raw))
         return 0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    // The logarithm may be a last bit off either way (it is on Windows): the power is checked.
+    int exponent = int(std::floor(std::log10(raw)));
+    if (powerOfTen(exponent) > raw)
+        --exponent;
+    else if (powerOfTen(exponent + 1) <= raw)
+        ++exponent;
+    const double power = powerOfTen(exponent);
     for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
         const double step = factor * power;
         // The power itself may be a rounding of the logarithm: never a step below `raw`.
@@ -81,14 +104,14 @@ std::vector<double> logTicks(AxisRange range, int most) {
         const int every = (lastPower - firstPower + most) / most;
         for (int power = firstPower; power <= lastPower; ++power)
             if (((power % every) + every) % every == 0)
-                ticks.push_back(std::pow(10.0, power));
+                ticks.push_back(powerOfTen(power));
         return ticks;
     }
     // Within about one decade: 1, 2 and 5 times its powers, if they are enough and not many.
     const double slack = (range.high - range.low) * 1e-9;
     for (int power = firstPower - 1; power <= lastPower; ++power)
         for (const double factor : {1.0, 2.0, 5.0})
-            if (const double value = factor * std::pow(10.0, power);
+            if (const double value = factor * powerOfTen(power);
                 value >= range.low - slack && value <= range.high + slack)
                 ticks.push_back(value);
     if (ticks.size() >= 2 && int(ticks.size()) <= most)
