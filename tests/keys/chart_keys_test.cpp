@@ -154,13 +154,13 @@ TEST_F(ChartKeys, WheelBandHomeLogScaleAndTheTablesMenuAndFilter) {
     EXPECT_TRUE(chart->note()->text().contains(QStringLiteral("略去了 1 件数值不大于 0")));
     press(Qt::Key_Space);
 
-    // The table's menu charts the two columns chosen, the left as X; its filter applies.
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    focus(form.itemList());
-    press(Qt::CTRL | Qt::Key_T);
-    TableWindow* table = form.findChild<TableWindow*>();
-    ASSERT_TRUE(table && QTest::qWaitForWindowActive(table));
+    // The table's menu charts the two columns chosen, the left as X; its filter applies. The
+    // table is opened by its action (Ctrl+T has tests of its own): a key pressed in the main
+    // window just after the chart had the focus may still reach the chart under Wine.
+    TableWindow* table = form.actions().openTable();
+    ASSERT_NE(table, nullptr);
+    table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table));
     QTableView* view = table->view();
     view->selectionModel()->select(view->model()->index(0, column(*chart, "Level")),
                                    QItemSelectionModel::Select);
