@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 
 namespace wed::diff {
 namespace {
@@ -17,7 +18,49 @@ void mergeLastCategory(std::vector<RecordEntry>& all, size_t from) {
         [](const RecordEntry& a, const RecordEntry& b) { return a.header < b.header; });
 }
 
+// How many bytes the two begin with alike: a block at a time, then byte by byte in the first
+// block that differs.
+qsizetype sameStart(QByteArrayView a, QByteArrayView b) {
+    constexpr qsizetype kBlock = 256;
+    const qsizetype size = std::min(a.size(), b.size());
+    qsizetype at = 0;
+    while (at + kBlock <= size && std::memcmp(a.data() + at, b.data() + at, kBlock) == 0)
+        at += kBlock;
+    const qsizetype end = std::min(size, at + kBlock);
+    return qsizetype(std::mismatch(a.data() + at, a.data() + end, b.data() + at).first - a.data());
+}
+
 } // namespace
+
+std::optional<std::vector<qsizetype>> differingLines(const LineBuffer& a, const LineBuffer& b) {
+    if (a.lineCount() != b.lineCount())
+        return std::nullopt;
+    const QByteArrayView bytesA(a.bytes()), bytesB(b.bytes());
+    std::vector<qsizetype> lines;
+    for (qsizetype line = 0; line < a.lineCount();) {
+        const qsizetype fromA = a.lineStart(line), fromB = b.lineStart(line);
+        const qsizetype same = sameStart(bytesA.sliced(fromA), bytesB.sliced(fromB));
+        if (fromA + same == bytesA.size() && fromB + same == bytesB.size())
+            break;
+        // The lines before the first byte that differs are whole in the same bytes, line ends
+        // too: the same lines. The one that holds it (in both: a line end that differs ends the
+        // same line in one as it goes on in the other) differs.
+        const qsizetype at = std::min(a.lineAt(fromA + same, line), b.lineAt(fromB + same, line));
+        lines.push_back(at);
+        line = at + 1;
+    }
+    return lines;
+}
+
+bool inertLine(QByteArrayView line) {
+    if (line.isEmpty())
+        return false;
+    const char first = line.front();
+    // Every end line begins ";**", the other rule's too.
+    return !(mayOpenRecord(first) && headerCategory(line)) &&
+           !isRecordEndLine(line, EndRule::SemicolonStars) &&
+           !(mayOpenName(first) && isNameOpening(line));
+}
 
 std::vector<RecordEntry> recordsOf(const GameData& game) {
     std::vector<RecordEntry> all;

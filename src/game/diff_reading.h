@@ -4,11 +4,21 @@
 #include "game/game_data.h"
 
 #include <QByteArrayView>
+#include <optional>
 #include <vector>
 
 // What a diff of two folders reads of each: its records, its name records, the lines outside
 // both, and which records keep their place. For the diff alone.
 namespace wed::diff {
+
+// The lines of two files that differ (indexes, in order), when the files hold as many lines:
+// every other line is the same line in the same place. Found by comparing the bytes a long run
+// at a time, not line by line. None when the files hold different numbers of lines.
+std::optional<std::vector<qsizetype>> differingLines(const LineBuffer& a, const LineBuffer& b);
+// Whether a line may stand in another's place without moving where any record or name record
+// begins or ends: it is not empty, and no record header, end line (by either rule) or name
+// opening.
+bool inertLine(QByteArrayView line);
 
 // Every record of the folder in file order, with its category.
 std::vector<RecordEntry> recordsOf(const GameData& game);

@@ -34,6 +34,27 @@ DiffBase::~DiffBase() = default;
 
 namespace {
 
+// A record's lines where they stand in a buffer, read without a copy.
+class RecordLines {
+  public:
+    RecordLines(const LineBuffer& buffer, qsizetype first, qsizetype last)
+        : buffer_(buffer), first_(first), size_(last - first + 1) {}
+    qsizetype size() const { return size_; }
+    QByteArrayView operator[](qsizetype i) const { return buffer_.lineBytes(first_ + i); }
+    Lines copied() const {
+        Lines lines;
+        lines.reserve(size_);
+        for (qsizetype i = 0; i < size_; ++i)
+            lines.append((*this)[i].toByteArray());
+        return lines;
+    }
+
+  private:
+    const LineBuffer& buffer_;
+    qsizetype first_;
+    qsizetype size_;
+};
+
 class Differ {
   public:
     Differ(const DiffBase& base, const GameData& folder, DiffNotes& notes)
@@ -41,17 +62,83 @@ class Differ {
           baseNames_(base.side().names), baseOutside_(base.side().outside) {}
 
     ChangeSet run() {
-        folderRecords_ = recordSpansOf(folder_);
-        folderNames_ = nameRecordsOf(folder_, false);
-        diffRecords();
-        diffNames();
-        for (GameFile file : {GameFile::Items, GameFile::Names})
-            notes_.outsideDiffers[size_t(file)] =
-                baseOutside_[size_t(file)] != outside(folder_, file, folderRecords_, folderNames_);
+        // A mod that changes lines in their places, as most do, leaves every record and name
+        // record where the base has it: only those that hold a line that differs are looked at.
+        if (const auto lines = inertDifferences(GameFile::Items)) {
+            diffRecordsInStep(*lines);
+        } else {
+            folderRecords_ = recordSpansOf(folder_);
+            diffRecords();
+            notes_.outsideDiffers[0] =
+                baseOutside_[0] != outside(folder_, GameFile::Items, folderRecords_, {});
+        }
+        if (const auto lines = inertDifferences(GameFile::Names)) {
+            diffNamesInStep(*lines);
+        } else {
+            folderNames_ = nameRecordsOf(folder_, false);
+            diffNames();
+            notes_.outsideDiffers[1] =
+                baseOutside_[1] != outside(folder_, GameFile::Names, {}, folderNames_);
+        }
         return std::move(changes_);
     }
 
   private:
+    // The lines of the file that differ, when the folder has as many lines and each that
+    // differs is inert in both (diff::inertLine); none otherwise.
+    std::optional<std::vector<qsizetype>> inertDifferences(GameFile file) const {
+        const LineBuffer& was = base_.buffer(file);
+        const LineBuffer& now = folder_.buffer(file);
+        std::optional<std::vector<qsizetype>> lines = differingLines(was, now);
+        if (lines && std::all_of(lines->begin(), lines->end(), [&](qsizetype line) {
+                return inertLine(was.lineBytes(line)) && inertLine(now.lineBytes(line));
+            }))
+            return lines;
+        return std::nullopt;
+    }
+
+    // Calls `differs` for every span (first and last line, in file order; they may overlap)
+    // that holds one of the lines; returns whether a line is in none of them.
+    template <class Spans, class Differs>
+    static bool linesOutside(const std::vector<qsizetype>& lines, const Spans& spans,
+                             Differs differs) {
+        std::vector<bool> inside(lines.size(), false);
+        for (const auto& span : spans) {
+            const auto [first, last] = span;
+            const auto from = std::lower_bound(lines.begin(), lines.end(), first);
+            const auto to = std::upper_bound(from, lines.end(), last);
+            if (from == to)
+                continue;
+            std::fill(inside.begin() + (from - lines.begin()),
+                      inside.begin() + (to - lines.begin()), true);
+            differs(span);
+        }
+        return std::find(inside.begin(), inside.end(), false) != inside.end();
+    }
+
+    // Every record stands where it stands in the base, as the same item: those that hold a
+    // line that differs are compared.
+    void diffRecordsInStep(const std::vector<qsizetype>& lines) {
+        std::vector<std::pair<qsizetype, qsizetype>> spans;
+        spans.reserve(baseRecords_.size());
+        for (const RecordEntry& record : baseRecords_)
+            spans.emplace_back(record.header, record.last);
+        notes_.outsideDiffers[0] = linesOutside(lines, spans, [&](const auto& span) {
+            const RecordEntry& record = baseRecords_[size_t(&span - spans.data())];
+            compare(record, &record);
+        });
+    }
+
+    // Likewise every name record.
+    void diffNamesInStep(const std::vector<qsizetype>& lines) {
+        std::vector<std::pair<qsizetype, qsizetype>> spans;
+        spans.reserve(baseNames_.size());
+        for (const NameEntry& entry : baseNames_)
+            spans.emplace_back(entry.lines.opening, entry.lines.last);
+        notes_.outsideDiffers[1] = linesOutside(lines, spans, [&](const auto& span) {
+            changedNames(baseNames_[size_t(&span - spans.data())]);
+        });
+    }
     // Which folder record each base record is (-1: none): by its header line and occurrence,
     // in step while both folders keep their records in order, by a lookup after that.
     std::vector<qsizetype> matchRecords() const {
@@ -116,7 +203,7 @@ class Differ {
         addAll(-1);
         const std::vector<bool> kept = keptInOrder(match);
         for (size_t i = 0; i < before.size(); ++i) {
-            compare(before[i], match[i]);
+            compare(before[i], match[i] < 0 ? nullptr : &after[size_t(match[i])]);
             if (match[i] >= 0 && !kept[i])
                 changes_.push_back(moveOf(ChangeKind::Move, before[i].ref, placeOf(before, i),
                                           placeOf(after, size_t(match[i]))));
@@ -155,9 +242,9 @@ class Differ {
         return game.recordLinesAt(record.ref.category, record.header);
     }
 
-    // A base record and the folder's that is it (-1: none).
-    void compare(const RecordEntry& record, qsizetype at) {
-        if (at < 0) {
+    // A base record and the folder's that is it (none: removed).
+    void compare(const RecordEntry& record, const RecordEntry* in) {
+        if (!in) {
             Change removed;
             removed.kind = ChangeKind::Remove;
             removed.item = record.ref;
@@ -166,54 +253,56 @@ class Differ {
             return;
         }
         // Most records are the same: their bytes are compared before any line is made.
-        if (base_.recordBytes(record) == folder_.recordBytes(folderRecords_[size_t(at)]))
+        if (base_.recordBytes(record) == folder_.recordBytes(*in))
             return;
-        const qsizetype header = folderRecords_[size_t(at)].header;
-        const Lines was = linesOf(base_, record);
-        const std::optional<Lines> now = folder_.recordLinesAt(record.ref.category, header);
-        for (qsizetype i = 0; i < now->size(); ++i)
-            if (i >= was.size() || was[i] != (*now)[i])
-                note(GameFile::Items, header + i, (*now)[i]);
-        if (!keyChanges(record.ref, was, *now)) {
+        const RecordLines was{base_.items(), record.header, record.last};
+        const RecordLines now{folder_.items(), in->header, in->last};
+        for (qsizetype i = 0; i < now.size(); ++i)
+            if (i >= was.size() || was[i] != now[i])
+                note(GameFile::Items, in->header + i, now[i]);
+        if (!keyChanges(record.ref, was, now)) {
             Change whole;
             whole.kind = ChangeKind::Record;
             whole.item = record.ref;
-            whole.baseLines = was;
-            whole.nowLines = *now;
+            whole.baseLines = was.copied();
+            whole.nowLines = now.copied();
             changes_.push_back(std::move(whole));
         }
     }
 
     // The record's changes as changes of key lines, when every line that differs is a key
     // line in both, of the same key, at the same place; false when no key change says it.
-    bool keyChanges(const ItemRef& item, const Lines& was, const Lines& now) {
-        if (was.size() != now.size() || was.front() != now.front())
+    bool keyChanges(const ItemRef& item, const RecordLines& was, const RecordLines& now) {
+        if (was.size() != now.size() || was[0] != now[0])
             return false;
         ChangeSet keys;
-        QHash<QByteArray, int> seen;
         // The record's end line is no key line, whatever it holds: a key change could not
         // find it.
         const EndRule rule = categoryFields(item.category).endRule;
-        const auto keyLineKey = [&](const Lines& lines, qsizetype i) {
+        const auto keyLineKey = [&](const RecordLines& lines, qsizetype i) {
             return i == lines.size() - 1 && isRecordEndLine(lines[i], rule) ? std::nullopt
                                                                             : keyOfLine(lines[i]);
         };
         for (qsizetype i = 1; i < was.size(); ++i) {
-            const std::optional<QByteArrayView> key = keyLineKey(was, i);
-            const int occurrence = key ? ++seen[key->toByteArray()] : 0;
             if (was[i] == now[i])
                 continue;
+            const std::optional<QByteArrayView> key = keyLineKey(was, i);
             if (!key || keyLineKey(now, i) != key)
                 return false;
+            // Which line of its key it is: counted only for the few lines that differ.
+            int occurrence = 1;
+            for (qsizetype j = 1; j < i; ++j)
+                occurrence += isKeyLineOf(was[j], *key) ? 1 : 0;
             Change change;
             change.item = item;
             change.key = key->toByteArray();
             change.keyOccurrence = occurrence;
-            change.base = was[i].sliced(key->size() + 1);
-            change.now = now[i].sliced(key->size() + 1);
+            change.base = was[i].sliced(key->size() + 1).toByteArray();
+            change.now = now[i].sliced(key->size() + 1).toByteArray();
             keys.push_back(std::move(change));
         }
-        changes_.insert(changes_.end(), keys.begin(), keys.end());
+        changes_.insert(changes_.end(), std::make_move_iterator(keys.begin()),
+                        std::make_move_iterator(keys.end()));
         return true;
     }
 
@@ -260,19 +349,11 @@ class Differ {
         for (qsizetype at : match)
             if (at >= 0)
                 inBase[size_t(at)] = true;
-        auto change = [](const QString& id, std::optional<Lines> was, std::optional<Lines> now) {
-            Change names;
-            names.kind = ChangeKind::Names;
-            names.item.id = id;
-            names.baseLines = std::move(was);
-            names.nowLines = std::move(now);
-            return names;
-        };
         // Base's name records in order, each followed by those the folder adds after it.
         auto addedAfter = [&](qsizetype from) {
             for (qsizetype i = from + 1; i < qsizetype(after.size()) && !inBase[size_t(i)]; ++i) {
                 const QString id = idOf(after[size_t(i)]);
-                Change added = change(id, std::nullopt, folder_.nameRecordLines(id));
+                Change added = namesChange(id, std::nullopt, folder_.nameRecordLines(id));
                 if (i > 0)
                     added.after = ItemRef{CategoryId::Weapon, idOf(after[size_t(i) - 1]), 1};
                 noteNames(id);
@@ -298,16 +379,31 @@ class Differ {
                 addedAfter(match[i]);
                 continue;
             }
-            const std::optional<Lines> was = base_.nameRecordLines(entry.id);
-            const std::optional<Lines> now = folder_.nameRecordLines(entry.id);
-            if (was != now) {
-                if (now)
-                    noteNames(entry.id);
-                changes_.push_back(change(entry.id, was, now));
-            }
+            changedNames(entry);
             if (match[i] >= 0)
                 addedAfter(match[i]);
         }
+    }
+
+    // The base's name record of the entry's id against the folder's.
+    void changedNames(const NameEntry& entry) {
+        const std::optional<Lines> was = base_.nameRecordLines(entry.id);
+        const std::optional<Lines> now = folder_.nameRecordLines(entry.id);
+        if (was == now)
+            return;
+        if (now)
+            noteNames(entry.id);
+        changes_.push_back(namesChange(entry.id, was, now));
+    }
+
+    static Change namesChange(const QString& id, std::optional<Lines> was,
+                              std::optional<Lines> now) {
+        Change names;
+        names.kind = ChangeKind::Names;
+        names.item.id = id;
+        names.baseLines = std::move(was);
+        names.nowLines = std::move(now);
+        return names;
     }
 
     void noteNames(const QString& id) {

@@ -92,6 +92,43 @@ TEST_F(ChangeSets, ReferencesMeanTheFolderBeforeTheSet) {
     expectTargetIsMod();
 }
 
+// A folder whose lines changed in their places is diffed from the lines that differ; it gives
+// what the whole diff gives, also where such a line begins, ends or splits a record or name
+// record. The whole diff is the one of the folder with a line before all others.
+TEST_F(ChangeSets, LinesChangedInPlaceGiveTheWholeDiff) {
+    const std::vector<std::pair<qsizetype, QByteArray>> items{
+        {2, "Cost=7\rx"}, {3, ";**"}, {5, "Cost=9"},  {7, "Weapon=gun"},
+        {9, "Armor=dup"}, {17, ""},   {0, "; other"}, {21, "Hp=81"}};
+    const std::vector<std::pair<qsizetype, QString>> names{
+        {1, ""}, {3, "z"}, {5, "w"}, {6, "<gun>"}};
+    const auto diff = [&](const QByteArray& before, DiffNotes& notes) {
+        for (const QString& file :
+             {QStringLiteral("weapon.cfg"), QStringLiteral("Text/Weapon.txt")})
+            target.writeFile(file, before + mod.readFile(file));
+        return diffFolders(read(base), read(target), &notes);
+    };
+    for (size_t i = 0; i < items.size() + names.size(); ++i) {
+        QList<QByteArray> lines = baseItems().split('\n');
+        QStringList nameLines = kNames;
+        if (i < items.size())
+            lines[items[i].first] =
+                items[i].second + (items[i].first + 1 < lines.size() ? "\r" : "");
+        else
+            nameLines[names[i - items.size()].first] = names[i - items.size()].second;
+        mod.writeFile(QStringLiteral("weapon.cfg"), lines.join('\n'));
+        mod.writeNames(nameLines);
+        DiffNotes inPlace, whole;
+        EXPECT_EQ(diff({}, inPlace), diff("pad\r\n", whole)) << i;
+        for (GameFile file : {GameFile::Items, GameFile::Names})
+            EXPECT_EQ(inPlace.outsideDiffers[size_t(file)],
+                      outsideLines(read(base), file) != outsideLines(read(mod), file))
+                << i;
+        ASSERT_EQ(inPlace.undecodable.size(), whole.undecodable.size()) << i;
+        for (size_t n = 0; n < whole.undecodable.size(); ++n)
+            EXPECT_EQ(inPlace.undecodable[n].line + 1, whole.undecodable[n].line) << i;
+    }
+}
+
 // Records and name records added to empty files stay lines of their own, each parted from the
 // next as the files part them.
 TEST_F(ChangeSets, RecordsAddedToEmptyFilesKeepTheirLinesApart) {
