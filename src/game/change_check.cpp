@@ -49,53 +49,73 @@ Outcome otherItemsText(const Change& change) {
     return {};
 }
 
+// What a change claims: its kind ('k' a key line, 'i' an item's key lines, 'w' a whole record,
+// 'r' a removed one, 'a' an added one, 'm' a moved one, 'n' a name record, 'x' a removed one,
+// 'M' a moved one) and what it names, read from the change itself: its item (a name record's
+// id alone) and, for a key line, the key and which of its lines.
+struct Claim {
+    char kind = 'k';
+    const Change* change = nullptr;
+
+    bool names() const { return kind == 'n' || kind == 'x' || kind == 'M'; }
+    bool operator==(const Claim& other) const {
+        const Change& a = *change;
+        const Change& b = *other.change;
+        if (kind != other.kind || a.item.id != b.item.id)
+            return false;
+        if (names())
+            return true;
+        return a.item == b.item &&
+               (kind != 'k' || (a.key == b.key && a.keyOccurrence == b.keyOccurrence));
+    }
+};
+
+size_t qHash(const Claim& claim, size_t seed = 0) {
+    const Change& c = *claim.change;
+    if (claim.names())
+        return qHashMulti(seed, claim.kind, c.item.id);
+    if (claim.kind != 'k')
+        return qHashMulti(seed, claim.kind, c.item.id, int(c.item.category), c.item.occurrence);
+    return qHashMulti(seed, claim.kind, c.item.id, int(c.item.category), c.item.occurrence, c.key,
+                      c.keyOccurrence);
+}
+
 // What each change changes, as keys of a table: one thing changed twice is a key met twice.
 // A record's reference means the folder before the set, an added one's the folder after it:
 // only an addition and a removal of one reference say opposite things of it.
 class Claims {
   public:
+    explicit Claims(size_t changes) { taken_.reserve(qsizetype(changes) * 2); }
+
     // The earlier change that changes what change `i` does, or -1.
     qsizetype claim(const Change& change, size_t i) {
-        const bool names = change.kind == ChangeKind::Names || change.kind == ChangeKind::NameMove;
-        const QByteArray ref = names ? change.item.id.toUtf8() : refText(change.item).toUtf8();
-        const QByteArray line =
-            ref + '\t' + change.key + '\t' + QByteArray::number(change.keyOccurrence);
+        const auto seen = [&](char kind) { return taken_.value(Claim{kind, &change}, -1); };
         switch (change.kind) {
         case ChangeKind::Key:
-            return note(earliest({seen('k', line), seen('w', ref)}), {{'k', line}, {'i', ref}}, i);
+            return note(earliest({seen('k'), seen('w')}), {'k', 'i'}, change, i);
         case ChangeKind::Record:
-            return note(earliest({seen('w', ref), seen('i', ref)}), {{'w', ref}}, i);
+            return note(earliest({seen('w'), seen('i')}), {'w'}, change, i);
         case ChangeKind::Remove:
-            return note(earliest({seen('w', ref), seen('i', ref), seen('a', ref), seen('m', ref)}),
-                        {{'w', ref}, {'r', ref}}, i);
+            return note(earliest({seen('w'), seen('i'), seen('a'), seen('m')}), {'w', 'r'}, change,
+                        i);
         case ChangeKind::Add:
-            return note(earliest({seen('a', ref), seen('r', ref)}), {{'a', ref}}, i);
+            return note(earliest({seen('a'), seen('r')}), {'a'}, change, i);
         case ChangeKind::Names:
             // A removal says, as a move does, where the name record stands after the set.
             if (!change.nowLines)
-                return note(earliest({seen('n', ref), seen('M', ref)}), {{'n', ref}, {'x', ref}},
-                            i);
-            return note(earliest({seen('n', ref)}), {{'n', ref}}, i);
+                return note(earliest({seen('n'), seen('M')}), {'n', 'x'}, change, i);
+            return note(earliest({seen('n')}), {'n'}, change, i);
         // A move says where a record stands after the set, as another move or a removal of it
         // does; the set's changes of its lines go with it.
         case ChangeKind::Move:
-            return note(earliest({seen('m', ref), seen('r', ref)}), {{'m', ref}}, i);
+            return note(earliest({seen('m'), seen('r')}), {'m'}, change, i);
         case ChangeKind::NameMove:
-            return note(earliest({seen('M', ref), seen('x', ref)}), {{'M', ref}}, i);
+            return note(earliest({seen('M'), seen('x')}), {'M'}, change, i);
         }
         return -1;
     }
 
   private:
-    // What a change claims: its kind ('k' a key line, 'i' an item's key lines, 'w' a whole
-    // record, 'r' a removed one, 'a' an added one, 'm' a moved one, 'n' a name record, 'x' a
-    // removed one, 'M' a moved one) and what it names.
-    using Key = std::pair<char, QByteArray>;
-
-    qsizetype seen(char kind, const QByteArray& what) const {
-        return taken_.value(Key{kind, what}, -1);
-    }
-
     static qsizetype earliest(std::initializer_list<qsizetype> found) {
         qsizetype first = -1;
         for (const qsizetype at : found)
@@ -105,15 +125,17 @@ class Claims {
     }
 
     // The claims of change `i` noted where none other claims the same; `earlier` passed on.
-    qsizetype note(qsizetype earlier, std::initializer_list<Key> keys, size_t i) {
+    qsizetype note(qsizetype earlier, std::initializer_list<char> kinds, const Change& change,
+                   size_t i) {
         if (earlier < 0)
-            for (const Key& key : keys)
-                if (!taken_.contains(key))
-                    taken_.insert(key, qsizetype(i));
+            for (const char kind : kinds)
+                if (const Claim claim{kind, &change}; !taken_.contains(claim))
+                    taken_.insert(claim, qsizetype(i));
         return earlier;
     }
 
-    QHash<Key, qsizetype> taken_;
+    // The changes claimed, each by the first change that claims it; the set outlives it.
+    QHash<Claim, qsizetype> taken_;
 };
 
 // Each typed text by its field's rules, in the set's order: its line, or the first refusal.
@@ -147,7 +169,7 @@ SetCheck checkChangeSet(const ChangeSet& changes) {
     SetCheck check = judgeTypedTexts(changes);
     if (!check.outcome.done())
         return check;
-    Claims claims;
+    Claims claims(changes.size());
     for (size_t i = 0; i < changes.size(); ++i) {
         const Change& change = changes[i];
         Outcome outcome = lineBreakIn(change);
