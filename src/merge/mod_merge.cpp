@@ -121,6 +121,35 @@ Lines withKeys(Lines lines, const std::vector<const Change*>& keys, CategoryId c
     return lines;
 }
 
+// What a decision is about, as its name (conflictName) tells it apart from the others: the
+// kind, the item (a name record's id alone, a picture's file name in lower case) and the key,
+// its occurrences 0 and 1 alike, as the name writes neither. Compared as it stands, without
+// making the name's text.
+struct DecisionKey {
+    MergeWhat what = MergeWhat::Key;
+    CategoryId category = CategoryId::Weapon;
+    QString id;
+    int occurrence = 1;
+    QByteArray key;
+    int keyOccurrence = 1;
+
+    bool operator==(const DecisionKey&) const = default;
+};
+
+size_t qHash(const DecisionKey& k, size_t seed = 0) {
+    return qHashMulti(seed, int(k.what), int(k.category), k.id, k.occurrence, k.key,
+                      k.keyOccurrence);
+}
+
+DecisionKey decisionKey(MergeWhat what, const ItemRef& item, const QByteArray& key = {},
+                        int occurrence = 1, const QString& picture = {}) {
+    if (what == MergeWhat::Picture)
+        return {what, CategoryId::Weapon, picture.toLower(), 1, {}, 1};
+    if (what == MergeWhat::Names || what == MergeWhat::NameMove)
+        return {what, CategoryId::Weapon, item.id, 1, {}, 1};
+    return {what, item.category, item.id, item.occurrence, key, std::max(occurrence, 1)};
+}
+
 class Merger {
   public:
     Merger(const GameData& base, const std::vector<ModChanges>& mods, const MergeChoices& choices)
@@ -133,8 +162,9 @@ class Merger {
                                       mods_[m].notCarried.end());
             gather(int(m));
         }
+        const std::vector<qsizetype> headers = baseHeaders();
         for (size_t i = 0; i < result_.decisions.size(); ++i)
-            fillValues(i);
+            fillValues(i, headers[i]);
         for (MergeDecision& decision : result_.decisions)
             decide(decision);
         follow();
@@ -156,7 +186,7 @@ class Merger {
         for (const ModChanges& mod : mods_)
             for (const Change& c : mod.changes)
                 if ((c.kind == ChangeKind::Record || c.kind == ChangeKind::Remove) && carried(c))
-                    whole_.insert(refText(c.item));
+                    whole_.insert(decisionKey(MergeWhat::Record, c.item));
     }
 
     void gather(int mod) {
@@ -183,7 +213,7 @@ class Merger {
     size_t decisionFor(const Change& c) {
         switch (c.kind) {
         case ChangeKind::Key:
-            if (whole_.contains(refText(c.item)))
+            if (whole_.contains(decisionKey(MergeWhat::Record, c.item)))
                 return find(MergeWhat::Record, c.item, {}, 1, {});
             return find(MergeWhat::Key, c.item, c.key, c.keyOccurrence, {});
         case ChangeKind::Record:
@@ -204,9 +234,7 @@ class Merger {
     // The index of the decision of a thing, made when first seen.
     size_t find(MergeWhat what, const ItemRef& item, const QByteArray& key, int occurrence,
                 const QString& picture) {
-        const QString name = QString::number(int(what)) + u'\t' +
-                             itemText(what, item, picture.toLower()) + u'\t' +
-                             keyText(key, occurrence);
+        const DecisionKey name = decisionKey(what, item, key, occurrence, picture);
         auto at = index_.find(name);
         if (at == index_.end()) {
             MergeDecision decision;
@@ -223,10 +251,30 @@ class Merger {
         return *at;
     }
 
-    void fillValues(size_t d) {
+    // Per decision, the header line of its item's record in the base (-1: none, or a
+    // decision of no record), all found at once.
+    std::vector<qsizetype> baseHeaders() const {
+        std::vector<const ItemRef*> refs;
+        std::vector<size_t> of;
+        for (size_t d = 0; d < result_.decisions.size(); ++d)
+            if (const MergeDecision& decision = result_.decisions[d];
+                decision.what == MergeWhat::Key || decision.what == MergeWhat::Record) {
+                refs.push_back(&decision.item);
+                of.push_back(d);
+            }
+        std::vector<qsizetype> headers(result_.decisions.size(), -1);
+        if (refs.empty())
+            return headers;
+        const std::vector<qsizetype> found = RecordLookup(base_).headersOf(refs);
+        for (size_t i = 0; i < of.size(); ++i)
+            headers[of[i]] = found[i];
+        return headers;
+    }
+
+    void fillValues(size_t d, qsizetype header) {
         MergeDecision& decision = result_.decisions[d];
         const std::vector<std::vector<size_t>>& perMod = sources_[d];
-        decision.base = baseValue(decision);
+        decision.base = baseValue(decision, header);
         // A move's base value is where the record stands in the base.
         if (decision.what == MergeWhat::Move || decision.what == MergeWhat::NameMove)
             for (size_t m = 0; m < mods_.size(); ++m)
@@ -237,16 +285,20 @@ class Merger {
                 decision.mods[m] = modValue(decision, int(m), perMod[m]);
     }
 
-    MergeValue baseValue(const MergeDecision& decision) const {
+    // The base's value, its item's record at the header line.
+    MergeValue baseValue(const MergeDecision& decision, qsizetype header) const {
         MergeValue value;
         switch (decision.what) {
         case MergeWhat::Key:
-            if (const std::optional<QByteArray> v =
-                    base_.value(decision.item, decision.key, decision.keyOccurrence))
-                value.lines = Lines{*v};
+            if (const qsizetype line = base_.keyLine(decision.item.category, header, decision.key,
+                                                     decision.keyOccurrence);
+                line >= 0)
+                value.lines = Lines{
+                    base_.items().lineBytes(line).sliced(decision.key.size() + 1).toByteArray()};
             break;
         case MergeWhat::Record:
-            value.lines = base_.recordLines(decision.item);
+            if (header >= 0)
+                value.lines = base_.recordLinesAt(decision.item.category, header);
             break;
         case MergeWhat::Names:
             value.lines = base_.nameRecordLines(decision.item.id);
@@ -339,16 +391,16 @@ class Merger {
     // A record (or name record) the result removes cannot move: a move of it loses, and both
     // are conflicts, as a removal against any change is.
     void removalBeatsMove() {
-        QHash<QString, MergeDecision*> removed;
+        QHash<DecisionKey, MergeDecision*> removed;
         for (MergeDecision& d : result_.decisions)
             if ((d.what == MergeWhat::Record || d.what == MergeWhat::Names) && d.winner >= 0 &&
                 !d.mods[size_t(d.winner)].lines)
-                removed.insert(whatText(d.what) + itemText(d.what, d.item, {}), &d);
+                removed.insert(decisionKey(d.what, d.item), &d);
         for (MergeDecision& d : result_.decisions) {
             const MergeWhat of = d.what == MergeWhat::Move ? MergeWhat::Record : MergeWhat::Names;
             if (d.what != MergeWhat::Move && d.what != MergeWhat::NameMove)
                 continue;
-            MergeDecision* removal = removed.value(whatText(of) + itemText(of, d.item, {}));
+            MergeDecision* removal = removed.value(decisionKey(of, d.item));
             if (!removal)
                 continue;
             d.status = removal->status = MergeStatus::Conflict;
@@ -375,8 +427,8 @@ class Merger {
     const GameData& base_;
     const std::vector<ModChanges>& mods_;
     const MergeChoices& choices_;
-    QSet<QString> whole_;
-    QHash<QString, size_t> index_; // per decision's inner name, its index
+    QSet<DecisionKey> whole_;
+    QHash<DecisionKey, size_t> index_; // per decision's key, its index
     // Per decision, per mod, the indexes of the mod's changes (or its picture) that make its
     // value.
     std::vector<std::vector<std::vector<size_t>>> sources_;
