@@ -64,12 +64,12 @@ ModsRefused MergeSession::readAgain() {
 }
 
 void MergeSession::choose(size_t decision, int mod) {
-    chosen_.insert(conflictName(result_.decisions.at(decision)), sources_.at(size_t(mod)).path);
+    chosen_.insert(conflictName(result_->decisions.at(decision)), sources_.at(size_t(mod)).path);
     merge();
 }
 
 void MergeSession::unchoose(size_t decision) {
-    chosen_.remove(conflictName(result_.decisions.at(decision)));
+    chosen_.remove(conflictName(result_->decisions.at(decision)));
     merge();
 }
 
@@ -98,7 +98,7 @@ void MergeSession::merge() {
         for (NotCarried& note : mods.back().notCarried)
             note.mod = int(i);
     }
-    result_ = mergeMods(base_, mods, choices());
+    result_ = std::make_shared<const MergeResult>(mergeMods(base_, mods, choices()));
 }
 
 } // namespace wed

@@ -39,7 +39,9 @@ class MergeSession {
     ModsRefused reload();
 
     // The merge of the mods read, with the choices made.
-    const MergeResult& result() const { return result_; }
+    const MergeResult& result() const { return *result_; }
+    // The same, kept alive for a view that shows it while the session merges again.
+    std::shared_ptr<const MergeResult> sharedResult() const { return result_; }
     // Makes the mod's value the winner of the decision (a conflict), or takes the choice back.
     void choose(size_t decision, int mod);
     void unchoose(size_t decision);
@@ -56,7 +58,7 @@ class MergeSession {
     std::vector<ModSource> sources_;
     QHash<QString, ModRead> read_;   // by path: each mod as it was read
     QHash<QString, QString> chosen_; // per conflict name, the path of the mod chosen
-    MergeResult result_;
+    std::shared_ptr<const MergeResult> result_ = std::make_shared<MergeResult>();
 };
 
 } // namespace wed

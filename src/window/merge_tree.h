@@ -2,29 +2,35 @@
 
 #include "app/merge_cells.h"
 
-#include <QTreeWidget>
+#include <QSet>
+#include <QTreeView>
+#include <memory>
 
 namespace wed {
+
+class MergeTreeModel;
 
 // Every thing the mods of a merge change, under its item, under the item's category (or the
 // name records, or the pictures): a row per field with a column for the base, one per mod and
 // one for the result. Each cell's colour and accessible description say its role; an item row
 // carries the worst role of its fields.
-class MergeTree : public QTreeWidget {
+class MergeTree : public QTreeView {
     Q_OBJECT
   public:
     explicit MergeTree(QWidget* parent = nullptr);
 
     // Shows the merge; with `conflictsOnly` only the conflicts and their items. The cell the
-    // user stood on stays current where it is still shown.
-    void showMerge(const MergeResult& result, const GameData& base,
+    // user stood on stays current, and the items the user folded stay folded, where they are
+    // still shown.
+    void showMerge(std::shared_ptr<const MergeResult> result, const GameData& base,
                    const std::vector<ModSource>& mods, bool conflictsOnly);
+    MergeTreeModel* mergeModel() const { return model_; }
     // The decision of the current row (-1 for a row of no field), and the mod of the current
     // column (-1 for another column).
     int currentDecision() const;
     int currentMod() const;
-    // The role a cell of the row and column shows.
-    static MergeCellRole cellRole(const QTreeWidgetItem* row, int column);
+    // The role a cell shows.
+    static MergeCellRole cellRole(const QModelIndex& cell);
     static QColor roleColour(MergeCellRole role);
 
   signals:
@@ -35,7 +41,10 @@ class MergeTree : public QTreeWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void setHeadings(const std::vector<ModSource>& mods);
+    void showAgain(const QString& current, int column);
+
+    MergeTreeModel* model_ = nullptr;
+    QSet<QString> folded_; // the rows the user folded, by their names
 };
 
 } // namespace wed

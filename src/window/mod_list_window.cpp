@@ -95,7 +95,6 @@ ModListWindow::ModListWindow(Document& document, Prompts& prompts, QWidget* pare
     connect(pane_, &ModListPane::changed, this, &ModListWindow::listChanged);
     connect(conflictsOnly_, &QCheckBox::toggled, this, &ModListWindow::showMerge);
     connect(tree_, &MergeTree::takeRequested, this, &ModListWindow::takeValue);
-    connect(tree_, &QTreeWidget::currentItemChanged, this, &ModListWindow::followCurrent);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ModListWindow::followCurrent);
     retranslate();
@@ -153,7 +152,8 @@ void ModListWindow::listChanged() {
 
 void ModListWindow::showMerge() {
     const MergeResult& result = session_.result();
-    tree_->showMerge(result, session_.base(), session_.mods(), conflictsOnly_->isChecked());
+    tree_->showMerge(session_.sharedResult(), session_.base(), session_.mods(),
+                     conflictsOnly_->isChecked());
     summary_->setText(tr("%n 处修改", nullptr, int(result.decisions.size())) + tr("，") +
                       tr("%n 处冲突", nullptr, int(result.conflicts())) + tr("，") +
                       tr("%n 处未选择", nullptr, int(result.openConflicts())) +

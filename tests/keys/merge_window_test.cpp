@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
 namespace wed::test {
 namespace {
@@ -45,25 +46,39 @@ class MergeWindow : public KeysFixture {
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &form; }));
     }
     QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    // A row of the tree, read as the tree shows it.
+    struct Row {
+        QModelIndex index;
+        QVariant data(int column, int role) const {
+            return index.siblingAtColumn(column).data(role);
+        }
+        QString text(int column) const { return data(column, Qt::DisplayRole).toString(); }
+        QBrush background(int column) const {
+            return data(column, Qt::BackgroundRole).value<QBrush>();
+        }
+        std::optional<Row> parent() const { return Row{index.parent()}; }
+    };
     // The field row of the item and field, as the tree shows them.
-    QTreeWidgetItem* row(const QString& item, const QString& field) const {
-        for (QTreeWidgetItem* found :
-             window->tree()->findItems(item, Qt::MatchExactly | Qt::MatchRecursive))
-            for (int i = 0; i < found->childCount(); ++i)
-                if (found->child(i)->text(0) == field)
-                    return found->child(i);
-        return nullptr;
+    std::optional<Row> row(const QString& item, const QString& field) const {
+        const QAbstractItemModel* rows = window->tree()->model();
+        for (const QModelIndex& found : rows->match(rows->index(0, 0), Qt::DisplayRole, item, -1,
+                                                    Qt::MatchExactly | Qt::MatchRecursive))
+            for (int i = 0; i < rows->rowCount(found); ++i)
+                if (Row child{rows->index(i, 0, found)}; child.text(0) == field)
+                    return child;
+        return std::nullopt;
     }
     // A cell's role, by its accessible description and colour.
-    static QString described(QTreeWidgetItem* row, int column) {
+    static QString described(const std::optional<Row>& row, int column) {
         return row ? row->data(column, Qt::AccessibleDescriptionRole).toString() : "no such row";
     }
-    void clickCell(QTreeWidgetItem* row, int column) {
+    void clickCell(const std::optional<Row>& row, int column) {
+        ASSERT_TRUE(row);
         MergeTree* tree = window->tree();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(row).topLeft() +
-                              QPoint(tree->columnViewportPosition(column) + 4, 4));
-        ASSERT_EQ(tree->currentColumn(), column);
+                          tree->visualRect(row->index.siblingAtColumn(column)).topLeft() +
+                              QPoint(4, 4));
+        ASSERT_EQ(tree->currentIndex().column(), column);
     }
     QByteArray folderBytes(const QString& folder) const {
         return readBytes(folder + "/weapon.cfg") + '|' + readBytes(folder + "/Text/Weapon.txt");
@@ -75,7 +90,7 @@ class MergeWindow : public KeysFixture {
 
 TEST_F(MergeWindow, TheTreeShowsEachModsRoleAndFollowsTheOrderAtOnce) {
     EXPECT_EQ(window->pane()->base(), game.folder()) << "the open folder is the base";
-    QTreeWidgetItem* price = row("weapon/gun", "价格");
+    auto price = row("weapon/gun", "价格");
     ASSERT_TRUE(price);
     EXPECT_EQ(QStringList({price->text(1), price->text(2), price->text(3), price->text(4)}),
               (QStringList{"700", "800", "900", "900"}));
@@ -120,7 +135,7 @@ TEST_F(MergeWindow, TheTreeShowsEachModsRoleAndFollowsTheOrderAtOnce) {
 TEST_F(MergeWindow, ALosingValueTakenWinsAndCanBeGivenBack) {
     clickCell(row("weapon/gun", "价格"), 2);
     press(Qt::Key_Return);
-    QTreeWidgetItem* price = row("weapon/gun", "价格");
+    auto price = row("weapon/gun", "价格");
     EXPECT_EQ(price->text(4), "800（已选择 1）");
     EXPECT_EQ(described(price, 2), "冲突中胜出（已选择）");
     EXPECT_TRUE(described(price, 4).contains("已选择"));

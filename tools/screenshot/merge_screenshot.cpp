@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -32,14 +33,23 @@ int main(int argc, char** argv) {
     window->pane()->setMods(arguments.mid(1));
     // The first losing value of the first mod, taken.
     wed::MergeTree* tree = window->tree();
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        if (wed::MergeTree::cellRole(*it, 2) == wed::MergeCellRole::Loses &&
-            (*it)->childCount() == 0) {
-            tree->setCurrentItem(*it, 2);
-            window->takeValue();
-            tree->clearSelection();
-            break;
+    const QAbstractItemModel* rows = tree->model();
+    std::function<bool(const QModelIndex&)> takeFirst = [&](const QModelIndex& parent) {
+        for (int row = 0; row < rows->rowCount(parent); ++row) {
+            const QModelIndex cell = rows->index(row, 2, parent);
+            if (rows->hasChildren(cell.siblingAtColumn(0))) {
+                if (takeFirst(cell.siblingAtColumn(0)))
+                    return true;
+            } else if (wed::MergeTree::cellRole(cell) == wed::MergeCellRole::Loses) {
+                tree->setCurrentIndex(cell);
+                window->takeValue();
+                tree->clearSelection();
+                return true;
+            }
         }
+        return false;
+    };
+    takeFirst({});
     int status = 1;
     QTimer::singleShot(800, window, [&] {
         status = window->grab().save(arguments[0]) ? 0 : 1;
