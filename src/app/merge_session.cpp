@@ -1,5 +1,8 @@
 #include "app/merge_session.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace wed {
 
 Outcome MergeSession::setBase(const QString& folder) {
@@ -23,20 +26,31 @@ ModsRefused MergeSession::setMods(const QStringList& paths) {
         return refused;
     if (!reader_ && !sources.empty())
         return {{}, {}, true};
-    QHash<QString, ModRead> kept;
-    for (const ModSource& source : sources) {
-        ModRead read = read_.contains(source.path) ? read_.value(source.path)
-                                                   : reader_->read(source, int(kept.size()));
-        if (read.outcome.refused()) {
-            refused.read = read.outcome;
+    // A mod read before keeps its changes (a move only merges again); a new one is read.
+    std::vector<std::optional<ModChanges>> read(sources.size());
+    for (size_t i = 0; i < sources.size(); ++i) {
+        if (std::find(sources_.begin(), sources_.end(), sources[i]) != sources_.end())
+            continue;
+        ModRead mod = reader_->read(sources[i], int(i));
+        if (mod.outcome.refused()) {
+            refused.read = mod.outcome;
             if (refused.read.path.isEmpty())
-                refused.read.path = source.path;
+                refused.read.path = sources[i].path;
             return refused;
         }
-        kept.insert(source.path, std::move(read));
+        read[i] = std::move(mod.mod);
+    }
+    std::vector<ModChanges> mods;
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const auto was = std::find(sources_.begin(), sources_.end(), sources[i]);
+        mods.push_back(read[i] ? std::move(*read[i])
+                               : std::move(read_[size_t(was - sources_.begin())]));
+        // Its notes numbered by its place now.
+        for (NotCarried& note : mods.back().notCarried)
+            note.mod = int(i);
     }
     sources_ = std::move(sources);
-    read_ = std::move(kept);
+    read_ = std::move(mods);
     merge();
     return refused;
 }
@@ -55,11 +69,11 @@ ModsRefused MergeSession::readAgain() {
     QStringList paths;
     for (const ModSource& source : sources_)
         paths.append(source.path);
+    sources_.clear();
     read_.clear();
     const ModsRefused refused = setMods(paths);
     if (refused.refused())
-        sources_.clear();
-    merge();
+        merge();
     return refused;
 }
 
@@ -90,15 +104,8 @@ void MergeSession::setChoices(const MergeChoices& choices) {
     merge();
 }
 
-// Each mod's changes in the list's order, its notes numbered by its place now.
 void MergeSession::merge() {
-    std::vector<ModChanges> mods;
-    for (size_t i = 0; i < sources_.size(); ++i) {
-        mods.push_back(read_.value(sources_[i].path).mod);
-        for (NotCarried& note : mods.back().notCarried)
-            note.mod = int(i);
-    }
-    result_ = std::make_shared<const MergeResult>(mergeMods(base_, mods, choices()));
+    result_ = std::make_shared<const MergeResult>(mergeMods(base_, read_, choices()));
 }
 
 } // namespace wed

@@ -56,7 +56,7 @@ class MergeSession {
     GameData base_;
     std::unique_ptr<ModReader> reader_; // what a diff reads of the base, read once
     std::vector<ModSource> sources_;
-    QHash<QString, ModRead> read_;   // by path: each mod as it was read
+    std::vector<ModChanges> read_;   // each mod as it was read, in the list's order
     QHash<QString, QString> chosen_; // per conflict name, the path of the mod chosen
     std::shared_ptr<const MergeResult> result_ = std::make_shared<MergeResult>();
 };

@@ -34,10 +34,17 @@ void MergeTree::showMerge(std::shared_ptr<const MergeResult> result, const GameD
     const QModelIndex current = currentIndex();
     const QString name = model_->rowName(current);
     const int column = current.column();
-    if (!model_->setMerge(std::move(result), base, mods, conflictsOnly))
+    if (!model_->setMerge(std::move(result), base, mods, conflictsOnly)) {
         showAgain(name, column);
+        for (int c = 0; c < model_->columnCount(); ++c)
+            resizeColumnToContents(c);
+        return;
+    }
+    // The same rows: the columns keep their widths (the user's too), wide enough for their
+    // headings, which name other mods when one moved.
     for (int c = 0; c < model_->columnCount(); ++c)
-        resizeColumnToContents(c);
+        if (const int heading = header()->sectionSizeHint(c); heading > columnWidth(c))
+            setColumnWidth(c, heading);
 }
 
 // The rows made again: unfolded but those the user folded, the user's cell current again.

@@ -42,32 +42,47 @@ ItemKey itemKey(const MergeDecision& decision) {
     return {rank, decision.item.id, rank == 3 ? 0 : decision.item.occurrence};
 }
 
-// Whether two merges' decisions are about one thing.
-bool sameThing(const MergeDecision& a, const MergeDecision& b) {
-    return a.what == b.what && itemKey(a) == itemKey(b) && a.key == b.key &&
-           a.keyOccurrence == b.keyOccurrence;
+// Whether two merges' decisions stand under one item.
+bool sameItem(const MergeDecision& a, const MergeDecision& b) {
+    const int rank = groupRank(a);
+    if (rank != groupRank(b))
+        return false;
+    if (rank == 4)
+        return a.picture == b.picture;
+    return a.item.id == b.item.id && (rank == 3 || a.item.occurrence == b.item.occurrence);
 }
 
-// The decisions by group, and within a category by where the base has the item (the items it
-// lacks after those it has), each item's in the merge's order.
-std::vector<size_t> shownOrder(const MergeResult& result, const GameData& base) {
-    std::vector<std::pair<std::pair<int, qsizetype>, size_t>> keys;
-    keys.reserve(result.decisions.size());
+// Whether two merges' decisions are about one thing.
+bool sameThing(const MergeDecision& a, const MergeDecision& b) {
+    return a.what == b.what && a.keyOccurrence == b.keyOccurrence && a.key == b.key &&
+           sameItem(a, b);
+}
+
+// Where a decision is shown: its group, and within a category where the base has the item (the
+// items it lacks after those it has).
+using Place = std::pair<int, qsizetype>;
+constexpr qsizetype kNoPlace = std::numeric_limits<qsizetype>::max();
+
+// The decisions by their places, each item's in the merge's order.
+std::vector<std::pair<Place, size_t>> shownOrder(const MergeResult& result, const GameData& base) {
+    std::vector<std::pair<Place, size_t>> order;
+    order.reserve(result.decisions.size());
+    const MergeDecision* previous = nullptr;
     for (size_t i = 0; i < result.decisions.size(); ++i) {
         const MergeDecision& decision = result.decisions[i];
         const int rank = groupRank(decision);
-        qsizetype place = std::numeric_limits<qsizetype>::max();
-        if (rank < 3)
+        qsizetype place = kNoPlace;
+        // An item's decisions mostly come together: its header is looked up once.
+        if (previous && rank < 3 && groupRank(*previous) == rank && previous->item == decision.item)
+            place = order.back().first.second;
+        else if (rank < 3)
             if (const qsizetype header = base.headerOf(decision.item); header >= 0)
                 place = header;
-        keys.push_back({{rank, place}, i});
+        order.push_back({{rank, place}, i});
+        previous = &decision;
     }
-    std::stable_sort(keys.begin(), keys.end(),
+    std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<size_t> order;
-    order.reserve(keys.size());
-    for (const auto& key : keys)
-        order.push_back(key.second);
     return order;
 }
 
@@ -90,21 +105,29 @@ void markItem(Item& item) {
 std::vector<Group> outline(const MergeResult& result, const GameData& base, int mods,
                            bool conflictsOnly) {
     std::vector<Group> groups;
-    std::map<int, size_t> groupAt;
-    std::map<ItemKey, size_t> itemAt;
-    for (const size_t i : shownOrder(result, base)) {
+    Place last{-1, kNoPlace};
+    std::map<ItemKey, size_t> unplaced; // the group's items the base lacks
+    for (const auto& [place, i] : shownOrder(result, base)) {
         const MergeDecision& decision = result.decisions[i];
         if (conflictsOnly && !decision.conflict())
             continue;
-        const auto [group, newGroup] = groupAt.try_emplace(groupRank(decision), groups.size());
-        if (newGroup)
+        if (groups.empty() || place.first != last.first) {
             groups.push_back({i, {}});
-        std::vector<Item>& items = groups[group->second].items;
-        const auto [item, newItem] = itemAt.try_emplace(itemKey(decision), items.size());
-        if (newItem)
+            unplaced.clear();
+        }
+        std::vector<Item>& items = groups.back().items;
+        // The items the base has come by their places, one after another; the others are found
+        // by their names.
+        size_t at = items.size();
+        if (place.second != kNoPlace && place == last)
+            at = items.size() - 1;
+        else if (place.second == kNoPlace)
+            at = unplaced.try_emplace(itemKey(decision), items.size()).first->second;
+        if (at == items.size())
             items.push_back({i, {}, std::vector<int>(size_t(mods) + 3, 0), 0});
-        items[item->second].fields.push_back(i);
-        markField(items[item->second], decision, mods);
+        items[at].fields.push_back(i);
+        markField(items[at], decision, mods);
+        last = place;
     }
     for (Group& group : groups)
         for (Item& item : group.items)
@@ -125,7 +148,7 @@ bool keepRows(const std::vector<Group>& before, const MergeResult& was, std::vec
             const Item& old = before[g].items[i];
             Item& item = now[g].items[i];
             if (old.fields.size() != item.fields.size() ||
-                itemKey(was.decisions[old.first]) != itemKey(is.decisions[item.first]))
+                !sameItem(was.decisions[old.first], is.decisions[item.first]))
                 return false;
             std::vector<size_t> kept;
             kept.reserve(old.fields.size());
