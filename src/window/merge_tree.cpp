@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 namespace wed {
 namespace {
@@ -22,10 +23,15 @@ MergeTree::MergeTree(QWidget* parent) : QTreeView(parent), model_(new MergeTreeM
     setAllColumnsShowFocus(false);
     header()->setStretchLastSection(false);
     header()->setResizeContentsPrecision(kMeasuredRows);
-    connect(this, &QTreeView::collapsed, this,
-            [this](const QModelIndex& row) { folded_.insert(model_->rowName(row)); });
-    connect(this, &QTreeView::expanded, this,
-            [this](const QModelIndex& row) { folded_.remove(model_->rowName(row)); });
+    // What the user folds and unfolds; the tree's own unfolding of rows made again is not.
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& row) {
+        if (!showingAgain_)
+            folded_.insert(model_->rowName(row));
+    });
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& row) {
+        if (!showingAgain_)
+            folded_.remove(model_->rowName(row));
+    });
 }
 
 void MergeTree::showMerge(std::shared_ptr<const MergeResult> result, const GameData& base,
@@ -49,9 +55,9 @@ void MergeTree::showMerge(std::shared_ptr<const MergeResult> result, const GameD
 
 // The rows made again: unfolded but those the user folded, the user's cell current again.
 void MergeTree::showAgain(const QString& current, int column) {
+    const QScopedValueRollback<bool> showing(showingAgain_, true);
     expandAll();
-    const QSet<QString> folded = folded_;
-    for (const QModelIndex& row : model_->rowsNamed(folded))
+    for (const QModelIndex& row : model_->rowsNamed(folded_))
         collapse(row);
     for (int group = 0; group < model_->rowCount(); ++group)
         setFirstColumnSpanned(group, {}, true);

@@ -45,6 +45,7 @@ class MergeTree : public QTreeView {
 
     MergeTreeModel* model_ = nullptr;
     QSet<QString> folded_; // the rows the user folded, by their names
+    bool showingAgain_ = false;
 };
 
 } // namespace wed

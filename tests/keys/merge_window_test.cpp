@@ -1,6 +1,7 @@
 // The mod list window, driven with keys and clicks in an active window: the tree's roles follow
-// the list's order at once, a losing value is taken and given back, and the merge written,
-// applied or exported is what the merge command makes of the same list.
+// the list's order at once, keeping what the user folded and stood on, a losing value is taken
+// and given back, and the merge written, applied or exported is what the merge command makes of
+// the same list.
 #include "cli/cli_run.h"
 #include "keys_fixture.h"
 #include "window/editor_actions.h"
@@ -130,6 +131,32 @@ TEST_F(MergeWindow, TheTreeShowsEachModsRoleAndFollowsTheOrderAtOnce) {
     ASSERT_EQ(messages.texts.size(), 3);
     EXPECT_TRUE(messages.texts[2].contains("bad.patch:2")) << messages.texts[2].toStdString();
     EXPECT_EQ(window->pane()->mods(), QStringList{modA.folder()});
+}
+
+TEST_F(MergeWindow, AMoveOrTheFilterKeepsTheFoldedItemsAndTheCurrentCell) {
+    MergeTree* tree = window->tree();
+    const auto isShown = [&](const QString& item, const QString& field) {
+        return tree->isExpanded(row(item, field)->parent()->index);
+    };
+    clickCell(row("weapon/rifle", "弹夹装弹数")->parent(), 0);
+    press(Qt::Key_Minus); // folds the rifle's item
+    ASSERT_FALSE(isShown("weapon/rifle", "弹夹装弹数"));
+    clickCell(row("weapon/gun", "价格"), 3);
+    const auto shownAgain = [&](const char* after) {
+        EXPECT_FALSE(isShown("weapon/rifle", "弹夹装弹数")) << after;
+        EXPECT_TRUE(isShown("weapon/gun", "价格")) << after;
+        EXPECT_EQ(tree->currentIndex(), row("weapon/gun", "价格")->index.siblingAtColumn(3))
+            << after;
+    };
+    QListWidget* list = window->pane()->list();
+    focus(list);
+    list->setCurrentRow(1);
+    press(Qt::ALT | Qt::Key_Up);
+    shownAgain("a move");
+    auto* filter = window->findChild<QCheckBox*>("ConflictsOnly");
+    QTest::mouseClick(filter, Qt::LeftButton);
+    QTest::mouseClick(filter, Qt::LeftButton);
+    shownAgain("the filter on and off");
 }
 
 TEST_F(MergeWindow, ALosingValueTakenWinsAndCanBeGivenBack) {
