@@ -46,11 +46,14 @@ void MergeTree::showMerge(std::shared_ptr<const MergeResult> result, const GameD
             resizeColumnToContents(c);
         return;
     }
-    // The same rows: the columns keep their widths (the user's too), wide enough for their
-    // headings, which name other mods when one moved.
+    // The same rows: the columns keep their widths (the user's too), widened where their
+    // headings (which name other mods when one moved) or the cells on the screen need it.
+    header()->setResizeContentsPrecision(0);
     for (int c = 0; c < model_->columnCount(); ++c)
-        if (const int heading = header()->sectionSizeHint(c); heading > columnWidth(c))
-            setColumnWidth(c, heading);
+        if (const int wanted = std::max(sizeHintForColumn(c), header()->sectionSizeHint(c));
+            wanted > columnWidth(c))
+            setColumnWidth(c, wanted);
+    header()->setResizeContentsPrecision(kMeasuredRows);
 }
 
 // The rows made again: unfolded but those the user folded, the user's cell current again.

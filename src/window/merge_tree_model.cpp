@@ -3,7 +3,6 @@
 #include "app/merge_text.h"
 #include "window/merge_tree.h"
 
-#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <map>

@@ -3,6 +3,7 @@
 #include "app/merge_cells.h"
 
 #include <QAbstractItemModel>
+#include <QSet>
 #include <memory>
 #include <vector>
 
