@@ -1,7 +1,8 @@
 // The mod list window on the 300,000-line folder with its ten mods (ten_mods.h): opening it
 // (the base and the mods read, merged, the tree filled and painted), moving a mod one place
-// (from the pane's move to the tree painted again), and, beside it, the session's merge of the
-// mods in their new order alone: the rest of a move is the tree's.
+// (from the pane's move to the tree painted again), the conflicts-only filter turned on or off,
+// and, beside them, the session's merge of the mods in their new order alone: the rest of a
+// move is the tree's.
 #include "app/document.h"
 #include "ten_mods.h"
 #include "window/mod_list_pane.h"
@@ -9,6 +10,7 @@
 #include "window/prompts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -59,6 +61,20 @@ void BM_MoveMod(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoveMod)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The conflicts-only filter turned on and off, a round each, to the tree painted again.
+void BM_ConflictsOnly(benchmark::State& state) {
+    wed::Document document;
+    wed::ModalPrompts prompts;
+    const auto window = openWindow(document, prompts);
+    auto* filter = window->findChild<QCheckBox*>(QStringLiteral("ConflictsOnly"));
+    for (auto _ : state) {
+        filter->toggle();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->grab());
+    }
+}
+BENCHMARK(BM_ConflictsOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The merge of a move alone: the session given the mods in the new order, read already.
 void BM_MoveModMergeOnly(benchmark::State& state) {
