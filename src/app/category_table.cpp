@@ -10,6 +10,7 @@
 #include "data/pair_value.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace wed {
@@ -17,15 +18,38 @@ namespace {
 
 const QString kNone = QStringLiteral("无");
 
+// QString::toDouble's number, read as bytes where the text is short and ASCII: a column of
+// ten thousand cells reads several times faster. The bytes' reading accepts no number the
+// text's would not; what it refuses (a case it does not know, like "INF") is read as text.
+std::optional<double> numberOf(QStringView text) {
+    const QStringView trimmed = text.trimmed();
+    std::array<char, 40> bytes{};
+    bool ascii = trimmed.size() < qsizetype(bytes.size());
+    for (qsizetype i = 0; ascii && i < trimmed.size(); ++i) {
+        ascii = trimmed[i].unicode() < 0x80;
+        bytes[size_t(i)] = char(trimmed[i].unicode());
+    }
+    bool number = false;
+    double value = 0;
+    if (ascii)
+        value = QByteArray::fromRawData(bytes.data(), trimmed.size()).toDouble(&number);
+    if (!number)
+        value = text.toDouble(&number);
+    return number ? std::optional(value) : std::nullopt;
+}
+
 SortKey sortKeyOf(const QString& text, ValueType type) {
     if (type == ValueType::Text)
         return {SortKey::Group::Text, 0, text};
     // A number, or a pair, leads with a number; anything else sorts as text.
-    const QString first = text.section(u' ', 0, 0, QString::SectionSkipEmpty);
-    bool number = false;
-    const double value = first.toDouble(&number);
-    if (number)
-        return {SortKey::Group::Number, value, {}};
+    qsizetype from = 0;
+    while (from < text.size() && text[from] == u' ')
+        ++from;
+    qsizetype to = from;
+    while (to < text.size() && text[to] != u' ')
+        ++to;
+    if (const std::optional<double> value = numberOf(QStringView(text).sliced(from, to - from)))
+        return {SortKey::Group::Number, *value, {}};
     return {SortKey::Group::Text, 0, text};
 }
 
@@ -193,14 +217,36 @@ SortKey CategoryTable::makeSortKey(int row, int column) const {
     case TableColumn::Kind::Field:
         break;
     }
-    const KeyHit hit = readFieldAt(document_.game().items(), category_,
-                                   rows_[size_t(row)].headerLine, shown.field);
+    return fieldSortKey(readFieldAt(document_.game().items(), category_,
+                                    rows_[size_t(row)].headerLine, shown.field),
+                        shown);
+}
+
+SortKey CategoryTable::fieldSortKey(const KeyHit& hit, const TableColumn& column) const {
     if (hit.lineNumber < 1)
         return {};
-    const QString part = shownPart(hit.value, shown.half);
-    if (shown.half == 1 && part.isEmpty())
+    const QString part = shownPart(hit.value, column.half);
+    if (column.half == 1 && part.isEmpty())
         return {}; // the second number of a value that is not a pair
-    return sortKeyOf(part, categoryFields(category_).fields[size_t(shown.field)].type);
+    return sortKeyOf(part, categoryFields(category_).fields[size_t(column.field)].type);
+}
+
+std::vector<SortKey> CategoryTable::makeSortKeys(int row, std::span<const int> columns) const {
+    std::vector<QByteArray> keys;
+    for (const int column : columns)
+        if (columns_.at(column).kind == TableColumn::Kind::Field)
+            keys.push_back(categoryFields(category_).fields[size_t(columns_.at(column).field)].key);
+    const std::vector<KeyHit> hits =
+        keys.empty() ? std::vector<KeyHit>()
+                     : scanRecordAt(document_.game().items(), rows_[size_t(row)].headerLine,
+                                    categoryFields(category_).endRule, keys);
+    std::vector<SortKey> made;
+    size_t hit = 0;
+    for (const int column : columns)
+        made.push_back(columns_.at(column).kind == TableColumn::Kind::Field
+                           ? fieldSortKey(hits[hit++], columns_.at(column))
+                           : makeSortKey(row, column));
+    return made;
 }
 
 const SortKey& CategoryTable::sortKey(int row, int column) const {

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace wed {
@@ -64,6 +65,8 @@ class CategoryTable : public QAbstractTableModel {
     const SortKey& sortKey(int row, int column) const;
     // One cell's sort key, read now (sortKey reads and keeps a whole column's).
     SortKey makeSortKey(int row, int column) const;
+    // Several cells' of a row, read now: the fields' in one pass over the item's record.
+    std::vector<SortKey> makeSortKeys(int row, std::span<const int> columns) const;
 
     // A text typed over cells of one field column, the rows in the order shown: for one cell
     // the text itself, for several the same text in each, or "*1.1", "+5", "-5" applied to
@@ -90,6 +93,7 @@ class CategoryTable : public QAbstractTableModel {
     void forgetChangedRows(const Splices& made);
     void showAllChanged(int firstColumn);
     const ItemRecord& recordOf(int row) const;
+    SortKey fieldSortKey(const KeyHit& hit, const TableColumn& column) const;
     QString cellText(int row, const TableColumn& column) const;
     const ColumnValue& computed(int row, int column) const;
     std::optional<QString> baseNote(int row, const TableColumn& column) const;

@@ -33,11 +33,10 @@ std::optional<double> numberOf(const SortKey& key) {
 
 ChartPoints::ChartPoints(Document& document, CategoryId category, QObject* parent)
     : QObject(parent), document_(document), table_(document, category) {
-    readAll();
     // After the table's own connections: its cells are the files' by then.
     connect(&document_, &Document::filesChanged, this, &ChartPoints::follow);
     connect(&document_, &Document::filesReplaced, this, [this] {
-        readAll();
+        makeStale(Stale::All);
         emit pointsReset();
     });
 }
@@ -64,20 +63,20 @@ void ChartPoints::setRules(Rules* rules) {
     for (int& column : columns_)
         if (column >= computed)
             column = -1;
-    readAll();
+    makeStale(Stale::All);
     emit columnsChanged();
     emit pointsReset();
 }
 
 void ChartPoints::setAxes(int xColumn, int yColumn) {
     columns_ = {xColumn, yColumn};
-    readAll();
+    makeStale(Stale::All);
     emit pointsReset();
 }
 
 void ChartPoints::setLogScales(bool x, bool y) {
     log_ = {x, y};
-    assemble();
+    makeStale(Stale::Points);
     emit pointsReset();
 }
 
@@ -85,7 +84,7 @@ void ChartPoints::setFind(const QString& text) {
     if (text == find_)
         return;
     find_ = text;
-    assemble();
+    makeStale(Stale::Points);
     emit pointsReset();
 }
 
@@ -96,17 +95,17 @@ void ChartPoints::setComparison(const Comparison* comparison) {
     table_.setComparison(comparison);
     if (comparison_)
         connect(comparison_, &Comparison::baseSet, this, [this] {
-            readBase();
-            assemble();
+            makeStale(Stale::Base);
             emit pointsReset();
         });
-    readBase();
-    assemble();
+    makeStale(Stale::Base);
     emit pointsReset();
 }
 
 void ChartPoints::setFlagged(const QSet<QString>& items) {
     flagged_ = items;
+    if (stale_ != Stale::None)
+        return; // the points to come take the marks
     bool changed = false;
     std::vector<int> moved;
     for (size_t i = 0; i < points_.size(); ++i) {
@@ -121,24 +120,48 @@ void ChartPoints::setFlagged(const QSet<QString>& items) {
 }
 
 int ChartPoints::pointOfRow(int row) const {
-    return row >= 0 && size_t(row) < pointOfRow_.size() ? pointOfRow_[size_t(row)] : -1;
+    const std::vector<int>& of = read().pointOfRow_;
+    return row >= 0 && size_t(row) < of.size() ? of[size_t(row)] : -1;
 }
 
-// Every row's numbers, from the table's sort keys (one pass over each column).
-void ChartPoints::readAll() {
+const ChartPoints& ChartPoints::read() const {
+    switch (stale_) {
+    case Stale::All:
+        readAll();
+        [[fallthrough]];
+    case Stale::Base:
+        readBase();
+        [[fallthrough]];
+    case Stale::Points:
+        assemble();
+        [[fallthrough]];
+    case Stale::None:
+        break;
+    }
+    stale_ = Stale::None;
+    return *this;
+}
+
+// Every row's numbers, as the table sorts them, both axes' read in one pass over the record.
+void ChartPoints::readAll() const {
     const int rows = table_.rowCount();
+    std::vector<int> columns;
     for (size_t axis = 0; axis < 2; ++axis) {
         values_[axis].assign(size_t(rows), std::nullopt);
-        if (columns_[axis] < 0)
-            continue;
-        for (int row = 0; row < rows; ++row)
-            values_[axis][size_t(row)] = numberOf(table_.sortKey(row, columns_[axis]));
+        if (columns_[axis] >= 0)
+            columns.push_back(columns_[axis]);
     }
-    readBase();
-    assemble();
+    if (columns.empty())
+        return;
+    for (int row = 0; row < rows; ++row) {
+        const std::vector<SortKey> keys = table_.makeSortKeys(row, columns);
+        for (size_t axis = 0, key = 0; axis < 2; ++axis)
+            if (columns_[axis] >= 0)
+                values_[axis][size_t(row)] = numberOf(keys[key++]);
+    }
 }
 
-void ChartPoints::readBase() {
+void ChartPoints::readBase() const {
     const bool active = comparison_ && comparison_->active();
     for (size_t axis = 0; axis < 2; ++axis) {
         baseValues_[axis].assign(size_t(table_.rowCount()), std::nullopt);
@@ -183,7 +206,7 @@ bool ChartPoints::readRow(int row) {
 }
 
 // The points from the rows' numbers: the find text, numbers on both axes, logarithms.
-void ChartPoints::assemble() {
+void ChartPoints::assemble() const {
     points_.clear();
     pointOfRow_.assign(size_t(table_.rowCount()), -1);
     withoutNumber_ = notPositive_ = 0;
@@ -204,13 +227,14 @@ void ChartPoints::assemble() {
         }
         pointOfRow_[size_t(row)] = int(points_.size());
         points_.push_back({row, *x, *y, baseValues_[0][size_t(row)], baseValues_[1][size_t(row)],
-                           flagged_.contains(refText(table_.item(row))), false, 0});
+                           !flagged_.isEmpty() && flagged_.contains(refText(table_.item(row))),
+                           false, 0});
     }
     fit();
 }
 
 // The line through the points in the axes' scale, and how far each point lies from it.
-void ChartPoints::fit() {
+void ChartPoints::fit() const {
     std::vector<double> x(points_.size()), y(points_.size());
     for (size_t i = 0; i < points_.size(); ++i) {
         x[i] = log_[0] ? std::log10(points_[i].x) : points_[i].x;
@@ -226,7 +250,7 @@ void ChartPoints::fit() {
 // An edit costs the rows it changed: their points move, or the set of points changes.
 void ChartPoints::follow(const FilesChanged& changed) {
     if (changed.linesMoved[size_t(GameFile::Items)]) {
-        readAll();
+        makeStale(Stale::All);
         return emit pointsReset();
     }
     if (changed.changed[size_t(GameFile::Names)]) {
@@ -234,12 +258,18 @@ void ChartPoints::follow(const FilesChanged& changed) {
         // A rule may read the names: a computed axis is read again.
         const int computed = table_.columns().firstComputed();
         if (columns_[0] >= computed || columns_[1] >= computed) {
-            readAll();
+            makeStale(Stale::All);
             return emit pointsReset();
         }
     }
-    if (!changed.changed[size_t(GameFile::Items)])
-        return;
+    if (!changed.changed[size_t(GameFile::Items)] || stale_ == Stale::All)
+        return; // nothing read to keep up
+    if (stale_ != Stale::None) {
+        for (const int row : changedRows(changed.made[size_t(GameFile::Items)]))
+            readRow(row);
+        makeStale(Stale::Points);
+        return emit pointsReset();
+    }
     std::vector<int> moved;
     bool others = false;
     for (const int row : changedRows(changed.made[size_t(GameFile::Items)])) {

@@ -4,6 +4,7 @@
 #include "data/robust_line.h"
 
 #include <QSet>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -14,8 +15,10 @@ class Comparison;
 // The points of a chart of two numeric columns of a category's table: one per listed item that
 // the find text lets through and whose values on both axes are numbers (positive on a
 // logarithmic axis), with its base values where a comparison has them, and the robust line
-// through them in the axes' scale with its outliers. It reads the table's cells once per
-// axis; an edit of the files costs the cells of the rows it changed.
+// through them in the axes' scale with its outliers. It reads the cells of both axes in one
+// pass, when its points are first asked for after the axes, the scales, the find text or the
+// base changed (a window sets them all before it is shown: the numbers are read once); an
+// edit of the files costs the cells of the rows it changed.
 class ChartPoints : public QObject {
     Q_OBJECT
   public:
@@ -51,16 +54,16 @@ class ChartPoints : public QObject {
         bool outlier = false;
         double distance = 0; // from the line, in the axes' scale
     };
-    const std::vector<Point>& points() const { return points_; }
-    const RobustLine& line() const { return line_; }
+    const std::vector<Point>& points() const { return read().points_; }
+    const RobustLine& line() const { return read().line_; }
     // The point of a table row, or -1.
     int pointOfRow(int row) const;
     // Rows the find text lets through whose value on an axis is no number; of the others,
     // those a logarithmic axis leaves out (a value not above 0); rows with no number at all on
     // an axis, per axis.
-    int withoutNumber() const { return withoutNumber_; }
-    int notPositive() const { return notPositive_; }
-    bool axisHasNumbers(int axis) const { return axisHasNumbers_[size_t(axis)]; }
+    int withoutNumber() const { return read().withoutNumber_; }
+    int notPositive() const { return read().notPositive_; }
+    bool axisHasNumbers(int axis) const { return read().axisHasNumbers_[size_t(axis)]; }
 
   signals:
     // Other points than before: every point is to be drawn again.
@@ -73,13 +76,19 @@ class ChartPoints : public QObject {
     void columnsChanged();
 
   private:
-    void readAll();
-    void readBase();
+    // What is to be worked out again before the points are given, each step with those after
+    // it: every number, the base's numbers, the points from the numbers.
+    enum class Stale { None, Points, Base, All };
+    void makeStale(Stale stale) { stale_ = std::max(stale_, stale); }
+    // This, with the points brought up to date.
+    const ChartPoints& read() const;
+    void readAll() const;
+    void readBase() const;
     bool readRow(int row);
     std::optional<double> cellNumber(int row, int column) const;
     std::optional<double> baseNumber(int row, int column) const;
-    void assemble();
-    void fit();
+    void assemble() const;
+    void fit() const;
     void follow(const FilesChanged& changed);
     std::vector<int> changedRows(const Splices& made) const;
 
@@ -90,15 +99,17 @@ class ChartPoints : public QObject {
     std::array<bool, 2> log_{false, false};
     QString find_;
     QSet<QString> flagged_;
+    // Worked out from the settings above when asked for (read() is const).
+    mutable Stale stale_ = Stale::All;
     // Per table row: the two axes' numbers and their base numbers.
-    std::array<std::vector<std::optional<double>>, 2> values_;
-    std::array<std::vector<std::optional<double>>, 2> baseValues_;
-    std::vector<Point> points_;
-    std::vector<int> pointOfRow_;
-    RobustLine line_;
-    int withoutNumber_ = 0;
-    int notPositive_ = 0;
-    std::array<bool, 2> axisHasNumbers_{false, false};
+    mutable std::array<std::vector<std::optional<double>>, 2> values_;
+    mutable std::array<std::vector<std::optional<double>>, 2> baseValues_;
+    mutable std::vector<Point> points_;
+    mutable std::vector<int> pointOfRow_;
+    mutable RobustLine line_;
+    mutable int withoutNumber_ = 0;
+    mutable int notPositive_ = 0;
+    mutable std::array<bool, 2> axisHasNumbers_{false, false};
 };
 
 // A value as the chart shows and exports it: as short as it reads back the same.

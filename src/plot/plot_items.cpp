@@ -1,33 +1,41 @@
 #include "plot/plot_items.h"
 
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace wed {
 namespace {
+
 constexpr qreal kBaseRadius = 3;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+bool drawn(QPointF at) {
+    return std::isfinite(at.x()) && std::isfinite(at.y());
 }
 
-void PointItem::setMarks(PointMarks marks) {
-    if (marks == marks_)
-        return;
-    marks_ = marks;
-    // The chosen point above every other, marked points above plain ones.
-    setZValue(marks & PointMark::Highlighted ? 2 : marks ? 1 : 0);
-    update();
+QRectF markArea(QPointF at) {
+    return {at.x() - kMarkReach, at.y() - kMarkReach, 2 * kMarkReach, 2 * kMarkReach};
 }
 
-QRectF PointItem::boundingRect() const {
-    return {-kMarkReach, -kMarkReach, 2 * kMarkReach, 2 * kMarkReach};
+QRectF arrowArea(const QLineF& arrow) {
+    const qreal reach = kBaseRadius + 1;
+    return QRectF(arrow.p1(), arrow.p2()).normalized().adjusted(-reach, -reach, reach, reach);
+}
+
+// Which points are drawn above which: plain, marked, the chosen one.
+int layerOf(PointMarks marks) {
+    return marks & PointMark::Highlighted ? 2 : marks ? 1 : 0;
 }
 
 // Ten thousand antialiased shapes are slow to paint; one picture per look, drawn at the
 // screen's pixel ratio, is copied instead.
-void PointItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+const QPixmap& lookPicture(PointMarks marks, qreal ratio) {
     static std::array<QPixmap, 8> made;
-    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
-    QPixmap& picture = made[size_t(marks_.toInt() & 7)];
+    QPixmap& picture = made[size_t(marks.toInt() & 7)];
     if (picture.isNull() || picture.devicePixelRatio() != ratio) {
         const int side = int(std::ceil(2 * kMarkReach * ratio));
         picture = QPixmap(side, side);
@@ -35,32 +43,103 @@ void PointItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
         picture.fill(Qt::transparent);
         QPainter inside(&picture);
         inside.translate(kMarkReach, kMarkReach);
-        paintMark(inside, marks_);
+        paintMark(inside, marks);
     }
-    painter->drawPixmap(QPointF(-kMarkReach, -kMarkReach), picture);
+    return picture;
 }
 
-void ArrowItem::setEnds(QPointF base, QPointF now) {
-    if (pos() == base && toNow_ == now - base)
+} // namespace
+
+ScatterLayer::ScatterLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
+    // The exposed rectangle tells which points a partial repaint needs.
+    setFlag(ItemUsesExtendedStyleOption);
+}
+
+void ScatterLayer::resize(size_t count) {
+    positions_.resize(count, QPointF(kNaN, kNaN));
+    marks_.resize(count);
+}
+
+void ScatterLayer::place(size_t index, QPointF at, PointMarks marks, bool repaint) {
+    QPointF& was = positions_[index];
+    if (repaint && !(was == at && marks_[index] == marks)) {
+        if (drawn(was))
+            update(markArea(was));
+        if (drawn(at))
+            update(markArea(at));
+    }
+    was = at;
+    marks_[index] = marks;
+}
+
+void ScatterLayer::setArea(const QRectF& area) {
+    if (area == area_)
         return;
     prepareGeometryChange();
-    setPos(base);
-    toNow_ = now - base;
+    area_ = area;
 }
 
-QRectF ArrowItem::boundingRect() const {
-    return QRectF(QPointF(0, 0), toNow_)
-        .normalized()
-        .adjusted(-kBaseRadius - 1, -kBaseRadius - 1, kBaseRadius + 1, kBaseRadius + 1);
+void ScatterLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
+    const QRectF exposed =
+        option->exposedRect.adjusted(-kMarkReach, -kMarkReach, kMarkReach, kMarkReach);
+    const QPointF corner(kMarkReach, kMarkReach);
+    std::vector<size_t> marked;
+    for (size_t i = 0; i < positions_.size(); ++i) {
+        if (!exposed.contains(positions_[i]))
+            continue; // not drawn (NaN) or outside what is painted
+        if (marks_[i])
+            marked.push_back(i);
+        else
+            painter->drawPixmap(positions_[i] - corner, lookPicture({}, ratio));
+    }
+    std::stable_sort(marked.begin(), marked.end(),
+                     [&](size_t a, size_t b) { return layerOf(marks_[a]) < layerOf(marks_[b]); });
+    for (const size_t i : marked)
+        painter->drawPixmap(positions_[i] - corner, lookPicture(marks_[i], ratio));
 }
 
-void ArrowItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+ArrowLayer::ArrowLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
+    setFlag(ItemUsesExtendedStyleOption);
+}
+
+void ArrowLayer::resize(size_t count) {
+    arrows_.resize(count, QLineF(kNaN, kNaN, kNaN, kNaN));
+}
+
+void ArrowLayer::place(size_t index, QLineF arrow, bool repaint) {
+    QLineF& was = arrows_[index];
+    if (repaint && !(was == arrow)) {
+        if (drawn(was.p1()))
+            update(arrowArea(was));
+        if (drawn(arrow.p1()))
+            update(arrowArea(arrow));
+    }
+    was = arrow;
+}
+
+void ArrowLayer::setArea(const QRectF& area) {
+    if (area == area_)
+        return;
+    prepareGeometryChange();
+    area_ = area;
+}
+
+// The lines, then the grey points where the items were.
+void ArrowLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
+    std::vector<QLineF> shown;
+    for (const QLineF& arrow : arrows_)
+        if (drawn(arrow.p1()) && option->exposedRect.intersects(arrowArea(arrow)))
+            shown.push_back(arrow);
+    if (shown.empty())
+        return;
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(basePointColour(), 1));
-    painter->drawLine(QPointF(0, 0), toNow_);
+    painter->drawLines(shown.data(), int(shown.size()));
     painter->setPen(Qt::NoPen);
     painter->setBrush(basePointColour());
-    painter->drawEllipse(QPointF(0, 0), kBaseRadius, kBaseRadius);
+    for (const QLineF& arrow : shown)
+        painter->drawEllipse(arrow.p1(), kBaseRadius, kBaseRadius);
 }
 
 } // namespace wed

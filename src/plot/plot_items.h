@@ -3,34 +3,54 @@
 #include "plot/plot_marks.h"
 
 #include <QGraphicsItem>
+#include <vector>
 
 namespace wed {
 
-// One point of the scatter layer, at its position in the view; its marks say how it looks.
-class PointItem : public QGraphicsItem {
+// The scatter layer: every point drawn by this one item, from one picture per look, plain
+// points first, marked ones above them and the chosen point above all. Positions are the
+// view's; a point at NaN is not drawn. Ten thousand items of their own would cost more to
+// make, index and paint than the points themselves.
+class ScatterLayer : public QGraphicsItem {
   public:
-    explicit PointItem(QGraphicsItem* parent) : QGraphicsItem(parent) {}
-    void setMarks(PointMarks marks);
-    PointMarks marks() const { return marks_; }
-    QRectF boundingRect() const override;
+    explicit ScatterLayer(QGraphicsItem* parent);
+    // Points past the old end are not drawn until placed.
+    void resize(size_t count);
+    size_t size() const { return positions_.size(); }
+    // A point's place and marks; `repaint` repaints where it was and where it is (a caller
+    // placing every point repaints the layer once).
+    void place(size_t index, QPointF at, PointMarks marks, bool repaint);
+    QPointF position(size_t index) const { return positions_[index]; }
+    PointMarks marks(size_t index) const { return marks_[index]; }
+    // The area the points may be drawn in (the plot's frame).
+    void setArea(const QRectF& area);
+
+    QRectF boundingRect() const override { return area_; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   private:
-    PointMarks marks_;
+    std::vector<QPointF> positions_;
+    std::vector<PointMarks> marks_;
+    QRectF area_;
 };
 
-// One arrow of the arrows layer: a grey point where the item was, joined by a grey line to
-// where it is. The item stands at the base point.
-class ArrowItem : public QGraphicsItem {
+// The arrows layer: per point with a base, a grey point where the item was, joined by a grey
+// line to where it is; all drawn by this one item.
+class ArrowLayer : public QGraphicsItem {
   public:
-    explicit ArrowItem(QGraphicsItem* parent) : QGraphicsItem(parent) {}
-    // Both ends in the view's coordinates.
-    void setEnds(QPointF base, QPointF now);
-    QRectF boundingRect() const override;
+    explicit ArrowLayer(QGraphicsItem* parent);
+    void resize(size_t count);
+    // A point's arrow, from its base to where it is now, or none (NaN ends); `repaint` as for
+    // the scatter layer.
+    void place(size_t index, QLineF arrow, bool repaint);
+    void setArea(const QRectF& area);
+
+    QRectF boundingRect() const override { return area_; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   private:
-    QPointF toNow_; // from the base point
+    std::vector<QLineF> arrows_;
+    QRectF area_;
 };
 
 } // namespace wed

@@ -52,6 +52,9 @@ PlotView::PlotView(QWidget* parent) : QGraphicsView(parent) {
     lineItem_->setPen(QPen(QColor(70, 70, 70), 1.5, Qt::DashLine));
     lineItem_->setZValue(-2);
     lineItem_->hide();
+    arrows_ = new ArrowLayer(area_);
+    arrows_->setZValue(-1);
+    scatter_ = new ScatterLayer(area_);
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
 }
 
@@ -71,17 +74,12 @@ void PlotView::setTitles(const QString& x, const QString& y) {
 
 void PlotView::setPoints(const std::vector<PlotPoint>& points) {
     points_ = points;
-    while (pointItems_.size() < points_.size()) {
-        pointItems_.push_back(new PointItem(area_));
-        arrowItems_.push_back(nullptr);
+    while (handles_.size() > points_.size()) {
+        delete handles_.back();
+        handles_.pop_back();
     }
-    while (pointItems_.size() > points_.size()) {
-        delete pointItems_.back();
-        delete arrowItems_.back();
-        pointItems_.pop_back();
-        arrowItems_.pop_back();
-    }
-    positions_.assign(points_.size(), QPointF(kNaN, kNaN));
+    scatter_->resize(points_.size());
+    arrows_->resize(points_.size());
     if (!zoomed_)
         showHome();
     layOut();
@@ -91,7 +89,7 @@ void PlotView::setPoint(int index, const PlotPoint& point) {
     points_[size_t(index)] = point;
     if (!zoomed_ && showHome())
         return layOut();
-    place(size_t(index));
+    place(size_t(index), true);
 }
 
 void PlotView::setLine(std::optional<PlotLine> line) {
@@ -166,8 +164,12 @@ void PlotView::layOut() {
     plotArea_ = QRectF(left, top, std::max<qreal>(1, size.width() - left - right),
                        std::max<qreal>(1, size.height() - top - bottom));
     area_->setRect(plotArea_);
+    scatter_->setArea(plotArea_);
+    arrows_->setArea(plotArea_);
     for (size_t i = 0; i < points_.size(); ++i)
-        place(i);
+        place(i, false);
+    scatter_->update();
+    arrows_->update();
     placeLine();
     viewport()->update();
 }
@@ -179,32 +181,22 @@ QPointF PlotView::toView(double x, double y) const {
             plotArea_.bottom() - up * plotArea_.height()};
 }
 
-void PlotView::place(size_t index) {
+void PlotView::place(size_t index, bool repaint) {
     const PlotPoint& point = points_[index];
-    PointItem* item = pointItems_[index];
     QPointF at = toView(point.x, point.y);
     // Far outside the frame a position is only a direction: keep it where the painter can.
     if (drawn(at) && !plotArea_.adjusted(-1e6, -1e6, 1e6, 1e6).contains(at))
         at = QPointF(kNaN, kNaN);
-    positions_[index] = at;
-    item->setVisible(drawn(at));
-    if (drawn(at))
-        item->setPos(at);
-    item->setMarks(point.marks);
-    ArrowItem*& arrow = arrowItems_[index];
+    scatter_->place(index, at, point.marks, repaint);
+    if (index < handles_.size() && handles_[index]) {
+        handles_[index]->setVisible(drawn(at));
+        if (drawn(at))
+            handles_[index]->setPos(at);
+    }
     const QPointF base =
         point.base ? toView(point.base->x(), point.base->y()) : QPointF(kNaN, kNaN);
-    if (!drawn(at) || !drawn(base) || base == at) {
-        if (arrow)
-            arrow->hide();
-        return;
-    }
-    if (!arrow) {
-        arrow = new ArrowItem(area_);
-        arrow->setZValue(-1);
-    }
-    arrow->setEnds(base, at);
-    arrow->show();
+    const bool arrow = drawn(at) && drawn(base) && base != at;
+    arrows_->place(index, arrow ? QLineF(base, at) : QLineF(QPointF(kNaN, kNaN), at), repaint);
 }
 
 // The line between the points where it enters and leaves the frame.
@@ -234,7 +226,7 @@ void PlotView::placeLine() {
 }
 
 std::optional<QPointF> PlotView::viewPosition(int index) const {
-    const QPointF at = positions_[size_t(index)];
+    const QPointF at = scatter_->position(size_t(index));
     if (!drawn(at))
         return std::nullopt;
     return at;
@@ -243,8 +235,8 @@ std::optional<QPointF> PlotView::viewPosition(int index) const {
 int PlotView::pointAt(QPointF place) const {
     int nearest = -1;
     qreal best = kHoverReach * kHoverReach;
-    for (size_t i = 0; i < positions_.size(); ++i) {
-        const QPointF apart = positions_[i] - place;
+    for (size_t i = 0; i < scatter_->size(); ++i) {
+        const QPointF apart = scatter_->position(i) - place;
         if (const qreal distance = QPointF::dotProduct(apart, apart); distance <= best) {
             best = distance;
             nearest = int(i);
@@ -254,7 +246,17 @@ int PlotView::pointAt(QPointF place) const {
 }
 
 const QGraphicsItem* PlotView::itemOf(int index) const {
-    return pointItems_[size_t(index)];
+    handles_.resize(points_.size(), nullptr);
+    QGraphicsItem*& handle = handles_[size_t(index)];
+    if (!handle) {
+        handle = new QGraphicsRectItem(scatter_); // empty: it draws nothing
+        handle->setFlag(QGraphicsItem::ItemHasNoContents);
+        const QPointF at = scatter_->position(size_t(index));
+        handle->setVisible(drawn(at));
+        if (drawn(at))
+            handle->setPos(at);
+    }
+    return handle;
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {

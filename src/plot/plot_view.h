@@ -13,8 +13,8 @@ class QRubberBand;
 
 namespace wed {
 
-class ArrowItem;
-class PointItem;
+class ArrowLayer;
+class ScatterLayer;
 
 // A point of the scatter layer, in the axes' values. With a base, the arrows layer joins the
 // point where it was (grey) to this one. A point an axis cannot show (not finite, or not
@@ -37,8 +37,9 @@ struct PlotLine {
 // marks, the arrows from base points, and a line. The pointer over a point says so
 // (pointHovered), a click on one too (pointClicked); dragging over empty space zooms to the
 // rectangle drawn, the wheel zooms about the pointer, and Home (while it has the focus) shows
-// every point again. Changing points moves their items: the scene is never rebuilt, so the
-// plot does not flicker. Scene coordinates are the viewport's pixels.
+// every point again. Each layer is one item that paints all its points; changing a point
+// repaints where it was and where it is: the scene is never rebuilt, so the plot does not
+// flicker. Scene coordinates are the viewport's pixels.
 class PlotView : public QGraphicsView {
     Q_OBJECT
   public:
@@ -69,7 +70,8 @@ class PlotView : public QGraphicsView {
     std::optional<QPointF> viewPosition(int index) const;
     // The point drawn nearest to a place in the viewport, within a few pixels; -1 for none.
     int pointAt(QPointF place) const;
-    // The item drawing a point (the same item for as long as the point exists).
+    // An item of the scene that stands at a point while it is drawn, made when first asked
+    // for: the same item for as long as the point exists (points are moved, never rebuilt).
     const QGraphicsItem* itemOf(int index) const;
 
   signals:
@@ -99,7 +101,7 @@ class PlotView : public QGraphicsView {
     AxisRange homeOf(bool horizontal) const;
     bool showHome();
     void layOut();
-    void place(size_t index);
+    void place(size_t index, bool repaint);
     void placeLine();
     QPointF toView(double x, double y) const;
     void hover(int index);
@@ -112,11 +114,11 @@ class PlotView : public QGraphicsView {
     bool zoomed_ = false;
     QRectF plotArea_;
     std::vector<PlotPoint> points_;
-    std::vector<QPointF> positions_; // in the viewport; NaN where a point is not drawn
-    std::vector<PointItem*> pointItems_;
-    std::vector<ArrowItem*> arrowItems_; // null where a point has no base
     std::optional<PlotLine> line_;
     QGraphicsRectItem* area_ = nullptr; // clips the layers to the plot's frame
+    ScatterLayer* scatter_ = nullptr;   // the points, where they are in the viewport
+    ArrowLayer* arrows_ = nullptr;
+    mutable std::vector<QGraphicsItem*> handles_; // itemOf's, null until asked for
     QGraphicsLineItem* lineItem_ = nullptr;
     QRubberBand* band_ = nullptr;
     QPoint bandStart_;

@@ -86,8 +86,7 @@ ChartWindow::ChartWindow(Document& document, CategoryId category, Prompts& promp
     if (points_.xColumn() < 0)
         chooseFirstAxes();
     retranslate();
-    if (points_.xColumn() < 0)
-        showNote();
+    drawAll();
 }
 
 // The first two columns of numbers.
@@ -153,6 +152,8 @@ void ChartWindow::buildControls() {
     split->addWidget(list_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
+    // Three quarters for the chart, whatever the views' hints (the plot's follows its scene).
+    split->setSizes({3000, 1000});
 
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("ChartNote"));
@@ -187,6 +188,12 @@ void ChartWindow::changeEvent(QEvent* event) {
         drawAll();
     }
     QWidget::changeEvent(event);
+}
+
+void ChartWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (drawPending_)
+        drawAll();
 }
 
 void ChartWindow::moveEvent(QMoveEvent* event) {
@@ -270,8 +277,12 @@ PlotPoint ChartWindow::plotPoint(size_t index, int highlightedRow) const {
     return drawn;
 }
 
-// Every point again: the plot keeps its items and moves them.
+// Every point again: the plot keeps its items and moves them. A hidden window draws when it
+// is shown: what is set before (axes, scales, base, find text) is read once.
 void ChartWindow::drawAll() {
+    drawPending_ = !isVisible();
+    if (drawPending_)
+        return;
     if (points_.xColumn() < 0)
         return showNote();
     std::vector<PlotPoint> drawn;
@@ -296,6 +307,8 @@ void ChartWindow::drawAll() {
 
 // The points an edit moved, and those whose marks the new line changed.
 void ChartWindow::drawMoved(const std::vector<int>& moved) {
+    if (drawPending_)
+        return;
     std::vector<PointMarks> marks(points_.points().size());
     std::vector<int> changed = moved;
     const int highlighted = highlightedRow();

@@ -65,6 +65,7 @@ class ChartWindow : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -100,6 +101,7 @@ class ChartWindow : public QWidget {
     QPushButton* dataButton_ = nullptr;
     QTimer* checkTimer_ = nullptr;
     bool restoring_ = false;
+    bool drawPending_ = false; // drawAll waits for the window to be shown
 };
 
 } // namespace wed
