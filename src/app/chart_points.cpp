@@ -58,6 +58,7 @@ std::vector<int> ChartPoints::numericColumns() const {
 
 void ChartPoints::setRules(Rules* rules) {
     const int computed = table_.columns().firstComputed();
+    rules_ = rules;
     table_.setRules(rules);
     // A computed column may be gone, or another in its place.
     for (int& column : columns_)
@@ -175,14 +176,25 @@ std::optional<double> ChartPoints::cellNumber(int row, int column) const {
     return numberOf(table_.makeSortKey(row, column));
 }
 
-// A field's number in the base's record, read as the table reads the cell; a computed column
-// has none.
+// A field's number in the base's record, read as the table reads the cell; a computed
+// column's, its rule's on the base's record (whose base is itself). None where the base lacks
+// the item or the key.
 std::optional<double> ChartPoints::baseNumber(int row, int column) const {
     const TableColumn& shown = table_.columns().at(column);
+    const ItemRef item = table_.item(row);
+    if (shown.kind == TableColumn::Kind::Computed) {
+        if (!rules_ || !comparison_->baseHas(item))
+            return std::nullopt;
+        const GameData& base = comparison_->base();
+        const ColumnValue value = rules_->column(shown.computed, base, item, &base);
+        if (value.error || value.kind != ColumnValue::Kind::Number || !std::isfinite(value.number))
+            return std::nullopt;
+        return value.number;
+    }
     if (shown.kind != TableColumn::Kind::Field)
         return std::nullopt;
     const FieldSpec& field = categoryFields(category()).fields[size_t(shown.field)];
-    const std::optional<QByteArray> value = comparison_->baseValue(table_.item(row), field.name());
+    const std::optional<QByteArray> value = comparison_->baseValue(item, field.name());
     if (!value)
         return std::nullopt;
     const QString text = QString::fromLatin1(*value);

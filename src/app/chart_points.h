@@ -36,7 +36,8 @@ class ChartPoints : public QObject {
     void setLogScales(bool x, bool y);
     bool logScale(int axis) const { return log_[size_t(axis)]; }
     void setFind(const QString& text);
-    // The base the arrows start from; null for none. Followed as it changes.
+    // The base the arrows start from; null for none. Followed as it changes. A computed
+    // column's base value is the rule's on the base's record of the item.
     void setComparison(const Comparison* comparison);
     // The rules whose computed columns an axis may show; null for none. An axis whose column
     // is gone shows no column.
@@ -95,6 +96,7 @@ class ChartPoints : public QObject {
     Document& document_;
     CategoryTable table_;
     const Comparison* comparison_ = nullptr;
+    Rules* rules_ = nullptr;
     std::array<int, 2> columns_{-1, -1};
     std::array<bool, 2> log_{false, false};
     QString find_;
