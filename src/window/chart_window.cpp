@@ -190,10 +190,16 @@ void ChartWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void ChartWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (drawPending_)
+// Drawn before the window lays itself out to be shown: the note's words (Chinese, in a
+// taller font) take their height in that layout, not in a second one that would move every
+// point a pixel or two after the first paint.
+void ChartWindow::setVisible(bool visible) {
+    if (visible && drawPending_) {
+        showing_ = true;
         drawAll();
+        showing_ = false;
+    }
+    QWidget::setVisible(visible);
 }
 
 void ChartWindow::moveEvent(QMoveEvent* event) {
@@ -280,7 +286,7 @@ PlotPoint ChartWindow::plotPoint(size_t index, int highlightedRow) const {
 // Every point again: the plot keeps its items and moves them. A hidden window draws when it
 // is shown: what is set before (axes, scales, base, find text) is read once.
 void ChartWindow::drawAll() {
-    drawPending_ = !isVisible();
+    drawPending_ = !isVisible() && !showing_;
     if (drawPending_)
         return;
     if (points_.xColumn() < 0)

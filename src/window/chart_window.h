@@ -58,6 +58,7 @@ class ChartWindow : public QWidget {
     void exportData();
     // The words the pointer over a point shows: the item's id, name and both values.
     QString pointText(int point) const;
+    void setVisible(bool visible) override;
 
   signals:
     void itemRequested(const wed::ItemRef& item);
@@ -65,7 +66,6 @@ class ChartWindow : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -102,6 +102,7 @@ class ChartWindow : public QWidget {
     QTimer* checkTimer_ = nullptr;
     bool restoring_ = false;
     bool drawPending_ = false; // drawAll waits for the window to be shown
+    bool showing_ = false;
 };
 
 } // namespace wed
