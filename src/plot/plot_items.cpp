@@ -50,9 +50,15 @@ const QPixmap& lookPicture(PointMarks marks, qreal ratio) {
 
 } // namespace
 
-ScatterLayer::ScatterLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
-    // The exposed rectangle tells which points a partial repaint needs.
-    setFlag(ItemUsesExtendedStyleOption);
+PlotLayer::PlotLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
+    setFlag(ItemUsesExtendedStyleOption); // for the exposed rectangle
+}
+
+void PlotLayer::setArea(const QRectF& area) {
+    if (area == area_)
+        return;
+    prepareGeometryChange();
+    area_ = area;
 }
 
 void ScatterLayer::resize(size_t count) {
@@ -70,13 +76,6 @@ void ScatterLayer::place(size_t index, QPointF at, PointMarks marks, bool repain
     }
     was = at;
     marks_[index] = marks;
-}
-
-void ScatterLayer::setArea(const QRectF& area) {
-    if (area == area_)
-        return;
-    prepareGeometryChange();
-    area_ = area;
 }
 
 void ScatterLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
@@ -99,10 +98,6 @@ void ScatterLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem* opti
         painter->drawPixmap(positions_[i] - corner, lookPicture(marks_[i], ratio));
 }
 
-ArrowLayer::ArrowLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
-    setFlag(ItemUsesExtendedStyleOption);
-}
-
 void ArrowLayer::resize(size_t count) {
     arrows_.resize(count, QLineF(kNaN, kNaN, kNaN, kNaN));
 }
@@ -116,13 +111,6 @@ void ArrowLayer::place(size_t index, QLineF arrow, bool repaint) {
             update(arrowArea(arrow));
     }
     was = arrow;
-}
-
-void ArrowLayer::setArea(const QRectF& area) {
-    if (area == area_)
-        return;
-    prepareGeometryChange();
-    area_ = area;
 }
 
 // The lines, then the grey points where the items were.
