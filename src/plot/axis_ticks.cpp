@@ -141,13 +141,19 @@ AxisRange homeRange(double low, double high, AxisScale scale) {
     const double pad = high / 20 - low / 20;
     const AxisRange padded{std::max(low - pad, -std::numeric_limits<double>::max()),
                            std::min(high + pad, std::numeric_limits<double>::max())};
-    const std::vector<double> ticks = linearTicks(padded, 6);
+    // Rounded out to a step finer than the ticks': out to the next tick, a step of a fifth of
+    // the span could leave a quarter of the axis empty.
+    const std::vector<double> ticks = linearTicks(padded, 12);
     if (ticks.size() < 2)
         return padded;
-    // Out to the next tick on either side, where the double can hold it.
     const double step = ticks[1] - ticks[0];
-    const double from = std::floor(padded.low / step) * step;
-    const double to = std::ceil(padded.high / step) * step;
+    double from = std::floor(padded.low / step) * step;
+    double to = std::ceil(padded.high / step) * step;
+    // Values on one side of zero are not shown across it (prices below zero mean nothing).
+    if (low > 0)
+        from = std::max(from, 0.0);
+    if (high < 0)
+        to = std::min(to, 0.0);
     return {std::isfinite(from) ? from : padded.low, std::isfinite(to) ? to : padded.high};
 }
 

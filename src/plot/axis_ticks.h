@@ -29,7 +29,8 @@ std::vector<double> logTicks(AxisRange range, int most);
 std::vector<double> axisTicks(AxisRange range, AxisScale scale, int most);
 
 // The range an axis shows first for values from low to high: a little wider than the values,
-// a linear one rounded out to its ticks; one value is widened around itself.
+// a linear one rounded out to a round step and not across zero; one value is widened around
+// itself.
 AxisRange homeRange(double low, double high, AxisScale scale);
 
 // A tick's words: as many decimals as the step between ticks needs, an exponent for very

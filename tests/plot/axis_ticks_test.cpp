@@ -49,6 +49,11 @@ TEST(AxisTicks, OneValueOrNoRangeGiveOneTickOrNone) {
     EXPECT_LT(homeRange(7, 7, AxisScale::Linear).low, 7);
     EXPECT_GT(homeRange(0, 0, AxisScale::Linear).high, 0);
     EXPECT_GE(linearTicks(homeRange(-5, -5, AxisScale::Linear), 6).size(), 2u);
+    // Prices from 70 to 4800: from zero, and not a quarter of the axis left empty above.
+    const AxisRange prices = homeRange(70, 4800, AxisScale::Linear);
+    EXPECT_EQ(prices.low, 0);
+    EXPECT_LE(prices.high, 4800 + 0.2 * (4800 - 70));
+    EXPECT_EQ(homeRange(-4800, -70, AxisScale::Linear).high, 0);
 }
 
 TEST(AxisTicks, AnyRangeHasOrderedRoundTicksInsideIt) {
