@@ -134,6 +134,17 @@ TEST_F(RuleCommands, AColumnCycleOrAFailureIsThatCellsError) {
     EXPECT_TRUE(columns.err.contains(QStringLiteral("dear"))) << columns.err.toStdString();
 }
 
+// Each later item would spend the whole budget again: the column's first failure stands for them.
+TEST_F(RuleCommands, AColumnOutOfItsBudgetIsNotRunForTheItemsAfter) {
+    rules("local n = 0\n"
+          "column { 'weapon', 'spin', function() n = n + 1 if n == 1 then while true do end end "
+          "return n end }\n");
+    const Ran columns = run({"columns", game.folder(), "weapon"});
+    EXPECT_EQ(columns.out.count(QStringLiteral("\t错误\n")), 2) << columns.out.toStdString();
+    EXPECT_TRUE(columns.err.endsWith(QStringLiteral("（共 2 件物品的这一列出错）\n")))
+        << columns.err.toStdString();
+}
+
 TEST_F(RuleCommands, ARecipeIsRunAsSetIsAndRefusedWhole) {
     rules("recipe { 'up', '涨价', function(game) for item in game:items('weapon/*') do "
           "item.Cost = item.Cost * 1.1 end end }\n"
