@@ -145,6 +145,17 @@ TEST_F(RuleCommands, AColumnOutOfItsBudgetIsNotRunForTheItemsAfter) {
         << columns.err.toStdString();
 }
 
+// A key standing three times in a record: set and a recipe write its last line, as typing does,
+// and their patches name it so.
+TEST_F(RuleCommands, APatchNamesTheLastLineOfARepeatedKey) {
+    game.writeItems({"Weapon=shotgun_a", "Cost=1", "Class=2", "Cost=2", "Cost=3", kEnd, ""});
+    rules("recipe { 'up', '', function(game) game:item('weapon/shotgun_a').Cost = 4 end }\n");
+    const QString line = QStringLiteral("key\tweapon/shotgun_a\tCost#3\t3\t4\n");
+    EXPECT_TRUE(run({"set", game.folder(), "weapon/shotgun_a", "Cost", "4", "--dry-run"})
+                    .out.endsWith(line));
+    EXPECT_TRUE(run({"run", game.folder(), "up", "--patch"}).out.endsWith(line));
+}
+
 TEST_F(RuleCommands, ARecipeIsRunAsSetIsAndRefusedWhole) {
     rules("recipe { 'up', '涨价', function(game) for item in game:items('weapon/*') do "
           "item.Cost = item.Cost * 1.1 end end }\n"
