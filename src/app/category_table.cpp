@@ -110,7 +110,7 @@ void CategoryTable::setRules(Rules* rules) {
 
 void CategoryTable::rebuild() {
     rows_ = document_.game().listed(category_).entries;
-    computed_.reset(rules_, rows_.size(), size_t(columns_.count() - columns_.firstComputed()));
+    computed_.reset(rules_, category_, rows_.size());
     forget();
 }
 
@@ -185,24 +185,15 @@ const QString& CategoryTable::nameOf(int row) const {
 
 const ColumnValue& CategoryTable::computed(int row, int column) const {
     const GameData* base = comparison_ && comparison_->active() ? &comparison_->base() : nullptr;
-    return computed_.value(size_t(row), size_t(column - columns_.firstComputed()),
-                           columns_.at(column).computed, document_.game(), item(row), base);
+    return computed_.value(size_t(row), size_t(column - columns_.firstComputed()), document_.game(),
+                           item(row), base);
 }
 
 std::vector<ComputedColumn> CategoryTable::sheetColumns() const {
-    std::vector<ComputedColumn> sheet;
-    for (int column = columns_.firstComputed(); column < columns_.count(); ++column)
-        sheet.push_back({rules_->columns()[size_t(columns_.at(column).computed)].name,
-                         [this, column](const ListEntry& entry) {
-                             // The rows are in file order, as their header lines are.
-                             const auto row =
-                                 std::lower_bound(rows_.begin(), rows_.end(), entry.headerLine,
-                                                  [](const ListEntry& r, qsizetype line) {
-                                                      return r.headerLine < line;
-                                                  });
-                             return columnValueText(computed(int(row - rows_.begin()), column));
-                         }});
-    return sheet;
+    return wed::sheetColumns(
+        computed_, rows_, [this](size_t row, size_t column) -> const auto& {
+            return computed(int(row), columns_.firstComputed() + int(column));
+        });
 }
 
 SortKey CategoryTable::makeSortKey(int row, int column) const {

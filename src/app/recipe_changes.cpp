@@ -26,10 +26,8 @@ void numberKeyLines(const GameData& game, ChangeSet& values) {
             continue;
         const CategoryId category = value.item.category;
         const qsizetype header = game.headerOf(value.item);
-        const qsizetype last = game.keyLine(category, header, value.key, 0);
-        value.keyOccurrence = 1;
-        while (game.keyLine(category, header, value.key, value.keyOccurrence) != last)
-            ++value.keyOccurrence;
+        value.keyOccurrence = game.keyOccurrence(category, header, value.key,
+                                                 game.keyLine(category, header, value.key, 0));
     }
 }
 

@@ -196,10 +196,11 @@ int exportSheet(const Request& request, CommandOutput& output) {
     std::optional<RuleContext> rules = readRules(request, request.arguments[0], output);
     if (!rules)
         return kRefused;
-    ComputedCells computed(*rules, game, category->id);
-    const QByteArray sheet = categorySheet(game, category->id, game.listed(category->id).entries,
-                                           computed.sheetColumns());
-    computed.tell(output);
+    const std::vector<ListEntry> rows = game.listed(category->id).entries;
+    ComputedCells computed = listedCells(*rules, category->id, rows.size());
+    const QByteArray sheet = categorySheet(
+        game, category->id, rows, listedColumns(computed, *rules, game, category->id, rows));
+    tellFailures(computed, output);
     if (toFile)
         return writeTo(request.arguments[2], sheet, output);
     output.out += sheet;

@@ -168,14 +168,6 @@ std::vector<ListEntry> matching(const GameData& game, const ItemPattern& pattern
     return found;
 }
 
-int occurrenceOf(const GameData& game, CategoryId category, qsizetype header, QByteArrayView key,
-                 qsizetype line) {
-    int k = 1;
-    while (game.keyLine(category, header, key, k) != line)
-        ++k;
-    return k;
-}
-
 // Reads the folder, finds the items, and applies one change set: the value typed into the
 // field of the key of each item, or each item's value under the table's arithmetic.
 int setValue(const Request& request, CommandOutput& output) {
@@ -234,7 +226,7 @@ int setValue(const Request& request, CommandOutput& output) {
         Change value;
         value.item = item;
         value.key = declared.name().toByteArray();
-        value.keyOccurrence = occurrenceOf(game, category, entry.headerLine, declared.name(), line);
+        value.keyOccurrence = game.keyOccurrence(category, entry.headerLine, declared.name(), line);
         value.base = current;
         values.push_back(std::move(value));
     }

@@ -37,10 +37,6 @@ int misused(CommandStatus status, const QString& detail, CommandOutput& output);
 Outcome readGame(GameData& game, const QString& folder);
 Outcome readFolder(GameData& game, const QString& folder);
 
-// Which line of its key in the record a line is (from 1).
-int occurrenceOf(const GameData& game, CategoryId category, qsizetype header, QByteArrayView key,
-                 qsizetype line);
-
 // The commands, each given arguments in the number its usage has.
 int listItems(const Request& request, CommandOutput& output);
 int getValue(const Request& request, CommandOutput& output);

@@ -29,10 +29,6 @@ QString lineOf(const QString& text) {
     return text + u'\n';
 }
 
-bool stops(const RuleError& error) {
-    return error.fault == RuleFault::Budget || error.fault == RuleFault::Memory;
-}
-
 QJsonValue columnJson(const ColumnValue& value) {
     switch (value.kind) {
     case ColumnValue::Kind::Number:
@@ -89,46 +85,33 @@ std::optional<RuleContext> readRules(const Request& request, const QString& fold
     return context;
 }
 
-ComputedCells::ComputedCells(RuleContext& context, const GameData& game, CategoryId category)
-    : rules_(context.rules()), game_(game), base_(context.baseGame()), category_(category) {
-    for (size_t i = 0; i < rules_.columns().size(); ++i)
-        if (rules_.columns()[i].category == category)
-            columns_.push_back({int(i), std::nullopt, 0});
+ComputedCells listedCells(RuleContext& context, CategoryId category, size_t rows) {
+    ComputedCells cells;
+    cells.reset(&context.rules(), category, rows);
+    cells.stopAtLimits();
+    return cells;
 }
 
-const QString& ComputedCells::name(size_t column) const {
-    return rules_.columns()[size_t(columns_[column].rule)].name;
+std::vector<ComputedColumn> listedColumns(ComputedCells& cells, const RuleContext& context,
+                                          const GameData& game, CategoryId category,
+                                          const std::vector<ListEntry>& rows) {
+    return sheetColumns(
+        cells, rows,
+        [&cells, &context, &game, &rows, category ](size_t row, size_t column) -> const auto& {
+            const ListEntry& entry = rows[row];
+            return cells.value(row, column, game, {category, entry.id, entry.ordinal + 1},
+                               context.baseGame());
+        });
 }
 
-ColumnValue ComputedCells::value(size_t column, const ListEntry& entry) {
-    Column& at = columns_[column];
-    ColumnValue value;
-    if (at.failed && stops(*at.failed))
-        value.error = at.failed;
-    else
-        value = rules_.column(at.rule, game_, {category_, entry.id, entry.ordinal + 1}, base_);
-    if (value.error && ++at.failures == 1)
-        at.failed = value.error;
-    return value;
-}
-
-std::vector<ComputedColumn> ComputedCells::sheetColumns() {
-    std::vector<ComputedColumn> sheet;
-    for (size_t i = 0; i < columns_.size(); ++i)
-        sheet.push_back({name(i), [this, i](const ListEntry& entry) {
-                             return columnValueText(value(i, entry));
-                         }});
-    return sheet;
-}
-
-void ComputedCells::tell(CommandOutput& output) const {
+void tellFailures(const ComputedCells& cells, CommandOutput& output) {
     QString text;
-    for (const Column& column : columns_)
-        if (column.failed)
+    for (size_t column = 0; column < cells.size(); ++column)
+        if (const std::optional<ColumnFailures>& failed = cells.failures(column))
             text += lineOf(
-                describeRuleError(*column.failed) +
-                (column.failures > 1
-                     ? RuleCommandWords::tr("（共 %1 件物品的这一列出错）").arg(column.failures)
+                describeRuleError(failed->first) +
+                (failed->cells > 1
+                     ? RuleCommandWords::tr("（共 %1 件物品的这一列出错）").arg(failed->cells)
                      : QString()));
     output.err += text.toUtf8();
 }
@@ -146,9 +129,11 @@ int listColumns(const Request& request, CommandOutput& output) {
     if (!context)
         return kRefused;
     const std::vector<ListEntry> rows = game.listed(category->id).entries;
-    ComputedCells cells(*context, game, category->id);
+    ComputedCells cells = listedCells(*context, category->id, rows.size());
+    const std::vector<ComputedColumn> computed =
+        listedColumns(cells, *context, game, category->id, rows);
     if (request.has("csv")) {
-        output.out += categorySheet(game, category->id, rows, cells.sheetColumns());
+        output.out += categorySheet(game, category->id, rows, computed);
     } else if (request.json) {
         // The fields by key as the file writes them (null where the record lacks the key),
         // the columns by name as numbers, texts or booleans (null for nil or a failure).
@@ -162,7 +147,10 @@ int listColumns(const Request& request, CommandOutput& output) {
                 fields.insert(QString::fromLatin1(declared[size_t(c - 2)].name()),
                               line[c] == u"无" ? QJsonValue() : QJsonValue(line[c]));
             for (size_t c = 0; c < cells.size(); ++c)
-                columns.insert(cells.name(c), columnJson(cells.value(c, rows[r])));
+                columns.insert(cells.name(c),
+                               columnJson(cells.value(
+                                   r, c, game, {category->id, rows[r].id, rows[r].ordinal + 1},
+                                   context->baseGame())));
             items.append(QJsonObject{
                 {"item", line[0]}, {"name", line[1]}, {"fields", fields}, {"columns", columns}});
         }
@@ -170,14 +158,14 @@ int listColumns(const Request& request, CommandOutput& output) {
     } else {
         // The sheet's cells, one line per item, a tab between them, escaped as list escapes.
         QString text;
-        for (QStringList line : categoryCells(game, category->id, rows, cells.sheetColumns())) {
+        for (QStringList line : categoryCells(game, category->id, rows, computed)) {
             for (QString& cell : line)
                 cell = withTabAndBreakEscapes(cell);
             text += lineOf(line.join(u'\t'));
         }
         output.out += text.toUtf8();
     }
-    cells.tell(output);
+    tellFailures(cells, output);
     return kDone;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/category_sheet.h"
+#include "app/computed_cells.h"
 #include "app/folder_rules.h"
 #include "cli/commands.h"
 
@@ -26,34 +27,15 @@ struct RuleContext {
 std::optional<RuleContext> readRules(const Request& request, const QString& folder,
                                      CommandOutput& output);
 
-// The category's computed columns over one folder. A column stopped by its budget or memory
-// limit is not run for the items after it; tell() writes each column's first failure on
-// standard error, with the number of items it failed for.
-class ComputedCells {
-  public:
-    ComputedCells(RuleContext& context, const GameData& game, CategoryId category);
-    ComputedCells(const ComputedCells&) = delete;
-    ComputedCells& operator=(const ComputedCells&) = delete;
-
-    size_t size() const { return columns_.size(); }
-    const QString& name(size_t column) const;
-    ColumnValue value(size_t column, const ListEntry& entry);
-    // The columns as a sheet writes them; valid while this lives.
-    std::vector<ComputedColumn> sheetColumns();
-    void tell(CommandOutput& output) const;
-
-  private:
-    struct Column {
-        int rule;
-        std::optional<RuleError> failed; // the first failure
-        int failures = 0;
-    };
-    Rules& rules_;
-    const GameData& game_;
-    const GameData* base_;
-    CategoryId category_;
-    std::vector<Column> columns_;
-};
+// The category's computed cells over the rows listed, as a listing run once computes them: a
+// column stopped by its budget or memory limit is not run for the items after it.
+ComputedCells listedCells(RuleContext& context, CategoryId category, size_t rows);
+// Their columns as a sheet writes them over the rows; valid while the cells and rows live.
+std::vector<ComputedColumn> listedColumns(ComputedCells& cells, const RuleContext& context,
+                                          const GameData& game, CategoryId category,
+                                          const std::vector<ListEntry>& rows);
+// Each column's first failure on standard error, with the number of items it failed for.
+void tellFailures(const ComputedCells& cells, CommandOutput& output);
 
 // columns FOLDER CATEGORY [--json | --csv]: every item, its fields and computed columns.
 int listColumns(const Request& request, CommandOutput& output);

@@ -51,6 +51,14 @@ qsizetype keyLineIn(const LineBuffer& items, qsizetype header, EndRule endRule, 
     return occurrence < 0 ? found : -1;
 }
 
+int keyOccurrenceIn(const LineBuffer& items, qsizetype header, EndRule endRule, QByteArrayView key,
+                    qsizetype line) {
+    int occurrence = 1;
+    for (RecordBody body(items, header, endRule); body.next() && body.index() < line;)
+        occurrence += isKeyLineOf(body.line(), key) ? 1 : 0;
+    return occurrence;
+}
+
 std::vector<KeyHit> scanRecordAt(const LineBuffer& items, qsizetype header, EndRule endRule,
                                  const std::vector<QByteArray>& keys) {
     std::vector<KeyHit> hits(keys.size());

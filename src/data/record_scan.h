@@ -80,6 +80,10 @@ qsizetype recordLastLine(const LineBuffer& items, qsizetype header, EndRule endR
 // record whose header line stands at `header` (-1: none), or -1.
 qsizetype keyLineIn(const LineBuffer& items, qsizetype header, EndRule endRule, QByteArrayView key,
                     int occurrence);
+// Which key line of the key in that record the line is (from 1, as keyLineIn counts): one more
+// than the key lines before it (1 for a line before them all, and for -1).
+int keyOccurrenceIn(const LineBuffer& items, qsizetype header, EndRule endRule, QByteArrayView key,
+                    qsizetype line);
 
 // Reads the key lines of the record whose header line stands at `header` (-1: no record), each
 // key given with its "=". When a key occurs twice the last one wins. Returns one hit per key,

@@ -237,6 +237,11 @@ qsizetype GameData::keyLine(CategoryId category, qsizetype header, QByteArrayVie
     return keyLineIn(items_, header, categoryFields(category).endRule, key, occurrence);
 }
 
+int GameData::keyOccurrence(CategoryId category, qsizetype header, QByteArrayView key,
+                            qsizetype line) const {
+    return keyOccurrenceIn(items_, header, categoryFields(category).endRule, key, line);
+}
+
 std::optional<QByteArray> GameData::value(const ItemRef& ref, QByteArrayView key,
                                           int occurrence) const {
     const qsizetype line = keyLine(ref.category, headerOf(ref), key, occurrence);

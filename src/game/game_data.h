@@ -113,6 +113,9 @@ class GameData {
     // record at the header, or -1. The key is the text before a line's first "=".
     qsizetype keyLine(CategoryId category, qsizetype header, QByteArrayView key,
                       int occurrence = 1) const;
+    // Which of the key's lines in that record the line is (from 1); 1 for -1.
+    int keyOccurrence(CategoryId category, qsizetype header, QByteArrayView key,
+                      qsizetype line) const;
     // The whole value of a key of the item; none when the record has no such key line.
     std::optional<QByteArray> value(const ItemRef& ref, QByteArrayView key,
                                     int occurrence = 1) const;

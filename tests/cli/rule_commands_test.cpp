@@ -134,6 +134,28 @@ TEST_F(RuleCommands, AColumnCycleOrAFailureIsThatCellsError) {
     EXPECT_TRUE(columns.err.contains(QStringLiteral("dear"))) << columns.err.toStdString();
 }
 
+// Each later item would spend the whole budget again: the column's first failure stands for them.
+TEST_F(RuleCommands, AColumnOutOfItsBudgetIsNotRunForTheItemsAfter) {
+    rules("local n = 0\n"
+          "column { 'weapon', 'spin', function() n = n + 1 if n == 1 then while true do end end "
+          "return n end }\n");
+    const Ran columns = run({"columns", game.folder(), "weapon"});
+    EXPECT_EQ(columns.out.count(QStringLiteral("\t错误\n")), 2) << columns.out.toStdString();
+    EXPECT_TRUE(columns.err.endsWith(QStringLiteral("（共 2 件物品的这一列出错）\n")))
+        << columns.err.toStdString();
+}
+
+// A key standing three times in a record: set and a recipe write its last line, as typing does,
+// and their patches name it so.
+TEST_F(RuleCommands, APatchNamesTheLastLineOfARepeatedKey) {
+    game.writeItems({"Weapon=shotgun_a", "Cost=1", "Class=2", "Cost=2", "Cost=3", kEnd, ""});
+    rules("recipe { 'up', '', function(game) game:item('weapon/shotgun_a').Cost = 4 end }\n");
+    const QString line = QStringLiteral("key\tweapon/shotgun_a\tCost#3\t3\t4\n");
+    EXPECT_TRUE(run({"set", game.folder(), "weapon/shotgun_a", "Cost", "4", "--dry-run"})
+                    .out.endsWith(line));
+    EXPECT_TRUE(run({"run", game.folder(), "up", "--patch"}).out.endsWith(line));
+}
+
 TEST_F(RuleCommands, ARecipeIsRunAsSetIsAndRefusedWhole) {
     rules("recipe { 'up', '涨价', function(game) for item in game:items('weapon/*') do "
           "item.Cost = item.Cost * 1.1 end end }\n"
