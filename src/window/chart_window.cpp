@@ -2,23 +2,18 @@
 
 #include "app/shown_words.h"
 #include "data/item_ref.h"
-#include "edit/whole_file.h"
-#include "game/output_file.h"
 #include "plot/plot_view.h"
 #include "window/chart_list.h"
 #include "window/editor_keys.h"
 #include "window/prompts.h"
 
 #include <QAbstractListModel>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QListView>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -411,43 +406,6 @@ QString ChartWindow::pointText(int index) const {
         .arg(refText(item), name, axisBoxes_[0]->currentText(), chartNumberText(point.x),
              axisBoxes_[1]->currentText(), chartNumberText(point.y))
         .trimmed();
-}
-
-// The chart as shown, at its size on the screen or twice it, as PNG.
-void ChartWindow::exportPicture() {
-    const std::optional<QString> path = prompts_.askSavePath(
-        this, tr("导出图片"), tr("图表-%1.png").arg(wed::category(category()).word),
-        tr("PNG 图片 (*.png)"));
-    if (!path)
-        return;
-    if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
-        return emit outcome(refusal);
-    const int scale =
-        prompts_.confirm(this, tr("按窗口的两倍大小导出吗？（否：按窗口大小）"), tr("导出图片"))
-            ? 2
-            : 1;
-    QImage picture(stack_->size() * scale, QImage::Format_ARGB32);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    stack_->currentWidget()->render(&painter);
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    emit outcome(saveWholeFile(*path, bytes));
-}
-
-void ChartWindow::exportData() {
-    const std::optional<QString> path = prompts_.askSavePath(
-        this, tr("导出数据"), tr("图表-%1.csv").arg(wed::category(category()).word),
-        tr("CSV (*.csv)"));
-    if (!path)
-        return;
-    if (const Outcome refusal = refuseGameFileAsOutput(*path, document_.game()); refusal.refused())
-        return emit outcome(refusal);
-    emit outcome(saveWholeFile(*path, chartSheet(points_)));
 }
 
 } // namespace wed
