@@ -3,6 +3,7 @@
 #include "app/category_sheet.h"
 #include "app/computed_cells.h"
 #include "app/document.h"
+#include "app/sort_key.h"
 #include "app/table_columns.h"
 
 #include <QAbstractTableModel>
@@ -15,15 +16,6 @@ namespace wed {
 
 class Comparison;
 struct CellInput;
-
-// How a cell sorts: numbers by number, other text as text, and a key the record lacks (or a
-// computed column that gives nothing) after everything, whichever way the column is sorted.
-struct SortKey {
-    enum class Group { Number, Text, Missing };
-    Group group = Group::Missing;
-    double number = 0;
-    QString text;
-};
 
 // A whole category as a table: one row per listed item, in file order; the id, the name, one
 // column per field (a pair's two numbers each a column of its own), then the rules' computed
