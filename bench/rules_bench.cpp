@@ -19,7 +19,8 @@ namespace {
 
 constexpr qsizetype kLines = 300000;
 
-const char kTenRules[] = R"lua(
+// Five columns over the fields and each other, as functions and as expressions.
+const QByteArray kFiveColumns = R"lua(
 column { "weapon", "c1", "(Damage[1] + Damage[2]) / 2" }
 column { "weapon", "c2", function(item)
   local r = item.Reload
@@ -29,6 +30,10 @@ end }
 column { "weapon", "c3", "Cost / 10" }
 column { "weapon", "c4", function(item) return (item.Clip or 0) * 2 end }
 column { "weapon", "c5", function(item) return (item.Level or 0) * 10 end }
+)lua";
+
+// The five columns and five checks over them.
+const QByteArray kTenRules = kFiveColumns + R"lua(
 check { "weapon", "k1", "m", function(item) return (item.columns.c1 or 0) >= 0 end }
 check { "weapon", "k2", "m", function(item) return (item.columns.c2 or 0) >= 0 end }
 check { "weapon", "k3", "m", key = "Cost", function(item) return item.columns.c3 >= 0 end }
@@ -36,17 +41,8 @@ check { "weapon", "k4", "m", function(item) return item.columns.c4 >= 0 end }
 check { "weapon", "k5", "m", function(item) return (item.columns.c5 or 0) >= 0 end }
 )lua";
 
-// Ten columns over the fields and each other, as functions and as expressions.
-const char kTenColumns[] = R"lua(
-column { "weapon", "c1", "(Damage[1] + Damage[2]) / 2" }
-column { "weapon", "c2", function(item)
-  local r = item.Reload
-  if not r or r[1] <= 0 then return nil end
-  return item.columns.c1 * 20 / r[1]
-end }
-column { "weapon", "c3", "Cost / 10" }
-column { "weapon", "c4", function(item) return (item.Clip or 0) * 2 end }
-column { "weapon", "c5", function(item) return (item.Level or 0) * 10 end }
+// The five columns and five more.
+const QByteArray kTenColumns = kFiveColumns + R"lua(
 column { "weapon", "c6", "Size[1] * Size[2]" }
 column { "weapon", "c7", function(item) return item.Cost / math.max(item.columns.c2 or 1, 1) end }
 column { "weapon", "c8", "BulletCount[1] * columns.c1" }
@@ -64,7 +60,7 @@ end
 
 // A rules file outside the folder, for --rules.
 struct RulesFile {
-    explicit RulesFile(const char* text) {
+    explicit RulesFile(const QByteArray& text) {
         QFile file(dir.filePath(QStringLiteral("rules.lua")));
         if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0)
             qFatal("cannot write the rules file");
